@@ -1,0 +1,91 @@
+#include "core/ui/Controls.h"
+
+#include <algorithm>
+
+namespace vitrex::ui {
+
+void CheckControl::SetChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    if (checked && Kind() == WidgetKind::RadioButton && Parent() != nullptr) {
+        for (Widget* sibling : Parent()->Children()) {
+            if (sibling != this && sibling->Kind() == WidgetKind::RadioButton) {
+                static_cast<CheckControl*>(sibling)->SetChecked(false);
+            }
+        }
+    }
+    Notify(Change::Checked);
+}
+
+void CheckControl::UserClick() {
+    if (!Enabled()) return;
+    if (Kind() == WidgetKind::RadioButton) {
+        // Picking the radio button that is already chosen changes nothing and reports nothing.
+        if (checked_) return;
+        SetChecked(true);
+    } else {
+        SetChecked(!checked_);
+    }
+    Fire(OnClick);
+}
+
+void Edit::SetText(const std::string& text) {
+    if (text_ == text) return;
+    text_ = text;
+    Notify(Change::Text);
+}
+
+void Edit::UserSetText(const std::string& text) {
+    if (text_ == text) return;
+    text_ = text;
+    Fire(OnChange);
+}
+
+void HotKeyEdit::SetValue(std::uint16_t value) {
+    if (value_ == value) return;
+    value_ = value;
+    Notify(Change::Value);
+}
+
+void HotKeyEdit::UserSetValue(std::uint16_t value) {
+    if (value_ == value) return;
+    value_ = value;
+    Fire(OnChange);
+}
+
+void ProgressBar::SetRange(int min, int max) {
+    min_ = min;
+    max_ = std::max(min, max);
+    position_ = std::clamp(position_, min_, max_);
+    Notify(Change::Range);
+}
+
+void ProgressBar::SetPosition(int position) {
+    position = std::clamp(position, min_, max_);
+    if (position_ == position) return;
+    position_ = position;
+    Notify(Change::Position);
+}
+
+void TrackBar::SetRange(int min, int max) {
+    min_ = min;
+    max_ = std::max(min, max);
+    position_ = std::clamp(position_, min_, max_);
+    Notify(Change::Range);
+}
+
+void TrackBar::SetPosition(int position) {
+    position = std::clamp(position, min_, max_);
+    if (position_ == position) return;
+    position_ = position;
+    Notify(Change::Position);
+}
+
+void TrackBar::UserSetPosition(int position) {
+    position = std::clamp(position, min_, max_);
+    if (position_ == position) return;
+    position_ = position;
+    Fire(OnChange);
+}
+
+}  // namespace vitrex::ui

@@ -1,0 +1,229 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/ui/Bitmap.h"
+#include "core/ui/Widget.h"
+
+namespace vitrex::ui {
+
+enum class TextStyle { Normal, Bold, Heading, Link };
+
+class Label : public Widget {
+public:
+    Label(std::string name, Widget* parent, Rect bounds, std::string caption = {})
+        : Widget(WidgetKind::Label, std::move(name), "TLabel", parent, bounds) {
+        SetCaption(caption);
+    }
+    TextStyle Style() const { return style_; }
+    void SetStyle(TextStyle style) { style_ = style; }
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool wrap) { wordWrap_ = wrap; }
+
+    Handler OnClick;
+    void UserClick() { Fire(OnClick); }
+
+private:
+    TextStyle style_ = TextStyle::Normal;
+    bool wordWrap_ = false;
+};
+
+class Button : public Widget {
+public:
+    Button(std::string name, Widget* parent, Rect bounds, std::string caption = {})
+        : Widget(WidgetKind::Button, std::move(name), "TButton", parent, bounds) {
+        SetCaption(caption);
+        SetTabStop(true);
+    }
+    bool Default() const { return default_; }
+    void SetDefault(bool isDefault) { default_ = isDefault; }
+
+    Handler OnClick;
+    void UserClick() {
+        if (Enabled()) Fire(OnClick);
+    }
+
+private:
+    bool default_ = false;
+};
+
+// Check boxes and radio buttons share the checked state; a radio button that becomes checked
+// unchecks the radio buttons of the same parent, as the system's groups do.
+class CheckControl : public Widget {
+public:
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+
+    Handler OnClick;
+    // The user toggled a check box or picked a radio button.
+    void UserClick();
+
+protected:
+    CheckControl(WidgetKind kind, std::string name, std::string className, Widget* parent, Rect bounds,
+                 std::string caption)
+        : Widget(kind, std::move(name), std::move(className), parent, bounds) {
+        SetCaption(caption);
+        SetTabStop(true);
+    }
+
+private:
+    bool checked_ = false;
+};
+
+class CheckBox : public CheckControl {
+public:
+    CheckBox(std::string name, Widget* parent, Rect bounds, std::string caption = {})
+        : CheckControl(WidgetKind::CheckBox, std::move(name), "TCheckBox", parent, bounds,
+                       std::move(caption)) {}
+};
+
+class RadioButton : public CheckControl {
+public:
+    RadioButton(std::string name, Widget* parent, Rect bounds, std::string caption = {})
+        : CheckControl(WidgetKind::RadioButton, std::move(name), "TRadioButton", parent, bounds,
+                       std::move(caption)) {}
+};
+
+// A frame with a caption; its children are positioned inside it.
+class GroupBox : public Widget {
+public:
+    GroupBox(std::string name, Widget* parent, Rect bounds, std::string caption = {})
+        : Widget(WidgetKind::GroupBox, std::move(name), "TGroupBox", parent, bounds) {
+        SetCaption(caption);
+    }
+};
+
+// A plain container, optionally with a centred caption (a "please wait" panel) and a border.
+class Panel : public Widget {
+public:
+    Panel(std::string name, Widget* parent, Rect bounds, std::string caption = {})
+        : Widget(WidgetKind::Panel, std::move(name), "TPanel", parent, bounds) {
+        SetCaption(caption);
+    }
+    bool Bordered() const { return bordered_; }
+    void SetBordered(bool bordered) { bordered_ = bordered; }
+
+private:
+    bool bordered_ = false;
+};
+
+class Image : public Widget {
+public:
+    Image(std::string name, Widget* parent, Rect bounds)
+        : Widget(WidgetKind::Image, std::move(name), "TImage", parent, bounds) {}
+    const Bitmap& Picture() const { return picture_; }
+    void SetPicture(Bitmap picture) {
+        picture_ = std::move(picture);
+        Notify(Change::Picture);
+    }
+
+    Handler OnClick;
+    void UserClick() { Fire(OnClick); }
+
+private:
+    Bitmap picture_;
+};
+
+// Single-line edit. The label of a labelled edit is its caption, drawn above the field.
+class Edit : public Widget {
+public:
+    Edit(std::string name, Widget* parent, Rect bounds)
+        : Edit(WidgetKind::Edit, std::move(name), "TEdit", parent, bounds) {}
+
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& text);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+
+    Handler OnChange;
+    void UserSetText(const std::string& text);
+
+protected:
+    Edit(WidgetKind kind, std::string name, std::string className, Widget* parent, Rect bounds)
+        : Widget(kind, std::move(name), std::move(className), parent, bounds) {
+        SetTabStop(true);
+    }
+
+private:
+    std::string text_;
+    bool readOnly_ = false;
+};
+
+class LabeledEdit : public Edit {
+public:
+    LabeledEdit(std::string name, Widget* parent, Rect bounds)
+        : Edit(WidgetKind::LabeledEdit, std::move(name), "TLabeledEdit", parent, bounds) {}
+};
+
+// Multi-line text; lines are joined with CR LF in Text().
+class Memo : public Edit {
+public:
+    Memo(std::string name, Widget* parent, Rect bounds)
+        : Edit(WidgetKind::Memo, std::move(name), "TMemo", parent, bounds) {}
+};
+
+// A field that takes a key combination; its value is a shortcut (virtual key in bits 0-7,
+// Shift 0x2000, Ctrl 0x4000, Alt 0x8000; 0 is empty).
+class HotKeyEdit : public Widget {
+public:
+    HotKeyEdit(std::string name, Widget* parent, Rect bounds)
+        : Widget(WidgetKind::HotKey, std::move(name), "THotKey", parent, bounds) {
+        SetTabStop(true);
+    }
+    std::uint16_t Value() const { return value_; }
+    void SetValue(std::uint16_t value);
+
+    Handler OnChange;
+    void UserSetValue(std::uint16_t value);
+
+private:
+    std::uint16_t value_ = 0;
+};
+
+class ProgressBar : public Widget {
+public:
+    ProgressBar(std::string name, Widget* parent, Rect bounds)
+        : Widget(WidgetKind::ProgressBar, std::move(name), "TProgressBar", parent, bounds) {}
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    void SetRange(int min, int max);
+    void SetPosition(int position);
+
+private:
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+};
+
+// A slider. Positions are held to [Min, Max].
+class TrackBar : public Widget {
+public:
+    TrackBar(std::string name, Widget* parent, Rect bounds)
+        : Widget(WidgetKind::TrackBar, std::move(name), "TTrackBar", parent, bounds) {
+        SetTabStop(true);
+    }
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    int Frequency() const { return frequency_; }
+    int PageSize() const { return pageSize_; }
+    void SetRange(int min, int max);
+    void SetPosition(int position);
+    void SetFrequency(int frequency) { frequency_ = frequency; }
+    void SetPageSize(int pageSize) { pageSize_ = pageSize; }
+
+    Handler OnChange;
+    void UserSetPosition(int position);
+
+private:
+    int min_ = 0;
+    int max_ = 10;
+    int position_ = 0;
+    int frequency_ = 1;
+    int pageSize_ = 2;
+};
+
+}  // namespace vitrex::ui
