@@ -9,7 +9,8 @@
 
 namespace vitrex::ui {
 
-enum class TextStyle { Normal, Bold, Heading, Link };
+// Warning is drawn in red; Link is blue and underlined with a hand cursor.
+enum class TextStyle { Normal, Bold, Heading, Link, Warning };
 
 class Label : public Widget {
 public:

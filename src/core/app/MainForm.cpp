@@ -1,0 +1,163 @@
+#include "core/app/MainForm.h"
+
+#include "core/app/ProjectLinks.h"
+
+namespace vitrex::app {
+
+MainForm::MainForm()
+    : ui::Form("VTXForm", "TVTXForm", 531, 333),
+      XPBarConfig(LeftPanel.AddGroup("XPBarConfig", "Settings")),
+      XPBarVTX(LeftPanel.AddGroup("XPBarVTX", kApplicationTitle)),
+      XPBarStatus(LeftPanel.AddGroup("XPBarStatus", "State")),
+      TrayPopup_Aktiv(TrayPopup.Add("TrayPopup_Aktiv", "Active")),
+      TrayPopup_Inaktiv(TrayPopup.Add("TrayPopup_Inaktiv", "Inactive")),
+      TrayPopup_Deaktiv(TrayPopup.Add("TrayPopup_Deaktiv", "Deactivated")),
+      TrayPopup_ueber((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ueber", "About..."))),
+      TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", "Restore"))),
+      TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "&Exit")) {
+    SetCaption(kApplicationTitle);
+    BuildControls();
+    AttachNavigation();
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::BuildControls() {
+    XPBarConfig.AddItem("XPBarConfigItems0", "Generic");
+    XPBarConfig.AddItem("XPBarConfigItems1", "Transparency");
+    XPBarConfig.AddItem("XPBarConfigItems2", "Exceptions");
+    XPBarConfig.AddItem("XPBarConfigItems3", "Applications");
+    XPBarVTX.AddItem("XPBarVTXItems0", "About Vitrex");
+    XPBarVTX.AddItem("XPBarVTXItems1", "Update");
+    XPBarVTX.AddItem("XPBarVTXItems2", "Report Bug");
+    XPBarVTX.AddItem("XPBarVTXItems3", "Homepage");
+    // The state items are hidden until start-up shows the one that holds.
+    for (const char* caption : {"Active", "Inactive", "Deactivated"}) {
+        const std::string name = "XPBarStatusItems" + std::to_string(XPBarStatus.ItemCount());
+        XPBarStatus.AddItem(name, caption).SetVisible(false);
+    }
+
+    // Only the general page's tab shows at creation.
+    for (int i = 0; i < Pages.PageCount(); ++i)
+        Pages.Page(i).SetTabVisible(i == kPageGeneral);
+    Pages.SetActivePage(kPageGeneral);
+
+    GB_CPU_TB.SetRange(5, 30);
+    GB_CPU_TB.SetPosition(5);
+    GB_CPU_TB.SetFrequency(5);
+    for (ui::TrackBar* level : {&TAB_TPZ_TB_Active, &TAB_TPZ_TB_InActive, &TAB_TPZ_TB_TL}) {
+        level->SetRange(0, 90);
+        level->SetFrequency(10);
+        level->SetPageSize(10);
+    }
+    GB_ShortCuts_HelpWin.SetVisible(false);
+    GB_ShortCuts_HelpWin.SetBordered(true);
+    GB_ShortCuts_HelpTitle.SetStyle(ui::TextStyle::Bold);
+    GB_ShortCuts_HelpText.SetWordWrap(true);
+    GB_Start_Active.SetEnabled(false);
+
+    TAB_AW_List.SetColumns({{"Windows", 150}, {"Handle", 60}, {"PID", 38}, {"Process", 100}});
+    TAB_AW_List.SetSmallImages(&ImageList_AW);
+    TAB_AW_List.SetContextMenu(&PMenu_AW_List);
+
+    TINFO_Title.SetStyle(ui::TextStyle::Heading);
+    TINFO_LabelVersion.SetCaption(kVersionText);
+    TINFO_LabelDatum.SetCaption(kDateText);
+    // The date row shows only with the German captions.
+    TINFO_Label3.SetVisible(false);
+    TINFO_LabelDatum.SetVisible(false);
+    TINFO_LabelHomepage.SetCaption(kProjectServer);
+    TINFO_LabelEmail.SetCaption(kContactMailbox);
+    for (ui::Label* link : {&TINFO_LabelHomepage, &TINFO_LabelEmail, &TINFO_LabelTranslator}) {
+        link->SetStyle(ui::TextStyle::Link);
+    }
+
+    TAB_U_WaitPanel.SetBordered(false);
+    TAB_U_NoConnection.SetVisible(false);
+    TAB_U_Progress.SetVisible(false);
+    TAB_U_AbbrechenBTN.SetVisible(false);
+    TAB_U_Infos.SetReadOnly(true);
+
+    Bug_Headline.SetCaption("Description:");
+    Bug_Mail.SetCaption("Your E-Mail Adress:");
+    Bug_Mail.SetText("(Only fill in if a answer is desired!)");
+    Bug_OS.SetItems(
+        {"Windows 2000", "Windows XP Home Edition", "Windows XP Professional", "Other (Please declare!)"});
+    Bug_Label3.SetStyle(ui::TextStyle::Warning);
+
+    WelcomeTopL1.SetStyle(ui::TextStyle::Heading);
+    WelcomeL1.SetStyle(ui::TextStyle::Bold);
+    for (ui::Label* text : {&WelcomeL2, &WelcomeL3})
+        text->SetWordWrap(true);
+    WelcomeLangCB.SetItems({"Select Language"});
+    WelcomeLangCB.SetItemIndex(0);
+    WelcomeOKBtn.SetDefault(true);
+
+    TabDebugL9.SetStyle(ui::TextStyle::Bold);
+    TabDebugL10.SetStyle(ui::TextStyle::Bold);
+    DebugHotKey.SetValue(16610);
+    DebugMakeHandleTransEdit.SetCaption("Handle:");
+    DebugClassException.SetCaption("Class exception:");
+}
+
+void MainForm::AttachNavigation() {
+    XPBarConfig.Item(0).OnClick = [this] { XPBarConfigItems0Click(); };
+    XPBarConfig.Item(1).OnClick = [this] { XPBarConfigItems1Click(); };
+    XPBarConfig.Item(2).OnClick = [this] { XPBarConfigItems2Click(); };
+    XPBarConfig.Item(3).OnClick = [this] { XPBarConfigItems3Click(); };
+    XPBarVTX.Item(0).OnClick = [this] { XPBarVTXItems0Click(); };
+    XPBarVTX.Item(1).OnClick = [this] { XPBarVTXItems1Click(); };
+    XPBarVTX.Item(2).OnClick = [this] { XPBarVTXItems2Click(); };
+    XPBarVTX.Item(3).OnClick = [this] { XPBarVTXItems3Click(); };
+    XPBarStatus.Item(2).OnClick = [this] { XPBarStatusItems2Click(); };
+    WelcomeOKBtn.OnClick = [this] { WelcomeOKBtnClick(); };
+    OnCloseQuery = [this] { return FormCloseQuery(); };
+}
+
+bool MainForm::ShowPage(int index) {
+    if (index < 0 || index >= Pages.PageCount()) return false;
+    if (ui::TabSheet* current = Pages.ActivePage()) current->SetTabVisible(false);
+    Pages.Page(index).SetTabVisible(true);
+    Pages.SetActivePage(index);
+    return true;
+}
+
+void MainForm::XPBarConfigItems0Click() {
+    ShowPage(kPageGeneral);
+}
+void MainForm::XPBarConfigItems1Click() {
+    ShowPage(kPageTransparency);
+}
+void MainForm::XPBarConfigItems2Click() {
+    ShowPage(kPageExceptions);
+}
+void MainForm::XPBarConfigItems3Click() {
+    ShowPage(kPageApplications);
+}
+void MainForm::XPBarVTXItems0Click() {
+    ShowPage(kPageAbout);
+}
+void MainForm::XPBarVTXItems1Click() {
+    ShowPage(kPageUpdate);
+}
+void MainForm::XPBarVTXItems2Click() {
+    ShowPage(kPageBugReport);
+}
+void MainForm::XPBarVTXItems3Click() {
+    ShowPage(kPageHomepage);
+}
+void MainForm::XPBarStatusItems2Click() {
+    ShowPage(kPageTransparency);
+}
+void MainForm::WelcomeOKBtnClick() {
+    ShowPage(kPageGeneral);
+}
+
+bool MainForm::FormCloseQuery() {
+    if (QuitRequested) return true;
+    // Closing only hides the window; the program goes on in the notification area.
+    SetVisible(false);
+    return false;
+}
+
+}  // namespace vitrex::app

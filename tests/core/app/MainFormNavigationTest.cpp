@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "core/app/MainForm.h"
+
+namespace vitrex::app {
+namespace {
+
+std::vector<int> VisibleTabs(const MainForm& form) {
+    return form.Pages.VisibleTabs();
+}
+
+TEST(MainFormLayout, StartsWithOnlyTheGeneralTabAndHiddenStateItems) {
+    MainForm form;
+    EXPECT_EQ(VisibleTabs(form), std::vector<int>{kPageGeneral});
+    EXPECT_EQ(form.Pages.ActivePageIndex(), kPageGeneral);
+    EXPECT_EQ(form.Pages.PageCount(), 10);
+    for (int i = 0; i < form.XPBarStatus.ItemCount(); ++i)
+        EXPECT_FALSE(form.XPBarStatus.Item(i).Visible());
+    EXPECT_FALSE(form.Visible()) << "start-up alone decides whether the window shows";
+    EXPECT_EQ(form.Caption(), "Vitrex");
+    EXPECT_EQ(form.ClientWidth(), 531);
+    EXPECT_EQ(form.ClientHeight(), 333);
+}
+
+// Every control must lie inside its parent, and the siblings of one parent must not overlap,
+// except where one is meant to cover the others (the help box, the wait panel, the cancel button).
+void ExpectTidy(const ui::Widget& parent, const std::set<std::string>& overlays) {
+    const auto& kids = parent.Children();
+    for (const ui::Widget* child : kids) {
+        if (child->Kind() == ui::WidgetKind::TabSheet) {
+            ExpectTidy(*child, overlays);
+            continue;
+        }
+        const ui::Rect r = child->Bounds();
+        if (parent.Kind() != ui::WidgetKind::PageControl && parent.Kind() != ui::WidgetKind::TabSheet) {
+            EXPECT_GE(r.x, 0) << child->Name();
+            EXPECT_GE(r.y, 0) << child->Name();
+            EXPECT_LE(r.x + r.width, parent.Bounds().width) << child->Name() << " leaves " << parent.Name();
+            EXPECT_LE(r.y + r.height, parent.Bounds().height) << child->Name() << " leaves " << parent.Name();
+        } else {
+            // A page's area is what the tab control leaves of its bounds (about 372 x 292).
+            EXPECT_LE(r.x + r.width, 372) << child->Name();
+            EXPECT_LE(r.y + r.height, 292) << child->Name();
+        }
+        for (const ui::Widget* other : kids) {
+            if (other == child || overlays.contains(child->Name()) || overlays.contains(other->Name()))
+                continue;
+            const ui::Rect o = other->Bounds();
+            const bool apart = r.x + r.width <= o.x || o.x + o.width <= r.x || r.y + r.height <= o.y ||
+                               o.y + o.height <= r.y;
+            EXPECT_TRUE(apart) << child->Name() << " overlaps " << other->Name();
+        }
+        ExpectTidy(*child, overlays);
+    }
+}
+
+TEST(MainFormLayout, ControlsStayInsideTheirParentsAndDoNotOverlap) {
+    MainForm form;
+    ExpectTidy(form, {"GB_ShortCuts_HelpWin", "TAB_U_WaitPanel", "TAB_U_AbbrechenBTN", "TAB_U_UpdateBTN"});
+}
+
+TEST(MainFormNavigation, EveryPanelItemLeavesExactlyOneTabTheOneOnDisplay) {
+    MainForm form;
+    struct Step {
+        ui::TaskItem& item;
+        int page;
+    };
+    const Step steps[] = {
+        {form.XPBarConfig.Item(1), kPageTransparency}, {form.XPBarConfig.Item(2), kPageExceptions},
+        {form.XPBarConfig.Item(3), kPageApplications}, {form.XPBarVTX.Item(0), kPageAbout},
+        {form.XPBarVTX.Item(1), kPageUpdate},          {form.XPBarVTX.Item(2), kPageBugReport},
+        {form.XPBarVTX.Item(3), kPageHomepage},        {form.XPBarConfig.Item(0), kPageGeneral},
+    };
+    for (const Step& step : steps) {
+        step.item.UserClick();
+        EXPECT_EQ(form.Pages.ActivePageIndex(), step.page);
+        EXPECT_EQ(VisibleTabs(form), std::vector<int>{step.page});
+    }
+}
+
+TEST(MainFormNavigation, DeactivatedItemLeadsToTheMasterSwitchAndWelcomeOkToGeneral) {
+    MainForm form;
+    form.XPBarStatus.Item(2).SetVisible(true);
+    form.XPBarStatus.Item(2).UserClick();
+    EXPECT_EQ(form.Pages.ActivePageIndex(), kPageTransparency);
+
+    form.ShowPage(kPageWelcome);
+    form.WelcomeOKBtn.UserClick();
+    EXPECT_EQ(VisibleTabs(form), std::vector<int>{kPageGeneral});
+}
+
+TEST(MainFormNavigation, ShowPageHidesAnExtraDebugTabWhenLeavingTheDebugPage) {
+    MainForm form;
+    form.ShowPage(kPageDebug);
+    form.Pages.Page(kPageTransparency).SetTabVisible(true);  // a second tab, as the debug command adds
+    form.ShowPage(kPageAbout);
+    EXPECT_EQ(VisibleTabs(form), (std::vector<int>{kPageTransparency, kPageAbout}));
+    EXPECT_FALSE(form.ShowPage(10));
+    EXPECT_FALSE(form.ShowPage(-1));
+    EXPECT_EQ(form.Pages.ActivePageIndex(), kPageAbout);
+}
+
+TEST(MainFormClose, ClosingHidesUnlessAQuitWasRequested) {
+    MainForm form;
+    form.SetVisible(true);
+    form.Close();
+    EXPECT_FALSE(form.Visible());
+    EXPECT_FALSE(form.Terminated()) << "the program goes on in the notification area";
+
+    form.QuitRequested = true;
+    form.Close();
+    EXPECT_TRUE(form.Closed());
+    EXPECT_TRUE(form.Terminated());
+}
+
+}  // namespace
+}  // namespace vitrex::app
