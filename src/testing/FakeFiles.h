@@ -1,0 +1,38 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/platform/Files.h"
+
+namespace vitrex::fakes {
+
+// Files in memory, with paths that compare without regard to ASCII case as the system's do. The
+// "ANSI" code page is Windows-1252.
+class FakeFiles : public Files {
+public:
+    void SetExecutablePath(std::string path) { executablePath_ = std::move(path); }
+    // Every write to a path under this folder fails, as in a folder without write permission.
+    void DenyWritesUnder(std::string folder) { deniedFolders_.push_back(std::move(folder)); }
+    void Seed(const std::string& path, std::string bytes);
+    // The file's bytes, if it exists.
+    std::optional<std::string> File(const std::string& path) const;
+    int WriteCount() const { return writeCount_; }
+
+    std::string ExecutablePath() override { return executablePath_; }
+    std::string ReadWholeFile(const std::string& path) override;
+    void WriteWholeFile(const std::string& path, std::string_view bytes) override;
+    std::string Utf8ToAnsi(std::string_view utf8) override;
+    std::string AnsiToUtf8(std::string_view ansi) override;
+
+private:
+    std::string executablePath_ = "C:\\Program Files\\Vitrex\\Vitrex.exe";
+    std::vector<std::string> deniedFolders_;
+    std::map<std::string, std::string> files_;  // by lower-case path
+    int writeCount_ = 0;
+};
+
+}  // namespace vitrex::fakes
