@@ -1,0 +1,27 @@
+#include "core/transparency/Alpha.h"
+
+#include <algorithm>
+
+namespace vitrex::transparency {
+
+std::uint8_t TransparencyToAlpha(int percent) {
+    // Integer arithmetic on purpose: (100 - percent) * 2.55 in double precision gives 254 at 0 %.
+    const int clamped = std::clamp(percent, 0, 100);
+    return static_cast<std::uint8_t>((100 - clamped) * 255 / 100);
+}
+
+bool SetWindowTransparency(WindowSystem& windows, WindowHandle window, int percent) {
+    if (!windows.HasLayeredAlpha()) return false;
+    // Written on every call, even when the flag is set already: another program may have taken
+    // it away in the meantime, and the alpha only sticks to a layered window.
+    windows.SetExStyle(window, windows.GetExStyle(window) | kWsExLayered);
+    windows.SetLayeredAlpha(window, TransparencyToAlpha(percent));
+    return true;
+}
+
+bool ClearWindowTransparency(WindowSystem& windows, WindowHandle window) {
+    windows.SetExStyle(window, windows.GetExStyle(window) & ~kWsExLayered);
+    return true;
+}
+
+}  // namespace vitrex::transparency
