@@ -1,0 +1,105 @@
+#include "core/app/settings/SettingsStore.h"
+
+#include <stdexcept>
+
+#include "core/app/settings/NoABList.h"
+
+namespace vitrex::settings {
+namespace {
+
+// A read or write with a type other than the table's is a fault of the program, not of the
+// stored data.
+const SettingDef& Checked(SettingId id, SettingType type) {
+    const SettingDef& setting = Setting(id);
+    if (setting.type != type) {
+        throw std::logic_error("setting '" + std::string(setting.name) + "' accessed with the wrong type");
+    }
+    return setting;
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(Registry& registry, std::string_view keyPath)
+    : key_(registry.OpenOrCreateKey(keyPath)) {}
+
+bool SettingsStore::Exists(SettingId id) const {
+    return key_->ValueExists(Setting(id).name);
+}
+
+bool SettingsStore::ReadBool(SettingId id) const {
+    return key_->ReadBool(Checked(id, SettingType::Boolean).name);
+}
+
+std::int32_t SettingsStore::ReadInteger(SettingId id) const {
+    const SettingDef& setting = Checked(id, SettingType::Integer);
+    return LoadedNumber(setting, key_->ReadInteger(setting.name));
+}
+
+std::string SettingsStore::ReadText(SettingId id) const {
+    return key_->ReadText(Checked(id, SettingType::Text).name);
+}
+
+std::vector<std::string> SettingsStore::ReadNoABList() const {
+    return SplitNoABList(ReadText(SettingId::NoABList));
+}
+
+void SettingsStore::WriteBool(SettingId id, bool value) {
+    key_->WriteBool(Checked(id, SettingType::Boolean).name, value);
+}
+
+void SettingsStore::WriteInteger(SettingId id, std::int32_t value) {
+    key_->WriteInteger(Checked(id, SettingType::Integer).name, value);
+}
+
+void SettingsStore::WriteText(SettingId id, std::string_view value) {
+    key_->WriteText(Checked(id, SettingType::Text).name, value);
+}
+
+void SettingsStore::WriteNoABList(const std::vector<std::string>& entries) {
+    WriteText(SettingId::NoABList, JoinNoABList(entries));
+}
+
+bool SettingsStore::Delete(SettingId id) {
+    return key_->DeleteValue(Setting(id).name);
+}
+
+void SettingsStore::WriteDefault(const SettingDef& setting) {
+    switch (setting.type) {
+        case SettingType::Boolean:
+            key_->WriteBool(setting.name, setting.defaultNumber != 0);
+            break;
+        case SettingType::Integer:
+            key_->WriteInteger(setting.name, setting.defaultNumber);
+            break;
+        case SettingType::Text:
+            key_->WriteText(setting.name, setting.defaultText);
+            break;
+    }
+}
+
+void SettingsStore::WriteFirstRunDefaults() {
+    for (const SettingDef& setting : AllSettings()) {
+        if (setting.writtenAt == WrittenAt::FirstStart) WriteDefault(setting);
+    }
+}
+
+void SettingsStore::WriteUpgradeDefaults() {
+    for (const SettingDef& setting : AllSettings()) {
+        if (setting.writtenAt == WrittenAt::Upgrade) WriteDefault(setting);
+    }
+}
+
+StartKind WriteMissingDefaults(SettingsStore& store) {
+    if (!store.Exists(SettingId::ApplicationCommand)) {
+        store.WriteFirstRunDefaults();
+        store.WriteUpgradeDefaults();
+        return StartKind::FirstStart;
+    }
+    if (!store.Exists(SettingId::UpdateCheck)) {
+        store.WriteUpgradeDefaults();
+        return StartKind::Upgrade;
+    }
+    return StartKind::Regular;
+}
+
+}  // namespace vitrex::settings
