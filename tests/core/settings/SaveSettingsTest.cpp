@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/app/settings/Autostart.h"
+#include "core/app/settings/SaveSettings.h"
+#include "core/platform/Errors.h"
+#include "testing/FakeRegistry.h"
+
+namespace vitrex::settings {
+namespace {
+
+using fakes::FakeRegistry;
+using fakes::FakeRegistryChange;
+using V = fakes::FakeRegistryValue;
+using Kind = FakeRegistryChange::Kind;
+
+constexpr const char* kKey = "Software\\Vitrex";
+
+SettingsSnapshot Snapshot() {
+    SettingsSnapshot s;
+    s.NoABList = {"a.exe", "", "Zw\xC3\xB6lf.exe"};
+    s.CPU = false;
+    s.CPU_TIME = 30;
+    s.SYSTRAY = 2;
+    s.AB_ActiveWindow = 90;
+    s.AB_InActiveWindow = 45;
+    s.AB_Active = true;
+    s.AB_TaskbarActive = true;
+    s.AB_TaskBar = 60;
+    s.HideProgram = false;
+    s.StartActive = true;
+    s.ChangeProcessAB = true;
+    s.Language = "Deutsch";
+    s.UpdateCheck = false;
+    s.SC_Transparency = false;
+    s.SC_STRG = true;
+    s.SC_AoT = false;
+    s.SC_AoT_On = 0x6070;
+    s.SC_AoT_Off = 0;
+    s.DebugClassException = "Notepad";
+    return s;
+}
+
+TEST(SaveSettings, WritesEveryValueInTheClosePathsOrder) {
+    FakeRegistry registry;
+    registry.Seed(kKey, "ApplicationCommand", V::Sz("CONFIG"));
+    SettingsStore store(registry, kSettingsKeyRooted);
+    SaveSettings(store, Snapshot());
+
+    std::vector<std::string> written;
+    for (const FakeRegistryChange& change : registry.Changes()) {
+        EXPECT_EQ(change.kind, Kind::Write);
+        written.push_back(change.valueName);
+    }
+    EXPECT_EQ(written, (std::vector<std::string>{"NoABList",        "CPU",
+                                                 "CPU_TIME",        "SYSTRAY",
+                                                 "AB_ActiveWindow", "AB_InActiveWindow",
+                                                 "AB_Active",       "AB_TaskbarActive",
+                                                 "AB_TaskBar",      "HideProgram",
+                                                 "StartActive",     "ChangeProcessAB",
+                                                 "Language",        "UpdateCheck",
+                                                 "SC_Transparency", "SC_STRG",
+                                                 "SC_AoT",          "SC_AoT_On",
+                                                 "SC_AoT_Off",      "DebugClassException"}));
+    EXPECT_EQ(registry.Value(kKey, "NoABList"), V::Sz("a.exe\r\n\r\nZw\xC3\xB6lf.exe\r\n"));
+    EXPECT_EQ(registry.Value(kKey, "CPU"), V::Dword(0));
+    EXPECT_EQ(registry.Value(kKey, "ChangeProcessAB"), V::Dword(1));
+    EXPECT_EQ(registry.Value(kKey, "SC_AoT_On"), V::Dword(0x6070));
+    EXPECT_EQ(registry.Value(kKey, "Language"), V::Sz("Deutsch"));
+    EXPECT_EQ(registry.Value(kKey, "DebugClassException"), V::Sz("Notepad"));
+    EXPECT_EQ(registry.Value(kKey, "ApplicationCommand"), V::Sz("CONFIG"));
+}
+
+TEST(SaveSettings, EmptyDebugClassExceptionDeletesTheValue) {
+    FakeRegistry registry;
+    registry.Seed(kKey, "DebugClassException", V::Sz("Notepad"));
+    SettingsStore store(registry);
+    SettingsSnapshot snapshot = Snapshot();
+    snapshot.DebugClassException.clear();
+    SaveSettings(store, snapshot);
+    EXPECT_EQ(registry.Changes().back(), (FakeRegistryChange{Kind::Delete, kKey, "DebugClassException"}));
+    EXPECT_FALSE(registry.Value(kKey, "DebugClassException"));
+
+    registry.ClearChanges();
+    SaveSettings(store, snapshot);  // nothing left to delete
+    EXPECT_EQ(registry.Changes().back().valueName, "SC_AoT_Off");
+}
+
+TEST(SaveSettings, KeyWithoutWriteAccessFails) {
+    FakeRegistry registry;
+    registry.SetWriteProtected(kKey, true);
+    SettingsStore store(registry);
+    EXPECT_THROW(SaveSettings(store, Snapshot()), RegistryError);
+}
+
+TEST(Autostart, StoresTheBarePathEvenWithBlanks) {
+    FakeRegistry registry;
+    const std::string path = "C:\\Program Files\\Vitrex Tools\\Vitrex.exe";
+    EXPECT_FALSE(AutostartExists(registry));
+    WriteAutostart(registry, path);
+    EXPECT_TRUE(AutostartExists(registry));
+    EXPECT_EQ(registry.Value("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Vitrex"), V::Sz(path));
+    DeleteAutostart(registry);
+    EXPECT_FALSE(AutostartExists(registry));
+    DeleteAutostart(registry);  // deleting what is gone is no failure
+}
+
+}  // namespace
+}  // namespace vitrex::settings
