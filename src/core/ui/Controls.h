@@ -19,9 +19,17 @@ public:
         SetCaption(caption);
     }
     TextStyle Style() const { return style_; }
-    void SetStyle(TextStyle style) { style_ = style; }
+    void SetStyle(TextStyle style) {
+        if (style_ == style) return;
+        style_ = style;
+        Notify(Change::Style);
+    }
     bool WordWrap() const { return wordWrap_; }
-    void SetWordWrap(bool wrap) { wordWrap_ = wrap; }
+    void SetWordWrap(bool wrap) {
+        if (wordWrap_ == wrap) return;
+        wordWrap_ = wrap;
+        Notify(Change::Style);
+    }
 
     Handler OnClick;
     void UserClick() { Fire(OnClick); }
@@ -39,7 +47,11 @@ public:
         SetTabStop(true);
     }
     bool Default() const { return default_; }
-    void SetDefault(bool isDefault) { default_ = isDefault; }
+    void SetDefault(bool isDefault) {
+        if (default_ == isDefault) return;
+        default_ = isDefault;
+        Notify(Change::Style);
+    }
 
     Handler OnClick;
     void UserClick() {
@@ -104,7 +116,11 @@ public:
         SetCaption(caption);
     }
     bool Bordered() const { return bordered_; }
-    void SetBordered(bool bordered) { bordered_ = bordered; }
+    void SetBordered(bool bordered) {
+        if (bordered_ == bordered) return;
+        bordered_ = bordered;
+        Notify(Change::Style);
+    }
 
 private:
     bool bordered_ = false;
@@ -136,7 +152,11 @@ public:
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text);
     bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    void SetReadOnly(bool readOnly) {
+        if (readOnly_ == readOnly) return;
+        readOnly_ = readOnly;
+        Notify(Change::Style);
+    }
 
     Handler OnChange;
     void UserSetText(const std::string& text);
@@ -213,8 +233,17 @@ public:
     int PageSize() const { return pageSize_; }
     void SetRange(int min, int max);
     void SetPosition(int position);
-    void SetFrequency(int frequency) { frequency_ = frequency; }
-    void SetPageSize(int pageSize) { pageSize_ = pageSize; }
+    // Tick marks and the page step belong to the range as the binder shows it.
+    void SetFrequency(int frequency) {
+        if (frequency_ == frequency) return;
+        frequency_ = frequency;
+        Notify(Change::Range);
+    }
+    void SetPageSize(int pageSize) {
+        if (pageSize_ == pageSize) return;
+        pageSize_ = pageSize;
+        Notify(Change::Range);
+    }
 
     Handler OnChange;
     void UserSetPosition(int position);

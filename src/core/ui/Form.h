@@ -30,7 +30,10 @@ public:
     Handler OnClose;
 
     // Show the window and bring it to the front.
-    void BringToFront() { Request(FormRequest::BringToFront); }
+    void BringToFront() {
+        SetVisible(true);
+        Request(FormRequest::BringToFront);
+    }
     // Close as the close button would: runs the close query, then OnClose.
     void Close();
     // End the program's message loop.

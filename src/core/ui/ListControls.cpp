@@ -110,6 +110,13 @@ void ListBox::SetSorted(Collation collation) {
     Notify(Change::Items);
 }
 
+void ListBox::SetMultiSelect(bool multiSelect) {
+    if (multiSelect_ == multiSelect) return;
+    multiSelect_ = multiSelect;
+    if (!multiSelect_ && selection_.size() > 1) selection_.resize(1);
+    Notify(Change::Style);
+}
+
 void ListBox::SetSelection(std::vector<int> indices) {
     std::erase_if(indices, [this](int i) { return !InRange(i, items_.size()); });
     std::sort(indices.begin(), indices.end());

@@ -58,7 +58,7 @@ public:
     bool Sorted() const { return static_cast<bool>(collation_); }
     void SetSorted(Collation collation);
     bool MultiSelect() const { return multiSelect_; }
-    void SetMultiSelect(bool multiSelect) { multiSelect_ = multiSelect; }
+    void SetMultiSelect(bool multiSelect);
     // Chosen indices in ascending order.
     const std::vector<int>& Selection() const { return selection_; }
     void SetSelection(std::vector<int> indices);
@@ -120,7 +120,10 @@ public:
     void SetRows(std::vector<ListRow> rows);
     void Clear() { SetRows({}); }
     ImageList* SmallImages() const { return images_; }
-    void SetSmallImages(ImageList* images) { images_ = images; }
+    void SetSmallImages(ImageList* images) {
+        images_ = images;
+        Notify(Change::Images);
+    }
     // The image list's pictures changed; the binder copies them again.
     void ImagesChanged() { Notify(Change::Images); }
     int ItemIndex() const { return itemIndex_; }

@@ -59,6 +59,7 @@ enum class Change {
     ActivePage,
     TaskItems,
     Value,
+    Style,  // how the control looks: text style, word wrap, default button, border, read-only
 };
 
 class Widget;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ui/Controls.h"
@@ -162,6 +163,57 @@ TEST_F(ModelFixture, TimersTickOnlyWhileEnabled) {
     timer.Tick();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(dispatcher.senders, std::vector<std::string>{"T"});
+}
+
+TEST_F(ModelFixture, AppearanceSettersNotifyOnlyRealChangesAndRunNoHandler) {
+    Label label("Label", &form, {});
+    Button button("Button", &form, {});
+    Edit edit("Edit", &form, {});
+    ListBox list("List", &form, {});
+    TrackBar bar("Bar", &form, {});
+    std::vector<std::pair<std::string, Change>> changes;
+    for (Widget* w : std::vector<Widget*>{&label, &button, &edit, &list, &bar}) {
+        w->SetObserver([&](Widget& sender, Change c) { changes.emplace_back(sender.Name(), c); });
+    }
+    button.OnClick = [&] { ++clicks; };
+    edit.OnChange = [&] { ++clicks; };
+
+    label.SetStyle(TextStyle::Link);
+    label.SetStyle(TextStyle::Link);
+    label.SetWordWrap(true);
+    button.SetDefault(true);
+    edit.SetReadOnly(true);
+    list.SetItems({"a", "b", "c"});
+    list.SetMultiSelect(true);
+    list.SetSelection({0, 2});
+    list.SetMultiSelect(false);
+    bar.SetFrequency(5);
+    bar.SetPageSize(5);
+    bar.SetPageSize(5);
+
+    using C = std::pair<std::string, Change>;
+    EXPECT_EQ(changes, (std::vector<C>{{"Label", Change::Style},
+                                       {"Label", Change::Style},
+                                       {"Button", Change::Style},
+                                       {"Edit", Change::Style},
+                                       {"List", Change::Items},
+                                       {"List", Change::Style},
+                                       {"List", Change::Selection},
+                                       {"List", Change::Style},
+                                       {"Bar", Change::Range},
+                                       {"Bar", Change::Range}}));
+    EXPECT_EQ(list.Selection(), std::vector<int>{0}) << "a single-choice list keeps one chosen item";
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ModelFixture, BringingTheFormToFrontMakesItVisible) {
+    std::vector<FormRequest> requests;
+    form.SetRequestHandler([&](FormRequest r) {
+        EXPECT_TRUE(form.Visible()) << "the window is shown before it is brought forward";
+        requests.push_back(r);
+    });
+    form.BringToFront();
+    EXPECT_EQ(requests, std::vector<FormRequest>{FormRequest::BringToFront});
 }
 
 TEST_F(ModelFixture, ClosingAsksTheFormFirst) {
