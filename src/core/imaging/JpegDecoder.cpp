@@ -9,8 +9,8 @@
 namespace vitrex::imaging {
 namespace {
 
-// libjpeg reports errors through a callback that must not return. It is C built without unwind
-// tables, so an exception cannot pass through it; we longjmp back instead. That is only sound when
+// libjpeg reports errors through a callback that must not return. It is C, not built for C++
+// exceptions to pass through its frames, so we longjmp back instead. That is only sound when
 // no frame between the callback and the setjmp owns an object with a destructor: every function
 // that runs under RunGuarded below touches nothing but plain data, and the one C++ allocation (the
 // pixels) happens between two guarded steps.
