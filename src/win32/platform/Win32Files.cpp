@@ -1,0 +1,99 @@
+#include "win32/platform/Win32Files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "core/platform/Errors.h"
+#include "win32/UniqueHandle.h"
+#include "win32/platform/SystemMessage.h"
+#include "win32/platform/TextConvert.h"
+
+namespace vitrex::win32 {
+namespace {
+
+// Largest chunk handed to one ReadFile/WriteFile call, whose sizes are 32-bit.
+constexpr std::size_t kChunk = 1 << 30;
+
+[[noreturn]] void Fail(const std::string& what, const char* api) {
+    const DWORD code = GetLastError();
+    std::string message = what;
+    const std::string description = SystemMessage(code);
+    if (!description.empty()) message += " " + description;
+    throw FileError(message, api, code);
+}
+
+}  // namespace
+
+std::string Win32Files::ExecutablePath() {
+    // The result is cut silently when the buffer is too small; grow until it is not.
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0)
+            throw SystemError(FailureText("GetModuleFileNameW", GetLastError()), "GetModuleFileNameW");
+        if (length < path.size()) {
+            path.resize(length);
+            return Narrow(path);
+        }
+        if (path.size() >= 32768) throw SystemError("Executable path too long", "GetModuleFileNameW");
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string Win32Files::ReadWholeFile(const std::string& path) {
+    UniqueFileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) Fail("Cannot open file \"" + path + "\".", "CreateFileW");
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size)) Fail("Cannot read file \"" + path + "\".", "GetFileSizeEx");
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        const auto want = static_cast<DWORD>(std::min(bytes.size() - done, kChunk));
+        if (!ReadFile(file.Get(), bytes.data() + done, want, &read, nullptr)) {
+            Fail("Cannot read file \"" + path + "\".", "ReadFile");
+        }
+        if (read == 0) break;  // the file shrank meanwhile
+        done += read;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+void Win32Files::WriteWholeFile(const std::string& path, std::string_view bytes) {
+    UniqueFileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) Fail("Cannot create file \"" + path + "\".", "CreateFileW");
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        const auto want = static_cast<DWORD>(std::min(bytes.size() - done, kChunk));
+        if (!WriteFile(file.Get(), bytes.data() + done, want, &written, nullptr)) {
+            Fail("Cannot write file \"" + path + "\".", "WriteFile");
+        }
+        done += written;
+    }
+}
+
+std::string Win32Files::Utf8ToAnsi(std::string_view utf8) {
+    const std::wstring wide = Widen(utf8);
+    if (wide.empty()) return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), size, nullptr,
+                        nullptr);
+    return ansi;
+}
+
+std::string Win32Files::AnsiToUtf8(std::string_view ansi) {
+    if (ansi.empty()) return {};
+    const int size = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), size);
+    return Narrow(wide);
+}
+
+}  // namespace vitrex::win32
