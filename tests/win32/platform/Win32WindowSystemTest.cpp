@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "core/transparency/Alpha.h"
+#include "win32/UniqueHandle.h"
+#include "win32/platform/Win32WindowSystem.h"
+#include "win32/platform/WindowHandle.h"
+
+namespace vitrex::win32 {
+namespace {
+
+using transparency::ClearWindowTransparency;
+using transparency::SetWindowTransparency;
+
+// The alpha the system holds for the window, read past the adapter; -1 when it has none.
+int SystemAlpha(HWND window) {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || (flags & LWA_ALPHA) == 0) return -1;
+    return alpha;
+}
+
+bool IsLayered(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+}
+
+struct AlphaOnARealWindow : ::testing::Test {
+    AlphaOnARealWindow()
+        : window(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"Vitrex alpha test", WS_OVERLAPPEDWINDOW, 10,
+                                 10, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+    void SetUp() override { ASSERT_TRUE(window) << GetLastError(); }
+
+    UniqueWindow window;
+    Win32WindowSystem windows;
+};
+
+TEST_F(AlphaOnARealWindow, TenPercentIsAlpha229OnALayeredWindow) {
+    EXPECT_TRUE(SetWindowTransparency(windows, FromHwnd(window.Get()), 10));
+    EXPECT_TRUE(IsLayered(window.Get()));
+    EXPECT_EQ(SystemAlpha(window.Get()), 229);
+    EXPECT_NE(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    EXPECT_EQ(windows.GetLayeredAlpha(FromHwnd(window.Get())), 229);
+}
+
+TEST_F(AlphaOnARealWindow, ZeroPercentIsOpaqueAndStaysLayered) {
+    SetWindowTransparency(windows, FromHwnd(window.Get()), 60);
+    SetWindowTransparency(windows, FromHwnd(window.Get()), 0);
+    EXPECT_TRUE(IsLayered(window.Get()));
+    EXPECT_EQ(SystemAlpha(window.Get()), 255);
+}
+
+TEST_F(AlphaOnARealWindow, ClearRemovesTheLayeredStyle) {
+    SetWindowTransparency(windows, FromHwnd(window.Get()), 50);
+    EXPECT_TRUE(ClearWindowTransparency(windows, FromHwnd(window.Get())));
+    EXPECT_FALSE(IsLayered(window.Get()));
+    EXPECT_NE(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    EXPECT_EQ(windows.GetLayeredAlpha(FromHwnd(window.Get())), std::nullopt);
+}
+
+TEST_F(AlphaOnARealWindow, HandleOfAWindowThatIsGoneChangesNothing) {
+    const WindowHandle gone = FromHwnd(window.Get());
+    window.Reset();
+    EXPECT_TRUE(SetWindowTransparency(windows, gone, 30));
+    EXPECT_TRUE(ClearWindowTransparency(windows, gone));
+    EXPECT_EQ(windows.GetExStyle(gone), 0u);
+    EXPECT_EQ(windows.GetLayeredAlpha(gone), std::nullopt);
+    EXPECT_TRUE(windows.HasLayeredAlpha());
+}
+
+}  // namespace
+}  // namespace vitrex::win32
