@@ -55,10 +55,11 @@ public:
 private:
     template <typename T>
     static T Next(std::deque<T>& answers, T fallback) {
-        if (answers.empty()) return fallback;
-        T answer = std::move(answers.front());
-        answers.pop_front();
-        return answer;
+        if (!answers.empty()) {
+            fallback = std::move(answers.front());
+            answers.pop_front();
+        }
+        return fallback;
     }
 };
 

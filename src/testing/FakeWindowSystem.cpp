@@ -1,7 +1,9 @@
 #include "testing/FakeWindowSystem.h"
 
 #include <algorithm>
+#include <cctype>
 #include <stdexcept>
+#include <string>
 
 namespace vitrex::fakes {
 
@@ -62,6 +64,24 @@ bool FakeWindowSystem::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) 
 std::optional<std::uint8_t> FakeWindowSystem::GetLayeredAlpha(WindowHandle window) {
     const FakeWindow* found = Find(window);
     return found == nullptr ? std::nullopt : found->alpha;
+}
+
+WindowHandle FakeWindowSystem::FindTopLevel(std::string_view className,
+                                            std::optional<std::string_view> title) {
+    const auto lower = [](std::string_view text) {
+        std::string out(text);
+        for (char& c : out)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return out;
+    };
+    const std::string wanted = lower(className);
+    for (WindowHandle handle : zOrder_) {
+        const FakeWindow& window = windows_.at(handle);
+        if (window.parent != 0 || lower(window.className) != wanted) continue;
+        if (title && window.title != *title) continue;
+        return handle;
+    }
+    return 0;
 }
 
 }  // namespace vitrex::fakes

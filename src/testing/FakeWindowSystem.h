@@ -46,6 +46,7 @@ public:
     int ExStyleWrites() const { return exStyleWrites_; }
     int AlphaWrites() const { return alphaWrites_; }
 
+    WindowHandle FindTopLevel(std::string_view className, std::optional<std::string_view> title) override;
     std::uint32_t GetExStyle(WindowHandle window) override;
     void SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
     bool HasLayeredAlpha() override { return layeredAlphaAvailable_; }

@@ -4,7 +4,7 @@
 
 namespace vitrex::app {
 
-MainForm::MainForm()
+MainForm::MainForm(Platform& platform)
     : ui::Form("VTXForm", "TVTXForm", 531, 333),
       XPBarConfig(LeftPanel.AddGroup("XPBarConfig", "Settings")),
       XPBarVTX(LeftPanel.AddGroup("XPBarVTX", kApplicationTitle)),
@@ -14,10 +14,16 @@ MainForm::MainForm()
       TrayPopup_Deaktiv(TrayPopup.Add("TrayPopup_Deaktiv", "Deactivated")),
       TrayPopup_ueber((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ueber", "About..."))),
       TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", "Restore"))),
-      TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "&Exit")) {
+      TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "&Exit")),
+      platform_(platform),
+      crashLog_(platform.clock),
+      dispatcher_(crashLog_) {
     SetCaption(kApplicationTitle);
+    // Every event of the window and its controls runs through the crash log's boundary.
+    SetDispatcher(&dispatcher_);
+    crashLog_.SetLineObserver([this](const std::string& line) { TabDebugList.AddItem(line); });
     BuildControls();
-    AttachNavigation();
+    AttachHandlers();
 }
 
 MainForm::~MainForm() = default;
@@ -100,7 +106,7 @@ void MainForm::BuildControls() {
     DebugClassException.SetCaption("Class exception:");
 }
 
-void MainForm::AttachNavigation() {
+void MainForm::AttachHandlers() {
     XPBarConfig.Item(0).OnClick = [this] { XPBarConfigItems0Click(); };
     XPBarConfig.Item(1).OnClick = [this] { XPBarConfigItems1Click(); };
     XPBarConfig.Item(2).OnClick = [this] { XPBarConfigItems2Click(); };
@@ -109,9 +115,28 @@ void MainForm::AttachNavigation() {
     XPBarVTX.Item(1).OnClick = [this] { XPBarVTXItems1Click(); };
     XPBarVTX.Item(2).OnClick = [this] { XPBarVTXItems2Click(); };
     XPBarVTX.Item(3).OnClick = [this] { XPBarVTXItems3Click(); };
+    XPBarStatus.Item(0).OnClick = [this] { XPBarStatusItems0Click(); };
+    XPBarStatus.Item(1).OnClick = [this] { XPBarStatusItems1Click(); };
     XPBarStatus.Item(2).OnClick = [this] { XPBarStatusItems2Click(); };
     WelcomeOKBtn.OnClick = [this] { WelcomeOKBtnClick(); };
+
+    TAB_TPZ_CB.OnClick = [this] { TAB_TPZ_CBClick(); };
+    TAB_TPZ_TLCB.OnClick = [this] { TAB_TPZ_TLCBClick(); };
+    TAB_TPZ_RESET.OnClick = [this] { TAB_TPZ_RESETClick(); };
+    GB_CPU_CB.OnClick = [this] { GB_CPU_CBClick(); };
+    // The level sliders' change handlers are attached by the start-up, after it has loaded the
+    // stored positions, so that loading neither previews nor touches the taskbar.
+
+    TabDebugList.OnDblClick = [this] { TabDebugListDblClick(); };
+
+    TrayPopup_Aktiv.OnClick = [this] { XPBarStatusItems0Click(); };
+    TrayPopup_Inaktiv.OnClick = [this] { XPBarStatusItems1Click(); };
+    TrayPopup_ueber.OnClick = [this] { TrayPopup_ueberClick(); };
+    TrayPopup_Resize.OnClick = [this] { TrayDblClick(); };
+    TrayPopup_Exit.OnClick = [this] { TrayPopup_ExitClick(); };
+
     OnCloseQuery = [this] { return FormCloseQuery(); };
+    OnClose = [this] { FormClose(); };
 }
 
 bool MainForm::ShowPage(int index) {
@@ -153,11 +178,13 @@ void MainForm::WelcomeOKBtnClick() {
     ShowPage(kPageGeneral);
 }
 
-bool MainForm::FormCloseQuery() {
-    if (QuitRequested) return true;
-    // Closing only hides the window; the program goes on in the notification area.
-    SetVisible(false);
-    return false;
+void MainForm::TrayPopup_ueberClick() {
+    BringToFront();
+    ShowPage(kPageAbout);
+}
+
+void MainForm::TrayDblClick() {
+    BringToFront();
 }
 
 }  // namespace vitrex::app

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "core/app/Platform.h"
+#include "core/app/StoredTexts.h"
+#include "core/app/crashlog/CrashDispatcher.h"
+#include "core/app/crashlog/CrashLog.h"
 #include "core/ui/Controls.h"
 #include "core/ui/Form.h"
 #include "core/ui/ListControls.h"
@@ -17,6 +22,9 @@ inline constexpr const char* kVersionText = "0.21 PreBuild";
 inline constexpr const char* kDateText = "26. Oktober 2005";
 inline constexpr const char* kBuildNumber = "0021";
 inline constexpr const char* kApplicationTitle = "Vitrex";
+
+// The window-menu command that quits, appended to the window menu at start-up.
+inline constexpr unsigned kExitCommand = 1025;
 
 // Page indices of `Pages`.
 enum PageIndex : int {
@@ -40,14 +48,29 @@ enum PageIndex : int {
 // parent before child, which is also their tab order.
 class MainForm : public ui::Form {
 public:
-    MainForm();
+    explicit MainForm(Platform& platform);
     ~MainForm() override;
+
+    // The start-up sequence; a failing step ends it there and becomes a crash-log entry.
+    void FormCreate();
+    // The real window's handle, once the binder has made it (the level previews use it).
+    void SetOwnWindow(WindowHandle window) { ownWindow_ = window; }
+    WindowHandle OwnWindow() const { return ownWindow_; }
 
     // Hides the tab of the page on display, shows the tab of page `index` and makes it the
     // active page, so the tab strip holds just the tab of the page on display.
     bool ShowPage(int index);
 
     bool QuitRequested = false;
+    // The current language file's name without extension.
+    std::string LanguageFileBase;
+    StoredTexts Texts;
+
+    // Activation state.
+    bool SetEngineActive(bool active);
+    void TAB_TPZ_CBClick();
+    void XPBarStatusItems0Click();
+    void XPBarStatusItems1Click();
 
     // Left panel and welcome page navigation.
     void XPBarConfigItems0Click();
@@ -61,7 +84,30 @@ public:
     void XPBarStatusItems2Click();
     void WelcomeOKBtnClick();
 
+    // Tray menu.
+    void TrayPopup_ueberClick();
+    void TrayDblClick();
+    void TrayPopup_ExitClick();
+
+    // Settings whose full behaviour other handlers carry.
+    void GB_CPU_CBClick();
+    void TAB_TPZ_TB_ActiveChange();
+    void TAB_TPZ_TB_InActiveChange();
+    void TAB_TPZ_TB_TLChange();
+    void TAB_TPZ_TLCBClick();
+    void TAB_TPZ_RESETClick();
+
+    // Crash log.
+    crashlog::CrashLog& Log() { return crashLog_; }
+    void TabDebugListDblClick();
+
+    // Close path.
     bool FormCloseQuery();
+    void FormClose();
+    // Sees every message taken from the queue before it is dispatched; never consumes it.
+    void ApplicationMessageHook(unsigned message, std::uint64_t wParam);
+    // The system asks whether the session may end: quit with saving, and answer yes.
+    bool QueryEndSession();
 
     // Task panel on the left.
     ui::TaskPanel LeftPanel{"LeftPanel", this, {0, 0, 140, 333}};
@@ -285,7 +331,19 @@ public:
 
 private:
     void BuildControls();
-    void AttachNavigation();
+    void AttachHandlers();
+    void RunStartup();
+    void ShowWelcomePage();
+    void LoadTrayMode(int mode);
+    void AppendExitToWindowMenu();
+    WindowHandle Taskbar();
+    void RequestQuit();
+
+    Platform& platform_;
+    crashlog::CrashLog crashLog_;
+    crashlog::CrashDispatcher dispatcher_;
+    WindowHandle ownWindow_ = 0;
+    bool messageHookInstalled_ = false;
 };
 
 }  // namespace vitrex::app

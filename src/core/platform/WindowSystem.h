@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace vitrex {
 
@@ -16,6 +17,10 @@ inline constexpr std::uint32_t kWsExLayered = 0x00080000;
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
+
+    // The first top-level window in z-order whose class matches (letter case ignored) and, when a
+    // title is given, whose title is exactly that; 0 when there is none.
+    virtual WindowHandle FindTopLevel(std::string_view className, std::optional<std::string_view> title) = 0;
 
     // The extended style word; 0 for a window that does not exist.
     virtual std::uint32_t GetExStyle(WindowHandle window) = 0;

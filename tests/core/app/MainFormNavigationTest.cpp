@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/app/MainForm.h"
+#include "testing/FakePlatform.h"
 
 namespace vitrex::app {
 namespace {
@@ -13,7 +14,8 @@ std::vector<int> VisibleTabs(const MainForm& form) {
 }
 
 TEST(MainFormLayout, StartsWithOnlyTheGeneralTabAndHiddenStateItems) {
-    MainForm form;
+    fakes::FakePlatform platform;
+    MainForm form(platform.ports);
     EXPECT_EQ(VisibleTabs(form), std::vector<int>{kPageGeneral});
     EXPECT_EQ(form.Pages.ActivePageIndex(), kPageGeneral);
     EXPECT_EQ(form.Pages.PageCount(), 10);
@@ -58,12 +60,14 @@ void ExpectTidy(const ui::Widget& parent, const std::set<std::string>& overlays)
 }
 
 TEST(MainFormLayout, ControlsStayInsideTheirParentsAndDoNotOverlap) {
-    MainForm form;
+    fakes::FakePlatform platform;
+    MainForm form(platform.ports);
     ExpectTidy(form, {"GB_ShortCuts_HelpWin", "TAB_U_WaitPanel", "TAB_U_AbbrechenBTN", "TAB_U_UpdateBTN"});
 }
 
 TEST(MainFormNavigation, EveryPanelItemLeavesExactlyOneTabTheOneOnDisplay) {
-    MainForm form;
+    fakes::FakePlatform platform;
+    MainForm form(platform.ports);
     struct Step {
         ui::TaskItem& item;
         int page;
@@ -82,7 +86,8 @@ TEST(MainFormNavigation, EveryPanelItemLeavesExactlyOneTabTheOneOnDisplay) {
 }
 
 TEST(MainFormNavigation, DeactivatedItemLeadsToTheMasterSwitchAndWelcomeOkToGeneral) {
-    MainForm form;
+    fakes::FakePlatform platform;
+    MainForm form(platform.ports);
     form.XPBarStatus.Item(2).SetVisible(true);
     form.XPBarStatus.Item(2).UserClick();
     EXPECT_EQ(form.Pages.ActivePageIndex(), kPageTransparency);
@@ -93,7 +98,8 @@ TEST(MainFormNavigation, DeactivatedItemLeadsToTheMasterSwitchAndWelcomeOkToGene
 }
 
 TEST(MainFormNavigation, ShowPageHidesAnExtraDebugTabWhenLeavingTheDebugPage) {
-    MainForm form;
+    fakes::FakePlatform platform;
+    MainForm form(platform.ports);
     form.ShowPage(kPageDebug);
     form.Pages.Page(kPageTransparency).SetTabVisible(true);  // a second tab, as the debug command adds
     form.ShowPage(kPageAbout);
@@ -104,7 +110,8 @@ TEST(MainFormNavigation, ShowPageHidesAnExtraDebugTabWhenLeavingTheDebugPage) {
 }
 
 TEST(MainFormClose, ClosingHidesUnlessAQuitWasRequested) {
-    MainForm form;
+    fakes::FakePlatform platform;
+    MainForm form(platform.ports);
     form.SetVisible(true);
     form.Close();
     EXPECT_FALSE(form.Visible());

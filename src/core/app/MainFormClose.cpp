@@ -1,0 +1,86 @@
+// Hiding, quitting and the close path that saves the settings.
+
+#include "core/app/MainForm.h"
+#include "core/app/settings/Autostart.h"
+#include "core/app/settings/SaveSettings.h"
+#include "core/transparency/Alpha.h"
+
+namespace vitrex::app {
+
+namespace {
+constexpr unsigned kWmSysCommand = 0x0112;
+}
+
+bool MainForm::FormCloseQuery() {
+    if (QuitRequested) return true;
+    // Closing only hides the window; the program goes on in the notification area.
+    SetVisible(false);
+    return false;
+}
+
+void MainForm::FormClose() {
+    settings::SettingsStore store(platform_.registry, settings::kSettingsKeyRooted);
+
+    settings::SettingsSnapshot values;
+    values.NoABList = TAB_Ausnahmen_List.Items();
+    values.CPU = GB_CPU_CB.Checked();
+    values.CPU_TIME = GB_CPU_TB.Position();
+    values.SYSTRAY = GB_STRAY_RB1.Checked() ? 0 : (GB_STRAY_RB2.Checked() ? 1 : 2);
+    values.AB_ActiveWindow = TAB_TPZ_TB_Active.Position();
+    values.AB_InActiveWindow = TAB_TPZ_TB_InActive.Position();
+    values.AB_Active = TAB_TPZ_CB.Checked();
+    values.AB_TaskbarActive = TAB_TPZ_TLCB.Checked();
+    values.AB_TaskBar = TAB_TPZ_TB_TL.Position();
+    values.HideProgram = GB_Start_Hide.Checked();
+    values.StartActive = GB_Start_Active.Checked();
+    values.ChangeProcessAB = GB_Transparenz_All.Checked();
+    values.Language = GB_Language_CB.Text();
+    values.UpdateCheck = GB_Start_CUpdate.Checked();
+    values.SC_Transparency = GB_ShortCuts_ChTransCB.Checked();
+    values.SC_STRG = GB_ShortCuts_ChTransRB1.Checked();
+    values.SC_AoT = GB_ShortCuts_AoTCB.Checked();
+    values.SC_AoT_On = GB_ShortCuts_AoTOn.Value();
+    values.SC_AoT_Off = GB_ShortCuts_AoTOff.Value();
+    values.DebugClassException = DebugClassException.Text();
+    settings::SaveSettings(store, values);
+
+    // The taskbar is left opaque, but still layered.
+    if (TAB_TPZ_TLCB.Checked()) transparency::SetWindowTransparency(platform_.windows, Taskbar(), 0);
+
+    if (GB_Start_AutoStart.Checked()) {
+        settings::WriteAutostart(platform_.registry, platform_.files.ExecutablePath());
+    } else {
+        settings::DeleteAutostart(platform_.registry);
+    }
+
+    if (Vitrex_Timer.Enabled()) {
+        Vitrex_Timer.SetEnabled(false);
+        SetEngineActive(false);
+    }
+}
+
+void MainForm::RequestQuit() {
+    QuitRequested = true;
+    Close();
+}
+
+void MainForm::TrayPopup_ExitClick() {
+    RequestQuit();
+}
+
+void MainForm::ApplicationMessageHook(unsigned message, std::uint64_t wParam) {
+    if (!messageHookInstalled_ || message != kWmSysCommand || wParam != kExitCommand) return;
+    dispatcher_.Run(this, [this] { RequestQuit(); });
+}
+
+bool MainForm::QueryEndSession() {
+    dispatcher_.Run(this, [this] { RequestQuit(); });
+    return true;
+}
+
+void MainForm::TabDebugListDblClick() {
+    const std::string path = crashlog::SaveLog(crashLog_.Lines(), platform_.files);
+    platform_.dialogs.ShowMessage("List saved to: " + path);
+}
+
+}  // namespace vitrex::app

@@ -1,0 +1,94 @@
+// The activation state: deactivated (master switch off), inactive (switch on, engine off) and
+// active (engine on). It is not stored as a variable: it follows from the master switch and
+// whether the policy timer runs.
+
+#include "core/app/MainForm.h"
+#include "core/transparency/Alpha.h"
+
+namespace vitrex::app {
+
+bool MainForm::SetEngineActive(bool active) {
+    XPBarStatus.Item(0).SetVisible(active);
+    XPBarStatus.Item(1).SetVisible(!active);
+    for (ui::Widget* locked : std::initializer_list<ui::Widget*>{
+             &TAB_TPZ_CB, &TAB_TPZ_TB_InActive, &TAB_TPZ_GB_Inactive, &TAB_TPZ_TB_Active, &TAB_TPZ_GB_Active,
+             &TAB_TPZ_RESET, &GB_Transparenz, &GB_Transparenz_One, &GB_Transparenz_All, &TAB_AUS_BTN_Add,
+             &TAB_AUS_BTN_Delete, &TAB_AUS_BTN_DeleteAll, &TAB_AUS_BTN_Import}) {
+        locked->SetEnabled(!active);
+    }
+    TrayPopup_Aktiv.SetVisible(active);
+    TrayPopup_Inaktiv.SetVisible(!active);
+    Vitrex_Timer.SetEnabled(active);
+    DebugClassException.SetEnabled(!active);
+    return true;
+}
+
+void MainForm::TAB_TPZ_CBClick() {
+    const bool on = TAB_TPZ_CB.Checked();
+    if (!on) GB_Start_Active.SetChecked(false);
+    GB_Start_Active.SetEnabled(on);
+    TAB_TPZ_TB_Active.SetEnabled(on);
+    TAB_TPZ_TB_InActive.SetEnabled(on);
+    XPBarStatus.Item(1).SetVisible(on);
+    XPBarStatus.Item(2).SetVisible(!on);
+    TrayPopup_Deaktiv.SetVisible(!on);
+    TrayPopup_Inaktiv.SetVisible(on);
+}
+
+void MainForm::XPBarStatusItems0Click() {
+    SetEngineActive(false);
+}
+
+void MainForm::XPBarStatusItems1Click() {
+    SetEngineActive(true);
+}
+
+void MainForm::TAB_TPZ_TB_ActiveChange() {
+    TAB_TPZ_GB_Active.SetCaption(LevelCaption(Texts.activeWindow, TAB_TPZ_TB_Active.Position()));
+    transparency::SetWindowTransparency(platform_.windows, ownWindow_, TAB_TPZ_TB_Active.Position());
+}
+
+void MainForm::TAB_TPZ_TB_InActiveChange() {
+    TAB_TPZ_GB_Inactive.SetCaption(LevelCaption(Texts.inactiveWindows, TAB_TPZ_TB_InActive.Position()));
+    transparency::SetWindowTransparency(platform_.windows, ownWindow_, TAB_TPZ_TB_InActive.Position());
+}
+
+void MainForm::TAB_TPZ_TB_TLChange() {
+    TAB_TPZ_GB_TL.SetCaption(LevelCaption(Texts.transparency, TAB_TPZ_TB_TL.Position()));
+    transparency::SetWindowTransparency(platform_.windows, Taskbar(), TAB_TPZ_TB_TL.Position());
+}
+
+void MainForm::TAB_TPZ_TLCBClick() {
+    if (TAB_TPZ_TLCB.Checked()) {
+        transparency::SetWindowTransparency(platform_.windows, Taskbar(), TAB_TPZ_TB_TL.Position());
+    } else {
+        transparency::ClearWindowTransparency(platform_.windows, Taskbar());
+    }
+    TAB_TPZ_TB_TL.SetEnabled(TAB_TPZ_TLCB.Checked());
+}
+
+void MainForm::TAB_TPZ_RESETClick() {
+    transparency::SetWindowTransparency(platform_.windows, ownWindow_, 0);
+}
+
+void MainForm::GB_CPU_CBClick() {
+    if (GB_CPU_CB.Checked()) {
+        CPU_Timer.SetIntervalMs(GB_CPU_TB.Position() * 100);
+        CPU_Timer.SetEnabled(true);
+        GB_CPU_TB.SetEnabled(true);
+        GB_STRAY_RB1.SetEnabled(true);
+    } else {
+        CPU_Timer.SetEnabled(false);
+        SetCaption(kApplicationTitle);
+        GB_CPU_TB.SetEnabled(false);
+        // Without the read-out the gauge icon has nothing to show: fall back to the logo.
+        if (GB_STRAY_RB1.Checked()) GB_STRAY_RB2.SetChecked(true);
+        GB_STRAY_RB1.SetEnabled(false);
+    }
+}
+
+WindowHandle MainForm::Taskbar() {
+    return platform_.windows.FindTopLevel("Shell_TrayWnd", std::nullopt);
+}
+
+}  // namespace vitrex::app

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/platform/Clock.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/Files.h"
+#include "core/platform/OperatingSystem.h"
+#include "core/platform/Registry.h"
+#include "core/platform/WindowSystem.h"
+
+namespace vitrex::app {
+
+// The ports the main window reaches the system through; the Windows adapters in the program,
+// the in-memory fakes in the tests.
+struct Platform {
+    Registry& registry;
+    WindowSystem& windows;
+    Files& files;
+    Clock& clock;
+    Dialogs& dialogs;
+    OperatingSystem& system;
+};
+
+}  // namespace vitrex::app

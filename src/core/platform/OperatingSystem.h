@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+namespace vitrex {
+
+// The platform family of the NT line of systems, the only one the program runs on.
+inline constexpr std::uint32_t kPlatformWin32Nt = 2;
+
+class OperatingSystem {
+public:
+    virtual ~OperatingSystem() = default;
+    // The running system's platform identifier.
+    virtual std::uint32_t PlatformId() = 0;
+};
+
+}  // namespace vitrex

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/app/Platform.h"
+#include "testing/FakeClock.h"
+#include "testing/FakeDialogs.h"
+#include "testing/FakeFiles.h"
+#include "testing/FakeRegistry.h"
+#include "testing/FakeWindowSystem.h"
+
+namespace vitrex::fakes {
+
+class FakeOperatingSystem : public OperatingSystem {
+public:
+    std::uint32_t platformId = kPlatformWin32Nt;
+    std::uint32_t PlatformId() override { return platformId; }
+};
+
+// Every port of the main window, in memory.
+struct FakePlatform {
+    FakeRegistry registry;
+    FakeWindowSystem windows;
+    FakeFiles files;
+    FakeClock clock;
+    FakeDialogs dialogs;
+    FakeOperatingSystem system;
+    app::Platform ports{registry, windows, files, clock, dialogs, system};
+};
+
+}  // namespace vitrex::fakes
