@@ -338,6 +338,7 @@ private:
     void AppendExitToWindowMenu();
     WindowHandle Taskbar();
     void RequestQuit();
+    void SaveAllSettings();
 
     Platform& platform_;
     crashlog::CrashLog crashLog_;

@@ -19,8 +19,28 @@ bool MainForm::FormCloseQuery() {
 }
 
 void MainForm::FormClose() {
-    settings::SettingsStore store(platform_.registry, settings::kSettingsKeyRooted);
+    // Each step runs on its own: a key that refuses a write is logged, and must not keep the
+    // taskbar or other programs' windows translucent after the program has gone.
+    dispatcher_.Run(this, [this] { SaveAllSettings(); });
+    dispatcher_.Run(this, [this] {
+        // The taskbar is left opaque, but still layered.
+        if (TAB_TPZ_TLCB.Checked()) transparency::SetWindowTransparency(platform_.windows, Taskbar(), 0);
+    });
+    dispatcher_.Run(this, [this] {
+        if (GB_Start_AutoStart.Checked()) {
+            settings::WriteAutostart(platform_.registry, platform_.files.ExecutablePath());
+        } else {
+            settings::DeleteAutostart(platform_.registry);
+        }
+    });
+    if (Vitrex_Timer.Enabled()) {
+        Vitrex_Timer.SetEnabled(false);
+        SetEngineActive(false);
+    }
+}
 
+void MainForm::SaveAllSettings() {
+    settings::SettingsStore store(platform_.registry, settings::kSettingsKeyRooted);
     settings::SettingsSnapshot values;
     values.NoABList = TAB_Ausnahmen_List.Items();
     values.CPU = GB_CPU_CB.Checked();
@@ -43,20 +63,6 @@ void MainForm::FormClose() {
     values.SC_AoT_Off = GB_ShortCuts_AoTOff.Value();
     values.DebugClassException = DebugClassException.Text();
     settings::SaveSettings(store, values);
-
-    // The taskbar is left opaque, but still layered.
-    if (TAB_TPZ_TLCB.Checked()) transparency::SetWindowTransparency(platform_.windows, Taskbar(), 0);
-
-    if (GB_Start_AutoStart.Checked()) {
-        settings::WriteAutostart(platform_.registry, platform_.files.ExecutablePath());
-    } else {
-        settings::DeleteAutostart(platform_.registry);
-    }
-
-    if (Vitrex_Timer.Enabled()) {
-        Vitrex_Timer.SetEnabled(false);
-        SetEngineActive(false);
-    }
 }
 
 void MainForm::RequestQuit() {
