@@ -1,6 +1,7 @@
 #include "core/app/MainForm.h"
 
 #include "core/app/ProjectLinks.h"
+#include "core/imaging/Resources.h"
 
 namespace vitrex::app {
 
@@ -37,6 +38,14 @@ void MainForm::BuildControls() {
     XPBarVTX.AddItem("XPBarVTXItems1", "Update");
     XPBarVTX.AddItem("XPBarVTXItems2", "Report Bug");
     XPBarVTX.AddItem("XPBarVTXItems3", "Homepage");
+    XPBarConfig.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::Settings, 32));
+    XPBarVTX.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::Logo, 32));
+    XPBarStatus.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::State, 32));
+    // The large badge, so that it stays crisp when the binder scales it up for the monitor.
+    if (std::optional<ui::Bitmap> badge = resources::DonatePicture(192)) {
+        WelcomePayPal.SetPicture(*badge);
+        Image1.SetPicture(std::move(*badge));
+    }
     // The state items are hidden until start-up shows the one that holds.
     for (const char* caption : {"Active", "Inactive", "Deactivated"}) {
         const std::string name = "XPBarStatusItems" + std::to_string(XPBarStatus.ItemCount());

@@ -1,6 +1,73 @@
+// Program entry: the ports, the main window model and its real window, the message loop.
+
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    MessageBoxW(nullptr, L"Vitrex", L"Vitrex", MB_OK);
-    return 0;
+#include <commctrl.h>
+
+#include <memory>
+
+#include "core/app/MainForm.h"
+#include "win32/platform/Win32Clock.h"
+#include "win32/platform/Win32Dialogs.h"
+#include "win32/platform/Win32Files.h"
+#include "win32/platform/Win32OperatingSystem.h"
+#include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32WindowSystem.h"
+#include "win32/platform/WindowHandle.h"
+#include "win32/ui/FormWindow.h"
+#include "win32/ui/MessageLoop.h"
+
+namespace {
+
+constexpr int kAppIconId = 1;
+
+// The program's icon on the title bar, in the task switcher and on the taskbar button.
+void SetWindowIcons(HINSTANCE instance, HWND window) {
+    const auto load = [&](int widthMetric, int heightMetric) {
+        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON,
+                                             GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric),
+                                             LR_SHARED));
+    };
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(load(SM_CXICON, SM_CYICON)));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(load(SM_CXSMICON, SM_CYSMICON)));
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    using namespace vitrex;
+
+    INITCOMMONCONTROLSEX controls{
+        sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
+                              ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&controls);
+
+    win32::Win32Registry registry;
+    win32::Win32WindowSystem windows;
+    win32::Win32Files files;
+    win32::Win32Clock clock;
+    win32::Win32Dialogs dialogs(instance);
+    win32::Win32OperatingSystem system;
+    app::Platform platform{registry, windows, files, clock, dialogs, system};
+
+    app::MainForm form(platform);
+    std::unique_ptr<win32::FormWindow> window = win32::Bind(form, instance);
+    const HWND handle = window->HandleOf(form);
+    SetWindowIcons(instance, handle);
+    dialogs.SetOwner(handle);
+    form.SetOwnWindow(win32::FromHwnd(handle));
+    for (ui::Timer* timer : {&form.Vitrex_Timer, &form.CPU_Timer, &form.CommandTimer})
+        window->AddTimer(*timer);
+    window->SetMessageHook([&form](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (message == WM_QUERYENDSESSION) return form.QueryEndSession() ? TRUE : FALSE;
+        return std::nullopt;
+    });
+
+    form.FormCreate();
+    if (form.Terminated()) return 0;
+
+    return win32::RunMessageLoop(*window, [&form](MSG& message) {
+        form.ApplicationMessageHook(message.message, message.wParam);
+        return false;
+    });
 }

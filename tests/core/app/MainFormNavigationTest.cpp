@@ -25,6 +25,9 @@ TEST(MainFormLayout, StartsWithOnlyTheGeneralTabAndHiddenStateItems) {
     EXPECT_EQ(form.Caption(), "Vitrex");
     EXPECT_EQ(form.ClientWidth(), 531);
     EXPECT_EQ(form.ClientHeight(), 333);
+    EXPECT_EQ(form.WelcomePayPal.Picture().width, 220)
+        << "the donation badge is decoded for the welcome page";
+    EXPECT_EQ(form.Image1.Picture().height, 80);
 }
 
 // Every control must lie inside its parent, and the siblings of one parent must not overlap,

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/platform/OperatingSystem.h"
+
+namespace vitrex::win32 {
+
+class Win32OperatingSystem : public OperatingSystem {
+public:
+    std::uint32_t PlatformId() override;
+};
+
+}  // namespace vitrex::win32
