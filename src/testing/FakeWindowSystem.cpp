@@ -1,23 +1,49 @@
 #include "testing/FakeWindowSystem.h"
 
 #include <algorithm>
-#include <cctype>
 #include <stdexcept>
-#include <string>
 
 namespace vitrex::fakes {
+namespace {
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) {
+            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        };
+        return lower(x) == lower(y);
+    });
+}
+
+// The system hands out at most 260 characters of a title or class name.
+std::string Cut260(const std::string& utf8) {
+    int characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80;
+        if (startsCharacter && ++characters > 260) return utf8.substr(0, i);
+    }
+    return utf8;
+}
+
+}  // namespace
 
 WindowHandle FakeWindowSystem::AddWindow(FakeWindow window) {
     const WindowHandle handle = nextHandle_;
     nextHandle_ += 4;
+    AddWindowWithHandle(handle, std::move(window));
+    return handle;
+}
+
+void FakeWindowSystem::AddWindowWithHandle(WindowHandle handle, FakeWindow window) {
+    if (handle == 0 || windows_.contains(handle)) throw std::invalid_argument("handle in use");
     windows_.emplace(handle, std::move(window));
     zOrder_.insert(zOrder_.begin(), handle);
-    return handle;
 }
 
 void FakeWindowSystem::RemoveWindow(WindowHandle window) {
     windows_.erase(window);
     zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
+    if (foreground_ == window) foreground_ = 0;
 }
 
 FakeWindow* FakeWindowSystem::Find(WindowHandle window) {
@@ -37,6 +63,17 @@ FakeWindow& FakeWindowSystem::Window(WindowHandle window) {
     return *found;
 }
 
+void FakeWindowSystem::SetForeground(WindowHandle window) {
+    if (window != 0) BringToFront(window);
+    foreground_ = window;
+}
+
+void FakeWindowSystem::BringToFront(WindowHandle window) {
+    auto it = std::find(zOrder_.begin(), zOrder_.end(), window);
+    if (it == zOrder_.end()) throw std::out_of_range("no window " + std::to_string(window) + " to raise");
+    std::rotate(zOrder_.begin(), it, it + 1);
+}
+
 std::uint32_t FakeWindowSystem::GetExStyle(WindowHandle window) {
     const FakeWindow* found = Find(window);
     return found == nullptr ? 0 : found->exStyle;
@@ -47,17 +84,16 @@ void FakeWindowSystem::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
     if (found == nullptr) return;
     ++exStyleWrites_;
     found->exStyle = exStyle;
-    if ((exStyle & kWsExLayered) == 0) found->alpha.reset();
+    if ((exStyle & kWsExLayered) == 0) {
+        found->alpha.reset();
+        found->colorKey.reset();
+        found->perPixelAlpha = false;
+    }
 }
 
 bool FakeWindowSystem::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
     if (!layeredAlphaAvailable_) return false;
-    FakeWindow* found = Find(window);
-    // The system refuses attributes for a window that is not layered; the caller is not told.
-    if (found != nullptr && (found->exStyle & kWsExLayered) != 0) {
-        ++alphaWrites_;
-        found->alpha = alpha;
-    }
+    SetLayeredAttributes(window, {0, alpha, kLwaAlpha});
     return true;
 }
 
@@ -66,22 +102,100 @@ std::optional<std::uint8_t> FakeWindowSystem::GetLayeredAlpha(WindowHandle windo
     return found == nullptr ? std::nullopt : found->alpha;
 }
 
+std::optional<LayeredAttributes> FakeWindowSystem::GetLayeredAttributes(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    if (found == nullptr || (found->exStyle & kWsExLayered) == 0 || found->perPixelAlpha) return std::nullopt;
+    if (!found->alpha && !found->colorKey) return std::nullopt;
+    LayeredAttributes attributes;
+    if (found->alpha) {
+        attributes.alpha = *found->alpha;
+        attributes.flags |= kLwaAlpha;
+    }
+    if (found->colorKey) {
+        attributes.colorKey = *found->colorKey;
+        attributes.flags |= kLwaColorKey;
+    }
+    return attributes;
+}
+
+void FakeWindowSystem::SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) {
+    FakeWindow* found = Find(window);
+    // The system refuses attributes for a window that is not layered; the caller is not told.
+    if (found == nullptr || (found->exStyle & kWsExLayered) == 0) return;
+    ++alphaWrites_;
+    found->perPixelAlpha = false;
+    found->alpha.reset();
+    found->colorKey.reset();
+    if ((attributes.flags & kLwaAlpha) != 0) found->alpha = attributes.alpha;
+    if ((attributes.flags & kLwaColorKey) != 0) found->colorKey = attributes.colorKey;
+}
+
+WindowHandle FakeWindowSystem::ForegroundWindow() {
+    ++foregroundQueries_;
+    return foreground_;
+}
+
+void FakeWindowSystem::EnumerateTopLevel(WindowVisitor visit) {
+    ++enumerations_;
+    for (WindowHandle window : zOrder_) {
+        if (!visit(window)) return;
+    }
+}
+
+void FakeWindowSystem::EnumerateThreadWindows(std::uint32_t threadId, WindowVisitor visit) {
+    for (WindowHandle window : zOrder_) {
+        if (windows_.at(window).threadId == threadId && !visit(window)) return;
+    }
+}
+
 WindowHandle FakeWindowSystem::FindTopLevel(std::string_view className,
                                             std::optional<std::string_view> title) {
-    const auto lower = [](std::string_view text) {
-        std::string out(text);
-        for (char& c : out)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return out;
-    };
-    const std::string wanted = lower(className);
-    for (WindowHandle handle : zOrder_) {
-        const FakeWindow& window = windows_.at(handle);
-        if (window.parent != 0 || lower(window.className) != wanted) continue;
-        if (title && window.title != *title) continue;
-        return handle;
+    ++findQueries_;
+    for (WindowHandle window : zOrder_) {
+        const FakeWindow& w = windows_.at(window);
+        if (EqualsIgnoringAsciiCase(w.className, className) && (!title || w.title == *title)) return window;
     }
     return 0;
+}
+
+bool FakeWindowSystem::IsVisible(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    return found != nullptr && found->visible;
+}
+
+bool FakeWindowSystem::IsEnabled(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    return found != nullptr && found->enabled;
+}
+
+WindowHandle FakeWindowSystem::ParentOf(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    return found == nullptr ? 0 : found->parent;
+}
+
+WindowHandle FakeWindowSystem::OwnerOf(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    return found == nullptr ? 0 : found->owner;
+}
+
+WindowRect FakeWindowSystem::RectOf(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    return found == nullptr ? WindowRect{} : found->rect;
+}
+
+std::string FakeWindowSystem::TextOf(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    return found == nullptr ? std::string() : Cut260(found->title);
+}
+
+std::string FakeWindowSystem::ClassOf(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    return found == nullptr ? std::string() : Cut260(found->className);
+}
+
+WindowThreadProcess FakeWindowSystem::ThreadProcessOf(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    return found == nullptr ? WindowThreadProcess{} : WindowThreadProcess{found->threadId, found->processId};
 }
 
 }  // namespace vitrex::fakes

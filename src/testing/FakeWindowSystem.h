@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/platform/WindowSystem.h"
@@ -20,9 +20,15 @@ struct FakeWindow {
     bool enabled = true;
     WindowHandle parent = 0;
     WindowHandle owner = 0;
+    WindowRect rect;
     std::uint32_t exStyle = 0;
     // The layered alpha; the system drops it when WS_EX_LAYERED is cleared.
     std::optional<std::uint8_t> alpha;
+    // A colour key the window's own program set; dropped like the alpha.
+    std::optional<std::uint32_t> colorKey;
+    // The window's program draws it with per-pixel alpha (UpdateLayeredWindow): its attributes
+    // cannot be read, and giving it attributes switches that drawing off.
+    bool perPixelAlpha = false;
 };
 
 // A simulated desktop: windows with properties, kept in z-order (front first). It behaves as the
@@ -33,6 +39,9 @@ public:
     // Puts a new top-level window in front of all others and returns its handle. Handles are
     // never reused, so a removed window's handle stays invalid.
     WindowHandle AddWindow(FakeWindow window);
+    // Puts a window with the given handle in front, as when the system hands a closed window's
+    // number to a new one. The handle must not be in use.
+    void AddWindowWithHandle(WindowHandle handle, FakeWindow window);
     void RemoveWindow(WindowHandle window);
     FakeWindow* Find(WindowHandle window);
     const FakeWindow* Find(WindowHandle window) const;
@@ -40,26 +49,55 @@ public:
     FakeWindow& Window(WindowHandle window);
     const std::vector<WindowHandle>& ZOrder() const { return zOrder_; }
 
+    // Activates the window: it becomes the foreground window and moves in front of the others,
+    // as activation does. 0 leaves the desktop without a foreground window.
+    void SetForeground(WindowHandle window);
+    // Moves a window in front of the others without activating it.
+    void BringToFront(WindowHandle window);
+
     // A system without the layered-attributes function.
     void SetLayeredAlphaAvailable(bool available) { layeredAlphaAvailable_ = available; }
-    // How often the program changed a window's extended style or alpha.
+    // How often the program changed a window's extended style or layered attributes.
     int ExStyleWrites() const { return exStyleWrites_; }
     int AlphaWrites() const { return alphaWrites_; }
+    // How often the program asked for the foreground window, enumerated the top-level windows, or
+    // searched one by class.
+    int ForegroundQueries() const { return foregroundQueries_; }
+    int Enumerations() const { return enumerations_; }
+    int FindQueries() const { return findQueries_; }
 
-    WindowHandle FindTopLevel(std::string_view className, std::optional<std::string_view> title) override;
     std::uint32_t GetExStyle(WindowHandle window) override;
     void SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
     bool HasLayeredAlpha() override { return layeredAlphaAvailable_; }
     bool SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
     std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) override;
+    std::optional<LayeredAttributes> GetLayeredAttributes(WindowHandle window) override;
+    void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) override;
+
+    WindowHandle ForegroundWindow() override;
+    void EnumerateTopLevel(WindowVisitor visit) override;
+    void EnumerateThreadWindows(std::uint32_t threadId, WindowVisitor visit) override;
+    WindowHandle FindTopLevel(std::string_view className, std::optional<std::string_view> title) override;
+    bool IsVisible(WindowHandle window) override;
+    bool IsEnabled(WindowHandle window) override;
+    WindowHandle ParentOf(WindowHandle window) override;
+    WindowHandle OwnerOf(WindowHandle window) override;
+    WindowRect RectOf(WindowHandle window) override;
+    std::string TextOf(WindowHandle window) override;
+    std::string ClassOf(WindowHandle window) override;
+    WindowThreadProcess ThreadProcessOf(WindowHandle window) override;
 
 private:
-    std::map<WindowHandle, FakeWindow> windows_;
+    std::unordered_map<WindowHandle, FakeWindow> windows_;
     std::vector<WindowHandle> zOrder_;
     WindowHandle nextHandle_ = 0x10010;
+    WindowHandle foreground_ = 0;
     bool layeredAlphaAvailable_ = true;
     int exStyleWrites_ = 0;
     int alphaWrites_ = 0;
+    int foregroundQueries_ = 0;
+    int enumerations_ = 0;
+    int findQueries_ = 0;
 };
 
 }  // namespace vitrex::fakes

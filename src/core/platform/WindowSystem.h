@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include "core/platform/FunctionRef.h"
 
 namespace vitrex {
 
@@ -12,15 +15,46 @@ using WindowHandle = std::uint64_t;
 
 // The extended-style bit that makes a window layered, so that it can have a constant alpha.
 inline constexpr std::uint32_t kWsExLayered = 0x00080000;
+// Tool windows (floating palettes) get no taskbar button and are no application windows.
+inline constexpr std::uint32_t kWsExToolWindow = 0x00000080;
 
-// The desktop's windows as the program's rules see them.
+// How a layered window's attributes are used, numbered as the system numbers them.
+inline constexpr std::uint32_t kLwaColorKey = 0x1;
+inline constexpr std::uint32_t kLwaAlpha = 0x2;
+
+// The attributes a program gave its layered window: a colour drawn as transparent and/or one
+// alpha for the whole window (255 opaque), as `flags` says.
+struct LayeredAttributes {
+    std::uint32_t colorKey = 0;
+    std::uint8_t alpha = 255;
+    std::uint32_t flags = 0;
+    bool operator==(const LayeredAttributes&) const = default;
+};
+
+// Screen coordinates of a window's outer frame.
+struct WindowRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    bool operator==(const WindowRect&) const = default;
+};
+
+// The thread that created a window and the process it belongs to; both 0 for a window that does
+// not exist.
+struct WindowThreadProcess {
+    std::uint32_t threadId = 0;
+    std::uint32_t processId = 0;
+};
+
+// Called once per window; returning false stops the enumeration.
+using WindowVisitor = FunctionRef<bool(WindowHandle)>;
+
+// The desktop's windows as the program's rules see them. Every query on a window that does not
+// exist gives the empty answer (0, false, empty text) and every change to one does nothing.
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
-
-    // The first top-level window in z-order whose class matches (letter case ignored) and, when a
-    // title is given, whose title is exactly that; 0 when there is none.
-    virtual WindowHandle FindTopLevel(std::string_view className, std::optional<std::string_view> title) = 0;
 
     // The extended style word; 0 for a window that does not exist.
     virtual std::uint32_t GetExStyle(WindowHandle window) = 0;
@@ -34,6 +68,33 @@ public:
     virtual bool SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) = 0;
     // The alpha last set, while the window is layered and has one.
     virtual std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) = 0;
+    // The attributes a layered window was given. Nothing when the window is not layered, was
+    // never given attributes, or is drawn by its program with per-pixel alpha (such a window
+    // must not be given attributes: it would stop showing what its program draws).
+    virtual std::optional<LayeredAttributes> GetLayeredAttributes(WindowHandle window) = 0;
+    // Gives a layered window exactly these attributes, colour key included.
+    virtual void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) = 0;
+
+    // The window that has the user's input now; 0 when there is none.
+    virtual WindowHandle ForegroundWindow() = 0;
+    // Every top-level window, front to back in z-order.
+    virtual void EnumerateTopLevel(WindowVisitor visit) = 0;
+    // The top-level windows created by one thread, front to back.
+    virtual void EnumerateThreadWindows(std::uint32_t threadId, WindowVisitor visit) = 0;
+    // The first top-level window in z-order whose class matches without regard to letter case
+    // and, when a title is given, whose title is exactly that ("" matches only an empty title).
+    // 0 when there is none.
+    virtual WindowHandle FindTopLevel(std::string_view className, std::optional<std::string_view> title) = 0;
+
+    virtual bool IsVisible(WindowHandle window) = 0;
+    virtual bool IsEnabled(WindowHandle window) = 0;
+    virtual WindowHandle ParentOf(WindowHandle window) = 0;
+    virtual WindowHandle OwnerOf(WindowHandle window) = 0;
+    virtual WindowRect RectOf(WindowHandle window) = 0;
+    // At most 260 characters each.
+    virtual std::string TextOf(WindowHandle window) = 0;
+    virtual std::string ClassOf(WindowHandle window) = 0;
+    virtual WindowThreadProcess ThreadProcessOf(WindowHandle window) = 0;
 };
 
 }  // namespace vitrex

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <exception>
+
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/WindowHandle.h"
 
@@ -19,13 +21,27 @@ SetLayeredWindowAttributesFn LookUpSetLayeredWindowAttributes() {
     return reinterpret_cast<SetLayeredWindowAttributesFn>(reinterpret_cast<void*>(proc));
 }
 
-}  // namespace
+// The enumeration callbacks run inside user32: an exception must not unwind through it, so it is
+// caught, the enumeration stopped, and the exception thrown again once user32 has returned.
+struct Enumeration {
+    WindowVisitor& visit;
+    std::exception_ptr failure;
+};
 
-WindowHandle Win32WindowSystem::FindTopLevel(std::string_view className, std::optional<std::string_view> title) {
-    const std::wstring wideClass = Widen(className);
-    const std::wstring wideTitle = title ? Widen(*title) : std::wstring();
-    return FromHwnd(FindWindowW(wideClass.c_str(), title ? wideTitle.c_str() : nullptr));
+BOOL CALLBACK VisitWindow(HWND window, LPARAM context) noexcept {
+    auto* enumeration = reinterpret_cast<Enumeration*>(context);
+    try {
+        return enumeration->visit(FromHwnd(window)) ? TRUE : FALSE;
+    } catch (...) {
+        enumeration->failure = std::current_exception();
+        return FALSE;
+    }
 }
+
+// The system hands out at most 260 characters of a title or class name.
+constexpr int kTextCharacters = 260;
+
+}  // namespace
 
 std::uint32_t Win32WindowSystem::GetExStyle(WindowHandle window) {
     return static_cast<std::uint32_t>(GetWindowLongPtrW(ToHwnd(window), GWL_EXSTYLE));
@@ -53,6 +69,85 @@ std::optional<std::uint8_t> Win32WindowSystem::GetLayeredAlpha(WindowHandle wind
         return std::nullopt;
     }
     return alpha;
+}
+
+std::optional<LayeredAttributes> Win32WindowSystem::GetLayeredAttributes(WindowHandle window) {
+    // Fails for a window that is not layered, and for one whose program draws it with
+    // UpdateLayeredWindow (per-pixel alpha).
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!GetLayeredWindowAttributes(ToHwnd(window), &key, &alpha, &flags)) return std::nullopt;
+    return LayeredAttributes{key, alpha, flags};
+}
+
+void Win32WindowSystem::SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) {
+    if (const SetLayeredWindowAttributesFn setLayered = LookUpSetLayeredWindowAttributes())
+        setLayered(ToHwnd(window), attributes.colorKey, attributes.alpha, attributes.flags);
+}
+
+WindowHandle Win32WindowSystem::ForegroundWindow() {
+    return FromHwnd(GetForegroundWindow());
+}
+
+void Win32WindowSystem::EnumerateTopLevel(WindowVisitor visit) {
+    Enumeration enumeration{visit, nullptr};
+    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&enumeration));
+    if (enumeration.failure) std::rethrow_exception(enumeration.failure);
+}
+
+void Win32WindowSystem::EnumerateThreadWindows(std::uint32_t threadId, WindowVisitor visit) {
+    Enumeration enumeration{visit, nullptr};
+    EnumThreadWindows(threadId, VisitWindow, reinterpret_cast<LPARAM>(&enumeration));
+    if (enumeration.failure) std::rethrow_exception(enumeration.failure);
+}
+
+WindowHandle Win32WindowSystem::FindTopLevel(std::string_view className,
+                                             std::optional<std::string_view> title) {
+    if (className.empty()) return 0;
+    const std::wstring wideClass = Widen(className);
+    const std::wstring wideTitle = title ? Widen(*title) : std::wstring();
+    return FromHwnd(FindWindowW(wideClass.c_str(), title ? wideTitle.c_str() : nullptr));
+}
+
+bool Win32WindowSystem::IsVisible(WindowHandle window) {
+    return IsWindowVisible(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSystem::IsEnabled(WindowHandle window) {
+    return IsWindowEnabled(ToHwnd(window)) != FALSE;
+}
+
+WindowHandle Win32WindowSystem::ParentOf(WindowHandle window) {
+    return FromHwnd(GetParent(ToHwnd(window)));
+}
+
+WindowHandle Win32WindowSystem::OwnerOf(WindowHandle window) {
+    return FromHwnd(GetWindow(ToHwnd(window), GW_OWNER));
+}
+
+WindowRect Win32WindowSystem::RectOf(WindowHandle window) {
+    RECT rect{};
+    if (!GetWindowRect(ToHwnd(window), &rect)) return {};
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+std::string Win32WindowSystem::TextOf(WindowHandle window) {
+    wchar_t text[kTextCharacters + 1] = {};
+    const int length = GetWindowTextW(ToHwnd(window), text, kTextCharacters + 1);
+    return Narrow(std::wstring_view(text, length > 0 ? static_cast<std::size_t>(length) : 0));
+}
+
+std::string Win32WindowSystem::ClassOf(WindowHandle window) {
+    wchar_t name[kTextCharacters + 1] = {};
+    const int length = GetClassNameW(ToHwnd(window), name, kTextCharacters + 1);
+    return Narrow(std::wstring_view(name, length > 0 ? static_cast<std::size_t>(length) : 0));
+}
+
+WindowThreadProcess Win32WindowSystem::ThreadProcessOf(WindowHandle window) {
+    DWORD processId = 0;
+    const DWORD threadId = GetWindowThreadProcessId(ToHwnd(window), &processId);
+    return {threadId, threadId == 0 ? 0 : processId};
 }
 
 }  // namespace vitrex::win32

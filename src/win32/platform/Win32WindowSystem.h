@@ -7,12 +7,26 @@ namespace vitrex::win32 {
 // Windows of every process through user32. Calls on a window that has gone fail silently.
 class Win32WindowSystem : public WindowSystem {
 public:
-    WindowHandle FindTopLevel(std::string_view className, std::optional<std::string_view> title) override;
     std::uint32_t GetExStyle(WindowHandle window) override;
     void SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
     bool HasLayeredAlpha() override;
     bool SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
     std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) override;
+    std::optional<LayeredAttributes> GetLayeredAttributes(WindowHandle window) override;
+    void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) override;
+
+    WindowHandle ForegroundWindow() override;
+    void EnumerateTopLevel(WindowVisitor visit) override;
+    void EnumerateThreadWindows(std::uint32_t threadId, WindowVisitor visit) override;
+    WindowHandle FindTopLevel(std::string_view className, std::optional<std::string_view> title) override;
+    bool IsVisible(WindowHandle window) override;
+    bool IsEnabled(WindowHandle window) override;
+    WindowHandle ParentOf(WindowHandle window) override;
+    WindowHandle OwnerOf(WindowHandle window) override;
+    WindowRect RectOf(WindowHandle window) override;
+    std::string TextOf(WindowHandle window) override;
+    std::string ClassOf(WindowHandle window) override;
+    WindowThreadProcess ThreadProcessOf(WindowHandle window) override;
 };
 
 }  // namespace vitrex::win32
