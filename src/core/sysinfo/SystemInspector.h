@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/platform/Dialogs.h"
+#include "core/platform/Processes.h"
+#include "core/platform/Registry.h"
+#include "core/platform/WindowSystem.h"
+#include "core/sysinfo/SystemLists.h"
+
+namespace vitrex::sysinfo {
+
+// The message shown when the performance counters cannot be read.
+inline constexpr const char* kPerformanceDataError = "Error reading Performace Data.";
+
+// Lists the running processes, their threads and the threads' windows. The Toolhelp snapshots are
+// the source; where the system lacks them, the performance counters the registry publishes.
+// Every call fills a fresh list: nothing is kept between calls but the one answer about the
+// system's version.
+class SystemInspector {
+public:
+    // `dialogs` may be null: the performance-data error then goes unreported.
+    SystemInspector(Processes& processes, Registry& registry, WindowSystem& windows, Dialogs* dialogs)
+        : processes_(processes), registry_(registry), windows_(windows), dialogs_(dialogs) {}
+
+    // One entry per running process; with `withThreads` each entry's threads, with `withWindows`
+    // as well each thread's top-level windows.
+    void GetProcessList(ProcessList& list, bool withThreads = false, bool withWindows = false);
+    // The threads of one process, or of all when `processId` is 0.
+    void GetThreadList(std::uint32_t processId, bool withWindows, ThreadList& list);
+    // Top-level windows; 0 for process or thread means any. With a thread only that thread's
+    // windows are visited. `appWindowsOnly` keeps the windows that get a taskbar button.
+    void GetWindowList(std::uint32_t processId, std::uint32_t threadId, bool appWindowsOnly,
+                       WindowList& list);
+    bool ToolhelpAvailable() { return processes_.ToolhelpAvailable(); }
+    // The fallback: fills the lists it is given from the performance counters. True when at least
+    // one given list came out non-empty.
+    bool ReadPerformanceData(ProcessList* processes, ThreadList* threads, bool withWindows);
+
+private:
+    void ReportPerformanceDataError();
+    void FillThreadWindows(ThreadList& threads);
+    bool IsNtVersion4OrOlder();
+
+    Processes& processes_;
+    Registry& registry_;
+    WindowSystem& windows_;
+    Dialogs* dialogs_;
+    std::optional<bool> oldNt_;
+};
+
+}  // namespace vitrex::sysinfo
