@@ -1,0 +1,104 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "core/platform/WindowSystem.h"
+#include "core/sysinfo/SystemInspector.h"
+#include "core/sysinfo/SystemLists.h"
+
+namespace vitrex::transparency {
+
+// The user's exceptions as the eligibility test reads them: the exceptions list and the class
+// exception of the debug page.
+class ExceptionsSource {
+public:
+    virtual ~ExceptionsSource() = default;
+    // Whether the list holds this executable name as a whole string, letter case ignored.
+    virtual bool Contains(std::string_view exeName) const = 0;
+    // The class exception; empty for none.
+    virtual std::string ClassException() const = 0;
+};
+
+// A desktop or shell window that always stays opaque: the first top-level window in z-order with
+// this class and, when given, this title.
+struct ShellWindowRule {
+    std::string_view className;
+    std::optional<std::string_view> title;
+};
+
+// In the order they are tested: program manager, untitled tooltip, drag image, taskbar, desktop
+// worker.
+inline constexpr std::array<ShellWindowRule, 5> kShellWindowRules{{
+    {"ProgMan", "Program Manager"},
+    {"tooltips_class32", ""},
+    {"SysDragImage", "Drag"},
+    {"Shell_TrayWnd", std::nullopt},
+    {"WorkerW", std::nullopt},
+}};
+
+// Whether the engine may change a window's opacity, and which program a window belongs to.
+//
+// Every check sees the desktop and the process list as they are at that moment. Between
+// BeginShared and EndShared (see SharedLookups) the desktop is taken not to change, so the shell
+// windows, the class exception's window and one process snapshot are looked up once and shared
+// by all checks in between: the answers are those that fresh lookups per check would give.
+class Eligibility {
+public:
+    Eligibility(WindowSystem& windows, sysinfo::SystemInspector& inspector,
+                const ExceptionsSource& exceptions)
+        : windows_(windows), inspector_(inspector), exceptions_(exceptions) {}
+
+    bool IsTransparencyAllowed(WindowHandle window);
+    // The executable name of the window's process, empty when no process has the window's
+    // process id (window 0 included). With `refresh` the process list is read anew first;
+    // window 0 with `refresh` only reloads the list.
+    std::string GetWindowProcessName(WindowHandle window, bool refresh);
+    // The process list of the last refresh, in the order the system gave it.
+    const sysinfo::ProcessList& ProcessCache() const { return processCache_; }
+
+    void BeginShared();
+    void EndShared();
+
+private:
+    void RefreshProcessCache();
+    bool IsShellOrClassException(WindowHandle window);
+    bool IsExcepted(const std::string& exeName);
+
+    WindowSystem& windows_;
+    sysinfo::SystemInspector& inspector_;
+    const ExceptionsSource& exceptions_;
+    sysinfo::ProcessList processCache_;
+    // The first cache entry of each process id.
+    std::unordered_map<std::uint32_t, std::size_t> entryById_;
+
+    int sharedDepth_ = 0;
+    bool sharedSnapshotTaken_ = false;
+    struct RefusedWindows {
+        std::array<WindowHandle, kShellWindowRules.size()> shell{};
+        bool hasClassException = false;
+        WindowHandle classException = 0;
+    };
+    std::optional<RefusedWindows> sharedRefused_;
+    std::unordered_map<std::string, bool> sharedExcepted_;
+};
+
+// Shares the lookups of all eligibility checks made while it lives (one tick, one switch-off).
+class SharedLookups {
+public:
+    explicit SharedLookups(Eligibility& eligibility) : eligibility_(eligibility) {
+        eligibility_.BeginShared();
+    }
+    ~SharedLookups() { eligibility_.EndShared(); }
+    SharedLookups(const SharedLookups&) = delete;
+    SharedLookups& operator=(const SharedLookups&) = delete;
+
+private:
+    Eligibility& eligibility_;
+};
+
+}  // namespace vitrex::transparency
