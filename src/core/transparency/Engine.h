@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "core/platform/WindowSystem.h"
+#include "core/transparency/Eligibility.h"
+#include "core/transparency/KnownWindows.h"
+
+namespace vitrex::transparency {
+
+// The levels and the mode as the controls hold them at the moment of a tick.
+struct EngineSettings {
+    int activeLevel = 10;    // percent, for the foreground window (or its group)
+    int inactiveLevel = 25;  // percent, for every other window
+    // Windows created by the foreground window's thread follow it as a group.
+    bool wholeGroupMode = false;
+};
+
+// The transparency engine: while it runs, a tick ten times a second gives the foreground window
+// the active level and every other visible, allowed top-level window the inactive level. A window
+// gets a level when it is first seen visible, when it gains or loses the foreground, and in the
+// whole-group mode when its group does; in between it is left alone, so it is not redrawn.
+//
+// Windows whose own program made them layered before the engine changed them are handled with
+// care: the engine remembers their attributes and gives them back when it is switched off
+// (instead of taking the layered style away), and it never gives attributes to a window its
+// program draws with per-pixel alpha, which would stop showing what that program draws.
+class Engine {
+public:
+    Engine(WindowSystem& windows, Eligibility& eligibility) : windows_(windows), eligibility_(eligibility) {}
+
+    // One tick of the policy timer.
+    void Tick(const EngineSettings& settings);
+    // Switching off: every known window that is allowed now goes back to how it was before the
+    // engine changed it, then the known windows are forgotten. The foreground and group state is
+    // kept, as the next switch-on expects.
+    void SwitchOff();
+
+    const KnownWindows& Known() const { return known_; }
+    WindowHandle LastForegroundWindow() const { return lastForegroundWindow_; }
+    std::uint32_t ActiveThreadId() const { return activeThreadId_; }
+    std::uint32_t PreviousThreadId() const { return previousThreadId_; }
+
+private:
+    void EnumerateWindows();
+    void ApplyToWindowProc(WindowHandle window, const EngineSettings& settings, WindowHandle foreground);
+    void MeetIfVisible(WindowHandle window, const EngineSettings& settings, WindowHandle foreground);
+    void MarkKnown(WindowHandle window);
+    void SetLevel(WindowHandle window, int percent);
+    void Restore(WindowHandle window);
+    bool DrawnWithPerPixelAlpha(WindowHandle window);
+
+    WindowSystem& windows_;
+    Eligibility& eligibility_;
+    KnownWindows known_;
+    WindowHandle lastForegroundWindow_ = 0;
+    std::uint32_t activeThreadId_ = 0;
+    std::uint32_t previousThreadId_ = 0;
+    // The known windows that were layered already when the engine met them, with the attributes
+    // their program had given them (nothing when they could not be read: per-pixel alpha). Every
+    // window the engine changes is known from that moment, so this is recorded before any change.
+    std::unordered_map<WindowHandle, std::optional<LayeredAttributes>> layeredBefore_;
+
+    // The windows of the last tick's enumeration in z-order, and the places in it of the windows
+    // that were not known after it (invisible ones). While a tick enumerates the same windows in
+    // the same order, only those places can need anything, since no known window is ever
+    // forgotten while the engine runs.
+    std::vector<WindowHandle> lastSequence_;
+    std::vector<std::size_t> unknownPlaces_;
+    bool lastSequenceValid_ = false;
+    std::vector<WindowHandle> sequence_;
+    bool sequenceUnchanged_ = false;
+};
+
+}  // namespace vitrex::transparency
