@@ -6,6 +6,7 @@
 #include "testing/FakeClock.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
+#include "testing/FakeHotKeys.h"
 #include "testing/FakeRegistry.h"
 #include "testing/FakeWindowSystem.h"
 
@@ -25,7 +26,8 @@ struct FakePlatform {
     FakeClock clock;
     FakeDialogs dialogs;
     FakeOperatingSystem system;
-    app::Platform ports{registry, windows, files, clock, dialogs, system};
+    FakeHotKeys hotKeys;
+    app::Platform ports{registry, windows, files, clock, dialogs, system, hotKeys};
 };
 
 }  // namespace vitrex::fakes

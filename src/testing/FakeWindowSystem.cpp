@@ -198,4 +198,11 @@ WindowThreadProcess FakeWindowSystem::ThreadProcessOf(WindowHandle window) {
     return found == nullptr ? WindowThreadProcess{} : WindowThreadProcess{found->threadId, found->processId};
 }
 
+void FakeWindowSystem::SetTopmost(WindowHandle window, bool topmost) {
+    constexpr std::uint32_t kWsExTopmost = 0x00000008;
+    if (FakeWindow* found = Find(window)) {
+        found->exStyle = topmost ? (found->exStyle | kWsExTopmost) : (found->exStyle & ~kWsExTopmost);
+    }
+}
+
 }  // namespace vitrex::fakes

@@ -86,6 +86,8 @@ public:
     std::string TextOf(WindowHandle window) override;
     std::string ClassOf(WindowHandle window) override;
     WindowThreadProcess ThreadProcessOf(WindowHandle window) override;
+    // Sets or clears WS_EX_TOPMOST, as the system shows it in the extended style.
+    void SetTopmost(WindowHandle window, bool topmost) override;
 
 private:
     std::unordered_map<WindowHandle, FakeWindow> windows_;

@@ -70,6 +70,14 @@ void MainForm::BuildControls() {
     GB_ShortCuts_HelpTitle.SetStyle(ui::TextStyle::Bold);
     GB_ShortCuts_HelpText.SetWordWrap(true);
     GB_Start_Active.SetEnabled(false);
+    GB_ShortCuts_Warning.SetStyle(ui::TextStyle::Warning);
+    GB_ShortCuts_Warning.SetWordWrap(true);
+    GB_ShortCuts_Warning.SetVisible(false);
+    // What each key field refuses; a refused set leaves the key with the replacement modifiers.
+    using Rules = ui::HotKeyEdit;
+    GB_ShortCuts_AoTOn.SetRules(Rules::kCombNone | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
+    GB_ShortCuts_AoTOff.SetRules(Rules::kCombNone | Rules::kCombShift, 0);
+    DebugHotKey.SetRules(0, 0x4000);
 
     TAB_AW_List.SetColumns({{"Windows", 150}, {"Handle", 60}, {"PID", 38}, {"Process", 100}});
     TAB_AW_List.SetSmallImages(&ImageList_AW);
@@ -137,6 +145,18 @@ void MainForm::AttachHandlers() {
     // stored positions, so that loading neither previews nor touches the taskbar.
 
     TabDebugList.OnDblClick = [this] { TabDebugListDblClick(); };
+    CommandTimer.OnTimer = [this] { CommandTimerTimer(); };
+
+    for (ui::CheckControl* control : std::initializer_list<ui::CheckControl*>{
+             &GB_ShortCuts_ChTransCB, &GB_ShortCuts_ChTransRB1, &GB_ShortCuts_ChTransRB2}) {
+        control->OnClick = [this] { GB_ShortCuts_ChTransCBClick(); };
+    }
+    GB_ShortCuts_AoTCB.OnClick = [this] { GB_ShortCuts_AoTCBClick(); };
+    for (ui::HotKeyEdit* field : {&GB_ShortCuts_AoTOn, &GB_ShortCuts_AoTOff, &DebugHotKey}) {
+        field->OnExit = [this] { GB_ShortCuts_AoTCBClick(); };
+    }
+    GB_ShortCuts_ShowHelp.OnClick = [this] { GB_ShortCuts_ShowHelpClick(); };
+    GB_ShortCuts_CloseBTN.OnClick = [this] { GB_ShortCuts_CloseBTNClick(); };
 
     TrayPopup_Aktiv.OnClick = [this] { XPBarStatusItems0Click(); };
     TrayPopup_Inaktiv.OnClick = [this] { XPBarStatusItems1Click(); };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "core/app/Platform.h"
@@ -97,6 +98,17 @@ public:
     void TAB_TPZ_TLCBClick();
     void TAB_TPZ_RESETClick();
 
+    // Command channel of second starts.
+    void CommandTimerTimer();
+
+    // Hot keys.
+    void GB_ShortCuts_ChTransCBClick();
+    void GB_ShortCuts_AoTCBClick();
+    void GB_ShortCuts_ShowHelpClick();
+    void GB_ShortCuts_CloseBTNClick();
+    // A hot key of the main window was pressed.
+    void OnHotKey(int id);
+
     // Crash log.
     crashlog::CrashLog& Log() { return crashLog_; }
     void TabDebugListDblClick();
@@ -161,6 +173,8 @@ public:
     ui::HotKeyEdit GB_ShortCuts_AoTOn{"GB_ShortCuts_AoTOn", &GB_ShortCuts, {58, 96, 112, 21}};
     ui::Label GB_ShortCuts_AoTOffL{"GB_ShortCuts_AoTOffL", &GB_ShortCuts, {22, 124, 34, 14}, "Off:"};
     ui::HotKeyEdit GB_ShortCuts_AoTOff{"GB_ShortCuts_AoTOff", &GB_ShortCuts, {58, 121, 112, 21}};
+    // Names the combinations the system refused, so a ticked box never promises a dead key.
+    ui::Label GB_ShortCuts_Warning{"GB_ShortCuts_Warning", &GB_ShortCuts, {10, 146, 132, 36}, ""};
     ui::Button GB_ShortCuts_ShowHelp{"GB_ShortCuts_ShowHelp", &GB_ShortCuts, {146, 153, 24, 23}, "?"};
     // Shown over the group by the "?" button.
     ui::Panel GB_ShortCuts_HelpWin{"GB_ShortCuts_HelpWin", &GB_ShortCuts, {6, 14, 166, 166}};
@@ -339,12 +353,16 @@ private:
     WindowHandle Taskbar();
     void RequestQuit();
     void SaveAllSettings();
+    void NoteRegistration(int id, std::uint16_t shortcut, bool enabled, bool registered);
+    void ShowRefusedHotKeys();
 
     Platform& platform_;
     crashlog::CrashLog crashLog_;
     crashlog::CrashDispatcher dispatcher_;
     WindowHandle ownWindow_ = 0;
     bool messageHookInstalled_ = false;
+    // Hot keys the system refused, by identifier, as "Win+1".
+    std::map<int, std::string> refusedHotKeys_;
 };
 
 }  // namespace vitrex::app

@@ -94,16 +94,19 @@ void MainForm::RunStartup() {
     TAB_Ausnahmen_List.SetSorted(CompareIgnoringCase);
     TAB_Ausnahmen_List.SetItems(store.ReadNoABList());
 
-    // 17. Transparency hot keys.
+    // 17. Transparency hot keys: the box, then the modifier, each registering as its click does.
     GB_ShortCuts_ChTransCB.SetChecked(store.ReadBool(SettingId::SC_Transparency));
+    GB_ShortCuts_ChTransCBClick();
     const bool withCtrl = store.ReadBool(SettingId::SC_STRG);
     GB_ShortCuts_ChTransRB1.SetChecked(withCtrl);
     GB_ShortCuts_ChTransRB2.SetChecked(!withCtrl);
+    GB_ShortCuts_ChTransCBClick();
 
     // 18. Always-on-top hot keys.
     GB_ShortCuts_AoTCB.SetChecked(store.ReadBool(SettingId::SC_AoT));
     GB_ShortCuts_AoTOn.SetValue(static_cast<std::uint16_t>(store.ReadInteger(SettingId::SC_AoT_On)));
     GB_ShortCuts_AoTOff.SetValue(static_cast<std::uint16_t>(store.ReadInteger(SettingId::SC_AoT_Off)));
+    GB_ShortCuts_AoTCBClick();
 
     // 19. The class exception, only when stored.
     if (store.Exists(SettingId::DebugClassException)) {

@@ -3,6 +3,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/Files.h"
+#include "core/platform/HotKeys.h"
 #include "core/platform/OperatingSystem.h"
 #include "core/platform/Registry.h"
 #include "core/platform/WindowSystem.h"
@@ -18,6 +19,7 @@ struct Platform {
     Clock& clock;
     Dialogs& dialogs;
     OperatingSystem& system;
+    HotKeys& hotKeys;
 };
 
 }  // namespace vitrex::app

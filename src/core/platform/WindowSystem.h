@@ -95,6 +95,10 @@ public:
     virtual std::string TextOf(WindowHandle window) = 0;
     virtual std::string ClassOf(WindowHandle window) = 0;
     virtual WindowThreadProcess ThreadProcessOf(WindowHandle window) = 0;
+
+    // Puts the window above all windows that are not topmost, or takes it back among them,
+    // without moving, sizing or activating it.
+    virtual void SetTopmost(WindowHandle window, bool topmost) = 0;
 };
 
 }  // namespace vitrex

@@ -47,7 +47,42 @@ void HotKeyEdit::SetValue(std::uint16_t value) {
     Notify(Change::Value);
 }
 
+std::uint16_t HotKeyEdit::Normalized(std::uint16_t value) const {
+    constexpr std::uint16_t kShift = 0x2000, kCtrl = 0x4000, kAlt = 0x8000;
+    const std::uint16_t key = value & 0x00FF;
+    if (key == 0) return value;
+    std::uint16_t combination = kCombNone;
+    switch (value & (kShift | kCtrl | kAlt)) {
+        case kShift:
+            combination = kCombShift;
+            break;
+        case kCtrl:
+            combination = kCombCtrl;
+            break;
+        case kAlt:
+            combination = kCombAlt;
+            break;
+        case kShift | kCtrl:
+            combination = kCombShiftCtrl;
+            break;
+        case kShift | kAlt:
+            combination = kCombShiftAlt;
+            break;
+        case kCtrl | kAlt:
+            combination = kCombCtrlAlt;
+            break;
+        case kShift | kCtrl | kAlt:
+            combination = kCombShiftCtrlAlt;
+            break;
+        default:
+            break;
+    }
+    if ((refused_ & combination) == 0) return value;
+    return static_cast<std::uint16_t>(key | replacement_);
+}
+
 void HotKeyEdit::UserSetValue(std::uint16_t value) {
+    value = Normalized(value);
     if (value_ == value) return;
     value_ = value;
     Fire(OnChange);

@@ -196,11 +196,38 @@ public:
     std::uint16_t Value() const { return value_; }
     void SetValue(std::uint16_t value);
 
+    // Modifier sets the field refuses, as flags: none, Shift, Ctrl, Alt, Shift+Ctrl, Shift+Alt,
+    // Ctrl+Alt, Shift+Ctrl+Alt. A refused set is replaced by the replacement modifiers (shortcut
+    // bits), so the key alone stays when the replacement is 0.
+    enum Combination : std::uint16_t {
+        kCombNone = 0x01,
+        kCombShift = 0x02,
+        kCombCtrl = 0x04,
+        kCombAlt = 0x08,
+        kCombShiftCtrl = 0x10,
+        kCombShiftAlt = 0x20,
+        kCombCtrlAlt = 0x40,
+        kCombShiftCtrlAlt = 0x80,
+    };
+    void SetRules(std::uint16_t refused, std::uint16_t replacement) {
+        refused_ = refused;
+        replacement_ = replacement;
+    }
+    std::uint16_t RefusedCombinations() const { return refused_; }
+    std::uint16_t ReplacementModifiers() const { return replacement_; }
+    // The value with a refused modifier set replaced, as the field itself would show it.
+    std::uint16_t Normalized(std::uint16_t value) const;
+
     Handler OnChange;
+    // The user left the field.
+    Handler OnExit;
     void UserSetValue(std::uint16_t value);
+    void UserExit() { Fire(OnExit); }
 
 private:
     std::uint16_t value_ = 0;
+    std::uint16_t refused_ = 0;
+    std::uint16_t replacement_ = 0;
 };
 
 class ProgressBar : public Widget {

@@ -150,4 +150,9 @@ WindowThreadProcess Win32WindowSystem::ThreadProcessOf(WindowHandle window) {
     return {threadId, threadId == 0 ? 0 : processId};
 }
 
+void Win32WindowSystem::SetTopmost(WindowHandle window, bool topmost) {
+    SetWindowPos(ToHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
 }  // namespace vitrex::win32

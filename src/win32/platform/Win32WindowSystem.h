@@ -27,6 +27,7 @@ public:
     std::string TextOf(WindowHandle window) override;
     std::string ClassOf(WindowHandle window) override;
     WindowThreadProcess ThreadProcessOf(WindowHandle window) override;
+    void SetTopmost(WindowHandle window, bool topmost) override;
 };
 
 }  // namespace vitrex::win32

@@ -89,9 +89,33 @@ void SettingsStore::WriteUpgradeDefaults() {
     }
 }
 
+namespace {
+
+// A second start can write its command while the very first start is still on its way to the
+// first-start detection: the key then holds the command slot and nothing else of a first start.
+bool OnlyAnEarlyCommand(const SettingsStore& store) {
+    for (const SettingDef& setting : AllSettings()) {
+        if (setting.writtenAt == WrittenAt::FirstStart && setting.id != SettingId::ApplicationCommand &&
+            store.Exists(setting.id)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 StartKind WriteMissingDefaults(SettingsStore& store) {
     if (!store.Exists(SettingId::ApplicationCommand)) {
         store.WriteFirstRunDefaults();
+        store.WriteUpgradeDefaults();
+        return StartKind::FirstStart;
+    }
+    if (OnlyAnEarlyCommand(store)) {
+        // Still a first start: every default but the slot, whose command the first poll carries out.
+        const std::string pending = store.ReadText(SettingId::ApplicationCommand);
+        store.WriteFirstRunDefaults();
+        store.WriteText(SettingId::ApplicationCommand, pending);
         store.WriteUpgradeDefaults();
         return StartKind::FirstStart;
     }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/platform/InstanceLock.h"
+#include "core/platform/Registry.h"
+
+namespace vitrex::app {
+
+inline constexpr std::string_view kInstanceName = "Vitrex";
+
+// The commands a second start hands over, as the running instance compares them.
+inline constexpr std::string_view kCommandConfig = "CONFIG";
+inline constexpr std::string_view kCommandClose = "CLOSE";
+inline constexpr std::string_view kCommandChangeStatus = "CHANGESTATUS";
+inline constexpr std::string_view kCommandDebug = "DEBUG";
+
+// Letters a to z become A to Z; every other byte stays as it is.
+std::string UpperCaseAscii(std::string_view text);
+
+// Runs before anything else of the program exists. A second start writes its upper-cased first
+// argument (when it has one) into the command slot for the running instance; a first start
+// with the argument "close" has nothing to close. False when the process must end at once.
+bool CheckSingleInstance(InstanceLock& lock, Registry& registry, std::string_view firstArgument);
+
+}  // namespace vitrex::app
