@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/app/MainForm.h"
+#include "core/app/SingleInstance.h"
+#include "core/transparency/ShortCuts.h"
+#include "testing/FakePlatform.h"
+
+namespace vitrex::app {
+namespace {
+
+using fakes::FakeHotKeys;
+using fakes::FakeRegistryValue;
+using transparency::ShortCutToModifiers;
+
+constexpr const char* kKey = "Software\\Vitrex";
+
+TEST(ShortCutModifiers, MapWholeSetsAndSendOddOnesToTheWindowsKey) {
+    EXPECT_EQ(ShortCutToModifiers(0x4000 | 'A'), kModControl);
+    EXPECT_EQ(ShortCutToModifiers(0xC000 | 'A'), kModAlt | kModControl);
+    EXPECT_EQ(ShortCutToModifiers(0x2000 | 'A'), kModShift);
+    EXPECT_EQ(ShortCutToModifiers(0x6000 | 'A'), kModControl | kModShift);
+    EXPECT_EQ(ShortCutToModifiers(0xA000 | 'A'), kModAlt | kModShift);
+    EXPECT_EQ(ShortCutToModifiers('A'), kModWin) << "no modifier";
+    EXPECT_EQ(ShortCutToModifiers(0x8000 | 'A'), kModWin) << "Alt alone";
+    EXPECT_EQ(ShortCutToModifiers(0xE000 | 'A'), kModWin) << "all three";
+}
+
+TEST(KeyFields, RefusedCombinationsKeepTheKeyWithTheReplacement) {
+    ui::HotKeyEdit on("on", nullptr, {});
+    on.SetRules(ui::HotKeyEdit::kCombNone | ui::HotKeyEdit::kCombAlt | ui::HotKeyEdit::kCombShiftCtrlAlt, 0);
+    EXPECT_EQ(on.Normalized(0x8000 | 0x70), 0x70) << "Alt+F1 refused";
+    EXPECT_EQ(on.Normalized(0xE000 | 0x70), 0x70);
+    EXPECT_EQ(on.Normalized(0xC070), 0xC070);
+    ui::HotKeyEdit debug("debug", nullptr, {});
+    debug.SetRules(ui::HotKeyEdit::kCombNone, 0x4000);
+    EXPECT_EQ(debug.Normalized(0xE2), 0x40E2);
+}
+
+struct HotKeyForm : ::testing::Test {
+    fakes::FakePlatform platform;
+    MainForm form{platform.ports};
+    FakeHotKeys& keys = platform.hotKeys;
+};
+
+TEST_F(HotKeyForm, DefaultsRegisterWindowsDigitsAndTheTwoOnTopKeys) {
+    form.FormCreate();
+    ASSERT_EQ(keys.registered.size(), 12u);
+    for (int digit = 0; digit <= 9; ++digit) {
+        EXPECT_EQ(keys.registered.at(255 + digit), (FakeHotKeys::Key{kModWin, 0x30u + digit}));
+    }
+    EXPECT_EQ(keys.registered.at(265), (FakeHotKeys::Key{kModAlt | kModControl, 0x70}));
+    EXPECT_EQ(keys.registered.at(266), (FakeHotKeys::Key{kModAlt | kModControl, 0x71}));
+    EXPECT_FALSE(keys.registered.contains(267)) << "the debug key is registered only by its button";
+    EXPECT_FALSE(form.GB_ShortCuts_Warning.Visible());
+}
+
+TEST_F(HotKeyForm, SwitchingDigitsLeavesTheOnTopKeysAlone) {
+    form.FormCreate();
+    form.GB_ShortCuts_ChTransRB1.UserClick();
+    EXPECT_EQ(keys.registered.at(260), (FakeHotKeys::Key{kModControl, '5'}));
+    form.GB_ShortCuts_ChTransCB.UserClick();
+    for (int id = 255; id <= 264; ++id)
+        EXPECT_FALSE(keys.registered.contains(id));
+    EXPECT_FALSE(form.GB_ShortCuts_ChTransRB1.Enabled());
+    EXPECT_TRUE(keys.registered.contains(265));
+
+    form.GB_ShortCuts_AoTCB.UserClick();
+    EXPECT_FALSE(keys.registered.contains(265));
+    EXPECT_FALSE(keys.registered.contains(266));
+    EXPECT_FALSE(form.GB_ShortCuts_AoTOn.Enabled());
+    EXPECT_FALSE(form.GB_ShortCuts_AoTOffL.Enabled());
+}
+
+TEST_F(HotKeyForm, LeavingAKeyFieldRegistersItsNewCombination) {
+    form.FormCreate();
+    form.GB_ShortCuts_AoTOn.UserSetValue(0x8000 | 'T');  // Alt+T is refused by the field
+    form.GB_ShortCuts_AoTOn.UserExit();
+    EXPECT_EQ(keys.registered.at(265), (FakeHotKeys::Key{kModWin, 'T'}));
+    form.GB_ShortCuts_AoTOn.SetValue(0);
+    form.GB_ShortCuts_AoTOn.UserExit();
+    EXPECT_EQ(keys.registered.at(265), (FakeHotKeys::Key{kModWin, 0})) << "an empty field is not skipped";
+}
+
+TEST_F(HotKeyForm, RefusedCombinationsAreNamedBesideTheBoxes) {
+    for (int digit = 1; digit <= 9; ++digit)
+        keys.heldElsewhere.insert({kModWin, 0x30u + digit});
+    form.FormCreate();
+    EXPECT_TRUE(form.GB_ShortCuts_ChTransCB.Checked()) << "the setting is kept";
+    EXPECT_TRUE(form.GB_ShortCuts_Warning.Visible());
+    EXPECT_EQ(form.GB_ShortCuts_Warning.Caption(),
+              "Not available: Win+1, Win+2, Win+3, Win+4, Win+5, Win+6, Win+7, Win+8, Win+9");
+    form.GB_ShortCuts_ChTransRB1.UserClick();
+    EXPECT_FALSE(form.GB_ShortCuts_Warning.Visible()) << "Ctrl with the digits is free";
+}
+
+TEST_F(HotKeyForm, DigitKeysSetTheForegroundWindowsLevelAndZeroClearsIt) {
+    form.FormCreate();
+    const WindowHandle window = platform.windows.AddWindow({});
+    platform.windows.SetForeground(window);
+    form.OnHotKey(260);
+    EXPECT_EQ(platform.windows.GetLayeredAlpha(window), std::optional<std::uint8_t>(127));
+    form.OnHotKey(255);
+    EXPECT_FALSE(platform.windows.GetExStyle(window) & kWsExLayered);
+    form.OnHotKey(265);
+    EXPECT_TRUE(platform.windows.GetExStyle(window) & 0x8) << "topmost";
+    form.OnHotKey(266);
+    EXPECT_FALSE(platform.windows.GetExStyle(window) & 0x8);
+}
+
+struct Commands : ::testing::Test {
+    fakes::FakePlatform platform;
+    MainForm form{platform.ports};
+    void Send(const std::string& command) {
+        platform.registry.Seed(kKey, "ApplicationCommand", FakeRegistryValue::Sz(command));
+        form.CommandTimer.Tick();
+        EXPECT_EQ(platform.registry.Value(kKey, "ApplicationCommand"), FakeRegistryValue::Sz(""));
+    }
+};
+
+TEST_F(Commands, ConfigShowsTheWindowAndDebugAddsItsTab) {
+    form.FormCreate();
+    form.SetVisible(false);
+    Send("CONFIG");
+    EXPECT_TRUE(form.Visible());
+    Send("DEBUG");
+    EXPECT_EQ(form.Pages.VisibleTabs(), (std::vector<int>{kPageWelcome, kPageDebug}));
+    Send("config");
+    Send("NONSENSE");
+    EXPECT_FALSE(form.Terminated());
+}
+
+TEST_F(Commands, ChangeStatusTogglesOnlyWithTheMasterSwitchOn) {
+    form.FormCreate();
+    Send("CHANGESTATUS");
+    EXPECT_TRUE(form.Vitrex_Timer.Enabled());
+    Send("CHANGESTATUS");
+    EXPECT_FALSE(form.Vitrex_Timer.Enabled());
+    form.TAB_TPZ_CB.UserClick();
+    Send("CHANGESTATUS");
+    EXPECT_FALSE(form.Vitrex_Timer.Enabled()) << "deactivated: nothing happens";
+}
+
+TEST_F(Commands, CloseQuitsWithSavingAndTheSlotEndsEmpty) {
+    form.FormCreate();
+    platform.registry.Remove(kKey, "HideProgram");
+    Send("CLOSE");
+    EXPECT_TRUE(form.Terminated());
+    EXPECT_TRUE(platform.registry.Value(kKey, "HideProgram").has_value()) << "saved";
+}
+
+TEST(SingleInstance, SecondStartHandsOverTheUpperCasedArgument) {
+    fakes::FakeRegistry registry;
+    fakes::FakeInstanceLock lock;
+    lock.heldByOther = true;
+    EXPECT_FALSE(CheckSingleInstance(lock, registry, "Close"));
+    EXPECT_EQ(lock.lastName, "Vitrex");
+    EXPECT_EQ(registry.Value(kKey, "ApplicationCommand"), FakeRegistryValue::Sz("CLOSE"));
+
+    registry.Seed(kKey, "ApplicationCommand", FakeRegistryValue::Sz(""));
+    EXPECT_FALSE(CheckSingleInstance(lock, registry, ""));
+    EXPECT_EQ(registry.Value(kKey, "ApplicationCommand"), FakeRegistryValue::Sz(""))
+        << "no argument, no write";
+    EXPECT_EQ(UpperCaseAscii("\xC3\xA4nderung-x"), "\xC3\xA4NDERUNG-X") << "only a to z change";
+}
+
+TEST(SingleInstance, FirstStartEndsOnlyForCloseAndTouchesNoSettings) {
+    fakes::FakeRegistry registry;
+    fakes::FakeInstanceLock lock;
+    EXPECT_FALSE(CheckSingleInstance(lock, registry, "close"));
+    EXPECT_TRUE(CheckSingleInstance(lock, registry, "config"));
+    EXPECT_TRUE(CheckSingleInstance(lock, registry, ""));
+    EXPECT_FALSE(registry.KeyExists(kKey));
+}
+
+TEST(SingleInstance, ACommandWrittenBeforeTheVeryFirstStartStillGetsCompleteSettings) {
+    fakes::FakePlatform platform;
+    fakes::FakeInstanceLock lock;
+    lock.heldByOther = true;
+    CheckSingleInstance(lock, platform.registry, "config");
+    MainForm form(platform.ports);
+    form.FormCreate();
+    EXPECT_EQ(platform.registry.ValueNames(kKey).size(), 19u);
+    EXPECT_TRUE(form.TabDebugList.Items().size() == 2u) << "no failed step";
+    EXPECT_EQ(form.Pages.ActivePageIndex(), kPageWelcome);
+    form.SetVisible(false);
+    form.CommandTimer.Tick();
+    EXPECT_TRUE(form.Visible()) << "the early command is carried out at the first poll";
+}
+
+}  // namespace
+}  // namespace vitrex::app
