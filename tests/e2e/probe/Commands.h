@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Args.h"
+
+namespace vitrex::probe {
+
+// Each command returns the process exit code: 0 done, 1 not found / failed / timed out, 2 misuse.
+int FindCommand(Args& args);
+int ChildrenCommand(Args& args);
+int WaitCommand(Args& args);
+int AlphaCommand(Args& args);
+int CloseCommand(Args& args);
+int SysCommandCommand(Args& args);
+int QueryEndCommand(Args& args);
+int RegistryCommand(Args& args);
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kMisuse = 2;
+
+}  // namespace vitrex::probe

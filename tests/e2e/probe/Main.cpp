@@ -1,0 +1,68 @@
+// vtxprobe: looks at and pokes the windows of another program from outside, for the end-to-end
+// tests. Output is UTF-8 `key=value` lines (LF only); exit code 0 done, 1 failed, 2 misuse.
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "Output.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vtxprobe COMMAND [OPTIONS]\n"
+    "  find     TARGET                 hwnd, class, title, pid, style, exstyle, visible, dpi,\n"
+    "                                  client=WxH, rect=l,t,r,b\n"
+    "  children TARGET                 one row per child: hwnd parent class id visible x,y,w,h text\n"
+    "  wait     TARGET [--visible|--hidden|--gone] [--timeout MS]   (default: until it exists; 10 s)\n"
+    "  alpha    TARGET                 layered=, alpha=, flags= (error=1400 when not layered)\n"
+    "  close    TARGET [--send]        WM_CLOSE (posted; --send waits and prints result=)\n"
+    "  syscmd   TARGET --id ID [--send]   WM_SYSCOMMAND; ID a number or SC_CLOSE/SC_MINIMIZE/...\n"
+    "  queryend TARGET [--logoff]      sends WM_QUERYENDSESSION, prints result=\n"
+    "  reg      KEY [VALUE]            a value under HKEY_CURRENT_USER (type=, data=), or the key's list\n"
+    "TARGET: --class NAME and/or --title TEXT (exact), or --hwnd 0xHANDLE\n";
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    using namespace vitrex::probe;
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    // Real pixels, not coordinates scaled for a DPI-unaware caller.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return kMisuse;
+    }
+    std::wstring command = argv[1];
+    Args args(std::vector<std::wstring>(argv + 2, argv + argc));
+    int code = kMisuse;
+    if (command == L"find") {
+        code = FindCommand(args);
+    } else if (command == L"children") {
+        code = ChildrenCommand(args);
+    } else if (command == L"wait") {
+        code = WaitCommand(args);
+    } else if (command == L"alpha") {
+        code = AlphaCommand(args);
+    } else if (command == L"close") {
+        code = CloseCommand(args);
+    } else if (command == L"syscmd") {
+        code = SysCommandCommand(args);
+    } else if (command == L"queryend") {
+        code = QueryEndCommand(args);
+    } else if (command == L"reg") {
+        code = RegistryCommand(args);
+    } else {
+        std::fputs(kUsage, stderr);
+    }
+    std::fflush(stdout);
+    return code;
+}
