@@ -4,12 +4,18 @@
 
 #include <commctrl.h>
 
+#include <shellapi.h>
+
 #include <memory>
+#include <string>
 
 #include "core/app/MainForm.h"
+#include "core/app/SingleInstance.h"
+#include "win32/platform/TextConvert.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Dialogs.h"
 #include "win32/platform/Win32Files.h"
+#include "win32/platform/Win32HotKeys.h"
 #include "win32/platform/Win32OperatingSystem.h"
 #include "win32/platform/Win32Registry.h"
 #include "win32/platform/Win32WindowSystem.h"
@@ -32,34 +38,52 @@ void SetWindowIcons(HINSTANCE instance, HWND window) {
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(load(SM_CXSMICON, SM_CYSMICON)));
 }
 
+// The first command-line argument, or empty text.
+std::string FirstArgument() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::string first;
+    if (arguments != nullptr && count > 1) first = vitrex::win32::Narrow(arguments[1]);
+    LocalFree(arguments);
+    return first;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace vitrex;
+
+    win32::Win32Registry registry;
+    // Held for the whole process: while it is held, a second start hands over its command.
+    win32::Win32InstanceLock instanceLock;
+    if (!app::CheckSingleInstance(instanceLock, registry, FirstArgument())) return 0;
 
     INITCOMMONCONTROLSEX controls{
         sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
                               ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
 
-    win32::Win32Registry registry;
     win32::Win32WindowSystem windows;
     win32::Win32Files files;
     win32::Win32Clock clock;
     win32::Win32Dialogs dialogs(instance);
     win32::Win32OperatingSystem system;
-    app::Platform platform{registry, windows, files, clock, dialogs, system};
+    win32::Win32HotKeys hotKeys;
+    app::Platform platform{registry, windows, files, clock, dialogs, system, hotKeys};
 
     app::MainForm form(platform);
     std::unique_ptr<win32::FormWindow> window = win32::Bind(form, instance);
     const HWND handle = window->HandleOf(form);
     SetWindowIcons(instance, handle);
     dialogs.SetOwner(handle);
+    hotKeys.SetWindow(handle);
     form.SetOwnWindow(win32::FromHwnd(handle));
     for (ui::Timer* timer : {&form.Vitrex_Timer, &form.CPU_Timer, &form.CommandTimer})
         window->AddTimer(*timer);
-    window->SetMessageHook([&form](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    window->SetMessageHook([&form](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_QUERYENDSESSION) return form.QueryEndSession() ? TRUE : FALSE;
+        // Acted on, then left to the default handling.
+        if (message == WM_HOTKEY) form.OnHotKey(static_cast<int>(LOWORD(wParam)));
         return std::nullopt;
     });
 

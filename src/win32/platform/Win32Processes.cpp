@@ -1,7 +1,8 @@
 #include "win32/platform/Win32Processes.h"
 
-#include <tlhelp32.h>
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cwchar>
 
