@@ -1,0 +1,97 @@
+#include "win32/ui/EditBinders.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "win32/platform/TextConvert.h"
+#include "win32/ui/HotKeyValue.h"
+#include "win32/ui/Theme.h"
+
+namespace vitrex::win32 {
+
+namespace {
+
+std::string WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+// Gap between the label of a labelled edit and its field, in 96-DPI pixels.
+constexpr int kLabelSpacing = 3;
+
+}  // namespace
+
+void EditBinder::Create() {
+    DWORD style = ES_AUTOHSCROLL;
+    if (edit_.Kind() == ui::WidgetKind::Memo) {
+        style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
+    }
+    if (edit_.ReadOnly()) style |= ES_READONLY;
+    if (Labeled()) label_ = CreateCompanion(L"STATIC", SS_LEFTNOWORDWRAP, 0, edit_.Caption());
+    CreateControl(WC_EDITW, style, WS_EX_CLIENTEDGE, edit_.Text());
+    if (Labeled()) Layout();
+}
+
+void EditBinder::Apply(ui::Change change) {
+    switch (change) {
+        case ui::Change::Text: {
+            ApplyScope scope(*this);
+            ::SetWindowTextW(Handle(), Widen(edit_.Text()).c_str());
+            break;
+        }
+        case ui::Change::Style:
+            ::SendMessageW(Handle(), EM_SETREADONLY, edit_.ReadOnly() ? TRUE : FALSE, 0);
+            break;
+        case ui::Change::Caption:
+            // An edit's caption is the text of its label; plain edits and memos have none.
+            if (label_ != nullptr) ::SetWindowTextW(label_, Widen(edit_.Caption()).c_str());
+            break;
+        default:
+            ControlBinder::Apply(change);
+            break;
+    }
+}
+
+void EditBinder::Layout() {
+    ControlBinder::Layout();
+    if (label_ == nullptr) return;
+    const RECT field = binding_.DeviceBounds(edit_);
+    const int height = binding_.Fonts().LineHeight();
+    const int bottom = field.top - binding_.Scale(kLabelSpacing);
+    ::SetWindowPos(label_, nullptr, field.left, bottom - height, field.right - field.left, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void EditBinder::OnCommand(HWND control, UINT code) {
+    if (control == Handle() && code == EN_CHANGE && !Applying()) edit_.UserSetText(WindowText(Handle()));
+}
+
+HBRUSH EditBinder::OnCtlColor(HWND control, UINT, HDC dc) {
+    // The label stands on the container; a read-only field keeps the system's colours.
+    return control == label_ ? ParentBackgroundBrush(control, dc) : nullptr;
+}
+
+void HotKeyBinder::Create() {
+    CreateControl(HOTKEY_CLASSW, 0, WS_EX_CLIENTEDGE, {});
+    Apply(ui::Change::Value);
+}
+
+void HotKeyBinder::Apply(ui::Change change) {
+    if (change != ui::Change::Value) {
+        ControlBinder::Apply(change);
+        return;
+    }
+    ApplyScope scope(*this);
+    ::SendMessageW(Handle(), HKM_SETHOTKEY, HotKeyFromShortcut(hotKey_.Value()), 0);
+}
+
+void HotKeyBinder::OnCommand(HWND, UINT code) {
+    if (code != EN_CHANGE || Applying()) return;
+    const auto hotKey = static_cast<std::uint16_t>(::SendMessageW(Handle(), HKM_GETHOTKEY, 0, 0));
+    hotKey_.UserSetValue(ShortcutFromHotKey(hotKey));
+}
+
+}  // namespace vitrex::win32

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/ui/Form.h"
+#include "core/ui/Timer.h"
+#include "win32/ui/Binding.h"
+#include "win32/ui/ContainerWindow.h"
+#include "win32/ui/WindowMenuBinder.h"
+
+namespace vitrex::win32 {
+
+// Sees every message sent or posted to the form window before the binder does; a value
+// returned is the message's result and ends its handling (WM_QUERYENDSESSION, WM_SYSCOMMAND).
+using MessageHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
+
+// A ui::Form as a real top-level window with all its controls: fixed single border, window
+// menu and minimise button, client area of the form's size scaled for the monitor's DPI,
+// centred on the work area; shown while the form is Visible.
+class FormWindow : public ContainerWindow {
+public:
+    static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+    FormWindow(ui::Form& form, HINSTANCE instance);
+    ~FormWindow() override;
+
+    ui::Form& Model() const { return form_; }
+    int Dpi() const { return binding_->Dpi(); }
+    Binding& Controls() const { return *binding_; }
+    // The window of a widget of the form (the form itself included).
+    HWND HandleOf(const ui::Widget& widget) const { return binding_->HandleOf(widget); }
+
+    // Runs the timer as a window timer of this window while it is enabled. The timer must
+    // outlive this window (the form's timers are members of the form).
+    void AddTimer(ui::Timer& timer);
+    void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
+
+    // Keyboard navigation between the controls (Tab, arrows in radio groups, Enter on the
+    // default button) for a message taken from the queue; true when it was handled.
+    bool TranslateDialogMessage(MSG& message);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PaintBackground(HDC dc) override;
+
+private:
+    void OnFormChange(ui::Change change);
+    void OnRequest(ui::FormRequest request);
+    void ApplyTimer(const ui::Timer& timer, UINT_PTR id);
+    void OnTimer(UINT_PTR id);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnActivate(bool active);
+    void OnNextDialogControl(WPARAM wParam, bool isHandle);
+    LRESULT OnGetDefaultId() const;
+    void PlaceWindow(const POINT* topLeft);
+
+    ui::Form& form_;
+    std::unique_ptr<Binding> binding_;
+    std::unique_ptr<WindowMenuBinder> systemMenu_;
+    std::vector<ui::Timer*> timers_;
+    MessageHook hook_;
+    HWND lastFocus_ = nullptr;
+};
+
+// Creates the form's window and every control of its widget tree, kept in step from then on.
+std::unique_ptr<FormWindow> Bind(ui::Form& form, HINSTANCE instance);
+
+}  // namespace vitrex::win32

@@ -1,0 +1,27 @@
+#include "win32/ui/MessageLoop.h"
+
+namespace vitrex::win32 {
+
+int RunMessageLoop(FormWindow& window, const MessageFilter& filter) {
+    MSG message{};
+    for (;;) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(message.wParam);
+        if (got == -1) return -1;
+        bool handled = false;
+        if (filter) {
+            try {
+                handled = filter(message);
+            } catch (...) {
+                // The filter runs the program's hooks through its dispatcher; a failure that
+                // still escapes must not end the loop.
+                handled = false;
+            }
+        }
+        if (handled || window.TranslateDialogMessage(message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+}  // namespace vitrex::win32

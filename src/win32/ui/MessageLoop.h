@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "win32/ui/FormWindow.h"
+
+namespace vitrex::win32 {
+
+// Sees every message taken from the queue before anything else; true means it was handled
+// and is not dispatched.
+using MessageFilter = std::function<bool(MSG&)>;
+
+// GetMessage until WM_QUIT: the filter first, then the form's keyboard navigation, then
+// TranslateMessage and DispatchMessage. Returns the WM_QUIT exit code.
+int RunMessageLoop(FormWindow& window, const MessageFilter& filter = {});
+
+}  // namespace vitrex::win32

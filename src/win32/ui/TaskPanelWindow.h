@@ -1,0 +1,63 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+#include <vector>
+
+#include "core/ui/TaskPanel.h"
+#include "win32/ui/Binding.h"
+#include "win32/ui/TaskPanelLayout.h"
+#include "win32/ui/Window.h"
+
+namespace vitrex::win32 {
+
+// The owner-drawn navigation panel: group headers with icon and bold caption, the visible
+// items as link-like lines below them. Items react to the mouse (hover, hand cursor, click)
+// and to the keyboard (Up/Down move the focus rectangle, Enter or Space click).
+class TaskPanelWindow : public Window {
+public:
+    TaskPanelWindow(ui::TaskPanel& panel, const Binding& binding) : panel_(panel), binding_(binding) {}
+
+    void Create(HWND parent, const RECT& bounds, DWORD style, UINT id);
+    // The groups or items changed, or the DPI or the size: lay out and paint anew.
+    void Refresh();
+    const std::vector<TaskPanelEntry>& Entries() const { return entries_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    using ItemRef = std::pair<int, int>;  // group, item
+    static constexpr ItemRef kNoItem{-1, -1};
+
+    void OnPaint();
+    void Paint(HDC dc) const;
+    void PaintGroupHeader(HDC dc, const TaskPanelEntry& entry) const;
+    void PaintItem(HDC dc, const TaskPanelEntry& entry) const;
+    void OnMouseMove(POINT point);
+    void OnMouseLeave();
+    void OnButtonDown(POINT point);
+    void OnButtonUp(POINT point);
+    void OnKeyDown(WPARAM key);
+    bool OnSetCursor();
+    LRESULT OnGetDialogCode(const MSG* message) const;
+
+    ItemRef HitTest(POINT point) const;
+    std::vector<ItemRef> VisibleItems() const;
+    void MoveFocus(int step);
+    void Click(ItemRef item);
+    void SetHot(ItemRef item);
+
+    ui::TaskPanel& panel_;
+    const Binding& binding_;
+    std::vector<TaskPanelEntry> entries_;
+    // The pictures of the group headers at the size they are drawn.
+    std::vector<ui::Bitmap> icons_;
+    ItemRef hot_ = kNoItem;
+    ItemRef pressed_ = kNoItem;
+    ItemRef focus_ = kNoItem;
+    bool trackingLeave_ = false;
+};
+
+}  // namespace vitrex::win32
