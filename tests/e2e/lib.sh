@@ -26,12 +26,7 @@ start_app() {
     echo "# started $(basename "$VTX_E2E_EXE") $* (pid $APP_PID)"
 }
 
-app_running() {
-    [ -n "$APP_PID" ] || return 1
-    local state
-    state=$(awk '{print $3}' "/proc/$APP_PID/stat" 2>/dev/null) || return 1
-    [ "$state" != Z ]
-}
+app_running() { vtx_alive "$APP_PID"; }
 
 # wait_window PROBE-WAIT-ARGS... [--timeout MS]: like `probe wait`, but gives up as soon as
 # the program has ended instead of waiting out the time.

@@ -17,7 +17,7 @@ check "no maximise button (WS_MAXIMIZEBOX clear)" lacks_bits "$style" 0x00010000
 check "window menu (WS_SYSMENU)" has_bits "$style" 0x00080000
 check "minimise button (WS_MINIMIZEBOX)" has_bits "$style" 0x00020000
 check "a caption (WS_CAPTION)" has_bits "$style" 0x00C00000
-check_eq "the fresh prefix runs at 96 DPI" "$(field dpi "$info")" 96
+check_eq "the fresh prefix runs at 96 DPI" "$(field sysdpi "$info")" 96
 check_eq "client area at 96 DPI" "$(field client "$info")" 531x333
 
 children=$(probe children "${target[@]}")

@@ -38,6 +38,14 @@ vtx_stop_pid() {
     return 0
 }
 
+# True while PID runs (a zombie that nobody reaped yet counts as ended).
+vtx_alive() {
+    local state
+    [ -n "${1:-}" ] || return 1
+    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+    [ "$state" != Z ]
+}
+
 vtx_wait_until() {  # SECONDS CMD... : polls CMD every 0.1 s
     local limit=$(($1 * 10)) i
     shift
@@ -126,10 +134,12 @@ vtx_display_up() {
 }
 
 vtx_display_down() {
+    [ -n "${VTX_XVFB_PID:-}" ] || return 0
     vtx_stop_pid "${VTX_XCOMPMGR_PID:-}"
     vtx_stop_pid "${VTX_OPENBOX_PID:-}"
     vtx_stop_pid "${VTX_XVFB_PID:-}"
     VTX_XCOMPMGR_PID= VTX_OPENBOX_PID= VTX_XVFB_PID=
+    unset DISPLAY
 }
 
 vtx_prefix_up() {
@@ -158,6 +168,7 @@ vtx_prefix_down() {
     tmp=$(vtx_server_tmpdir "$VTX_PREFIX_BASE/prefix") && rm -rf "$tmp"
     rm -rf "$VTX_PREFIX_BASE"
     VTX_PREFIX_BASE= VTX_WINESERVER_PID=
+    unset WINEPREFIX
 }
 
 # Runs a Windows program; its output loses the CR of CR LF. Returns its exit code, or 124 when

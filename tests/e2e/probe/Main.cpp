@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vtxprobe COMMAND [OPTIONS]\n"
-    "  find     TARGET                 hwnd, class, title, pid, style, exstyle, visible, dpi,\n"
+    "  find     TARGET                 hwnd, class, title, pid, style, exstyle, visible, dpi, sysdpi,\n"
     "                                  client=WxH, rect=l,t,r,b\n"
     "  children TARGET                 one row per child: hwnd parent class id visible x,y,w,h text\n"
     "  wait     TARGET [--visible|--hidden|--gone] [--timeout MS]   (default: until it exists; 10 s)\n"

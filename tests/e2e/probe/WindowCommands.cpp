@@ -65,6 +65,8 @@ int FindCommand(Args& args) {
     Field("foreground", GetForegroundWindow() == hwnd ? 1 : 0);
     Field("owner", HandleText(GetWindow(hwnd, GW_OWNER)));
     Field("dpi", static_cast<long long>(GetDpiForWindow(hwnd)));
+    // Wine reports 96 for every window; the system's setting is what the program scales by.
+    Field("sysdpi", static_cast<long long>(GetDpiForSystem()));
     Field("client",
           std::to_string(client.right - client.left) + "x" + std::to_string(client.bottom - client.top));
     Field("rect", RectText(window));
