@@ -66,7 +66,7 @@ void ButtonBinder::OnCommand(HWND, UINT code) {
 }
 
 void CheckBinder::Create() {
-    CreateControl(L"BUTTON", IsRadio() ? BS_RADIOBUTTON : BS_CHECKBOX, 0, check_.Caption());
+    CreateControl(L"BUTTON", IsRadio() ? BS_RADIOBUTTON | BS_NOTIFY : BS_CHECKBOX, 0, check_.Caption());
     ::SendMessageW(Handle(), BM_SETCHECK, check_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -84,8 +84,10 @@ void CheckBinder::Apply(ui::Change change) {
 }
 
 void CheckBinder::OnCommand(HWND, UINT code) {
-    // A radio button also reports BN_CLICKED when the arrow keys move the focus onto it.
     if (code == BN_CLICKED) check_.UserClick();
+    // The arrow keys move the focus within a radio group, and the focus chooses. Some systems
+    // report that as a click as well; choosing the chosen button again reports nothing.
+    if (code == BN_SETFOCUS && IsRadio() && ::GetCapture() != Handle()) check_.UserClick();
 }
 
 HBRUSH CheckBinder::OnCtlColor(HWND control, UINT, HDC dc) {

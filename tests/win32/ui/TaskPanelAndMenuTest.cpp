@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "UiTestSupport.h"
+#include "core/ui/Form.h"
+#include "core/ui/Menu.h"
+#include "core/ui/TaskPanel.h"
+#include "win32/ui/Dpi.h"
+#include "win32/ui/FormWindow.h"
+#include "win32/ui/PopupMenus.h"
+#include "win32/ui/TaskPanelLayout.h"
+
+namespace vitrex::win32 {
+namespace {
+
+using namespace vitrex::win32::testing;
+
+TEST(TaskPanelLayoutTest, StacksGroupsWithTheirVisibleItemsOnly) {
+    ui::Form form("F", "TF", 200, 300);
+    ui::TaskPanel panel("Panel", &form, {0, 0, 140, 300});
+    ui::TaskGroup& settings = panel.AddGroup("Settings", "Settings");
+    settings.AddItem("S0", "Generic");
+    settings.AddItem("S1", "Transparency").SetVisible(false);
+    settings.AddItem("S2", "Exceptions");
+    ui::TaskGroup& state = panel.AddGroup("State", "State");
+    state.AddItem("T0", "Active").SetVisible(false);
+
+    for (int dpi : {96, 144}) {
+        const auto entries = LayOutTaskPanel(panel, ScaleForDpi(140, dpi), dpi);
+        ASSERT_EQ(entries.size(), 4u) << "two headers, two visible items";
+        EXPECT_EQ(entries[0].item, -1);
+        EXPECT_EQ(entries[1].item, 0);
+        EXPECT_EQ(entries[2].item, 2);
+        EXPECT_EQ(entries[3].group, 1);
+        EXPECT_EQ(entries[3].item, -1) << "a group with no visible item keeps its header";
+        for (std::size_t i = 1; i < entries.size(); ++i) {
+            EXPECT_GE(entries[i].bounds.top, entries[i - 1].bounds.bottom) << "top to bottom, no overlap";
+        }
+        EXPECT_LE(entries[1].bounds.right, ScaleForDpi(140, dpi));
+        EXPECT_GE(entries[1].bounds.bottom - entries[1].bounds.top, ScaleForDpi(18, dpi))
+            << "room for a line";
+    }
+}
+
+struct PanelForm : ui::Form {
+    PanelForm() : ui::Form("PanelForm", "TVitrexPanelForm", 300, 300) {
+        group.AddItem("Item0", "Generic");
+        group.AddItem("Item1", "Transparency");
+        group.AddItem("Item2", "Exceptions");
+    }
+    ui::TaskPanel panel{"Panel", this, {0, 0, 140, 300}};
+    ui::TaskGroup& group = panel.AddGroup("Group", "Settings");
+};
+
+struct TaskPanelTest : ::testing::Test {
+    TaskPanelTest() {
+        form.SetDispatcher(&dispatcher);
+        for (int i = 0; i < form.group.ItemCount(); ++i)
+            form.group.Item(i).OnClick = [] {};
+        window = Bind(form, ::GetModuleHandleW(nullptr));
+        form.SetVisible(true);
+    }
+    HWND Panel() const { return window->HandleOf(form.panel); }
+    POINT CentreOf(int item) const {
+        for (const TaskPanelEntry& e :
+             LayOutTaskPanel(form.panel, ClientRectOf(Panel()).right, window->Dpi())) {
+            if (e.item == item)
+                return POINT{(e.bounds.left + e.bounds.right) / 2, (e.bounds.top + e.bounds.bottom) / 2};
+        }
+        return POINT{-1, -1};
+    }
+    void ClickAt(POINT p) const {
+        ::SendMessageW(Panel(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        ::SendMessageW(Panel(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    }
+
+    CommonControls6Scope controls6;
+    CountingDispatcher dispatcher;
+    PanelForm form;
+    std::unique_ptr<FormWindow> window;
+};
+
+TEST_F(TaskPanelTest, AClickOnAnItemRunsItsHandlerOnce) {
+    EXPECT_EQ(ClassOf(Panel()), L"VitrexTaskPanel");
+    ClickAt(CentreOf(1));
+    EXPECT_EQ(dispatcher.senders, std::vector<std::string>{"Item1"});
+
+    // A press on one item and a release on another is no click.
+    const POINT from = CentreOf(0), to = CentreOf(2);
+    ::SendMessageW(Panel(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    ::SendMessageW(Panel(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    EXPECT_EQ(dispatcher.senders.size(), 1u);
+}
+
+TEST_F(TaskPanelTest, HidingAnItemTakesItOutOfTheLayoutAtOnce) {
+    const POINT second = CentreOf(1);
+    form.group.Item(1).SetVisible(false);
+    // Item 2 moved up into the second line.
+    ClickAt(second);
+    EXPECT_EQ(dispatcher.senders, std::vector<std::string>{"Item2"});
+}
+
+TEST_F(TaskPanelTest, KeyboardMovesAmongVisibleItemsAndEnterClicks) {
+    form.group.Item(1).SetVisible(false);
+    ::SetFocus(Panel());
+    ::SendMessageW(Panel(), WM_KEYDOWN, VK_DOWN, 0);
+    ::SendMessageW(Panel(), WM_KEYDOWN, VK_RETURN, 0);
+    ::SendMessageW(Panel(), WM_KEYDOWN, VK_DOWN, 0);  // already the last
+    ::SendMessageW(Panel(), WM_KEYDOWN, VK_SPACE, 0);
+    ::SendMessageW(Panel(), WM_KEYDOWN, VK_UP, 0);
+    ::SendMessageW(Panel(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(dispatcher.senders, (std::vector<std::string>{"Item2", "Item2", "Item0"}));
+    const LRESULT code = ::SendMessageW(Panel(), WM_GETDLGCODE, 0, 0);
+    EXPECT_TRUE(code & DLGC_WANTARROWS);
+}
+
+struct PopupMenuTest : ::testing::Test {
+    PopupMenuTest() { owner.SetDispatcher(&dispatcher); }
+    std::wstring TextAt(HMENU menu, int position) const {
+        wchar_t text[64] = {};
+        ::GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+        return text;
+    }
+    CountingDispatcher dispatcher;
+    ui::Form owner{"Owner", "TOwner", 10, 10};
+    ui::PopupMenu menu{"Menu", &owner};
+};
+
+TEST_F(PopupMenuTest, BuildsVisibleItemsWithTheirStatesAndTidySeparators) {
+    menu.AddSeparator();
+    ui::MenuItem& active = menu.Add("Active", "Active");
+    menu.Add("Hidden", "Hidden").SetVisible(false);
+    menu.AddSeparator();
+    menu.AddSeparator();
+    ui::MenuItem& more = menu.Add("More", "More");
+    more.Add("Sub", "Sub item");
+    ui::MenuItem& off = menu.Add("Off", "Off");
+    menu.AddSeparator();
+    active.SetChecked(true);
+    active.SetDefault(true);
+    off.SetEnabled(false);
+
+    const BuiltMenu built = BuildPopupMenu(menu.Root());
+    const HMENU real = built.menu.Get();
+    ASSERT_EQ(::GetMenuItemCount(real), 4) << "Active, separator, More, Off";
+    EXPECT_EQ(TextAt(real, 0), L"Active");
+    EXPECT_EQ(::GetMenuState(real, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_TRUE(::GetMenuState(real, 0, MF_BYPOSITION) & MF_CHECKED);
+    EXPECT_EQ(::GetMenuDefaultItem(real, TRUE, 0), 0u);
+    EXPECT_TRUE(::GetMenuState(real, 3, MF_BYPOSITION) & MF_GRAYED);
+    const HMENU sub = ::GetSubMenu(real, 2);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(TextAt(sub, 0), L"Sub item");
+    EXPECT_EQ(built.commands.size(), 3u) << "Active, Sub item and Off can be chosen; More opens a submenu";
+}
+
+TEST_F(PopupMenuTest, PreparesTheMenuThenReportsTheChosenItemOnce) {
+    CommonControls6Scope controls6;
+    ui::Form form("Host", "TVitrexMenuHost", 100, 100);
+    std::unique_ptr<FormWindow> host = Bind(form, ::GetModuleHandleW(nullptr));
+    form.SetVisible(true);
+
+    ui::MenuItem& first = menu.Add("First", "First");
+    ui::MenuItem& second = menu.Add("Second", "Second");
+    std::vector<std::string> order;
+    menu.OnPopup = [&] {
+        order.push_back("popup");
+        first.SetVisible(false);  // prepared just before it opens
+    };
+    first.OnClick = [&] { order.push_back("first"); };
+    second.OnClick = [&] { order.push_back("second"); };
+
+    // The menu's own loop reads the keys: highlight the first visible entry, choose it.
+    const HWND target = host->Handle();
+    ::PostMessageW(target, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageW(target, WM_KEYDOWN, VK_RETURN, 0);
+    RECT place{};
+    ::GetWindowRect(target, &place);
+    const ui::MenuItem* chosen = ShowPopupMenu(menu, target, POINT{place.left + 20, place.top + 20});
+    EXPECT_EQ(chosen, &second);
+    EXPECT_EQ(order, (std::vector<std::string>{"popup", "second"}));
+}
+
+}  // namespace
+}  // namespace vitrex::win32
