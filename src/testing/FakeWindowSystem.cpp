@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace vitrex::fakes {
 namespace {
@@ -29,31 +30,36 @@ std::string Cut260(const std::string& utf8) {
 
 WindowHandle FakeWindowSystem::AddWindow(FakeWindow window) {
     const WindowHandle handle = nextHandle_;
-    nextHandle_ += 4;
+    nextHandle_ += kHandleStep;
+    windows_.push_back(nullptr);
     AddWindowWithHandle(handle, std::move(window));
     return handle;
 }
 
 void FakeWindowSystem::AddWindowWithHandle(WindowHandle handle, FakeWindow window) {
-    if (handle == 0 || windows_.contains(handle)) throw std::invalid_argument("handle in use");
-    windows_.emplace(handle, std::move(window));
+    if (handle < kFirstHandle || handle >= nextHandle_ || (handle - kFirstHandle) % kHandleStep != 0)
+        throw std::invalid_argument("not a handle of this desktop");
+    std::unique_ptr<FakeWindow>& slot = windows_[(handle - kFirstHandle) / kHandleStep];
+    if (slot) throw std::invalid_argument("handle in use");
+    slot = std::make_unique<FakeWindow>(std::move(window));
     zOrder_.insert(zOrder_.begin(), handle);
 }
 
 void FakeWindowSystem::RemoveWindow(WindowHandle window) {
-    windows_.erase(window);
+    if (Find(window) == nullptr) return;
+    windows_[(window - kFirstHandle) / kHandleStep].reset();
     zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
     if (foreground_ == window) foreground_ = 0;
 }
 
 FakeWindow* FakeWindowSystem::Find(WindowHandle window) {
-    auto it = windows_.find(window);
-    return it == windows_.end() ? nullptr : &it->second;
+    return const_cast<FakeWindow*>(std::as_const(*this).Find(window));
 }
 
 const FakeWindow* FakeWindowSystem::Find(WindowHandle window) const {
-    auto it = windows_.find(window);
-    return it == windows_.end() ? nullptr : &it->second;
+    if (window < kFirstHandle || (window - kFirstHandle) % kHandleStep != 0) return nullptr;
+    const WindowHandle index = (window - kFirstHandle) / kHandleStep;
+    return index < windows_.size() ? windows_[index].get() : nullptr;
 }
 
 FakeWindow& FakeWindowSystem::Window(WindowHandle window) {
@@ -144,7 +150,7 @@ void FakeWindowSystem::EnumerateTopLevel(WindowVisitor visit) {
 
 void FakeWindowSystem::EnumerateThreadWindows(std::uint32_t threadId, WindowVisitor visit) {
     for (WindowHandle window : zOrder_) {
-        if (windows_.at(window).threadId == threadId && !visit(window)) return;
+        if (Find(window)->threadId == threadId && !visit(window)) return;
     }
 }
 
@@ -152,7 +158,7 @@ WindowHandle FakeWindowSystem::FindTopLevel(std::string_view className,
                                             std::optional<std::string_view> title) {
     ++findQueries_;
     for (WindowHandle window : zOrder_) {
-        const FakeWindow& w = windows_.at(window);
+        const FakeWindow& w = *Find(window);
         if (EqualsIgnoringAsciiCase(w.className, className) && (!title || w.title == *title)) return window;
     }
     return 0;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/platform/WindowSystem.h"
@@ -40,7 +40,7 @@ public:
     // never reused, so a removed window's handle stays invalid.
     WindowHandle AddWindow(FakeWindow window);
     // Puts a window with the given handle in front, as when the system hands a closed window's
-    // number to a new one. The handle must not be in use.
+    // number to a new one. The handle must be one AddWindow gave out and must not be in use.
     void AddWindowWithHandle(WindowHandle handle, FakeWindow window);
     void RemoveWindow(WindowHandle window);
     FakeWindow* Find(WindowHandle window);
@@ -90,9 +90,14 @@ public:
     void SetTopmost(WindowHandle window, bool topmost) override;
 
 private:
-    std::unordered_map<WindowHandle, FakeWindow> windows_;
+    static constexpr WindowHandle kFirstHandle = 0x10010;
+    static constexpr WindowHandle kHandleStep = 4;
+
+    // Windows by handle, the handle's number serving as the index, as in the system's own handle
+    // table; so looking a window up costs the same on a desktop of ten windows or of thousands.
+    std::vector<std::unique_ptr<FakeWindow>> windows_;
     std::vector<WindowHandle> zOrder_;
-    WindowHandle nextHandle_ = 0x10010;
+    WindowHandle nextHandle_ = kFirstHandle;
     WindowHandle foreground_ = 0;
     bool layeredAlphaAvailable_ = true;
     int exStyleWrites_ = 0;
