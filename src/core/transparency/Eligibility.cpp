@@ -3,8 +3,7 @@
 namespace vitrex::transparency {
 
 bool Eligibility::IsTransparencyAllowed(WindowHandle window) {
-    if (IsShellOrClassException(window)) return false;
-    return !IsExcepted(GetWindowProcessName(window, true));
+    return !IsShellOrClassException(window) && !IsExceptedProgram(window);
 }
 
 bool Eligibility::IsShellOrClassException(WindowHandle window) {
@@ -32,27 +31,63 @@ bool Eligibility::IsShellOrClassException(WindowHandle window) {
     return refuses(refused);
 }
 
-bool Eligibility::IsExcepted(const std::string& exeName) {
-    if (sharedDepth_ == 0) return exceptions_.Contains(exeName);
-    auto [it, inserted] = sharedExcepted_.try_emplace(exeName, false);
-    if (inserted) it->second = exceptions_.Contains(exeName);
-    return it->second;
+bool Eligibility::IsExceptedProgram(WindowHandle window) {
+    if (sharedDepth_ == 0) return exceptions_.Contains(GetWindowProcessName(window, true));
+    // Within shared lookups, one answer per process: the process list and the exceptions are
+    // taken not to change until the lookups end.
+    if (!sharedSnapshotTaken_) RefreshProcessCache();
+    const std::uint32_t processId = windows_.ThreadProcessOf(window).processId;
+    const std::optional<std::size_t> entry = processId == 0 ? std::nullopt : FindProcess(processId);
+    std::int8_t& excepted = sharedExcepted_[entry.value_or(processCache_.size())];
+    if (excepted < 0)
+        excepted = exceptions_.Contains(entry ? processCache_[*entry].ExeName : std::string()) ? 1 : 0;
+    return excepted == 1;
 }
 
 std::string Eligibility::GetWindowProcessName(WindowHandle window, bool refresh) {
     if (refresh && !(sharedDepth_ > 0 && sharedSnapshotTaken_)) RefreshProcessCache();
     const std::uint32_t processId = windows_.ThreadProcessOf(window).processId;
-    if (processId == 0) return {};
-    auto it = entryById_.find(processId);
-    return it == entryById_.end() ? std::string() : processCache_[it->second].ExeName;
+    const std::optional<std::size_t> entry = processId == 0 ? std::nullopt : FindProcess(processId);
+    return entry ? processCache_[*entry].ExeName : std::string();
+}
+
+namespace {
+
+std::size_t SlotOf(std::uint32_t processId, std::size_t mask) {
+    return static_cast<std::size_t>((processId * 0x9E3779B1u) >> 7) & mask;
+}
+
+}  // namespace
+
+std::optional<std::size_t> Eligibility::FindProcess(std::uint32_t processId) const {
+    if (processId == 0 || entryById_.empty()) return std::nullopt;
+    const std::size_t mask = entryById_.size() - 1;
+    for (std::size_t i = SlotOf(processId, mask);; i = (i + 1) & mask) {
+        if (entryById_[i].first == processId) return entryById_[i].second;
+        if (entryById_[i].first == 0) return std::nullopt;
+    }
 }
 
 void Eligibility::RefreshProcessCache() {
     inspector_.GetProcessList(processCache_);
-    entryById_.clear();
-    for (std::size_t i = 0; i < processCache_.size(); ++i)
-        entryById_.try_emplace(processCache_[i].ProcessID, i);
-    if (sharedDepth_ > 0) sharedSnapshotTaken_ = true;
+    std::size_t slots = 16;
+    while (slots < 2 * processCache_.size())
+        slots *= 2;
+    entryById_.assign(slots, {0, 0});
+    const std::size_t mask = slots - 1;
+    for (std::size_t entry = 0; entry < processCache_.size(); ++entry) {
+        const std::uint32_t processId = processCache_[entry].ProcessID;
+        if (processId == 0) continue;
+        std::size_t i = SlotOf(processId, mask);
+        while (entryById_[i].first != 0 && entryById_[i].first != processId)
+            i = (i + 1) & mask;
+        // The first entry of an id is the one a scan from the front would find.
+        if (entryById_[i].first == 0) entryById_[i] = {processId, static_cast<std::uint32_t>(entry)};
+    }
+    if (sharedDepth_ > 0) {
+        sharedSnapshotTaken_ = true;
+        sharedExcepted_.assign(processCache_.size() + 1, -1);
+    }
 }
 
 void Eligibility::BeginShared() {

@@ -5,7 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "core/platform/WindowSystem.h"
 #include "core/sysinfo/SystemInspector.h"
@@ -67,14 +68,18 @@ public:
 private:
     void RefreshProcessCache();
     bool IsShellOrClassException(WindowHandle window);
-    bool IsExcepted(const std::string& exeName);
+    bool IsExceptedProgram(WindowHandle window);
+    // The index of the process's cache entry, or nothing.
+    std::optional<std::size_t> FindProcess(std::uint32_t processId) const;
 
     WindowSystem& windows_;
     sysinfo::SystemInspector& inspector_;
     const ExceptionsSource& exceptions_;
     sysinfo::ProcessList processCache_;
-    // The first cache entry of each process id.
-    std::unordered_map<std::uint32_t, std::size_t> entryById_;
+    // Open-addressed (process id, cache index) of the first entry of each id, so a window's
+    // process is found without a scan of the whole list. Id 0 marks a free slot: no window
+    // belongs to process 0.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> entryById_;
 
     int sharedDepth_ = 0;
     bool sharedSnapshotTaken_ = false;
@@ -84,7 +89,9 @@ private:
         WindowHandle classException = 0;
     };
     std::optional<RefusedWindows> sharedRefused_;
-    std::unordered_map<std::string, bool> sharedExcepted_;
+    // Whether each cache entry's program is excepted (1), not (0) or not asked yet (-1); the last
+    // element stands for windows of no listed process.
+    std::vector<std::int8_t> sharedExcepted_;
 };
 
 // Shares the lookups of all eligibility checks made while it lives (one tick, one switch-off).

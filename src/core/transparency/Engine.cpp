@@ -9,98 +9,151 @@ void Engine::Tick(const EngineSettings& settings) {
     SharedLookups shared(eligibility_);
 
     const WindowHandle foreground = windows_.ForegroundWindow();
+    const std::size_t knownBefore = known_.Size();
     if (foreground == lastForegroundWindow_) {
         previousThreadId_ = activeThreadId_;
     } else {
-        if (!settings.wholeGroupMode && eligibility_.IsTransparencyAllowed(lastForegroundWindow_)) {
-            MarkKnown(lastForegroundWindow_);
-            SetLevel(lastForegroundWindow_, settings.inactiveLevel);
-        }
-        std::uint32_t foregroundThread = 0;
-        if (settings.wholeGroupMode) {
-            foregroundThread = windows_.ThreadProcessOf(foreground).threadId;
-            // Within the group the active level is given again to all of it; a new group takes it
-            // from the old one.
-            previousThreadId_ = foregroundThread == activeThreadId_ ? 0 : activeThreadId_;
-        }
-        lastForegroundWindow_ = foreground;
-        if (settings.wholeGroupMode) activeThreadId_ = foregroundThread;
-        const bool allowed = eligibility_.IsTransparencyAllowed(lastForegroundWindow_);
-        MarkKnown(lastForegroundWindow_);
-        if (allowed) SetLevel(lastForegroundWindow_, settings.activeLevel);
+        FollowForeground(settings, foreground);
     }
 
     EnumerateWindows();
     const bool groupChanged = settings.wholeGroupMode && activeThreadId_ != previousThreadId_;
     if (sequenceUnchanged_ && !groupChanged) {
-        std::size_t kept = 0;
-        for (std::size_t place : unknownPlaces_) {
-            const WindowHandle window = lastSequence_[place];
-            MeetIfVisible(window, settings, foreground);
-            if (!known_.Contains(window)) unknownPlaces_[kept++] = place;
-        }
-        unknownPlaces_.resize(kept);
+        // One of the hidden windows may have become known above, as the new foreground window.
+        VisitUnknownOnly(settings, foreground, knownBefore != known_.Size());
         return;
     }
     const std::vector<WindowHandle>& windows = sequenceUnchanged_ ? lastSequence_ : sequence_;
     unknownPlaces_.clear();
-    for (std::size_t place = 0; place < windows.size(); ++place) {
-        ApplyToWindowProc(windows[place], settings, foreground);
-        if (!known_.Contains(windows[place])) unknownPlaces_.push_back(place);
+    for (std::size_t place = 0; place + 1 < windows.size(); ++place) {
+        if (!ApplyToWindowProc(windows[place], settings, foreground)) unknownPlaces_.push_back(place);
     }
     if (!sequenceUnchanged_) lastSequence_.swap(sequence_);
     lastSequenceValid_ = true;
 }
 
-void Engine::EnumerateWindows() {
-    // Compares with the last tick's windows as they come, and copies only from the first place
-    // where they differ: a quiet desktop costs one comparison per window.
-    std::size_t matched = 0;
-    bool same = lastSequenceValid_;
-    sequence_.clear();
-    windows_.EnumerateTopLevel([&](WindowHandle window) {
-        if (same) {
-            if (matched < lastSequence_.size() && lastSequence_[matched] == window) {
-                ++matched;
-                return true;
-            }
-            same = false;
-            sequence_.assign(lastSequence_.begin(),
-                             lastSequence_.begin() + static_cast<std::ptrdiff_t>(matched));
+void Engine::FollowForeground(const EngineSettings& settings, WindowHandle foreground) {
+    // In the only-active-window mode the window that lost the foreground is set directly; in the
+    // whole-group mode it is reached through its group.
+    if (!settings.wholeGroupMode && eligibility_.IsTransparencyAllowed(lastForegroundWindow_)) {
+        if (known_.Contains(lastForegroundWindow_)) {
+            SetLevel(lastForegroundWindow_, settings.inactiveLevel);
+        } else {
+            Meet(lastForegroundWindow_, settings.inactiveLevel);
         }
-        sequence_.push_back(window);
-        return true;
-    });
-    sequenceUnchanged_ = same && matched == lastSequence_.size();
-    if (same && !sequenceUnchanged_) {
-        sequence_.assign(lastSequence_.begin(), lastSequence_.begin() + static_cast<std::ptrdiff_t>(matched));
+    }
+    std::uint32_t foregroundThread = 0;
+    if (settings.wholeGroupMode) {
+        foregroundThread = windows_.ThreadProcessOf(foreground).threadId;
+        // Within the group the active level is given again to all of it; a new group takes it
+        // from the old one.
+        previousThreadId_ = foregroundThread == activeThreadId_ ? 0 : activeThreadId_;
+    }
+    lastForegroundWindow_ = foreground;
+    if (settings.wholeGroupMode) activeThreadId_ = foregroundThread;
+    const bool allowed = eligibility_.IsTransparencyAllowed(lastForegroundWindow_);
+    if (known_.Contains(lastForegroundWindow_)) {
+        if (allowed) SetLevel(lastForegroundWindow_, settings.activeLevel);
+    } else {
+        Meet(lastForegroundWindow_, allowed ? std::optional<int>(settings.activeLevel) : std::nullopt);
     }
 }
 
-void Engine::ApplyToWindowProc(WindowHandle window, const EngineSettings& settings, WindowHandle foreground) {
-    MeetIfVisible(window, settings, foreground);
-    if (!known_.Contains(window)) return;
-    if (!settings.wholeGroupMode || activeThreadId_ == previousThreadId_) return;
+void Engine::VisitUnknownOnly(const EngineSettings& settings, WindowHandle foreground, bool someMayBeKnown) {
+    std::size_t kept = 0;
+    for (std::size_t place : unknownPlaces_) {
+        const WindowHandle window = lastSequence_[place];
+        if (someMayBeKnown && known_.Contains(window)) continue;
+        if (!windows_.IsVisible(window)) {
+            unknownPlaces_[kept++] = place;
+            continue;
+        }
+        MeetVisible(window, settings, foreground);
+    }
+    unknownPlaces_.resize(kept);
+}
+
+namespace {
+
+// Stands for "no more windows to compare with": no window has handle 0.
+constexpr WindowHandle kNoWindow = 0;
+
+// The enumeration compared with the last tick's as it comes. The comparison is all a quiet
+// desktop costs per window, so it is one load and one comparison; the copy from the first
+// difference on is out of line.
+struct SequenceComparison {
+    const WindowHandle* next;  // the window expected next; kNoWindow past the end
+    const WindowHandle* begin;
+    std::vector<WindowHandle>* fresh;
+    bool diverged = false;
+};
+
+[[gnu::noinline]] void Diverge(SequenceComparison& c, WindowHandle window) {
+    if (!c.diverged) {
+        c.diverged = true;
+        c.fresh->assign(c.begin, c.next);
+        static constexpr WindowHandle kNothingToCompare = kNoWindow;
+        c.next = &kNothingToCompare;
+    }
+    c.fresh->push_back(window);
+}
+
+}  // namespace
+
+void Engine::EnumerateWindows() {
+    sequence_.clear();
+    // The last sequence ends in kNoWindow, so the comparison needs no bounds check.
+    if (!lastSequenceValid_) lastSequence_.assign(1, kNoWindow);
+    SequenceComparison c{lastSequence_.data(), lastSequence_.data(), &sequence_};
+    c.diverged = !lastSequenceValid_;
+    if (c.diverged) c.next = lastSequence_.data() + lastSequence_.size() - 1;
+    windows_.EnumerateTopLevel([&c](WindowHandle window) {
+        if (*c.next == window) [[likely]] {
+            ++c.next;
+            return true;
+        }
+        Diverge(c, window);
+        return true;
+    });
+    const WindowHandle* lastEnd = lastSequence_.data() + lastSequence_.size() - 1;
+    sequenceUnchanged_ = !c.diverged && c.next == lastEnd;
+    // A list that only got shorter differs at its end.
+    if (!c.diverged && !sequenceUnchanged_) sequence_.assign(c.begin, c.next);
+    if (!sequenceUnchanged_) sequence_.push_back(kNoWindow);
+}
+
+bool Engine::ApplyToWindowProc(WindowHandle window, const EngineSettings& settings, WindowHandle foreground) {
+    if (!known_.Contains(window)) {
+        if (!windows_.IsVisible(window)) return false;
+        MeetVisible(window, settings, foreground);
+    }
+    if (!settings.wholeGroupMode || activeThreadId_ == previousThreadId_) return true;
     const std::uint32_t thread = windows_.ThreadProcessOf(window).threadId;
     if (thread == previousThreadId_ && eligibility_.IsTransparencyAllowed(window))
         SetLevel(window, settings.inactiveLevel);
     if (thread == activeThreadId_ && eligibility_.IsTransparencyAllowed(window))
         SetLevel(window, settings.activeLevel);
+    return true;
 }
 
-void Engine::MeetIfVisible(WindowHandle window, const EngineSettings& settings, WindowHandle foreground) {
-    if (known_.Contains(window) || !windows_.IsVisible(window)) return;
-    const bool allowed = eligibility_.IsTransparencyAllowed(window);
+void Engine::MeetVisible(WindowHandle window, const EngineSettings& settings, WindowHandle foreground) {
     // Known whether allowed or not: a refused window is not asked about again on every tick.
-    MarkKnown(window);
-    if (allowed) SetLevel(window, window == foreground ? settings.activeLevel : settings.inactiveLevel);
+    if (!eligibility_.IsTransparencyAllowed(window)) {
+        Meet(window, std::nullopt);
+        return;
+    }
+    Meet(window, window == foreground ? settings.activeLevel : settings.inactiveLevel);
 }
 
-void Engine::MarkKnown(WindowHandle window) {
-    if (known_.Contains(window)) return;
-    if ((windows_.GetExStyle(window) & kWsExLayered) != 0)
-        layeredBefore_.insert_or_assign(window, windows_.GetLayeredAttributes(window));
+void Engine::Meet(WindowHandle window, std::optional<int> percent) {
+    bool perPixel = false;
+    if ((windows_.GetExStyle(window) & kWsExLayered) != 0) {
+        std::optional<LayeredAttributes> attributes = windows_.GetLayeredAttributes(window);
+        perPixel = !attributes;
+        layeredBefore_.insert_or_assign(window, attributes);
+    }
     known_.Add(window);
+    if (percent && !perPixel) SetWindowTransparency(windows_, window, *percent);
 }
 
 void Engine::SetLevel(WindowHandle window, int percent) {

@@ -45,10 +45,18 @@ public:
     std::uint32_t PreviousThreadId() const { return previousThreadId_; }
 
 private:
+    // The foreground window changed since the last tick.
+    void FollowForeground(const EngineSettings& settings, WindowHandle foreground);
     void EnumerateWindows();
-    void ApplyToWindowProc(WindowHandle window, const EngineSettings& settings, WindowHandle foreground);
-    void MeetIfVisible(WindowHandle window, const EngineSettings& settings, WindowHandle foreground);
-    void MarkKnown(WindowHandle window);
+    // The same windows as at the last tick and no change of group: only those still unknown.
+    void VisitUnknownOnly(const EngineSettings& settings, WindowHandle foreground, bool someMayBeKnown);
+    // One window of the enumeration; false when it stays unknown (hidden and never met).
+    bool ApplyToWindowProc(WindowHandle window, const EngineSettings& settings, WindowHandle foreground);
+    // Gives a visible window met for the first time its level, if it is allowed one.
+    void MeetVisible(WindowHandle window, const EngineSettings& settings, WindowHandle foreground);
+    // The first dealing with a window: remembers how its own program left it, makes it known,
+    // and gives it the level, if any.
+    void Meet(WindowHandle window, std::optional<int> percent);
     void SetLevel(WindowHandle window, int percent);
     void Restore(WindowHandle window);
     bool DrawnWithPerPixelAlpha(WindowHandle window);
@@ -67,7 +75,7 @@ private:
     // The windows of the last tick's enumeration in z-order, and the places in it of the windows
     // that were not known after it (invisible ones). While a tick enumerates the same windows in
     // the same order, only those places can need anything, since no known window is ever
-    // forgotten while the engine runs.
+    // forgotten while the engine runs. Both sequences end in a 0 that is no window.
     std::vector<WindowHandle> lastSequence_;
     std::vector<std::size_t> unknownPlaces_;
     bool lastSequenceValid_ = false;

@@ -1,5 +1,6 @@
 #include "core/transparency/KnownWindows.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace vitrex::transparency {
@@ -50,7 +51,8 @@ void KnownWindows::Add(WindowHandle window) {
 
 void KnownWindows::Clear() {
     order_.clear();
-    slots_.clear();
+    // The table keeps its size: the next run of the engine meets about as many windows.
+    std::fill(slots_.begin(), slots_.end(), 0);
     hasZero_ = false;
 }
 

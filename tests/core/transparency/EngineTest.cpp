@@ -200,6 +200,16 @@ TEST_F(Engine_, WindowsMovingInZOrderOrClosingDoNotConfuseWhatIsKnown) {
     EXPECT_EQ(Alpha(windows[3]), kInactive);
     EXPECT_EQ(Alpha(windows[5]), kInactive);
     EXPECT_EQ(engine.Known().Size(), 6u);  // closed windows stay known while the engine runs
+
+    // The back-most window closes: the list only gets shorter.
+    const WindowHandle hidden = Open("late.exe", 0, false);
+    desktop.BringToFront(windows[0]);
+    Tick();
+    desktop.RemoveWindow(desktop.ZOrder().back());
+    Tick();
+    desktop.Window(hidden).visible = true;
+    Tick();
+    EXPECT_EQ(Alpha(hidden), kInactive);
 }
 
 TEST_F(Engine_, ATickTakesAtMostOneProcessSnapshot) {
