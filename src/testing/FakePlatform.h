@@ -7,7 +7,9 @@
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
 #include "testing/FakeHotKeys.h"
+#include "testing/FakeProcesses.h"
 #include "testing/FakeRegistry.h"
+#include "testing/FakeTextCollation.h"
 #include "testing/FakeWindowSystem.h"
 
 namespace vitrex::fakes {
@@ -27,7 +29,9 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeOperatingSystem system;
     FakeHotKeys hotKeys;
-    app::Platform ports{registry, windows, files, clock, dialogs, system, hotKeys};
+    FakeProcesses processes;
+    FakeTextCollation collation;
+    app::Platform ports{registry, windows, files, clock, dialogs, system, hotKeys, processes, collation};
 };
 
 }  // namespace vitrex::fakes

@@ -18,7 +18,10 @@ MainForm::MainForm(Platform& platform)
       TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "&Exit")),
       platform_(platform),
       crashLog_(platform.clock),
-      dispatcher_(crashLog_) {
+      dispatcher_(crashLog_),
+      exceptionsSource_(TAB_Ausnahmen_List, DebugClassException, platform.collation),
+      inspector_(platform.processes, platform.registry, platform.windows, &platform.dialogs),
+      eligibility_(platform.windows, inspector_, exceptionsSource_) {
     SetCaption(kApplicationTitle);
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);
@@ -78,6 +81,8 @@ void MainForm::BuildControls() {
     GB_ShortCuts_AoTOn.SetRules(Rules::kCombNone | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
     GB_ShortCuts_AoTOff.SetRules(Rules::kCombNone | Rules::kCombShift, 0);
     DebugHotKey.SetRules(0, 0x4000);
+
+    TAB_Ausnahmen_List.SetSorted(views::exceptions::LocaleCollation(platform_.collation));
 
     TAB_AW_List.SetColumns({{"Windows", 150}, {"Handle", 60}, {"PID", 38}, {"Process", 100}});
     TAB_AW_List.SetSmallImages(&ImageList_AW);
@@ -146,6 +151,13 @@ void MainForm::AttachHandlers() {
 
     TabDebugList.OnDblClick = [this] { TabDebugListDblClick(); };
     CommandTimer.OnTimer = [this] { CommandTimerTimer(); };
+    Vitrex_Timer.OnTimer = [this] { Vitrex_TimerTimer(); };
+
+    TAB_AUS_BTN_Add.OnClick = [this] { TAB_AUS_BTN_AddClick(); };
+    TAB_AUS_BTN_Delete.OnClick = [this] { TAB_AUS_BTN_DeleteClick(); };
+    TAB_AUS_BTN_DeleteAll.OnClick = [this] { TAB_AUS_BTN_DeleteAllClick(); };
+    TAB_AUS_BTN_Import.OnClick = [this] { TAB_AUS_BTN_ImportClick(); };
+    TAB_AUS_BTN_Export.OnClick = [this] { TAB_AUS_BTN_ExportClick(); };
 
     for (ui::CheckControl* control : std::initializer_list<ui::CheckControl*>{
              &GB_ShortCuts_ChTransCB, &GB_ShortCuts_ChTransRB1, &GB_ShortCuts_ChTransRB2}) {

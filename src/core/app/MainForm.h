@@ -2,12 +2,16 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "core/app/Platform.h"
 #include "core/app/StoredTexts.h"
 #include "core/app/crashlog/CrashDispatcher.h"
 #include "core/app/crashlog/CrashLog.h"
+#include "core/sysinfo/SystemInspector.h"
+#include "core/transparency/Eligibility.h"
+#include "core/transparency/Engine.h"
 #include "core/ui/Controls.h"
 #include "core/ui/Form.h"
 #include "core/ui/ListControls.h"
@@ -15,6 +19,8 @@
 #include "core/ui/PageControl.h"
 #include "core/ui/TaskPanel.h"
 #include "core/ui/Timer.h"
+#include "core/views/exceptions/ExceptionsList.h"
+#include "core/views/exceptions/ExceptionsPage.h"
 
 namespace vitrex::app {
 
@@ -67,8 +73,12 @@ public:
     std::string LanguageFileBase;
     StoredTexts Texts;
 
-    // Activation state.
+    // Activation state and the transparency engine.
     bool SetEngineActive(bool active);
+    void Vitrex_TimerTimer();
+    // Absent until start-up has created it (with the known windows).
+    transparency::Engine* Engine() { return engine_ ? &*engine_ : nullptr; }
+    transparency::Eligibility& WindowRules() { return eligibility_; }
     void TAB_TPZ_CBClick();
     void XPBarStatusItems0Click();
     void XPBarStatusItems1Click();
@@ -97,6 +107,14 @@ public:
     void TAB_TPZ_TB_TLChange();
     void TAB_TPZ_TLCBClick();
     void TAB_TPZ_RESETClick();
+
+    // Exceptions page.
+    views::exceptions::ExceptionsTexts ExceptionsTexts;
+    void TAB_AUS_BTN_AddClick();
+    void TAB_AUS_BTN_DeleteClick();
+    void TAB_AUS_BTN_DeleteAllClick();
+    void TAB_AUS_BTN_ImportClick();
+    void TAB_AUS_BTN_ExportClick();
 
     // Command channel of second starts.
     void CommandTimerTimer();
@@ -363,6 +381,11 @@ private:
     bool messageHookInstalled_ = false;
     // Hot keys the system refused, by identifier, as "Win+1".
     std::map<int, std::string> refusedHotKeys_;
+
+    views::exceptions::ControlsExceptionsSource exceptionsSource_;
+    sysinfo::SystemInspector inspector_;
+    transparency::Eligibility eligibility_;
+    std::optional<transparency::Engine> engine_;
 };
 
 }  // namespace vitrex::app

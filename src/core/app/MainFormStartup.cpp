@@ -1,9 +1,6 @@
 // The start-up sequence of the main window. The steps run in a fixed order; the first that
 // fails ends the sequence there (the crash log records it) and the steps after it are not done.
 
-#include <algorithm>
-#include <cctype>
-
 #include "core/app/MainForm.h"
 #include "core/app/settings/Autostart.h"
 #include "core/app/settings/SettingsStore.h"
@@ -11,21 +8,6 @@
 namespace vitrex::app {
 
 using settings::SettingId;
-
-namespace {
-
-// Case-insensitive order for the exceptions list.
-int CompareIgnoringCase(const std::string& a, const std::string& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        const int cb = std::tolower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-}  // namespace
 
 void MainForm::FormCreate() {
     dispatcher_.Run(this, [this] { RunStartup(); });
@@ -90,8 +72,7 @@ void MainForm::RunStartup() {
     TAB_TPZ_GB_Active.SetCaption(LevelCaption(Texts.activeWindow, TAB_TPZ_TB_Active.Position()));
     TAB_TPZ_GB_Inactive.SetCaption(LevelCaption(Texts.inactiveWindows, TAB_TPZ_TB_InActive.Position()));
 
-    // 16. The exceptions list, kept sorted.
-    TAB_Ausnahmen_List.SetSorted(CompareIgnoringCase);
+    // 16. The exceptions list (the list box keeps it sorted).
     TAB_Ausnahmen_List.SetItems(store.ReadNoABList());
 
     // 17. Transparency hot keys: the box, then the modifier, each registering as its click does.
@@ -139,7 +120,10 @@ void MainForm::RunStartup() {
     // 27. The window menu gets the exit command.
     AppendExitToWindowMenu();
 
-    // 28-30. The update check at start-up.
+    // 28. The engine and its known windows.
+    engine_.emplace(platform_.windows, eligibility_);
+
+    // 29-30. The update check at start-up.
     settings::SettingsStore rooted(platform_.registry, settings::kSettingsKeyRooted);
     if (rooted.ReadBool(SettingId::UpdateCheck)) GB_Start_CUpdate.SetChecked(true);
 }

@@ -20,7 +20,15 @@ bool MainForm::SetEngineActive(bool active) {
     TrayPopup_Inaktiv.SetVisible(!active);
     Vitrex_Timer.SetEnabled(active);
     DebugClassException.SetEnabled(!active);
+    // Every window the engine changed and that may still be changed goes back to how it was.
+    if (!active && engine_) engine_->SwitchOff();
     return true;
+}
+
+void MainForm::Vitrex_TimerTimer() {
+    if (!engine_) return;
+    engine_->Tick(
+        {TAB_TPZ_TB_Active.Position(), TAB_TPZ_TB_InActive.Position(), GB_Transparenz_All.Checked()});
 }
 
 void MainForm::TAB_TPZ_CBClick() {

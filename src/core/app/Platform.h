@@ -5,7 +5,9 @@
 #include "core/platform/Files.h"
 #include "core/platform/HotKeys.h"
 #include "core/platform/OperatingSystem.h"
+#include "core/platform/Processes.h"
 #include "core/platform/Registry.h"
+#include "core/platform/TextCollation.h"
 #include "core/platform/WindowSystem.h"
 
 namespace vitrex::app {
@@ -20,6 +22,8 @@ struct Platform {
     Dialogs& dialogs;
     OperatingSystem& system;
     HotKeys& hotKeys;
+    Processes& processes;
+    TextCollation& collation;
 };
 
 }  // namespace vitrex::app

@@ -17,7 +17,9 @@
 #include "win32/platform/Win32Files.h"
 #include "win32/platform/Win32HotKeys.h"
 #include "win32/platform/Win32OperatingSystem.h"
+#include "win32/platform/Win32Processes.h"
 #include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32TextCollation.h"
 #include "win32/platform/Win32WindowSystem.h"
 #include "win32/platform/WindowHandle.h"
 #include "win32/ui/FormWindow.h"
@@ -69,7 +71,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::Win32Dialogs dialogs(instance);
     win32::Win32OperatingSystem system;
     win32::Win32HotKeys hotKeys;
-    app::Platform platform{registry, windows, files, clock, dialogs, system, hotKeys};
+    win32::Win32Processes processes;
+    win32::Win32TextCollation collation;
+    app::Platform platform{registry, windows, files, clock, dialogs, system, hotKeys, processes, collation};
 
     app::MainForm form(platform);
     std::unique_ptr<win32::FormWindow> window = win32::Bind(form, instance);

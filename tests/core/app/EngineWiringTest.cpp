@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "core/app/MainForm.h"
+#include "testing/FakePlatform.h"
+
+namespace vitrex::app {
+namespace {
+
+using fakes::FakeRegistryValue;
+
+constexpr const char* kKey = "Software\\Vitrex";
+
+// The main window with the engine on a small desktop: an editor with two windows of one thread,
+// a browser, and the taskbar.
+struct EngineWiring : ::testing::Test {
+    fakes::FakePlatform platform;
+    WindowHandle taskbar = 0, editor = 0, editorTool = 0, browser = 0;
+
+    EngineWiring() {
+        platform.processes.AddProcess(10, "explorer.exe");
+        platform.processes.AddProcess(20, "editor.exe");
+        platform.processes.AddProcess(30, "browser.exe");
+        taskbar = Add("Shell_TrayWnd", "", 10, 100);
+        browser = Add("BrowserFrame", "Browser", 30, 300);
+        editorTool = Add("EditorTool", "Tools", 20, 200);
+        editor = Add("EditorFrame", "Editor", 20, 200);
+        platform.windows.SetForeground(editor);
+        // Settings of an earlier run, with "Active at Startup" on.
+        fakes::FakePlatform first;
+        MainForm seed(first.ports);
+        seed.FormCreate();
+        for (const std::string& name : first.registry.ValueNames(kKey)) {
+            platform.registry.Seed(kKey, name, *first.registry.Value(kKey, name));
+        }
+        platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1));
+    }
+    WindowHandle Add(const char* className, const char* title, std::uint32_t pid, std::uint32_t tid) {
+        fakes::FakeWindow window;
+        window.className = className;
+        window.title = title;
+        window.processId = pid;
+        window.threadId = tid;
+        return platform.windows.AddWindow(window);
+    }
+    std::optional<std::uint8_t> Alpha(WindowHandle window) {
+        return platform.windows.GetLayeredAlpha(window);
+    }
+    bool Layered(WindowHandle window) { return platform.windows.GetExStyle(window) & kWsExLayered; }
+};
+
+TEST_F(EngineWiring, StartingActiveGivesEveryWindowItsLevelAtTheFirstTick) {
+    MainForm form(platform.ports);
+    form.FormCreate();
+    ASSERT_TRUE(form.Vitrex_Timer.Enabled());
+    form.Vitrex_Timer.Tick();
+    EXPECT_EQ(Alpha(editor), std::optional<std::uint8_t>(229));
+    EXPECT_EQ(Alpha(editorTool), std::optional<std::uint8_t>(191));
+    EXPECT_EQ(Alpha(browser), std::optional<std::uint8_t>(191));
+    EXPECT_FALSE(Layered(taskbar)) << "the tick never touches the taskbar";
+
+    platform.windows.SetForeground(browser);
+    form.Vitrex_Timer.Tick();
+    EXPECT_EQ(Alpha(browser), std::optional<std::uint8_t>(229));
+    EXPECT_EQ(Alpha(editor), std::optional<std::uint8_t>(191));
+}
+
+TEST_F(EngineWiring, TheWholeGroupSettingMovesTheEditorsWindowsTogether) {
+    platform.registry.Seed(kKey, "ChangeProcessAB", FakeRegistryValue::Dword(1));
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.Vitrex_Timer.Tick();
+    platform.windows.SetForeground(browser);
+    form.Vitrex_Timer.Tick();
+    platform.windows.SetForeground(editor);
+    form.Vitrex_Timer.Tick();
+    EXPECT_EQ(Alpha(editorTool), std::optional<std::uint8_t>(229)) << "follows its group into the foreground";
+    EXPECT_EQ(Alpha(browser), std::optional<std::uint8_t>(191));
+}
+
+TEST_F(EngineWiring, ExceptedProgramsStayOpaqueAndQuittingRestoresEveryWindow) {
+    platform.registry.Seed(kKey, "NoABList", FakeRegistryValue::Sz("BROWSER.EXE\r\n"));
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.Vitrex_Timer.Tick();
+    EXPECT_FALSE(Layered(browser));
+    EXPECT_TRUE(Layered(editor));
+
+    form.ApplicationMessageHook(0x0112, kExitCommand);
+    EXPECT_TRUE(form.Terminated());
+    for (WindowHandle window : {editor, editorTool, browser, taskbar})
+        EXPECT_FALSE(Layered(window));
+}
+
+TEST_F(EngineWiring, SwitchingOffFromThePanelRestoresAndTheListIsLockedWhileActive) {
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.Vitrex_Timer.Tick();
+    EXPECT_FALSE(form.TAB_AUS_BTN_Add.Enabled());
+    form.XPBarStatus.Item(0).UserClick();
+    EXPECT_FALSE(Layered(editor));
+    EXPECT_TRUE(form.Engine()->Known().Empty());
+    EXPECT_TRUE(form.TAB_AUS_BTN_Add.Enabled());
+}
+
+TEST_F(EngineWiring, AFailedStartUpLeavesNoEngineToTick) {
+    platform.registry.Remove(kKey, "HideProgram");
+    MainForm form(platform.ports);
+    form.FormCreate();
+    EXPECT_EQ(form.Engine(), nullptr);
+    form.XPBarStatus.Item(1).SetVisible(true);
+    form.XPBarStatus.Item(1).UserClick();
+    form.Vitrex_Timer.Tick();
+    EXPECT_FALSE(Layered(editor)) << "the engine is absent, not half-made";
+    EXPECT_EQ(form.TabDebugList.Items().size(), 6u) << "and nothing failed on the way";
+}
+
+}  // namespace
+}  // namespace vitrex::app
