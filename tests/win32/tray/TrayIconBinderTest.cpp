@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../ui/UiTestSupport.h"
+#include "TrayTestSupport.h"
+#include "core/sysinfo/cpu/GaugeImages.h"
+#include "core/ui/Form.h"
+#include "core/ui/ListControls.h"
+#include "core/ui/Menu.h"
+#include "core/ui/TrayIcon.h"
+#include "win32/tray/TrayIconBinder.h"
+
+namespace vitrex::win32 {
+namespace {
+
+using testing::CountingDispatcher;
+using testing::PumpUntil;
+using testing::ShellHasIcon;
+
+struct TrayBinderFixture : ::testing::Test {
+    TrayBinderFixture() {
+        form.SetDispatcher(&dispatcher);
+        for (const ui::Bitmap& image : sysinfo::cpu::GaugeImages())
+            images.Add(image);
+        tray.SetIconList(&images, [](int index, int size) { return sysinfo::cpu::GaugeImage(index, size); });
+        tray.SetPopupMenu(&menu);
+        tray.OnDblClick = [this] { events.push_back("dbl"); };
+        tray.OnBalloonClick = [this] { events.push_back("balloon click"); };
+        tray.OnBalloonClose = [this] { events.push_back("balloon close"); };
+        tray.OnBalloonTimeout = [this] { events.push_back("balloon timeout"); };
+        menu.OnPopup = [this] { events.push_back("popup"); };
+        menu.Add("TrayPopup_Resize", "Restore").OnClick = [this] { events.push_back("restore"); };
+        menu.Add("TrayPopup_Exit", "&Exit").OnClick = [this] { events.push_back("exit"); };
+    }
+    ~TrayBinderFixture() override {
+        binder.reset();
+        testing::Pump();
+    }
+
+    void Bind() { binder = BindTrayIcon(tray, ::GetModuleHandleW(nullptr)); }
+    HWND Window() const { return binder->CallbackWindow(); }
+    void Callback(UINT event, int x = 0, int y = 0) {
+        ::SendMessageW(Window(), TrayIconBinder::kCallbackMessage,
+                       static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(x, y))),
+                       MAKELPARAM(event, NotifyIcon::kId));
+    }
+
+    CountingDispatcher dispatcher;
+    ui::Form form{"TestForm", "TTestForm", 200, 100};
+    ui::TrayIcon tray{"Tray", &form, "Vitrex"};
+    ui::ImageList images{16, 16};
+    ui::PopupMenu menu{"TrayPopup", &form};
+    std::vector<std::string> events;
+    std::unique_ptr<TrayIconBinder> binder;
+};
+
+TEST_F(TrayBinderFixture, IconIsInTheNotificationAreaExactlyWhileVisible) {
+    Bind();
+    const HWND window = Window();
+    EXPECT_FALSE(::IsWindowVisible(window));
+    EXPECT_EQ(::GetParent(window), nullptr) << "top-level, so that it hears TaskbarCreated";
+    EXPECT_FALSE(ShellHasIcon(window));
+
+    tray.SetIconVisible(true);
+    EXPECT_TRUE(binder->InNotificationArea());
+    EXPECT_TRUE(ShellHasIcon(window));
+    tray.SetHint("Vitrex (CPU Usage: 38%)");
+    tray.SetIconIndex(5);
+    tray.SetIconIndex(14);
+    EXPECT_TRUE(ShellHasIcon(window)) << "modified, not lost";
+
+    tray.SetIconVisible(false);
+    EXPECT_FALSE(binder->InNotificationArea());
+    EXPECT_FALSE(ShellHasIcon(window));
+
+    tray.SetIconVisible(true);
+    binder.reset();
+    EXPECT_FALSE(ShellHasIcon(window)) << "the binder's end deletes the icon";
+}
+
+TEST_F(TrayBinderFixture, AnIconVisibleBeforeBindingIsAddedAtOnce) {
+    tray.SetIconVisible(true);
+    Bind();
+    EXPECT_TRUE(ShellHasIcon(Window()));
+}
+
+TEST_F(TrayBinderFixture, WineShowsTheIconInItsTrayWindow) {
+    if (!testing::UnderWine()) GTEST_SKIP() << "Wine's own tray window";
+    const int before = testing::WineTrayIconCount();
+    Bind();
+    tray.SetIconVisible(true);
+    ASSERT_TRUE(PumpUntil([&] { return testing::WineTrayIconCount() == before + 1; }));
+    EXPECT_TRUE(::IsWindowVisible(testing::WineSystemTray()));
+    if (testing::HostHasXdotool()) {
+        EXPECT_EQ(testing::RunHostCommand("xdotool search --onlyvisible --name '^Wine System Tray$'"), 0)
+            << "the X window is mapped";
+    }
+    tray.SetIconVisible(false);
+    EXPECT_TRUE(PumpUntil([&] { return testing::WineTrayIconCount() == before; }));
+}
+
+TEST_F(TrayBinderFixture, ShellCallbacksBecomeModelEvents) {
+    tray.SetIconVisible(true);
+    Bind();
+    Callback(WM_LBUTTONDBLCLK);
+    Callback(NIN_KEYSELECT);
+    Callback(NIN_SELECT);
+    Callback(WM_LBUTTONUP);
+    Callback(NIN_BALLOONUSERCLICK);
+    Callback(NIN_BALLOONHIDE);
+    Callback(NIN_BALLOONTIMEOUT);
+    ::SendMessageW(Window(), TrayIconBinder::kCallbackMessage, 0, MAKELPARAM(WM_LBUTTONDBLCLK, 9));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"dbl", "dbl", "balloon click", "balloon close", "balloon timeout"}))
+        << "keyboard selection works as the double click; a single click and another icon's id do nothing";
+    EXPECT_EQ(dispatcher.senders.size(), 5u) << "every event through the form's dispatcher";
+
+    tray.SetIconVisible(false);
+    Callback(WM_LBUTTONDBLCLK);
+    EXPECT_EQ(events.size(), 5u) << "a click queued before the icon went away is dropped";
+}
+
+// Closes the popup menu from inside its modal loop, noting where it opened.
+RECT g_menuRect{};
+void CALLBACK CloseMenuTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    const HWND menu = ::FindWindowW(L"#32768", nullptr);
+    if (menu == nullptr || !::IsWindowVisible(menu)) return;
+    ::GetWindowRect(menu, &g_menuRect);
+    ::KillTimer(nullptr, id);
+    ::EndMenu();
+}
+
+TEST_F(TrayBinderFixture, ContextMenuRequestOpensThePopupAtTheAnchor) {
+    tray.SetIconVisible(true);
+    Bind();
+    g_menuRect = {};
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &CloseMenuTimer);
+    // The menu key sends the same request as the right button, anchored at the icon.
+    Callback(WM_CONTEXTMENU, 300, 200);
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(events, std::vector<std::string>{"popup"});
+    EXPECT_NEAR(g_menuRect.left, 300, 2);
+    EXPECT_NEAR(g_menuRect.top, 200, 2);
+
+    tray.SetPopupMenu(nullptr);
+    Callback(WM_CONTEXTMENU, 300, 200);
+    EXPECT_EQ(events.size(), 1u) << "no menu, nothing opens";
+}
+
+TEST_F(TrayBinderFixture, ShellRestartAddsTheIconAgain) {
+    tray.SetIconVisible(true);
+    Bind();
+    // A restarted shell has forgotten the icon.
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = Window();
+    data.uID = NotifyIcon::kId;
+    ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &data));
+    ASSERT_FALSE(ShellHasIcon(Window()));
+
+    ::SendMessageW(Window(), TrayIconBinder::TaskbarCreatedMessage(), 0, 0);
+    EXPECT_TRUE(ShellHasIcon(Window()));
+    // A broadcast that was no restart leaves the one icon in place.
+    ::SendMessageW(Window(), TrayIconBinder::TaskbarCreatedMessage(), 0, 0);
+    EXPECT_TRUE(ShellHasIcon(Window()));
+
+    tray.SetIconVisible(false);
+    ::SendMessageW(Window(), TrayIconBinder::TaskbarCreatedMessage(), 0, 0);
+    EXPECT_FALSE(ShellHasIcon(Window())) << "a hidden icon stays away";
+}
+
+TEST_F(TrayBinderFixture, BalloonGoesToTheShellOnlyWhileVisible) {
+    Bind();
+    EXPECT_FALSE(tray.ShowBalloon({"Vitrex", "A new version is out", 10, ui::BalloonIcon::Info}));
+    tray.SetIconVisible(true);
+    EXPECT_TRUE(tray.ShowBalloon({"Vitrex", "A new version is out", 10, ui::BalloonIcon::Info}));
+    EXPECT_TRUE(ShellHasIcon(Window()));
+}
+
+}  // namespace
+}  // namespace vitrex::win32
