@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -150,6 +152,70 @@ TEST_F(TrayBinderFixture, ContextMenuRequestOpensThePopupAtTheAnchor) {
     tray.SetPopupMenu(nullptr);
     Callback(WM_CONTEXTMENU, 300, 200);
     EXPECT_EQ(events.size(), 1u) << "no menu, nothing opens";
+}
+
+std::vector<HWND> WineTrayIcons() {
+    std::vector<HWND> icons;
+    for (HWND child = ::GetWindow(testing::WineSystemTray(), GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::IsWindowVisible(child)) icons.push_back(child);
+    }
+    return icons;
+}
+
+std::string XdotoolClickAt(POINT at, const std::string& clicks) {
+    return "xdotool mousemove " + std::to_string(at.x) + " " + std::to_string(at.y) + " " + clicks;
+}
+
+// Chooses the second item of the open popup menu with a real click, as a user would (the menu
+// has no keyboard under Wine); closes the menu if the click does not come.
+int g_menuTicks = 0;
+void CALLBACK ChooseSecondItemTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    const HWND window = ::FindWindowW(L"#32768", nullptr);
+    if (window == nullptr || !::IsWindowVisible(window)) return;
+    if (++g_menuTicks == 1) {
+        const auto menu = reinterpret_cast<HMENU>(::SendMessageW(window, MN_GETHMENU, 0, 0));
+        RECT item{};
+        if (menu != nullptr && ::GetMenuItemRect(nullptr, menu, 1, &item)) {
+            testing::StartHostCommand(
+                XdotoolClickAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2}, "click 1"));
+            return;
+        }
+    }
+    if (g_menuTicks > 50) {
+        ::KillTimer(nullptr, id);
+        ::EndMenu();
+    }
+}
+
+TEST_F(TrayBinderFixture, RealClicksOnWinesTrayReachTheModel) {
+    if (!testing::HostHasXdotool()) GTEST_SKIP() << "needs Wine's tray window and the host's xdotool";
+    const std::vector<HWND> before = WineTrayIcons();
+    tray.SetIconVisible(true);
+    Bind();
+    HWND ours = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        for (HWND icon : WineTrayIcons()) {
+            if (std::find(before.begin(), before.end(), icon) == before.end()) ours = icon;
+        }
+        return ours != nullptr;
+    }));
+    RECT place{};
+    ::GetWindowRect(ours, &place);
+    const POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+
+    ASSERT_EQ(testing::RunHostCommand(XdotoolClickAt(centre, "click --repeat 2 --delay 80 1")), 0);
+    EXPECT_TRUE(PumpUntil([&] { return !events.empty(); }));
+    EXPECT_EQ(events, std::vector<std::string>{"dbl"})
+        << "a double click, and no menu from the single clicks";
+
+    events.clear();
+    g_menuTicks = 0;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &ChooseSecondItemTimer);
+    ASSERT_EQ(testing::RunHostCommand(XdotoolClickAt(centre, "click 3")), 0);
+    EXPECT_TRUE(PumpUntil([&] { return events.size() >= 2; }, std::chrono::seconds(8)));
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(events, (std::vector<std::string>{"popup", "exit"}));
 }
 
 TEST_F(TrayBinderFixture, ShellRestartAddsTheIconAgain) {
