@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "core/sysinfo/cpu/CpuLoad.h"
 #include "core/sysinfo/cpu/CpuRecords.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
+#include "core/sysinfo/cpu/CpuSamplerThread.h"
 #include "win32/platform/Win32SystemCounters.h"
 
 namespace vitrex::win32 {
@@ -99,6 +101,21 @@ TEST(Win32SystemCounters, MeasuredLoadLiesOnTheScale) {
     EXPECT_LE(load, 100.5f);
     const std::string title = cpu::CpuTitle("CPU Usage", load);
     EXPECT_EQ(title.rfind("Vitrex (CPU Usage: ", 0), 0u) << title;
+}
+
+TEST(Win32SystemCounters, SamplerThreadPublishesAndJoinsAtOnce) {
+    // std::thread and the timed wait on the POSIX-thread runtime of the cross compiler.
+    Win32SystemCounters counters;
+    cpu::CpuMeter meter;
+    const ULONGLONG started = GetTickCount64();
+    {
+        cpu::CpuSamplerThread thread(counters, meter, std::chrono::milliseconds(200));
+        while (meter.GetCPUUsage() == 0.0f && GetTickCount64() - started < 5000)
+            Sleep(20);
+        EXPECT_GE(meter.GetCPUUsage(), 0.5f);
+        EXPECT_FALSE(thread.End().has_value());
+    }
+    EXPECT_LT(GetTickCount64() - started, 5000u);
 }
 
 }  // namespace
