@@ -31,7 +31,8 @@ struct FakePlatform {
     FakeHotKeys hotKeys;
     FakeProcesses processes;
     FakeTextCollation collation;
-    app::Platform ports{registry, windows, files, clock, dialogs, system, hotKeys, processes, collation};
+    sysinfo::cpu::CpuMeter cpu;
+    app::Platform ports{registry, windows, files, clock, dialogs, system, hotKeys, processes, collation, cpu};
 };
 
 }  // namespace vitrex::fakes

@@ -2,6 +2,7 @@
 
 #include "core/app/ProjectLinks.h"
 #include "core/imaging/Resources.h"
+#include "core/sysinfo/cpu/GaugeImages.h"
 
 namespace vitrex::app {
 
@@ -82,6 +83,20 @@ void MainForm::BuildControls() {
     GB_ShortCuts_AoTOff.SetRules(Rules::kCombNone | Rules::kCombShift, 0);
     DebugHotKey.SetRules(0, 0x4000);
 
+    // The gauge drawn for the size the shell asks, so it stays crisp at any DPI.
+    for (ui::Bitmap& image : sysinfo::cpu::GaugeImages(16))
+        TrayIcons.Add(std::move(image));
+    Tray.SetIconList(&TrayIcons,
+                     [](int index, int sizePx) { return sysinfo::cpu::GaugeImage(index, sizePx); });
+    Tray.SetIconIndex(0);
+    Tray2.SetProgramIcon();
+    TrayUpdate.SetProgramIcon();
+    for (ui::TrayIcon* icon : {&Tray, &Tray2}) {
+        icon->SetPopupMenu(&TrayPopup);
+        icon->OnDblClick = [this] { TrayDblClick(); };
+    }
+    TrayPopup_Resize.SetDefault(true);
+
     TAB_Ausnahmen_List.SetSorted(views::exceptions::LocaleCollation(platform_.collation));
 
     TAB_AW_List.SetColumns({{"Windows", 150}, {"Handle", 60}, {"PID", 38}, {"Process", 100}});
@@ -146,6 +161,11 @@ void MainForm::AttachHandlers() {
     TAB_TPZ_TLCB.OnClick = [this] { TAB_TPZ_TLCBClick(); };
     TAB_TPZ_RESET.OnClick = [this] { TAB_TPZ_RESETClick(); };
     GB_CPU_CB.OnClick = [this] { GB_CPU_CBClick(); };
+    GB_CPU_TB.OnChange = [this] { GB_CPU_TBChange(); };
+    CPU_Timer.OnTimer = [this] { CPU_TimerTimer(); };
+    GB_STRAY_RB1.OnClick = [this] { GB_STRAY_RB1Click(); };
+    GB_STRAY_RB2.OnClick = [this] { GB_STRAY_RB2Click(); };
+    GB_STRAY_RB3.OnClick = [this] { GB_STRAY_RB3Click(); };
     // The level sliders' change handlers are attached by the start-up, after it has loaded the
     // stored positions, so that loading neither previews nor touches the taskbar.
 

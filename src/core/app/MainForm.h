@@ -19,6 +19,7 @@
 #include "core/ui/PageControl.h"
 #include "core/ui/TaskPanel.h"
 #include "core/ui/Timer.h"
+#include "core/ui/TrayIcon.h"
 #include "core/views/exceptions/ExceptionsList.h"
 #include "core/views/exceptions/ExceptionsPage.h"
 
@@ -100,8 +101,15 @@ public:
     void TrayDblClick();
     void TrayPopup_ExitClick();
 
-    // Settings whose full behaviour other handlers carry.
+    // CPU read-out and the notification-area icon.
     void GB_CPU_CBClick();
+    void GB_CPU_TBChange();
+    void CPU_TimerTimer();
+    void GB_STRAY_RB1Click();
+    void GB_STRAY_RB2Click();
+    void GB_STRAY_RB3Click();
+
+    // Transparency page.
     void TAB_TPZ_TB_ActiveChange();
     void TAB_TPZ_TB_InActiveChange();
     void TAB_TPZ_TB_TLChange();
@@ -351,6 +359,12 @@ public:
     ui::Timer Vitrex_Timer{"Vitrex_Timer", this, 100, false};
     ui::Timer CPU_Timer{"CPU_Timer", this, 1000, false};
     ui::Timer CommandTimer{"CommandTimer", this, 1000, true};
+
+    // Notification-area icons: the load gauge, the logo, and the update notice.
+    ui::ImageList TrayIcons{16, 16};
+    ui::TrayIcon Tray{"Tray", this, kApplicationTitle};
+    ui::TrayIcon Tray2{"Tray2", this, kApplicationTitle};
+    ui::TrayIcon TrayUpdate{"TrayUpdate", this, kApplicationTitle};
 
     // The notification-area menu.
     ui::PopupMenu TrayPopup{"TrayPopup", this};

@@ -136,8 +136,13 @@ void MainForm::ShowWelcomePage() {
 }
 
 void MainForm::LoadTrayMode(int mode) {
-    ui::RadioButton& chosen = mode == 0 ? GB_STRAY_RB1 : (mode == 1 ? GB_STRAY_RB2 : GB_STRAY_RB3);
-    chosen.SetChecked(true);
+    if (mode == 0) {
+        GB_STRAY_RB1Click();
+    } else if (mode == 1) {
+        GB_STRAY_RB2Click();
+    } else {
+        GB_STRAY_RB3Click();
+    }
 }
 
 void MainForm::AppendExitToWindowMenu() {

@@ -79,22 +79,6 @@ void MainForm::TAB_TPZ_RESETClick() {
     transparency::SetWindowTransparency(platform_.windows, ownWindow_, 0);
 }
 
-void MainForm::GB_CPU_CBClick() {
-    if (GB_CPU_CB.Checked()) {
-        CPU_Timer.SetIntervalMs(GB_CPU_TB.Position() * 100);
-        CPU_Timer.SetEnabled(true);
-        GB_CPU_TB.SetEnabled(true);
-        GB_STRAY_RB1.SetEnabled(true);
-    } else {
-        CPU_Timer.SetEnabled(false);
-        SetCaption(kApplicationTitle);
-        GB_CPU_TB.SetEnabled(false);
-        // Without the read-out the gauge icon has nothing to show: fall back to the logo.
-        if (GB_STRAY_RB1.Checked()) GB_STRAY_RB2.SetChecked(true);
-        GB_STRAY_RB1.SetEnabled(false);
-    }
-}
-
 WindowHandle MainForm::Taskbar() {
     return platform_.windows.FindTopLevel("Shell_TrayWnd", std::nullopt);
 }

@@ -9,6 +9,7 @@
 #include "core/platform/Registry.h"
 #include "core/platform/TextCollation.h"
 #include "core/platform/WindowSystem.h"
+#include "core/sysinfo/cpu/CpuSampler.h"
 
 namespace vitrex::app {
 
@@ -24,6 +25,8 @@ struct Platform {
     HotKeys& hotKeys;
     Processes& processes;
     TextCollation& collation;
+    // The load the sampling worker publishes.
+    const sysinfo::cpu::CpuMeter& cpu;
 };
 
 }  // namespace vitrex::app

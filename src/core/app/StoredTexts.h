@@ -11,6 +11,7 @@ struct StoredTexts {
     std::string inactiveWindows = "Inactive Windows";
     std::string transparency = "Transparency";
     std::string exitEntry = "Exit";
+    std::string cpuUsage = "CPU Usage";
 };
 
 // A level group's caption: the name, then the slider's position as "(10%)".

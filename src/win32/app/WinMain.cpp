@@ -11,6 +11,7 @@
 
 #include "core/app/MainForm.h"
 #include "core/app/SingleInstance.h"
+#include "core/sysinfo/cpu/CpuSamplerThread.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Dialogs.h"
@@ -19,9 +20,11 @@
 #include "win32/platform/Win32OperatingSystem.h"
 #include "win32/platform/Win32Processes.h"
 #include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32SystemCounters.h"
 #include "win32/platform/Win32TextCollation.h"
 #include "win32/platform/Win32WindowSystem.h"
 #include "win32/platform/WindowHandle.h"
+#include "win32/tray/TrayIconBinder.h"
 #include "win32/ui/FormWindow.h"
 #include "win32/ui/MessageLoop.h"
 
@@ -60,6 +63,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::Win32InstanceLock instanceLock;
     if (!app::CheckSingleInstance(instanceLock, registry, FirstArgument())) return 0;
 
+    // The load is measured from the start, whatever the settings say; the worker is stopped and
+    // joined when this scope ends, after the window is gone.
+    win32::Win32SystemCounters counters;
+    sysinfo::cpu::CpuMeter cpuMeter;
+    sysinfo::cpu::CpuSamplerThread cpuSampler(counters, cpuMeter);
+
     INITCOMMONCONTROLSEX controls{
         sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
                               ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
@@ -73,7 +82,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::Win32HotKeys hotKeys;
     win32::Win32Processes processes;
     win32::Win32TextCollation collation;
-    app::Platform platform{registry, windows, files, clock, dialogs, system, hotKeys, processes, collation};
+    app::Platform platform{registry, windows, files,     clock,     dialogs,
+                           system,   hotKeys, processes, collation, cpuMeter};
 
     app::MainForm form(platform);
     std::unique_ptr<win32::FormWindow> window = win32::Bind(form, instance);
@@ -90,6 +100,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (message == WM_HOTKEY) form.OnHotKey(static_cast<int>(LOWORD(wParam)));
         return std::nullopt;
     });
+
+    // The icons appear when start-up chooses a mode; they go with their binders at the end.
+    std::unique_ptr<win32::TrayIconBinder> trayIcons[] = {win32::BindTrayIcon(form.Tray, instance),
+                                                          win32::BindTrayIcon(form.Tray2, instance),
+                                                          win32::BindTrayIcon(form.TrayUpdate, instance)};
 
     form.FormCreate();
     if (form.Terminated()) return 0;
