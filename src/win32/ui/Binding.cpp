@@ -133,6 +133,11 @@ DWORD Binding::NavigationStyle(const ui::Widget& widget) const {
     return style;
 }
 
+void Binding::MoveFocusToFirstControl() const {
+    const HWND first = ::GetNextDlgTabItem(form_, nullptr, FALSE);
+    ::SetFocus(first != nullptr ? first : form_);
+}
+
 void Binding::RefreshNested(const ui::Widget& frame, ui::Change change) {
     if (IsWindowParent(frame)) return;
     for (const auto& binder : binders_) {

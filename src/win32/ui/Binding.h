@@ -60,6 +60,9 @@ public:
     // WS_TABSTOP for controls that take the focus; WS_GROUP to end a radio-button group.
     DWORD NavigationStyle(const ui::Widget& widget) const;
 
+    // Focus for the first control that takes it (the one the focus was in went out of sight).
+    void MoveFocusToFirstControl() const;
+
     // A frame changed: the controls placed through it follow its visibility, state and place.
     void RefreshNested(const ui::Widget& frame, ui::Change change);
 

@@ -38,7 +38,7 @@ void LabelBinder::OnCommand(HWND, UINT code) {
 }
 
 HBRUSH LabelBinder::OnCtlColor(HWND control, UINT, HDC dc) {
-    if (label_.Style() == ui::TextStyle::Link) ::SetTextColor(dc, ::GetSysColor(COLOR_HOTLIGHT));
+    if (label_.Style() == ui::TextStyle::Link) ::SetTextColor(dc, LinkTextColor());
     if (label_.Style() == ui::TextStyle::Warning) ::SetTextColor(dc, kWarningColor);
     return ParentBackgroundBrush(control, dc);
 }

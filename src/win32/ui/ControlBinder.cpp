@@ -107,9 +107,20 @@ void ControlBinder::ApplyFont() {
 }
 
 void ControlBinder::ApplyVisibility() {
-    const int show = binding_.ShownInParent(widget_) ? SW_SHOWNA : SW_HIDE;
-    ::ShowWindow(handle_, show);
-    if (companion_) ::ShowWindow(companion_.Get(), show);
+    const bool shown = binding_.ShownInParent(widget_);
+    ShowNative(handle_, shown);
+    if (companion_) ShowNative(companion_.Get(), shown);
+}
+
+void ControlBinder::ShowNative(HWND window, bool shown) const {
+    if (shown) {
+        ::ShowWindow(window, SW_SHOWNA);
+        return;
+    }
+    const HWND focus = ::GetFocus();
+    const bool hadFocus = focus != nullptr && (focus == window || ::IsChild(window, focus));
+    ::ShowWindow(window, SW_HIDE);
+    if (hadFocus) binding_.MoveFocusToFirstControl();
 }
 
 void ControlBinder::ApplyEnabled() {

@@ -59,6 +59,9 @@ protected:
     // For controls that are windows of this program's own classes.
     void SetHandle(HWND handle);
     void PostDeferred();
+    // Shows or hides one of the widget's windows; the keyboard focus does not stay behind in a
+    // window that is hidden.
+    void ShowNative(HWND window, bool shown) const;
 
     // While a programmatic change is written to the control, the notifications it echoes
     // are not user actions.

@@ -57,7 +57,7 @@ FormWindow::~FormWindow() {
 
 void FormWindow::AddTimer(ui::Timer& timer) {
     timers_.push_back(&timer);
-    const UINT_PTR id = timers_.size();
+    const UINT_PTR id = kFirstTimerId + timers_.size() - 1;
     timer.SetObserver([this, id](ui::Timer& changed) { ApplyTimer(changed, id); });
     ApplyTimer(timer, id);
 }
@@ -71,9 +71,10 @@ void FormWindow::ApplyTimer(const ui::Timer& timer, UINT_PTR id) {
     }
 }
 
-void FormWindow::OnTimer(UINT_PTR id) {
-    if (id == 0 || id > timers_.size()) return;
-    timers_[id - 1]->Tick();
+bool FormWindow::OnTimer(UINT_PTR id) {
+    if (id < kFirstTimerId || id - kFirstTimerId >= timers_.size()) return false;
+    timers_[id - kFirstTimerId]->Tick();
+    return true;
 }
 
 bool FormWindow::TranslateDialogMessage(MSG& message) {
@@ -210,12 +211,14 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             form_.Close();
             return 0;
         case WM_TIMER:
-            OnTimer(wParam);
-            return 0;
+            if (OnTimer(wParam)) return 0;
+            return DefaultProc(message, wParam, lParam);
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_ACTIVATE:
+            // A minimised window keeps no focus; it is restored when the window is.
+            if (HIWORD(wParam) != 0 && LOWORD(wParam) != WA_INACTIVE) return 0;
             OnActivate(LOWORD(wParam) != WA_INACTIVE);
             return 0;
         case WM_SETFOCUS:

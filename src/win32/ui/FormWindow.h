@@ -25,6 +25,8 @@ using MessageHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPA
 class FormWindow : public ContainerWindow {
 public:
     static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    // The form's timers use identifiers from here on; others are free for the program.
+    static constexpr UINT_PTR kFirstTimerId = 0x5600;
 
     FormWindow(ui::Form& form, HINSTANCE instance);
     ~FormWindow() override;
@@ -52,7 +54,7 @@ private:
     void OnFormChange(ui::Change change);
     void OnRequest(ui::FormRequest request);
     void ApplyTimer(const ui::Timer& timer, UINT_PTR id);
-    void OnTimer(UINT_PTR id);
+    bool OnTimer(UINT_PTR id);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnActivate(bool active);
     void OnNextDialogControl(WPARAM wParam, bool isHandle);

@@ -114,8 +114,7 @@ void TabSheetBinder::Layout() {
 
 void TabSheetBinder::ApplyVisibility() {
     if (Handle() == nullptr) return;
-    const bool shown = binding_.ShownInParent(sheet_) && sheet_.Pages().ActivePage() == &sheet_;
-    ::ShowWindow(Handle(), shown ? SW_SHOWNA : SW_HIDE);
+    ShowNative(Handle(), binding_.ShownInParent(sheet_) && sheet_.Pages().ActivePage() == &sheet_);
 }
 
 }  // namespace vitrex::win32

@@ -110,6 +110,9 @@ LRESULT TaskPanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_KILLFOCUS:
             ::InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
+        case WM_UPDATEUISTATE:
+            ::InvalidateRect(Handle(), nullptr, FALSE);
+            return DefaultProc(message, wParam, lParam);
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
             return DefaultProc(message, wParam, lParam);
@@ -197,11 +200,12 @@ void TaskPanelWindow::PaintItem(HDC dc, const TaskPanelEntry& entry) const {
     text.right -= binding_.Scale(4);
     const std::wstring caption = Widen(panel_.Group(entry.group).Item(entry.item).Caption());
     SelectObjectScope font(dc, hot ? binding_.Fonts().For(ui::TextStyle::Link) : binding_.Fonts().Normal());
-    ::SetTextColor(dc, ::GetSysColor(COLOR_HOTLIGHT));
+    ::SetTextColor(dc, LinkTextColor());
     ::SetBkMode(dc, TRANSPARENT);
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    if (ref == focus_ && ::GetFocus() == Handle()) {
+    const bool focusHidden = (::SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+    if (ref == focus_ && ::GetFocus() == Handle() && !focusHidden) {
         RECT focus = entry.bounds;
         ::InflateRect(&focus, -1, -1);
         ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));

@@ -15,4 +15,12 @@ HBRUSH ParentBackgroundBrush(HWND control, HDC dc);
 // A colour between two, `percent` of the way from `from` to `to`.
 COLORREF BlendColor(COLORREF from, COLORREF to, int percent);
 
+// The contrast ratio of two colours as readability guidelines define it (1 to 21).
+double ContrastRatio(COLORREF a, COLORREF b);
+
+// Text colour for links on the window colour: the system's hot-tracking colour where it is
+// readable there, else a dark shade of the selection colour (some colour schemes make the
+// hot-tracking colour a pale background tint).
+COLORREF LinkTextColor();
+
 }  // namespace vitrex::win32

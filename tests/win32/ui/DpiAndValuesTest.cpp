@@ -7,6 +7,7 @@
 #include "win32/ui/BitmapGdi.h"
 #include "win32/ui/Dpi.h"
 #include "win32/ui/HotKeyValue.h"
+#include "win32/ui/Theme.h"
 
 namespace vitrex::win32 {
 namespace {
@@ -93,6 +94,13 @@ TEST(BitmapResampleTest, IconsComeOutAtTheAskedSize) {
     EXPECT_EQ(bitmap.bmWidth, 24);
     EXPECT_EQ(bitmap.bmHeight, 24);
     EXPECT_EQ(bitmap.bmBitsPixel, 32);
+}
+
+TEST(ThemeColourTest, LinkTextIsReadableOnTheWindowColour) {
+    EXPECT_NEAR(ContrastRatio(RGB(0, 0, 0), RGB(255, 255, 255)), 21.0, 0.01);
+    EXPECT_NEAR(ContrastRatio(RGB(9, 9, 9), RGB(9, 9, 9)), 1.0, 0.01);
+    // Whatever the colour scheme makes of the hot-tracking colour.
+    EXPECT_GE(ContrastRatio(LinkTextColor(), ::GetSysColor(COLOR_WINDOW)), 4.5);
 }
 
 }  // namespace

@@ -81,6 +81,15 @@ TEST_F(KeyboardNavigationTest, ArrowKeysChooseWithinARadioGroup) {
     EXPECT_EQ(::GetFocus(), H(form.one)) << "the group wraps; the check box is another group";
 }
 
+TEST_F(KeyboardNavigationTest, FocusDoesNotStayInAPageThatIsHidden) {
+    ::SetFocus(H(form.onSheet));
+    ASSERT_EQ(::GetFocus(), H(form.onSheet));
+    form.sheet.SetVisible(false);
+    EXPECT_EQ(::GetFocus(), H(form.name));
+    Press(VK_TAB);
+    EXPECT_EQ(::GetFocus(), H(form.one)) << "the keyboard still works";
+}
+
 TEST_F(KeyboardNavigationTest, EnterPressesTheDefaultButton) {
     ::SetFocus(H(form.name));
     Press(VK_RETURN);

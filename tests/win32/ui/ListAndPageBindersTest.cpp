@@ -203,5 +203,26 @@ TEST_F(ListBinderTest, ListViewReportsEachNewChoiceOnceAndDoubleClicks) {
     EXPECT_EQ(Events("View"), 4);
 }
 
+TEST_F(ListBinderTest, ContextMenuKeyOpensTheListsMenuPreparedForIt) {
+    form.pages.SetActivePage(2);
+    form.view.SetContextMenu(&form.menu);
+    ui::MenuItem& open = form.menu.Add("Open", "Open");
+    ui::MenuItem& close = form.menu.Add("Close", "Close");
+    std::vector<std::string> order;
+    form.menu.OnPopup = [&] {
+        order.push_back("popup");
+        open.SetEnabled(form.view.ItemIndex() >= 0);
+    };
+    close.OnClick = [&] { order.push_back("close"); };
+    form.view.SetItemIndex(1);
+
+    ::PostMessageW(window->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageW(window->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageW(window->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    // The context-menu key: the list view passes it on to its container.
+    ::SendMessageW(H(form.view), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(H(form.view)), MAKELPARAM(-1, -1));
+    EXPECT_EQ(order, (std::vector<std::string>{"popup", "close"}));
+}
+
 }  // namespace
 }  // namespace vitrex::win32
