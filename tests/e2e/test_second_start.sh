@@ -1,0 +1,68 @@
+# Second starts hand their first argument to the running instance through the settings key: it
+# shows the window on "config", toggles the engine on "changestatus", quits on "Close". A "close"
+# with no instance running ends at once and leaves no settings behind.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+target=(--class TVTXForm)
+key='Software\Vitrex'
+
+# Runs a second start in the foreground and prints its exit code; it must end at once.
+second_start() {
+    (cd "$(dirname "$VTX_E2E_EXE")" && timeout 20 wine "$VTX_E2E_EXE" "$@") </dev/null >>"$VTX_LOGDIR/second.log" 2>&1
+    echo $?
+}
+visible() { field visible "$(probe find "${target[@]}")"; }
+wait_visible_is() {
+    local want=$1 i
+    for i in $(seq 1 25); do
+        [ "$(visible)" = "$want" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+# While the engine runs, every visible allowed window gets a level: the main window too.
+layered() { field layered "$(probe alpha "${target[@]}")"; }
+wait_layered_is() {
+    local want=$1 i
+    for i in $(seq 1 25); do
+        [ "$(layered)" = "$want" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+wait_app_gone() {
+    local i
+    for i in $(seq 1 50); do
+        app_running || return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+check_eq "close with no instance running ends at once with code 0" "$(second_start close)" 0
+check "and creates no settings key" bash -c "! wine reg query 'HKCU\\Software\\Vitrex' >/dev/null 2>&1"
+
+start_app
+require "the first instance shows its welcome page" wait_window "${target[@]}" --visible --timeout 30000
+check "closing hides it" probe close "${target[@]}"
+check "the window is hidden" wait_window "${target[@]}" --hidden --timeout 5000
+
+check_eq "a second start without an argument ends with code 0" "$(second_start)" 0
+sleep 1.5
+check_eq "and changes nothing" "$(visible)" 0
+
+check_eq "a second start with config ends with code 0" "$(second_start config)" 0
+check "config shows the main window within about a second" wait_visible_is 1
+check_eq "the slot is cleared after the poll" "$(field data "$(probe reg "$key" ApplicationCommand)")" ""
+
+check_eq "the window is opaque while inactive" "$(layered)" 0
+check_eq "changestatus ends with code 0" "$(second_start changestatus)" 0
+check "changestatus activates: the visible main window gets a level" wait_layered_is 1
+probe alpha "${target[@]}" | sed 's/^/# /'
+check_eq "changestatus again ends with code 0" "$(second_start CHANGESTATUS)" 0
+check "and deactivates: the level is taken off again" wait_layered_is 0
+
+check_eq "Close in mixed case ends the second start with code 0" "$(second_start Close)" 0
+check "the running instance quits" wait_app_gone
+check_eq "and saved its settings" "$(probe reg "$key" Language >/dev/null 2>&1; echo $?)" 0
+finish
