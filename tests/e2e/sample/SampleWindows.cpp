@@ -1,0 +1,85 @@
+// Ordinary windows of another program for the end-to-end tests: vtxsample.exe opens a few
+// plain top-level windows, titled "Sample 1", "Sample 2", ... and ends when the last one closes.
+//   vtxsample.exe [--count N] [--title PREFIX] [--hang-after MS]
+// --hang-after stops answering messages that long after start, as a hung program does.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+int openWindows = 0;
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(hwnd, &paint);
+            RECT client;
+            GetClientRect(hwnd, &client);
+            // A strong colour, so that translucency shows in screenshots.
+            HBRUSH brush = CreateSolidBrush(RGB(40, 90, 200));
+            FillRect(dc, &client, brush);
+            DeleteObject(brush);
+            EndPaint(hwnd, &paint);
+            return 0;
+        }
+        case WM_DESTROY:
+            if (--openWindows == 0) PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    int count = 3;
+    std::wstring prefix = L"Sample";
+    int hangAfterMs = -1;
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::wcscmp(argv[i], L"--count") == 0) count = _wtoi(argv[i + 1]);
+        if (std::wcscmp(argv[i], L"--title") == 0) prefix = argv[i + 1];
+        if (std::wcscmp(argv[i], L"--hang-after") == 0) hangAfterMs = _wtoi(argv[i + 1]);
+    }
+    LocalFree(argv);
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    windowClass.lpszClassName = L"VtxSample";
+    RegisterClassExW(&windowClass);
+
+    for (int i = 1; i <= count; ++i) {
+        const std::wstring title = prefix + L" " + std::to_wstring(i);
+        HWND window = CreateWindowExW(0, L"VtxSample", title.c_str(), WS_OVERLAPPEDWINDOW, 60 + 140 * (i - 1),
+                                      60 + 90 * (i - 1), 360, 240, nullptr, nullptr, instance, nullptr);
+        if (window == nullptr) return 1;
+        ++openWindows;
+        ShowWindow(window, SW_SHOWNORMAL);
+        UpdateWindow(window);
+    }
+
+    const DWORD start = GetTickCount();
+    MSG message;
+    for (;;) {
+        if (hangAfterMs >= 0 && GetTickCount() - start >= static_cast<DWORD>(hangAfterMs)) {
+            Sleep(INFINITE);
+        }
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) == WAIT_TIMEOUT) continue;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
