@@ -74,9 +74,28 @@ HBRUSH EditBinder::OnCtlColor(HWND control, UINT, HDC dc) {
     return control == label_ ? ParentBackgroundBrush(control, dc) : nullptr;
 }
 
+HotKeyBinder::~HotKeyBinder() {
+    if (Handle() != nullptr) ::RemoveWindowSubclass(Handle(), &HotKeyBinder::FieldProc, 0);
+}
+
 void HotKeyBinder::Create() {
     CreateControl(HOTKEY_CLASSW, 0, WS_EX_CLIENTEDGE, {});
+    // The model's combination flags are the control's HKCOMB_ values; the replacement is turned
+    // from shortcut bits into the control's modifier flags.
+    const std::uint16_t replacement = hotKey_.ReplacementModifiers();
+    const WORD flags = static_cast<WORD>(((replacement & 0x2000) ? HOTKEYF_SHIFT : 0) |
+                                         ((replacement & 0x4000) ? HOTKEYF_CONTROL : 0) |
+                                         ((replacement & 0x8000) ? HOTKEYF_ALT : 0));
+    ::SendMessageW(Handle(), HKM_SETRULES, hotKey_.RefusedCombinations(), MAKELPARAM(flags, 0));
+    // The control tells nobody when it loses the focus.
+    ::SetWindowSubclass(Handle(), &HotKeyBinder::FieldProc, 0, reinterpret_cast<DWORD_PTR>(this));
     Apply(ui::Change::Value);
+}
+
+LRESULT CALLBACK HotKeyBinder::FieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self) noexcept {
+    if (message == WM_KILLFOCUS) reinterpret_cast<HotKeyBinder*>(self)->PostDeferred();
+    return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
 void HotKeyBinder::Apply(ui::Change change) {

@@ -27,11 +27,16 @@ class HotKeyBinder : public ControlBinder {
 public:
     HotKeyBinder(Binding& binding, ui::HotKeyEdit& hotKey)
         : ControlBinder(binding, hotKey), hotKey_(hotKey) {}
+    ~HotKeyBinder() override;
     void Create() override;
     void Apply(ui::Change change) override;
     void OnCommand(HWND control, UINT code) override;
+    // The user left the field (reported after the focus has moved on).
+    void OnDeferred() override { hotKey_.UserExit(); }
 
 private:
+    static LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self) noexcept;
     ui::HotKeyEdit& hotKey_;
 };
 

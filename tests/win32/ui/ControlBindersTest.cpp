@@ -4,6 +4,9 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "UiTestSupport.h"
 #include "core/ui/Controls.h"
 #include "core/ui/Form.h"
@@ -160,6 +163,19 @@ TEST_F(SimpleBinderTest, ButtonsReportClicksOnceAndTheModelDecidesCheckStates) {
     EXPECT_EQ(StyleOf(H(form.button)) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 }
 
+TEST_F(SimpleBinderTest, AFailingHandlerStopsAtTheWindowProcedure) {
+    // The program's dispatcher catches handler failures; without one nothing may unwind
+    // through the system's code either.
+    int calls = 0;
+    form.button.OnClick = [&] {
+        ++calls;
+        throw std::runtime_error("handler failed");
+    };
+    ::SendMessageW(H(form.button), BM_CLICK, 0, 0);
+    ::SendMessageW(H(form.button), BM_CLICK, 0, 0);
+    EXPECT_EQ(calls, 2) << "the window keeps working";
+}
+
 TEST_F(SimpleBinderTest, LabelsFollowTheirTextAndStyleAndLinksTakeClicks) {
     form.label.SetCaption("Other text");
     EXPECT_EQ(TextOf(H(form.label)), L"Other text");
@@ -226,6 +242,30 @@ TEST_F(SimpleBinderTest, HotKeyFieldSpeaksTheModelsShortcutValues) {
     ::SendMessageW(H(form.hotKey), WM_KEYUP, VK_F5, 0xC0000000);
     EXPECT_EQ(form.hotKey.Value(), VK_F5);
     EXPECT_EQ(Events("HotKey"), 1);
+}
+
+TEST(HotKeyFieldTest, RefusedCombinationsAreReplacedAndLeavingTheFieldIsReported) {
+    CommonControls6Scope controls6;
+    CountingDispatcher dispatcher;
+    SimpleForm form;
+    form.SetDispatcher(&dispatcher);
+    form.hotKey.SetRules(ui::HotKeyEdit::kCombNone | ui::HotKeyEdit::kCombAlt, 0x4000);
+    form.hotKey.OnExit = [] {};
+    auto window = Bind(form, ::GetModuleHandleW(nullptr));
+    form.SetVisible(true);
+    HWND field = window->HandleOf(form.hotKey);
+
+    // A key without a modifier gets the replacement, Ctrl.
+    ::SetFocus(field);
+    ::SendMessageW(field, WM_KEYDOWN, 'Q', 0);
+    ::SendMessageW(field, WM_KEYUP, 'Q', 0xC0000000);
+    EXPECT_EQ(form.hotKey.Value(), 0x4000 | 'Q');
+
+    ::SetFocus(window->HandleOf(form.edit));
+    EXPECT_TRUE(PumpUntil(
+        [&] { return std::count(dispatcher.senders.begin(), dispatcher.senders.end(), "HotKey") >= 1; }));
+    Pump();
+    EXPECT_EQ(std::count(dispatcher.senders.begin(), dispatcher.senders.end(), "HotKey"), 1) << "one exit";
 }
 
 TEST_F(SimpleBinderTest, RangesAndPositionsReachProgressAndTrackBars) {
