@@ -17,6 +17,13 @@ namespace {
 
 using namespace vitrex::win32::testing;
 
+ui::ListRow Row(std::vector<std::string> cells, int imageIndex) {
+    ui::ListRow row;
+    row.cells = std::move(cells);
+    row.imageIndex = imageIndex;
+    return row;
+}
+
 struct ListForm : ui::Form {
     ListForm() : ui::Form("ListForm", "TVitrexListForm", 500, 340) {}
     ui::ComboBox combo{"Combo", this, {8, 8, 150, 21}};
@@ -46,7 +53,7 @@ struct ListBinderTest : ::testing::Test {
         form.images.Add(ui::Bitmap{1, 1, {0xFF00FF00u}});
         form.view.SetSmallImages(&form.images);
         form.view.SetColumns({{"Window", 150}, {"PID", 50}});
-        form.view.SetRows({{{"Editor", "12"}, 0}, {{"Shell", "40"}, 1}, {{"Clock", "7"}, -1}});
+        form.view.SetRows({Row({"Editor", "12"}, 0), Row({"Shell", "40"}, 1), Row({"Clock", "7"}, -1)});
         window = Bind(form, ::GetModuleHandleW(nullptr));
         form.SetVisible(true);
     }
@@ -178,7 +185,7 @@ TEST_F(ListBinderTest, ListViewShowsColumnsRowsAndPicturesAtTheSmallIconSize) {
     EXPECT_EQ(cx, SystemMetricForDpi(SM_CXSMICON, window->Dpi()));
     EXPECT_EQ(ImageList_GetImageCount(images), 2);
 
-    form.view.SetRows({{{"Only"}, 0}});
+    form.view.SetRows({Row({"Only"}, 0)});
     EXPECT_EQ(ListView_GetItemCount(view), 1);
     form.view.SetItemIndex(0);
     EXPECT_EQ(ListView_GetNextItem(view, -1, LVNI_SELECTED), 0);
