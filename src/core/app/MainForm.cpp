@@ -136,6 +136,7 @@ void MainForm::BuildControls() {
     WelcomeLangCB.SetItemIndex(0);
     WelcomeOKBtn.SetDefault(true);
 
+    TabDebugNote.SetWordWrap(true);
     TabDebugL9.SetStyle(ui::TextStyle::Bold);
     TabDebugL10.SetStyle(ui::TextStyle::Bold);
     DebugHotKey.SetValue(16610);

@@ -275,9 +275,6 @@ public:
 
     // Page 5: update information and download.
     ui::TabSheet TabUpdate{"TabUpdate", &Pages, "Update"};
-    ui::Panel TAB_U_WaitPanel{"TAB_U_WaitPanel", &TabUpdate, {0, 0, 372, 292}, "Checking for Updates..."};
-    ui::Button TAB_U_NoConnection{
-        "TAB_U_NoConnection", &TAB_U_WaitPanel, {132, 176, 110, 25}, "Manual Update"};
     ui::Label TAB_U_Label1{"TAB_U_Label1", &TabUpdate, {10, 10, 110, 16}, "Your Version:"};
     ui::Label TAB_U_Install{"TAB_U_Install", &TabUpdate, {124, 10, 240, 16}, ""};
     ui::Label TAB_U_Label2{"TAB_U_Label2", &TabUpdate, {10, 30, 110, 16}, "Current Version:"};
@@ -290,6 +287,10 @@ public:
     ui::Button TAB_U_ManuellBTN{"TAB_U_ManuellBTN", &TAB_U_BottomPanel, {166, 6, 96, 25}, "Manual Update"};
     ui::Button TAB_U_UpdateBTN{"TAB_U_UpdateBTN", &TAB_U_BottomPanel, {266, 6, 96, 25}, "Update"};
     ui::Button TAB_U_AbbrechenBTN{"TAB_U_AbbrechenBTN", &TAB_U_BottomPanel, {266, 6, 96, 25}, "Cancel"};
+    // Covers the whole page while the update information is fetched; made last so it lies on top.
+    ui::Panel TAB_U_WaitPanel{"TAB_U_WaitPanel", &TabUpdate, {0, 0, 372, 292}, "Checking for Updates..."};
+    ui::Button TAB_U_NoConnection{
+        "TAB_U_NoConnection", &TAB_U_WaitPanel, {132, 176, 110, 25}, "Manual Update"};
 
     // Page 6: bug report.
     ui::TabSheet TabFehler{"TabFehler", &Pages, "Report Bug"};
@@ -332,28 +333,28 @@ public:
     ui::TabSheet TabDebug{"TabDebug", &Pages, "Debug"};
     ui::Label TabDebugNote{"TabDebugNote",
                            &TabDebug,
-                           {6, 2, 362, 14},
+                           {6, 2, 362, 28},
                            "You should'nt see this Tab. ;-) But this Tab has no useful function for you!"};
-    ui::GroupBox TabDebugGB1{"TabDebugGB1", &TabDebug, {6, 18, 200, 176}, "Window Info"};
-    ui::Label TabDebugL9{"TabDebugL9", &TabDebugGB1, {8, 16, 186, 14}, "Window From Point"};
-    ui::Label TabDebugL1{"TabDebugL1", &TabDebugGB1, {8, 32, 186, 14}, "Title: "};
-    ui::Label TabDebugL2{"TabDebugL2", &TabDebugGB1, {8, 47, 186, 14}, "Class: "};
-    ui::Label TabDebugL3{"TabDebugL3", &TabDebugGB1, {8, 62, 186, 14}, "HWnd: "};
-    ui::Label TabDebugL4{"TabDebugL4", &TabDebugGB1, {8, 77, 186, 14}, "Style: "};
-    ui::Label TabDebugL10{"TabDebugL10", &TabDebugGB1, {8, 96, 186, 14}, "Forground Window"};
-    ui::Label TabDebugL5{"TabDebugL5", &TabDebugGB1, {8, 112, 186, 14}, "Title: "};
-    ui::Label TabDebugL6{"TabDebugL6", &TabDebugGB1, {8, 127, 186, 14}, "Class:"};
-    ui::Label TabDebugL7{"TabDebugL7", &TabDebugGB1, {8, 142, 186, 14}, "HWnd:"};
-    ui::Label TabDebugL8{"TabDebugL8", &TabDebugGB1, {8, 157, 186, 14}, "Style:"};
-    ui::GroupBox TabDebugGB2{"TabDebugGB2", &TabDebug, {210, 18, 158, 176}, "Functions"};
-    ui::HotKeyEdit DebugHotKey{"DebugHotKey", &TabDebugGB2, {8, 16, 142, 21}};
-    ui::Button TabDebugBTN{"TabDebugBTN", &TabDebugGB2, {8, 40, 142, 23}, "Register HotKey"};
-    ui::LabeledEdit DebugMakeHandleTransEdit{"DebugMakeHandleTransEdit", &TabDebugGB2, {8, 82, 142, 21}};
-    ui::Button DebugMakeHandleTrans{"DebugMakeHandleTrans", &TabDebugGB2, {8, 106, 69, 23}, "Make Trans."};
-    ui::Button DebugDeleteTrans{"DebugDeleteTrans", &TabDebugGB2, {81, 106, 69, 23}, "Delete Trans."};
-    ui::LabeledEdit DebugClassException{"DebugClassException", &TabDebugGB2, {8, 148, 142, 21}};
-    ui::Label TabDebugListL{"TabDebugListL", &TabDebug, {6, 198, 200, 14}, "&Exceptions:"};
-    ui::ListBox TabDebugList{"TabDebugList", &TabDebug, {6, 213, 362, 76}};
+    ui::GroupBox TabDebugGB1{"TabDebugGB1", &TabDebug, {6, 30, 176, 176}, "Window Info"};
+    ui::Label TabDebugL9{"TabDebugL9", &TabDebugGB1, {8, 16, 162, 14}, "Window From Point"};
+    ui::Label TabDebugL1{"TabDebugL1", &TabDebugGB1, {8, 32, 162, 14}, "Title: "};
+    ui::Label TabDebugL2{"TabDebugL2", &TabDebugGB1, {8, 47, 162, 14}, "Class: "};
+    ui::Label TabDebugL3{"TabDebugL3", &TabDebugGB1, {8, 62, 162, 14}, "HWnd: "};
+    ui::Label TabDebugL4{"TabDebugL4", &TabDebugGB1, {8, 77, 162, 14}, "Style: "};
+    ui::Label TabDebugL10{"TabDebugL10", &TabDebugGB1, {8, 96, 162, 14}, "Forground Window"};
+    ui::Label TabDebugL5{"TabDebugL5", &TabDebugGB1, {8, 112, 162, 14}, "Title: "};
+    ui::Label TabDebugL6{"TabDebugL6", &TabDebugGB1, {8, 127, 162, 14}, "Class:"};
+    ui::Label TabDebugL7{"TabDebugL7", &TabDebugGB1, {8, 142, 162, 14}, "HWnd:"};
+    ui::Label TabDebugL8{"TabDebugL8", &TabDebugGB1, {8, 157, 162, 14}, "Style:"};
+    ui::GroupBox TabDebugGB2{"TabDebugGB2", &TabDebug, {186, 30, 182, 176}, "Functions"};
+    ui::HotKeyEdit DebugHotKey{"DebugHotKey", &TabDebugGB2, {8, 16, 166, 21}};
+    ui::Button TabDebugBTN{"TabDebugBTN", &TabDebugGB2, {8, 40, 166, 23}, "Register HotKey"};
+    ui::LabeledEdit DebugMakeHandleTransEdit{"DebugMakeHandleTransEdit", &TabDebugGB2, {8, 82, 166, 21}};
+    ui::Button DebugMakeHandleTrans{"DebugMakeHandleTrans", &TabDebugGB2, {8, 106, 81, 23}, "Make Trans."};
+    ui::Button DebugDeleteTrans{"DebugDeleteTrans", &TabDebugGB2, {93, 106, 81, 23}, "Delete Trans."};
+    ui::LabeledEdit DebugClassException{"DebugClassException", &TabDebugGB2, {8, 148, 166, 21}};
+    ui::Label TabDebugListL{"TabDebugListL", &TabDebug, {6, 210, 200, 14}, "&Exceptions:"};
+    ui::ListBox TabDebugList{"TabDebugList", &TabDebug, {6, 225, 362, 64}};
 
     // Timers of the main window.
     ui::Timer Vitrex_Timer{"Vitrex_Timer", this, 100, false};
