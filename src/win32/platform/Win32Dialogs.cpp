@@ -14,6 +14,30 @@ constexpr wchar_t kTitle[] = L"Vitrex";
 // Room for many picked files in one multi-select answer.
 constexpr DWORD kFileBufferChars = 64 * 1024;
 
+// The settings both file dialogs share, with the texts they point to kept alive beside them.
+struct FileDialog {
+    FileDialog(HWND owner, const FileDialogOptions& options, DWORD bufferChars)
+        : buffer(bufferChars, L'\0'),
+          filter(FilterForDialog(options.filter)),
+          title(Widen(options.title)),
+          folder(Widen(options.initialFolder)) {
+        data.lStructSize = sizeof(data);
+        data.hwndOwner = owner;
+        data.lpstrFilter = filter.c_str();
+        data.nFilterIndex = 1;
+        data.lpstrFile = buffer.data();
+        data.nMaxFile = bufferChars;
+        data.lpstrTitle = title.c_str();
+        data.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+        data.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+    }
+    std::vector<wchar_t> buffer;
+    std::wstring filter;
+    std::wstring title;
+    std::wstring folder;
+    OPENFILENAMEW data{};
+};
+
 }  // namespace
 
 std::wstring FilterForDialog(const std::string& filter) {
@@ -35,26 +59,14 @@ bool Win32Dialogs::AskYesNo(const std::string& text) {
 }
 
 std::optional<std::vector<std::string>> Win32Dialogs::OpenFiles(const FileDialogOptions& options) {
-    std::vector<wchar_t> buffer(kFileBufferChars, L'\0');
-    const std::wstring filter = FilterForDialog(options.filter);
-    const std::wstring title = Widen(options.title);
-    const std::wstring folder = Widen(options.initialFolder);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner_;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = buffer.data();
-    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-    dialog.lpstrTitle = title.c_str();
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-    if (options.multiSelect) dialog.Flags |= OFN_ALLOWMULTISELECT;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    FileDialog dialog(owner_, options, kFileBufferChars);
+    dialog.data.Flags |= OFN_FILEMUSTEXIST;
+    if (options.multiSelect) dialog.data.Flags |= OFN_ALLOWMULTISELECT;
+    if (!GetOpenFileNameW(&dialog.data)) return std::nullopt;
 
     // One file: its full path. Several: the folder, then each name, NUL-separated.
     std::vector<std::wstring> parts;
-    for (const wchar_t* p = buffer.data(); *p != L'\0'; p += wcslen(p) + 1)
+    for (const wchar_t* p = dialog.buffer.data(); *p != L'\0'; p += wcslen(p) + 1)
         parts.emplace_back(p);
     std::vector<std::string> paths;
     if (parts.size() == 1) {
@@ -69,22 +81,9 @@ std::optional<std::vector<std::string>> Win32Dialogs::OpenFiles(const FileDialog
 }
 
 std::optional<SaveChoice> Win32Dialogs::SaveFile(const FileDialogOptions& options) {
-    std::vector<wchar_t> buffer(MAX_PATH * 4, L'\0');
-    const std::wstring filter = FilterForDialog(options.filter);
-    const std::wstring title = Widen(options.title);
-    const std::wstring folder = Widen(options.initialFolder);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner_;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = buffer.data();
-    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-    dialog.lpstrTitle = title.c_str();
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-    return SaveChoice{Narrow(buffer.data()), static_cast<int>(dialog.nFilterIndex)};
+    FileDialog dialog(owner_, options, MAX_PATH * 4);
+    if (!GetSaveFileNameW(&dialog.data)) return std::nullopt;
+    return SaveChoice{Narrow(dialog.buffer.data()), static_cast<int>(dialog.data.nFilterIndex)};
 }
 
 }  // namespace vitrex::win32
