@@ -50,6 +50,27 @@ wait_window() {
     done
 }
 
+# Waits up to 10 s for the program to end.
+wait_app_gone() {
+    local i
+    for i in $(seq 1 50); do
+        app_running || return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# until_eq EXPECTED CMD...: waits up to 5 s for CMD to print EXPECTED.
+until_eq() {
+    local want=$1 i
+    shift
+    for i in $(seq 1 25); do
+        [ "$("$@")" = "$want" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 stop_app() {
     vtx_stop_pid "$APP_PID"
     APP_PID=

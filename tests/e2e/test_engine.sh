@@ -14,24 +14,6 @@ x_opacity_of() {
     xprop -id "$(xdotool search --name "^$1\$" | head -n 1)" _NET_WM_WINDOW_OPACITY 2>/dev/null | sed -n 's/.* = //p'
 }
 activate() { xdotool windowactivate --sync "$(xdotool search --name "^$1\$" | head -n 1)" >/dev/null 2>&1; }
-# until_eq EXPECTED CMD...: waits up to 3 s for CMD to print EXPECTED.
-until_eq() {
-    local want=$1 i
-    shift
-    for i in $(seq 1 15); do
-        [ "$("$@")" = "$want" ] && return 0
-        sleep 0.2
-    done
-    return 1
-}
-wait_app_gone() {
-    local i
-    for i in $(seq 1 50); do
-        app_running || return 0
-        sleep 0.2
-    done
-    return 1
-}
 
 # Settings of an earlier run, then "Active at Startup" and a program on the exceptions list.
 start_app

@@ -12,32 +12,8 @@ second_start() {
     echo $?
 }
 visible() { field visible "$(probe find "${target[@]}")"; }
-wait_visible_is() {
-    local want=$1 i
-    for i in $(seq 1 25); do
-        [ "$(visible)" = "$want" ] && return 0
-        sleep 0.2
-    done
-    return 1
-}
 # While the engine runs, every visible allowed window gets a level: the main window too.
 layered() { field layered "$(probe alpha "${target[@]}")"; }
-wait_layered_is() {
-    local want=$1 i
-    for i in $(seq 1 25); do
-        [ "$(layered)" = "$want" ] && return 0
-        sleep 0.2
-    done
-    return 1
-}
-wait_app_gone() {
-    local i
-    for i in $(seq 1 50); do
-        app_running || return 0
-        sleep 0.2
-    done
-    return 1
-}
 
 check_eq "close with no instance running ends at once with code 0" "$(second_start close)" 0
 check "and creates no settings key" bash -c "! wine reg query 'HKCU\\Software\\Vitrex' >/dev/null 2>&1"
@@ -52,15 +28,15 @@ sleep 1.5
 check_eq "and changes nothing" "$(visible)" 0
 
 check_eq "a second start with config ends with code 0" "$(second_start config)" 0
-check "config shows the main window within about a second" wait_visible_is 1
+check "config shows the main window within about a second" until_eq 1 visible
 check_eq "the slot is cleared after the poll" "$(field data "$(probe reg "$key" ApplicationCommand)")" ""
 
 check_eq "the window is opaque while inactive" "$(layered)" 0
 check_eq "changestatus ends with code 0" "$(second_start changestatus)" 0
-check "changestatus activates: the visible main window gets a level" wait_layered_is 1
+check "changestatus activates: the visible main window gets a level" until_eq 1 layered
 probe alpha "${target[@]}" | sed 's/^/# /'
 check_eq "changestatus again ends with code 0" "$(second_start CHANGESTATUS)" 0
-check "and deactivates: the level is taken off again" wait_layered_is 0
+check "and deactivates: the level is taken off again" until_eq 0 layered
 
 check_eq "Close in mixed case ends the second start with code 0" "$(second_start Close)" 0
 check "the running instance quits" wait_app_gone

@@ -10,14 +10,6 @@ key='Software\Vitrex'
 # The names of the values under the settings key, one a line.
 value_names() { probe reg "$key" | awk -F'\t' '$1 == "value" { print $2 }'; }
 reg_data() { field data "$(probe reg "$key" "$1")"; }
-wait_app_gone() {
-    local i
-    for i in $(seq 1 50); do
-        app_running || return 0
-        sleep 0.2
-    done
-    return 1
-}
 
 start_app
 require "the main window appears" wait_window "${target[@]}" --visible --timeout 30000
