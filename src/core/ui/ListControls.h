@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -96,14 +97,26 @@ private:
     std::vector<Bitmap> images_;
 };
 
+enum class ColumnAlignment { Left, Center, Right };
+
+// The first column is always drawn left-aligned, as the system's list view does.
 struct ListColumn {
     std::string caption;
     int width = 50;
+    ColumnAlignment alignment = ColumnAlignment::Left;
 };
 
 struct ListRow {
     std::vector<std::string> cells;
+    // The row's picture, drawn before the first cell; -1 for none.
     int imageIndex = -1;
+    // Pictures drawn before the other cells, by cell index: entry 0 is not used (the first cell
+    // shows imageIndex); a missing entry or -1 is no picture.
+    std::vector<int> cellImages = {};
+
+    int CellImage(std::size_t cell) const {
+        return cell > 0 && cell < cellImages.size() ? cellImages[cell] : -1;
+    }
 };
 
 // A report-style list view: columns, rows of cells, a picture per row, one chosen row.
@@ -130,6 +143,13 @@ public:
     void SetItemIndex(int index);
     PopupMenu* ContextMenu() const { return contextMenu_; }
     void SetContextMenu(PopupMenu* menu) { contextMenu_ = menu; }
+    // Whether the user may drag the column headers into another order.
+    bool ColumnsMovable() const { return columnsMovable_; }
+    void SetColumnsMovable(bool movable) {
+        if (columnsMovable_ == movable) return;
+        columnsMovable_ = movable;
+        Notify(Change::Style);
+    }
 
     Handler OnDblClick;
     Handler OnSelect;
@@ -142,6 +162,7 @@ private:
     ImageList* images_ = nullptr;
     PopupMenu* contextMenu_ = nullptr;
     int itemIndex_ = -1;
+    bool columnsMovable_ = false;
 };
 
 }  // namespace vitrex::ui

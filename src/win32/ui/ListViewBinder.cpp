@@ -13,7 +13,7 @@ void ListViewBinder::Create() {
     // LVS_SHAREIMAGELISTS: the image list belongs to this binder, not to the control.
     CreateControl(WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
                   WS_EX_CLIENTEDGE, {});
-    ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    ApplyStyle();
     ApplyImages();
     ApplyColumns();
     ApplyRows();
@@ -33,6 +33,9 @@ void ListViewBinder::Apply(ui::Change change) {
         case ui::Change::Images:
             ApplyImages();
             break;
+        case ui::Change::Style:
+            ApplyStyle();
+            break;
         default:
             ControlBinder::Apply(change);
             break;
@@ -44,6 +47,29 @@ void ListViewBinder::DpiChanged() {
     ApplyColumns();
 }
 
+void ListViewBinder::ApplyStyle() {
+    // Sub-item images: a cell after the first may carry a picture of the row's image list.
+    DWORD style = LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_SUBITEMIMAGES;
+    if (view_.ColumnsMovable()) style |= LVS_EX_HEADERDRAGDROP;
+    ListView_SetExtendedListViewStyle(Handle(), style);
+}
+
+namespace {
+
+int ColumnFormat(ui::ColumnAlignment alignment) {
+    switch (alignment) {
+        case ui::ColumnAlignment::Center:
+            return LVCFMT_CENTER;
+        case ui::ColumnAlignment::Right:
+            return LVCFMT_RIGHT;
+        case ui::ColumnAlignment::Left:
+            break;
+    }
+    return LVCFMT_LEFT;
+}
+
+}  // namespace
+
 void ListViewBinder::ApplyColumns() {
     ApplyScope scope(*this);
     const HWND header = ListView_GetHeader(Handle());
@@ -54,7 +80,8 @@ void ListViewBinder::ApplyColumns() {
     for (const ui::ListColumn& column : view_.Columns()) {
         std::wstring caption = Widen(column.caption);
         LVCOLUMNW info{};
-        info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
+        info.fmt = ColumnFormat(column.alignment);
         info.pszText = caption.data();
         info.cx = binding_.Scale(column.width);
         info.iSubItem = index;
@@ -80,10 +107,13 @@ void ListViewBinder::ApplyRows() {
         for (std::size_t cell = 1; cell < row.cells.size(); ++cell) {
             std::wstring text = Widen(row.cells[cell]);
             LVITEMW sub{};
+            sub.mask = LVIF_TEXT | LVIF_IMAGE;
+            sub.iItem = index;
             sub.iSubItem = static_cast<int>(cell);
             sub.pszText = text.data();
-            ::SendMessageW(Handle(), LVM_SETITEMTEXTW, static_cast<WPARAM>(index),
-                           reinterpret_cast<LPARAM>(&sub));
+            const int image = row.CellImage(cell);
+            sub.iImage = image >= 0 ? image : I_IMAGENONE;
+            ::SendMessageW(Handle(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&sub));
         }
         ++index;
     }
@@ -154,6 +184,9 @@ void ListViewBinder::OnDeferred() {
 void ListViewBinder::OnContextMenu(POINT screen) {
     ui::PopupMenu* menu = view_.ContextMenu();
     if (menu == nullptr) return;
+    // A right click beside the rows has just taken the choice away; the menu is prepared for
+    // the rows chosen now, not for the report still waiting in the queue.
+    if (syncPending_) OnDeferred();
     if (screen.x == -1 && screen.y == -1) {
         // From the keyboard: open at the chosen row, or at the top of the list.
         RECT place{};

@@ -19,6 +19,7 @@ public:
     void OnDeferred() override;
 
 private:
+    void ApplyStyle();
     void ApplyColumns();
     void ApplyRows();
     void ApplySelection();
