@@ -211,4 +211,35 @@ void FakeWindowSystem::SetTopmost(WindowHandle window, bool topmost) {
     }
 }
 
+std::string FakeWindowSystem::FullTextOf(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    return found == nullptr ? std::string() : found->title;
+}
+
+void FakeWindowSystem::SetText(WindowHandle window, const std::string& text) {
+    FakeWindow* found = Find(window);
+    if (found != nullptr && !found->hung) found->title = text;
+}
+
+bool FakeWindowSystem::IsZoomed(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    return found != nullptr && found->zoomed;
+}
+
+void FakeWindowSystem::PostSystemCommand(WindowHandle window, std::uint32_t command) {
+    if (FakeWindow* found = Find(window)) found->systemCommands.push_back(command);
+}
+
+WindowIcon FakeWindowSystem::SmallIconOf(WindowHandle window, std::uint32_t waitMs) {
+    const FakeWindow* found = Find(window);
+    if (found == nullptr) return {};
+    // The class icon is read without asking the window.
+    if (found->classSmallIcon) return {found->classSmallIcon, false};
+    if (found->hung) {
+        iconWaitMs_ += waitMs;
+        return {std::nullopt, true};
+    }
+    return {found->smallIcon ? found->smallIcon : found->bigIcon, false};
+}
+
 }  // namespace vitrex::fakes

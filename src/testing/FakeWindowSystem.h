@@ -29,6 +29,16 @@ struct FakeWindow {
     // The window's program draws it with per-pixel alpha (UpdateLayeredWindow): its attributes
     // cannot be read, and giving it attributes switches that drawing off.
     bool perPixelAlpha = false;
+    bool zoomed = false;
+    // The small icon of the window's class, and the icons the window answers WM_GETICON with.
+    std::optional<ui::Bitmap> classSmallIcon;
+    std::optional<ui::Bitmap> smallIcon;
+    std::optional<ui::Bitmap> bigIcon;
+    // The window's thread answers no message: the icon questions wait in vain and a new title is
+    // not taken.
+    bool hung = false;
+    // System commands posted to the window, in order; the window does not act on them.
+    std::vector<std::uint32_t> systemCommands;
 };
 
 // A simulated desktop: windows with properties, kept in z-order (front first). It behaves as the
@@ -65,6 +75,8 @@ public:
     int ForegroundQueries() const { return foregroundQueries_; }
     int Enumerations() const { return enumerations_; }
     int FindQueries() const { return findQueries_; }
+    // The time icon questions spent waiting for hung windows, in milliseconds.
+    std::uint64_t IconWaitMs() const { return iconWaitMs_; }
 
     std::uint32_t GetExStyle(WindowHandle window) override;
     void SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
@@ -88,6 +100,11 @@ public:
     WindowThreadProcess ThreadProcessOf(WindowHandle window) override;
     // Sets or clears WS_EX_TOPMOST, as the system shows it in the extended style.
     void SetTopmost(WindowHandle window, bool topmost) override;
+    std::string FullTextOf(WindowHandle window) override;
+    void SetText(WindowHandle window, const std::string& text) override;
+    bool IsZoomed(WindowHandle window) override;
+    void PostSystemCommand(WindowHandle window, std::uint32_t command) override;
+    WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) override;
 
 private:
     static constexpr WindowHandle kFirstHandle = 0x10010;
@@ -105,6 +122,7 @@ private:
     int foregroundQueries_ = 0;
     int enumerations_ = 0;
     int findQueries_ = 0;
+    std::uint64_t iconWaitMs_ = 0;
 };
 
 }  // namespace vitrex::fakes

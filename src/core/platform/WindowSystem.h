@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/platform/FunctionRef.h"
+#include "core/ui/Bitmap.h"
 
 namespace vitrex {
 
@@ -45,6 +46,21 @@ struct WindowRect {
 struct WindowThreadProcess {
     std::uint32_t threadId = 0;
     std::uint32_t processId = 0;
+};
+
+// Window-menu commands, as the system numbers them, for PostSystemCommand.
+inline constexpr std::uint32_t kScRestore = 0xF120;
+inline constexpr std::uint32_t kScMinimize = 0xF020;
+inline constexpr std::uint32_t kScMaximize = 0xF030;
+inline constexpr std::uint32_t kScClose = 0xF060;
+
+// A window's small icon as the query for it ended.
+struct WindowIcon {
+    // At the system's small-icon size, with its alpha; nothing when the window has no icon.
+    std::optional<ui::Bitmap> picture;
+    // The window's thread did not answer in time (it is busy or hung): its other windows will
+    // not answer either.
+    bool timedOut = false;
 };
 
 // Called once per window; returning false stops the enumeration.
@@ -99,6 +115,20 @@ public:
     // Puts the window above all windows that are not topmost, or takes it back among them,
     // without moving, sizing or activating it.
     virtual void SetTopmost(WindowHandle window, bool topmost) = 0;
+
+    // The whole title, however long.
+    virtual std::string FullTextOf(WindowHandle window) = 0;
+    // Gives the window a new title. A window whose thread does not answer within a short wait
+    // keeps its title; the caller is not told.
+    virtual void SetText(WindowHandle window, const std::string& text) = 0;
+    // Maximised.
+    virtual bool IsZoomed(WindowHandle window) = 0;
+    // Posts WM_SYSCOMMAND with the command (kScClose, ...) and does not wait for it.
+    virtual void PostSystemCommand(WindowHandle window, std::uint32_t command) = 0;
+    // The window's small icon: its class's small icon, else the small icon the window answers
+    // WM_GETICON with, else its big icon. Each question waits at most `waitMs` for the window's
+    // thread; a thread that does not answer in time gives no icon.
+    virtual WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) = 0;
 };
 
 }  // namespace vitrex

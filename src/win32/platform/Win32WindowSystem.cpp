@@ -6,6 +6,7 @@
 
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/WindowHandle.h"
+#include "win32/platform/WindowIcon.h"
 
 namespace vitrex::win32 {
 namespace {
@@ -40,6 +41,10 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) noexcept {
 
 // The system hands out at most 260 characters of a title or class name.
 constexpr int kTextCharacters = 260;
+
+// How long a new title may wait for the window's thread: WM_SETTEXT to another program's window
+// is sent, and a hung program would otherwise hang this one.
+constexpr UINT kSetTextWaitMs = 1000;
 
 }  // namespace
 
@@ -153,6 +158,35 @@ WindowThreadProcess Win32WindowSystem::ThreadProcessOf(WindowHandle window) {
 void Win32WindowSystem::SetTopmost(WindowHandle window, bool topmost) {
     SetWindowPos(ToHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+std::string Win32WindowSystem::FullTextOf(WindowHandle window) {
+    // The length may grow between the two calls; the text is cut to what was asked for then.
+    const int length = GetWindowTextLengthW(ToHwnd(window));
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(ToHwnd(window), text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return Narrow(text);
+}
+
+void Win32WindowSystem::SetText(WindowHandle window, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
+                        SMTO_ABORTIFHUNG, kSetTextWaitMs, &result);
+}
+
+bool Win32WindowSystem::IsZoomed(WindowHandle window) {
+    return ::IsZoomed(ToHwnd(window)) != FALSE;
+}
+
+void Win32WindowSystem::PostSystemCommand(WindowHandle window, std::uint32_t command) {
+    PostMessageW(ToHwnd(window), WM_SYSCOMMAND, command, 0);
+}
+
+WindowIcon Win32WindowSystem::SmallIconOf(WindowHandle window, std::uint32_t waitMs) {
+    return QuerySmallIcon(ToHwnd(window), waitMs);
 }
 
 }  // namespace vitrex::win32

@@ -28,6 +28,11 @@ public:
     std::string ClassOf(WindowHandle window) override;
     WindowThreadProcess ThreadProcessOf(WindowHandle window) override;
     void SetTopmost(WindowHandle window, bool topmost) override;
+    std::string FullTextOf(WindowHandle window) override;
+    void SetText(WindowHandle window, const std::string& text) override;
+    bool IsZoomed(WindowHandle window) override;
+    void PostSystemCommand(WindowHandle window, std::uint32_t command) override;
+    WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) override;
 };
 
 }  // namespace vitrex::win32
