@@ -1,0 +1,130 @@
+// The context menu of the applications list: its preparation and its commands.
+
+#include <charconv>
+
+#include "core/transparency/Alpha.h"
+#include "core/views/applications/ApplicationsPage.h"
+#include "core/views/exceptions/ExceptionsList.h"
+
+namespace vitrex::views::applications {
+
+void ApplicationsPage::AttachHandlers() {
+    popup_.OnPopup = [this] { PMenu_AW_ListPopup(); };
+    menu_.PMReload.OnClick = [this] { PMReloadClick(); };
+    menu_.PMRestore.OnClick = [this] { PMRestoreClick(); };
+    menu_.PMMinimize.OnClick = [this] { PMMinimizeClick(); };
+    menu_.PMMaximize.OnClick = [this] { PMMaximizeClick(); };
+    menu_.PMClose.OnClick = [this] { PMCloseClick(); };
+    menu_.PMAusnahme.OnClick = [this] { PMAusnahmeClick(); };
+    menu_.PMNo.OnClick = [this] { PMNoClick(); };
+    for (const auto& [item, percent] : menu_.Levels()) {
+        item->OnClick = [this, percent = percent] { PMLevelClick(percent); };
+    }
+    menu_.PMFensterumbennen.OnClick = [this] { PMFensterumbennenClick(); };
+    menu_.PM_AOT_True.OnClick = [this] { PM_AOT_TrueClick(); };
+    menu_.PM_AOT_False.OnClick = [this] { PM_AOT_FalseClick(); };
+}
+
+std::optional<ApplicationsPage::Target> ApplicationsPage::Chosen() const {
+    const int index = list_.ItemIndex();
+    if (index < 0 || index >= static_cast<int>(list_.Rows().size())) return std::nullopt;
+    const ui::ListRow& row = list_.Rows()[index];
+    if (row.cells.size() <= kColumnProcess) return std::nullopt;
+    Target target;
+    const std::string& handle = row.cells[kColumnHandle];
+    // The list wrote the cell itself; a handle that does not read back names no window.
+    std::from_chars(handle.data(), handle.data() + handle.size(), target.window);
+    target.title = row.cells[kColumnWindow];
+    target.exeName = row.cells[kColumnProcess];
+    target.excepted = row.CellImage(kColumnProcess) >= 0;
+    return target;
+}
+
+void ApplicationsPage::PMenu_AW_ListPopup() {
+    const std::optional<Target> target = Chosen();
+    for (ui::MenuItem* item :
+         {&menu_.PMS1, &menu_.PMRestore, &menu_.PMMinimize, &menu_.PMMaximize, &menu_.PMClose, &menu_.PMS2,
+          &menu_.PMAusnahme, &menu_.PMFenstertransparent, &menu_.PMFensterumbennen, &menu_.PMAlwaysOnTop}) {
+        item->SetVisible(target.has_value());
+    }
+    menu_.PMReload.SetVisible(true);
+    if (!target) return;
+    menu_.PMAusnahme.SetChecked(target->excepted);
+    // A window whose program was not found has no name to put on the exceptions list.
+    menu_.PMAusnahme.SetEnabled(!target->exeName.empty());
+    menu_.PMMaximize.SetEnabled(!windows_.IsZoomed(target->window));
+}
+
+void ApplicationsPage::PMReloadClick() {
+    ReloadApplicationList();
+}
+
+void ApplicationsPage::PostToChosen(std::uint32_t command) {
+    if (const std::optional<Target> target = Chosen()) windows_.PostSystemCommand(target->window, command);
+}
+
+void ApplicationsPage::PMRestoreClick() {
+    PostToChosen(kScRestore);
+}
+
+void ApplicationsPage::PMMinimizeClick() {
+    PostToChosen(kScMinimize);
+}
+
+void ApplicationsPage::PMMaximizeClick() {
+    PostToChosen(kScMaximize);
+}
+
+void ApplicationsPage::PMCloseClick() {
+    if (!Chosen()) return;
+    PostToChosen(kScClose);
+    // At once: a window that takes its time to close, or asks its user first, is still listed.
+    ReloadApplicationList();
+}
+
+void ApplicationsPage::PMAusnahmeClick() {
+    const std::optional<Target> target = Chosen();
+    if (!target || target->exeName.empty()) return;
+    // The engine goes off (every window it changed goes back) and on again, so that every
+    // window is judged afresh against the changed list.
+    const bool wasActive = engine_.isActive && engine_.isActive();
+    if (wasActive && engine_.setActive) engine_.setActive(false);
+    if (target->excepted) {
+        exceptions::RemoveName(exceptions_, target->exeName, collation_);
+    } else {
+        exceptions::AddNames(exceptions_, {target->exeName}, collation_);
+    }
+    if (wasActive && engine_.setActive) engine_.setActive(true);
+    ReloadApplicationList();
+}
+
+void ApplicationsPage::PMNoClick() {
+    if (const std::optional<Target> target = Chosen())
+        transparency::ClearWindowTransparency(windows_, target->window);
+}
+
+void ApplicationsPage::PMLevelClick(int percent) {
+    if (const std::optional<Target> target = Chosen())
+        transparency::SetWindowTransparency(windows_, target->window, percent);
+}
+
+void ApplicationsPage::PMFensterumbennenClick() {
+    const std::optional<Target> target = Chosen();
+    if (!target) return;
+    const std::optional<std::string> title =
+        dialogs_.InputQuery(Texts.RenameWindowTitle, Texts.RenameWindowText, target->title);
+    if (!title) return;
+    // An empty title is applied as well; the window then drops out of the list.
+    windows_.SetText(target->window, *title);
+    ReloadApplicationList();
+}
+
+void ApplicationsPage::PM_AOT_TrueClick() {
+    if (const std::optional<Target> target = Chosen()) windows_.SetTopmost(target->window, true);
+}
+
+void ApplicationsPage::PM_AOT_FalseClick() {
+    if (const std::optional<Target> target = Chosen()) windows_.SetTopmost(target->window, false);
+}
+
+}  // namespace vitrex::views::applications

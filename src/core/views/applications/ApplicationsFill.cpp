@@ -1,0 +1,99 @@
+// Filling the applications list from the desktop.
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+#include "core/views/applications/ApplicationsPage.h"
+#include "core/views/exceptions/ExceptionsList.h"
+
+namespace vitrex::views::applications {
+
+std::vector<ui::ListColumn> ApplicationColumns() {
+    return {{"Windows", 150}, {"Handle", 60}, {"PID", 38, ui::ColumnAlignment::Center}, {"Process", 100}};
+}
+
+bool IsBlankTitle(const std::string& title) {
+    return std::all_of(title.begin(), title.end(),
+                       [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+}
+
+ui::Bitmap ExceptionMarkPicture(int size) {
+    // A red disc with a white bar: "no translucency here".
+    ui::Bitmap mark{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size, 0)};
+    const double centre = size / 2.0;
+    const double radius = size / 2.0 - 0.5;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double distance = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
+            // Edge pixels partly covered get a partial alpha, so the disc looks round.
+            const double coverage = std::clamp(radius - distance + 0.5, 0.0, 1.0);
+            if (coverage <= 0.0) continue;
+            const bool bar =
+                std::abs(y + 0.5 - centre) < size * 0.14 && std::abs(x + 0.5 - centre) < size * 0.3;
+            const std::uint32_t colour = bar ? 0xFFFFFFu : 0xD42A2Au;
+            const auto alpha = static_cast<std::uint32_t>(std::lround(coverage * 255.0));
+            mark.pixels[static_cast<std::size_t>(y) * size + x] = (alpha << 24) | colour;
+        }
+    }
+    return mark;
+}
+
+void ApplicationsPage::SetUpList() {
+    list_.SetColumns(ApplicationColumns());
+    list_.SetColumnsMovable(true);
+    list_.SetSmallImages(&images_);
+    list_.SetContextMenu(&popup_);
+}
+
+void ApplicationsPage::ReloadApplicationList() {
+    // One process list names every row of this fill.
+    eligibility_.GetWindowProcessName(0, true);
+    images_.Clear();
+
+    // The desktop is taken as it is at the start of the fill.
+    const WindowHandle programManager = windows_.FindTopLevel("ProgMan", "Program Manager");
+    const WindowHandle taskbar = windows_.FindTopLevel("Shell_TrayWnd", std::nullopt);
+    const WindowHandle own = ownWindow_ ? ownWindow_() : 0;
+
+    std::vector<ui::ListRow> rows;
+    std::vector<std::size_t> exceptedRows;
+    // Threads that did not answer the icon question in time: their other windows are not asked,
+    // so one hung program costs one wait, however many windows it has.
+    std::unordered_set<std::uint32_t> silentThreads;
+    windows_.EnumerateTopLevel([&](WindowHandle window) {
+        if (window == programManager || window == taskbar) return true;
+        if (own != 0 && window == own) return true;
+        if (!windows_.IsVisible(window)) return true;
+        std::string title = windows_.FullTextOf(window);
+        if (IsBlankTitle(title)) return true;
+
+        const WindowThreadProcess owner = windows_.ThreadProcessOf(window);
+        ui::ListRow row;
+        if (!silentThreads.contains(owner.threadId)) {
+            WindowIcon icon = windows_.SmallIconOf(window, kIconWaitMs);
+            if (icon.timedOut) silentThreads.insert(owner.threadId);
+            if (icon.picture) row.imageIndex = images_.Add(std::move(*icon.picture));
+        }
+        std::string exeName = eligibility_.GetWindowProcessName(window, false);
+        if (exceptions::ListContains(exceptions_.Items(), exeName, collation_))
+            exceptedRows.push_back(rows.size());
+        row.cells = {std::move(title), std::to_string(window), std::to_string(owner.processId),
+                     std::move(exeName)};
+        rows.push_back(std::move(row));
+        return true;
+    });
+
+    // The mark has a picture of its own after the icons, so it never looks like a window's icon.
+    if (!exceptedRows.empty()) {
+        const int mark = images_.Add(ExceptionMarkPicture(images_.Width()));
+        for (std::size_t index : exceptedRows) {
+            rows[index].cellImages.assign(kColumnProcess + 1, -1);
+            rows[index].cellImages[kColumnProcess] = mark;
+        }
+    }
+    list_.ImagesChanged();
+    list_.SetRows(std::move(rows));
+}
+
+}  // namespace vitrex::views::applications

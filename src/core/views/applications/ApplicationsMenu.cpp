@@ -1,0 +1,42 @@
+#include "core/views/applications/ApplicationsMenu.h"
+
+namespace vitrex::views::applications {
+
+ApplicationsMenu BuildApplicationsMenu(ui::PopupMenu& menu) {
+    ui::MenuItem& reload = menu.Add("PMReload", "&Reload List");
+    ui::MenuItem& separator1 = menu.Add("PMS1", "-");
+    ui::MenuItem& restore = menu.Add("PMRestore", "R&estore");
+    ui::MenuItem& minimize = menu.Add("PMMinimize", "&Minimize");
+    ui::MenuItem& maximize = menu.Add("PMMaximize", "M&aximize");
+    ui::MenuItem& close = menu.Add("PMClose", "&Close");
+    ui::MenuItem& separator2 = menu.Add("PMS2", "-");
+    ui::MenuItem& exception = menu.Add("PMAusnahme", "E&xception");
+    ui::MenuItem& transparency = menu.Add("PMFenstertransparent", "Change &Transparency");
+    ui::MenuItem& off = transparency.Add("PMNo", "&Off");
+    // The percentage items keep these captions in every language.
+    const auto level = [&transparency](int percent) -> ui::MenuItem& {
+        const std::string number = std::to_string(percent);
+        return transparency.Add("PM" + number, "&" + number + "%");
+    };
+    ui::MenuItem& pm0 = level(0);
+    ui::MenuItem& pm5 = level(5);
+    ui::MenuItem& pm10 = level(10);
+    ui::MenuItem& pm15 = level(15);
+    ui::MenuItem& pm20 = level(20);
+    ui::MenuItem& pm30 = level(30);
+    ui::MenuItem& pm40 = level(40);
+    ui::MenuItem& pm50 = level(50);
+    ui::MenuItem& pm60 = level(60);
+    ui::MenuItem& pm70 = level(70);
+    ui::MenuItem& pm80 = level(80);
+    ui::MenuItem& pm90 = level(90);
+    ui::MenuItem& rename = menu.Add("PMFensterumbennen", "Rename &Window");
+    ui::MenuItem& onTop = menu.Add("PMAlwaysOnTop", "A&lways on Top");
+    ui::MenuItem& onTopOn = onTop.Add("PM_AOT_True", "&On");
+    ui::MenuItem& onTopOff = onTop.Add("PM_AOT_False", "O&ff");
+    return {reload, separator1, restore, minimize, maximize, close, separator2, exception, transparency,
+            off,    pm0,        pm5,     pm10,     pm15,     pm20,  pm30,       pm40,      pm50,
+            pm60,   pm70,       pm80,    pm90,     rename,   onTop, onTopOn,    onTopOff};
+}
+
+}  // namespace vitrex::views::applications

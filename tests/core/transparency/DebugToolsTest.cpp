@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "core/app/crashlog/CrashDispatcher.h"
+#include "core/app/crashlog/CrashLog.h"
+#include "core/platform/Errors.h"
+#include "core/transparency/DebugTools.h"
+#include "testing/FakeClock.h"
+#include "testing/FakeHotKeys.h"
+#include "testing/FakeWindowSystem.h"
+
+namespace vitrex::transparency {
+namespace {
+
+struct DebugTools : ::testing::Test {
+    fakes::FakeWindowSystem desktop;
+    ui::Label l1{"TabDebugL1", nullptr, {}}, l2{"TabDebugL2", nullptr, {}}, l3{"TabDebugL3", nullptr, {}},
+        l4{"TabDebugL4", nullptr, {}};
+    ui::Label l5{"TabDebugL5", nullptr, {}}, l6{"TabDebugL6", nullptr, {}}, l7{"TabDebugL7", nullptr, {}},
+        l8{"TabDebugL8", nullptr, {}};
+    WindowInfoLabels first{l1, l2, l3, l4};
+    WindowInfoLabels foreground{l5, l6, l7, l8};
+    ui::ListView applications{"TAB_AW_List", nullptr, {}};
+    ui::LabeledEdit handleField{"DebugMakeHandleTransEdit", nullptr, {}};
+
+    WindowHandle Open(const std::string& className, const std::string& title, std::uint32_t exStyle = 0) {
+        fakes::FakeWindow window;
+        window.className = className;
+        window.title = title;
+        window.exStyle = exStyle;
+        return desktop.AddWindow(window);
+    }
+    std::vector<std::string> Captions(const WindowInfoLabels& labels) const {
+        return {labels.title.Caption(), labels.className.Caption(), labels.handle.Caption(),
+                labels.style.Caption()};
+    }
+};
+
+TEST_F(DebugTools, WindowInformationDescribesTheFirstListedWindowAndTheForegroundWindow) {
+    const WindowHandle listed = Open("Notepad", "Notes - Notepad", kWsExLayered);
+    const WindowHandle active = Open("Shell", std::string(300, 't'));
+    desktop.SetForeground(active);
+    int reloads = 0;
+    DebugWindowInformation(
+        desktop, applications,
+        [&] {
+            ++reloads;
+            applications.SetRows({{{"Notes - Notepad", std::to_string(listed), "1", "notepad.exe"}}});
+        },
+        first, foreground);
+
+    EXPECT_EQ(reloads, 1) << "the list is rebuilt first";
+    EXPECT_EQ(Captions(first), (std::vector<std::string>{"Title: Notes - Notepad", "Class: Notepad",
+                                                         "HWnd: " + std::to_string(listed), "Style: 524288"}))
+        << "the extended style, which carries WS_EX_LAYERED";
+    EXPECT_EQ(l5.Caption(), "Title: " + std::string(300, 't')) << "the whole title";
+    EXPECT_EQ(l7.Caption(), "HWnd: " + std::to_string(active));
+    EXPECT_EQ(l8.Caption(), "Style: 0");
+}
+
+TEST_F(DebugTools, WithAnEmptyListTheFirstGroupShowsOnlyItsPrefixes) {
+    const WindowHandle active = Open("Shell", "Desktop");
+    desktop.SetForeground(active);
+    l1.SetCaption("Title: stale");
+    DebugWindowInformation(
+        desktop, applications, [] {}, first, foreground);
+    EXPECT_EQ(Captions(first), (std::vector<std::string>{"Title: ", "Class: ", "HWnd: ", "Style: "}));
+    EXPECT_EQ(l5.Caption(), "Title: Desktop");
+
+    desktop.SetForeground(0);
+    DebugWindowInformation(
+        desktop, applications, [] {}, first, foreground);
+    EXPECT_EQ(Captions(foreground), (std::vector<std::string>{"Title: ", "Class: ", "HWnd: 0", "Style: 0"}));
+}
+
+TEST_F(DebugTools, HandleTextIsDecimalOrHexadecimalWithinThirtyTwoBits) {
+    EXPECT_EQ(ParseHandleText("65552"), 65552u);
+    EXPECT_EQ(ParseHandleText("  65552"), 65552u);
+    EXPECT_EQ(ParseHandleText("+7"), 7u);
+    EXPECT_EQ(ParseHandleText("$10010"), 0x10010u);
+    EXPECT_EQ(ParseHandleText("0x1001A"), 0x1001Au);
+    EXPECT_EQ(ParseHandleText("4294967295"), 0xFFFFFFFFu) << "as the list shows a handle";
+    EXPECT_EQ(ParseHandleText("-1"), ~WindowHandle{0});
+    for (const char* bad :
+         {"", " ", "abc", "12 ", "1.5", "0x", "$", "-", "4294967296", "-2147483649", "12abc"}) {
+        EXPECT_THROW(ParseHandleText(bad), ConvertError) << "'" << bad << "'";
+    }
+    try {
+        ParseHandleText("Notepad");
+    } catch (const ConvertError& error) {
+        EXPECT_STREQ(error.what(), "'Notepad' is not a valid integer value");
+    }
+}
+
+TEST_F(DebugTools, MakeAndDeleteTransByTypedHandle) {
+    const WindowHandle window = Open("Notepad", "Notes");
+    handleField.SetText(std::to_string(window));
+    DebugMakeHandleTransClick(desktop, handleField);
+    EXPECT_EQ(desktop.GetExStyle(window) & kWsExLayered, kWsExLayered);
+    EXPECT_EQ(desktop.GetLayeredAlpha(window), std::optional<std::uint8_t>(102));
+    DebugDeleteTransClick(desktop, handleField);
+    EXPECT_EQ(desktop.GetExStyle(window) & kWsExLayered, 0u);
+
+    // A handle that names no window changes nothing and reports nothing.
+    handleField.SetText("12345");
+    EXPECT_NO_THROW(DebugMakeHandleTransClick(desktop, handleField));
+}
+
+TEST_F(DebugTools, ATextThatIsNoNumberBecomesACrashLogEntryAndChangesNoWindow) {
+    const WindowHandle window = Open("Notepad", "Notes");
+    fakes::FakeClock clock;
+    crashlog::CrashLog log(clock);
+    crashlog::CrashDispatcher dispatcher(log);
+    ui::Button button{"DebugMakeHandleTrans", nullptr, {}, "Make Trans."};
+    handleField.SetText("window");
+    EXPECT_FALSE(dispatcher.Run(&button, [&] { DebugMakeHandleTransClick(desktop, handleField); }));
+    ASSERT_EQ(log.Lines().size(), 4u);
+    EXPECT_NE(log.Lines()[0].find("'window' is not a valid integer value"), std::string::npos);
+    EXPECT_EQ(log.Lines()[1], "Typ: ConvertError");
+    EXPECT_EQ(desktop.ExStyleWrites(), 0);
+    EXPECT_EQ(desktop.GetExStyle(window), 0u);
+}
+
+TEST(DebugHotKey, RegisterHotKeyRegistersIdentifier267WithTheFieldsShortcut) {
+    fakes::FakeHotKeys hotKeys;
+    ui::HotKeyEdit field{"DebugHotKey", nullptr, {}};
+    field.SetValue(16610);
+    EXPECT_TRUE(hotKeys.registered.empty()) << "nothing before the button";
+    EXPECT_TRUE(TabDebugBTNClick(hotKeys, field));
+    ASSERT_TRUE(hotKeys.registered.contains(267));
+    EXPECT_EQ(hotKeys.registered[267], (fakes::FakeHotKeys::Key{2, 0xE2})) << "Ctrl with key 0xE2";
+
+    // Another program holds the new combination: silently not registered, the old one gone.
+    hotKeys.heldElsewhere.insert({2, 0x70});
+    field.SetValue(0x4070);
+    EXPECT_FALSE(TabDebugBTNClick(hotKeys, field));
+    EXPECT_FALSE(hotKeys.registered.contains(267));
+}
+
+}  // namespace
+}  // namespace vitrex::transparency
