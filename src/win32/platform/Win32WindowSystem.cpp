@@ -46,6 +46,9 @@ constexpr int kTextCharacters = 260;
 // is sent, and a hung program would otherwise hang this one.
 constexpr UINT kSetTextWaitMs = 1000;
 
+// A bound on the whole title, far beyond any real one.
+constexpr std::size_t kLongestTitle = 1 << 20;
+
 }  // namespace
 
 std::uint32_t Win32WindowSystem::GetExStyle(WindowHandle window) {
@@ -161,13 +164,19 @@ void Win32WindowSystem::SetTopmost(WindowHandle window, bool topmost) {
 }
 
 std::string Win32WindowSystem::FullTextOf(WindowHandle window) {
-    // The length may grow between the two calls; the text is cut to what was asked for then.
-    const int length = GetWindowTextLengthW(ToHwnd(window));
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(ToHwnd(window), text.data(), length + 1);
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return Narrow(text);
+    // Not GetWindowTextLength: it sends WM_GETTEXTLENGTH, which a hung window never answers.
+    // GetWindowText reads another program's title without asking it; a text that fills the
+    // buffer may be longer, so the buffer grows until it does not.
+    std::wstring text(kTextCharacters + 1, L'\0');
+    for (;;) {
+        const int copied = GetWindowTextW(ToHwnd(window), text.data(), static_cast<int>(text.size()));
+        if (copied <= 0) return {};
+        if (static_cast<std::size_t>(copied) + 1 < text.size() || text.size() >= kLongestTitle) {
+            text.resize(static_cast<std::size_t>(copied));
+            return Narrow(text);
+        }
+        text.assign(text.size() * 4, L'\0');
+    }
 }
 
 void Win32WindowSystem::SetText(WindowHandle window, const std::string& text) {
