@@ -99,9 +99,7 @@ void MainForm::BuildControls() {
 
     TAB_Ausnahmen_List.SetSorted(views::exceptions::LocaleCollation(platform_.collation));
 
-    TAB_AW_List.SetColumns({{"Windows", 150}, {"Handle", 60}, {"PID", 38}, {"Process", 100}});
-    TAB_AW_List.SetSmallImages(&ImageList_AW);
-    TAB_AW_List.SetContextMenu(&PMenu_AW_List);
+    applications_.SetUpList();
 
     TINFO_Title.SetStyle(ui::TextStyle::Heading);
     TINFO_LabelVersion.SetCaption(kVersionText);
@@ -197,6 +195,8 @@ void MainForm::AttachHandlers() {
     TrayPopup_Resize.OnClick = [this] { TrayDblClick(); };
     TrayPopup_Exit.OnClick = [this] { TrayPopup_ExitClick(); };
 
+    AttachApplicationHandlers();
+
     OnCloseQuery = [this] { return FormCloseQuery(); };
     OnClose = [this] { FormClose(); };
 }
@@ -220,6 +220,7 @@ void MainForm::XPBarConfigItems2Click() {
 }
 void MainForm::XPBarConfigItems3Click() {
     ShowPage(kPageApplications);
+    ReloadApplicationList();
 }
 void MainForm::XPBarVTXItems0Click() {
     ShowPage(kPageAbout);

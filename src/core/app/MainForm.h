@@ -20,6 +20,8 @@
 #include "core/ui/TaskPanel.h"
 #include "core/ui/Timer.h"
 #include "core/ui/TrayIcon.h"
+#include "core/views/applications/ApplicationsMenu.h"
+#include "core/views/applications/ApplicationsPage.h"
 #include "core/views/exceptions/ExceptionsList.h"
 #include "core/views/exceptions/ExceptionsPage.h"
 
@@ -139,6 +141,15 @@ public:
     crashlog::CrashLog& Log() { return crashLog_; }
     void TabDebugListDblClick();
 
+    // Applications page and debug tools.
+    views::applications::ApplicationsPage& Applications() { return applications_; }
+    void ReloadApplicationList();
+    void TabDebugBTNClick();
+    void DebugMakeHandleTransClick();
+    void DebugDeleteTransClick();
+    // The debug hot key: the first listed window and the foreground window on the debug page.
+    void DebugWindowInformation();
+
     // Close path.
     bool FormCloseQuery();
     void FormClose();
@@ -252,6 +263,8 @@ public:
     ui::ListView TAB_AW_List{"TAB_AW_List", &TabAnwendungen, {4, 4, 364, 282}};
     ui::ImageList ImageList_AW{16, 16};
     ui::PopupMenu PMenu_AW_List{"PMenu_AW_List", this};
+    views::applications::ApplicationsMenu PMenu_AW_ListItems =
+        views::applications::BuildApplicationsMenu(PMenu_AW_List);
 
     // Page 4: about.
     ui::TabSheet TabUeber{"TabUeber", &Pages, "About Vitrex"};
@@ -379,6 +392,7 @@ public:
 private:
     void BuildControls();
     void AttachHandlers();
+    void AttachApplicationHandlers();
     void RunStartup();
     void ShowWelcomePage();
     void LoadTrayMode(int mode);
@@ -401,6 +415,9 @@ private:
     sysinfo::SystemInspector inspector_;
     transparency::Eligibility eligibility_;
     std::optional<transparency::Engine> engine_;
+    views::applications::ApplicationsPage applications_{
+        TAB_AW_List,       ImageList_AW,      PMenu_AW_List,       PMenu_AW_ListItems, TAB_Ausnahmen_List,
+        platform_.windows, platform_.dialogs, platform_.collation, eligibility_};
 };
 
 }  // namespace vitrex::app

@@ -71,6 +71,8 @@ void MainForm::OnHotKey(int id) {
             SetWindowTransparency(platform_.windows, foreground, (id - kHotKeyDigit0) * 10);
         } else if (id == kHotKeyOnTop || id == kHotKeyNotOnTop) {
             platform_.windows.SetTopmost(foreground, id == kHotKeyOnTop);
+        } else if (id == kHotKeyDebug) {
+            DebugWindowInformation();
         }
     });
 }
