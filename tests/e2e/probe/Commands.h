@@ -13,6 +13,8 @@ int CloseCommand(Args& args);
 int SysCommandCommand(Args& args);
 int QueryEndCommand(Args& args);
 int RegistryCommand(Args& args);
+int ListViewCommand(Args& args);
+int PointCommand(Args& args);
 
 constexpr int kDone = 0;
 constexpr int kFailed = 1;

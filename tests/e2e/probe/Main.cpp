@@ -26,6 +26,9 @@ constexpr const char* kUsage =
     "  syscmd   TARGET --id ID [--send]   WM_SYSCOMMAND; ID a number or SC_CLOSE/SC_MINIMIZE/...\n"
     "  queryend TARGET [--logoff]      sends WM_QUERYENDSESSION, prints result=\n"
     "  reg      KEY [VALUE]            a value under HKEY_CURRENT_USER (type=, data=), or the key's list\n"
+    "  listview TARGET [--index N]     count=, columns=, then per row: index, screen x,y, selected,\n"
+    "                                  each column's image, each column's text (tab-separated)\n"
+    "  point    TARGET --client X,Y    the screen position x=, y= of a client-area point\n"
     "TARGET: --class NAME and/or --title TEXT (exact), or --hwnd 0xHANDLE\n";
 
 }  // namespace
@@ -60,6 +63,10 @@ int wmain(int argc, wchar_t** argv) {
         code = QueryEndCommand(args);
     } else if (command == L"reg") {
         code = RegistryCommand(args);
+    } else if (command == L"listview") {
+        code = ListViewCommand(args);
+    } else if (command == L"point") {
+        code = PointCommand(args);
     } else {
         std::fputs(kUsage, stderr);
     }
