@@ -107,12 +107,16 @@ void ListViewBinder::ApplyRows() {
         for (std::size_t cell = 1; cell < row.cells.size(); ++cell) {
             std::wstring text = Widen(row.cells[cell]);
             LVITEMW sub{};
-            sub.mask = LVIF_TEXT | LVIF_IMAGE;
+            sub.mask = LVIF_TEXT;
             sub.iItem = index;
             sub.iSubItem = static_cast<int>(cell);
             sub.pszText = text.data();
-            const int image = row.CellImage(cell);
-            sub.iImage = image >= 0 ? image : I_IMAGENONE;
+            // A cell without a picture keeps the control's default, which takes no room: with
+            // I_IMAGENONE the text would move over for a picture that is not there.
+            if (const int image = row.CellImage(cell); image >= 0) {
+                sub.mask |= LVIF_IMAGE;
+                sub.iImage = image;
+            }
             ::SendMessageW(Handle(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&sub));
         }
         ++index;
