@@ -13,6 +13,7 @@ row_of() { awk -F '\t' -v t="$1" '$5 == t' <<<"$2" | head -n 1; }
 column() { cut -f "$1" <<<"$2"; }
 click_at() { xdotool mousemove "${1%,*}" "${1#*,}" click "$2"; }
 listed() { row_of "$1" "$(rows)" | wc -l; }
+exists() { probe find --title "$1" >/dev/null; }
 alpha_of() { field alpha "$(probe alpha --title "$1")"; }
 # How many rows of the program carry a picture on their Process cell.
 marked_rows() { rows | awk -F '\t' -v p="$1" '$8 == p && $4 !~ /,-1$/' | wc -l; }
@@ -86,6 +87,26 @@ check "50 % gives alpha 127" until_eq 127 alpha_of "Helper 2"
 menu_on "Helper 1" l o
 exstyle=$(field exstyle "$(probe find --title "Helper 1")")
 check "Always on Top sets WS_EX_TOPMOST" has_bits "$exstyle" 0x8
+
+# Rename: the window takes the new title; a frozen window keeps its own and Vitrex goes on.
+rename_to() {
+    probe wait --class '#32770' --title 'Rename Window' --visible --timeout 5000 >/dev/null || return 1
+    xdotool key ctrl+a
+    xdotool type --delay 40 "$1"
+    xdotool key Return
+}
+menu_on "Helper 2" w
+check "the rename dialog takes a new title" rename_to "Renamed 2"
+check "the window takes its new title" probe wait --title "Renamed 2" --timeout 5000
+check "the refilled list shows it" until_eq 1 listed "Renamed 2"
+menu_on "Frozen 1" w
+started=$(date +%s%N)
+check "the rename dialog opens for the frozen window" rename_to "Thawed"
+probe find "${target[@]}" >/dev/null
+took=$((($(date +%s%N) - started) / 1000000))
+echo "# renaming the frozen window: Vitrex answered again after $took ms"
+check "renaming a frozen window holds Vitrex up for at most a moment" test "$took" -lt 4000
+check "the frozen window keeps its title" exists "Frozen 1"
 
 menu_on "Helper 3" c
 check "Close posts SC_CLOSE and the window goes away" probe wait --title "Helper 3" --gone --timeout 5000
