@@ -41,7 +41,11 @@ void DebugWindowInformation(WindowSystem& windows, const ui::ListView& applicati
     if (rows.empty() || rows.front().cells.size() < 2) {
         ShowPrefixes(firstRow);
     } else {
-        ShowWindowInfo(windows, ParseHandleText(rows.front().cells[1]), firstRow);
+        // The list wrote the cell itself, in full: read it back as it was written.
+        const std::string& cell = rows.front().cells[1];
+        WindowHandle window = 0;
+        std::from_chars(cell.data(), cell.data() + cell.size(), window);
+        ShowWindowInfo(windows, window, firstRow);
     }
     ShowWindowInfo(windows, windows.ForegroundWindow(), foreground);
 }
