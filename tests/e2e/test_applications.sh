@@ -52,7 +52,7 @@ sleep 1.5
 start_app
 require "the main window appears" wait_window "${target[@]}" --visible --timeout 30000
 check "the tray icon comes up" until_eq 1 bash -c "xdotool search --name 'Wine System Tray' >/dev/null && echo 1"
-xdotool windowactivate --sync "$(xdotool search --name '^Vitrex$' | head -n 1)" >/dev/null 2>&1
+xdotool windowactivate --sync "$(xdotool search --name '^Vitrex( \(CPU|$)' | head -n 1)" >/dev/null 2>&1
 
 # "Applications" is the fourth item of the panel's first group.
 item=$(probe point "${target[@]}" --client 70,108)

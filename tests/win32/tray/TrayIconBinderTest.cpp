@@ -211,6 +211,9 @@ TEST_F(TrayBinderFixture, RealClicksOnWinesTrayReachTheModel) {
             return testing::RunHostCommand("xdotool search --onlyvisible --name '^Wine System Tray$'") == 0;
         },
         std::chrono::seconds(5)));
+    // Windows that earlier tests left on the shared display may lie over the tray window.
+    testing::RunHostCommand("xdotool search --onlyvisible --name '^Wine System Tray$' windowraise");
+    PumpUntil([] { return false; }, std::chrono::milliseconds(300));
     for (int attempt = 0; attempt < 3 && events.empty(); ++attempt) {
         ASSERT_EQ(testing::RunHostCommand(XdotoolClickAt(centre, "click --repeat 2 --delay 80 1")), 0);
         PumpUntil([&] { return !events.empty(); }, std::chrono::seconds(2));
