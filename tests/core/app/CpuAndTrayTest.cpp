@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "EarlierRun.h"
 #include "core/app/MainForm.h"
 #include "testing/FakePlatform.h"
 
@@ -13,14 +14,7 @@ constexpr const char* kKey = "Software\\Vitrex";
 struct CpuAndTray : ::testing::Test {
     fakes::FakePlatform platform;
     void Seed(const char* name, std::uint32_t value) {
-        if (!platform.registry.Value(kKey, "ApplicationCommand")) {
-            fakes::FakePlatform first;
-            MainForm seed(first.ports);
-            seed.FormCreate();
-            for (const std::string& n : first.registry.ValueNames(kKey)) {
-                platform.registry.Seed(kKey, n, *first.registry.Value(kKey, n));
-            }
-        }
+        if (!platform.registry.Value(kKey, "ApplicationCommand")) testing::SeedEarlierRun(platform.registry);
         platform.registry.Seed(kKey, name, FakeRegistryValue::Dword(value));
     }
 };

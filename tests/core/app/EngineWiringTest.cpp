@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "EarlierRun.h"
 #include "core/app/MainForm.h"
 #include "testing/FakePlatform.h"
 
@@ -26,12 +27,7 @@ struct EngineWiring : ::testing::Test {
         editor = Add("EditorFrame", "Editor", 20, 200);
         platform.windows.SetForeground(editor);
         // Settings of an earlier run, with "Active at Startup" on.
-        fakes::FakePlatform first;
-        MainForm seed(first.ports);
-        seed.FormCreate();
-        for (const std::string& name : first.registry.ValueNames(kKey)) {
-            platform.registry.Seed(kKey, name, *first.registry.Value(kKey, name));
-        }
+        testing::SeedEarlierRun(platform.registry);
         platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1));
     }
     WindowHandle Add(const char* className, const char* title, std::uint32_t pid, std::uint32_t tid) {

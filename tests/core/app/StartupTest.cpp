@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "EarlierRun.h"
 #include "core/app/MainForm.h"
 #include "testing/FakePlatform.h"
 
@@ -18,18 +19,16 @@ struct Startup : ::testing::Test {
     fakes::FakePlatform platform;
 
     // The settings a second start finds after a first start with the defaults.
-    void SeedDefaults() {
-        fakes::FakePlatform first;
-        MainForm form(first.ports);
-        form.FormCreate();
-        for (const std::string& name : first.registry.ValueNames(kKey)) {
-            platform.registry.Seed(kKey, name, *first.registry.Value(kKey, name));
-        }
-    }
+    void SeedDefaults() { testing::SeedEarlierRun(platform.registry); }
     std::uint32_t Dword(const char* name) const {
         auto value = platform.registry.Value(kKey, name);
         EXPECT_TRUE(value.has_value()) << name;
         return value ? value->bytes.at(0) | (value->bytes.at(1) << 8) : 0xFFFFFFFF;
+    }
+    WindowHandle AddTaskbar() {
+        fakes::FakeWindow taskbar;
+        taskbar.className = "Shell_TrayWnd";
+        return platform.windows.AddWindow(taskbar);
     }
     bool TabShown(const MainForm& form, int page) const { return form.Pages.Page(page).TabVisible(); }
 };
@@ -210,9 +209,7 @@ TEST_F(Startup, QuitSavesTheTaskbarOpaqueWritesAutostartAndSwitchesOff) {
     SeedDefaults();
     platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1));
     platform.registry.Seed(kKey, "AB_TaskbarActive", FakeRegistryValue::Dword(1));
-    fakes::FakeWindow taskbarWindow;
-    taskbarWindow.className = "Shell_TrayWnd";
-    const WindowHandle taskbar = platform.windows.AddWindow(taskbarWindow);
+    const WindowHandle taskbar = AddTaskbar();
     platform.files.SetExecutablePath("C:\\Program Files\\Vitrex App\\Vitrex.exe");
     MainForm form(platform.ports);
     form.FormCreate();
@@ -252,9 +249,7 @@ TEST_F(Startup, AKeyThatRefusesWritesIsLoggedAndTheQuitStillRestoresTheDesktop) 
     SeedDefaults();
     platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1));
     platform.registry.Seed(kKey, "AB_TaskbarActive", FakeRegistryValue::Dword(1));
-    fakes::FakeWindow taskbarWindow;
-    taskbarWindow.className = "Shell_TrayWnd";
-    const WindowHandle taskbar = platform.windows.AddWindow(taskbarWindow);
+    const WindowHandle taskbar = AddTaskbar();
     MainForm form(platform.ports);
     form.FormCreate();
     platform.registry.SetWriteProtected(kKey, true);
