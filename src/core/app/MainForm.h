@@ -9,6 +9,7 @@
 #include "core/app/StoredTexts.h"
 #include "core/app/crashlog/CrashDispatcher.h"
 #include "core/app/crashlog/CrashLog.h"
+#include "core/app/settings/LoadedSettings.h"
 #include "core/sysinfo/SystemInspector.h"
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/Engine.h"
@@ -78,6 +79,8 @@ public:
 
     // Activation state and the transparency engine.
     bool SetEngineActive(bool active);
+    // False when start-up ended before the engine was made: nothing can be switched on then.
+    bool ActivationAvailable() const;
     void Vitrex_TimerTimer();
     // Absent until start-up has created it (with the known windows).
     transparency::Engine* Engine() { return engine_ ? &*engine_ : nullptr; }
@@ -394,6 +397,7 @@ private:
     void AttachHandlers();
     void AttachApplicationHandlers();
     void RunStartup();
+    void ShowEngineUnavailable();
     void ShowWelcomePage();
     void LoadTrayMode(int mode);
     void AppendExitToWindowMenu();
@@ -408,6 +412,8 @@ private:
     crashlog::CrashDispatcher dispatcher_;
     WindowHandle ownWindow_ = 0;
     bool messageHookInstalled_ = false;
+    // The settings start-up put into their controls: the only ones the close path writes back.
+    settings::LoadedSettings loaded_;
     // Hot keys the system refused, by identifier, as "Win+1".
     std::map<int, std::string> refusedHotKeys_;
 

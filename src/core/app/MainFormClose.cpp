@@ -62,7 +62,7 @@ void MainForm::SaveAllSettings() {
     values.SC_AoT_On = GB_ShortCuts_AoTOn.Value();
     values.SC_AoT_Off = GB_ShortCuts_AoTOff.Value();
     values.DebugClassException = DebugClassException.Text();
-    settings::SaveSettings(store, values);
+    settings::SaveSettings(store, values, loaded_);
 }
 
 void MainForm::RequestQuit() {

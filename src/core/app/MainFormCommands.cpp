@@ -4,18 +4,27 @@
 #include "core/app/MainForm.h"
 #include "core/app/SingleInstance.h"
 #include "core/app/settings/SettingsStore.h"
+#include "core/platform/Errors.h"
 
 namespace vitrex::app {
 
 void MainForm::CommandTimerTimer() {
     settings::SettingsStore store(platform_.registry, settings::kSettingsKey);
-    const std::string command = store.ReadText(settings::SettingId::ApplicationCommand);
+    std::string command;
+    try {
+        command = store.ReadText(settings::SettingId::ApplicationCommand);
+    } catch (const RegistryError&) {
+        // Another program or a hand edit left something other than text in the slot: it is made
+        // an empty text again, so the failure is logged once, not once a second.
+        store.WriteText(settings::SettingId::ApplicationCommand, "");
+        throw;
+    }
     if (command == kCommandConfig) {
         BringToFront();
     } else if (command == kCommandClose) {
         RequestQuit();
     } else if (command == kCommandChangeStatus) {
-        if (TAB_TPZ_CB.Checked()) SetEngineActive(!Vitrex_Timer.Enabled());
+        if (TAB_TPZ_CB.Checked() && ActivationAvailable()) SetEngineActive(!Vitrex_Timer.Enabled());
     } else if (command == kCommandDebug) {
         TabDebug.SetTabVisible(true);
     }

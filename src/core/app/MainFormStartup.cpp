@@ -11,6 +11,8 @@ using settings::SettingId;
 
 void MainForm::FormCreate() {
     dispatcher_.Run(this, [this] { RunStartup(); });
+    // A step that failed before the engine was made leaves nothing that could be switched on.
+    if (!engine_) dispatcher_.Run(this, [this] { ShowEngineUnavailable(); });
 }
 
 void MainForm::RunStartup() {
@@ -35,24 +37,31 @@ void MainForm::RunStartup() {
     GB_Language_CB.SetItems(language.empty() ? std::vector<std::string>{}
                                              : std::vector<std::string>{language});
     GB_Language_CB.SetItemIndex(language.empty() ? -1 : 0);
+    loaded_.Mark({SettingId::Language});
 
     // 7. CPU read-out.
     GB_CPU_CB.SetChecked(store.ReadBool(SettingId::CPU));
     GB_CPU_TB.SetPosition(store.ReadInteger(SettingId::CPU_TIME));
+    loaded_.Mark({SettingId::CPU, SettingId::CPU_TIME});
     GB_CPU_CBClick();
 
     // 8. Tray icon mode.
     LoadTrayMode(store.ReadInteger(SettingId::SYSTRAY));
+    loaded_.Mark({SettingId::SYSTRAY});
 
     // 9. Transparency scope.
     const bool wholeGroup = store.ReadBool(SettingId::ChangeProcessAB);
     GB_Transparenz_One.SetChecked(!wholeGroup);
     GB_Transparenz_All.SetChecked(wholeGroup);
+    loaded_.Mark({SettingId::ChangeProcessAB});
 
     // 10-11. Master switch and levels.
     TAB_TPZ_CB.SetChecked(store.ReadBool(SettingId::AB_Active));
+    loaded_.Mark({SettingId::AB_Active});
     TAB_TPZ_TB_Active.SetPosition(store.ReadInteger(SettingId::AB_ActiveWindow));
+    loaded_.Mark({SettingId::AB_ActiveWindow});
     TAB_TPZ_TB_InActive.SetPosition(store.ReadInteger(SettingId::AB_InActiveWindow));
+    loaded_.Mark({SettingId::AB_InActiveWindow});
 
     // 12. Only now may moving a level slider preview it.
     TAB_TPZ_TB_Active.OnChange = [this] { TAB_TPZ_TB_ActiveChange(); };
@@ -64,6 +73,7 @@ void MainForm::RunStartup() {
     // 14. Taskbar level, applied at once whatever the state.
     TAB_TPZ_TLCB.SetChecked(store.ReadBool(SettingId::AB_TaskbarActive));
     TAB_TPZ_TB_TL.SetPosition(store.ReadInteger(SettingId::AB_TaskBar));
+    loaded_.Mark({SettingId::AB_TaskbarActive, SettingId::AB_TaskBar});
     TAB_TPZ_TLCBClick();
     TAB_TPZ_TB_TL.OnChange = [this] { TAB_TPZ_TB_TLChange(); };
 
@@ -74,6 +84,7 @@ void MainForm::RunStartup() {
 
     // 16. The exceptions list (the list box keeps it sorted).
     TAB_Ausnahmen_List.SetItems(store.ReadNoABList());
+    loaded_.Mark({SettingId::NoABList});
 
     // 17. Transparency hot keys: the box, then the modifier, each registering as its click does.
     GB_ShortCuts_ChTransCB.SetChecked(store.ReadBool(SettingId::SC_Transparency));
@@ -81,18 +92,21 @@ void MainForm::RunStartup() {
     const bool withCtrl = store.ReadBool(SettingId::SC_STRG);
     GB_ShortCuts_ChTransRB1.SetChecked(withCtrl);
     GB_ShortCuts_ChTransRB2.SetChecked(!withCtrl);
+    loaded_.Mark({SettingId::SC_Transparency, SettingId::SC_STRG});
     GB_ShortCuts_ChTransCBClick();
 
     // 18. Always-on-top hot keys.
     GB_ShortCuts_AoTCB.SetChecked(store.ReadBool(SettingId::SC_AoT));
     GB_ShortCuts_AoTOn.SetValue(static_cast<std::uint16_t>(store.ReadInteger(SettingId::SC_AoT_On)));
     GB_ShortCuts_AoTOff.SetValue(static_cast<std::uint16_t>(store.ReadInteger(SettingId::SC_AoT_Off)));
+    loaded_.Mark({SettingId::SC_AoT, SettingId::SC_AoT_On, SettingId::SC_AoT_Off});
     GB_ShortCuts_AoTCBClick();
 
     // 19. The class exception, only when stored.
     if (store.Exists(SettingId::DebugClassException)) {
         DebugClassException.SetText(store.ReadText(SettingId::DebugClassException));
     }
+    loaded_.Mark({SettingId::DebugClassException});
 
     // 20. About page.
     TINFO_LabelVersion.SetCaption(kVersionText);
@@ -100,9 +114,11 @@ void MainForm::RunStartup() {
 
     // 21. "Active at Startup" counts only with the master switch on.
     GB_Start_Active.SetChecked(TAB_TPZ_CB.Checked() && store.ReadBool(SettingId::StartActive));
+    loaded_.Mark({SettingId::StartActive});
 
     // 22. "Hide at Startup".
     GB_Start_Hide.SetChecked(store.ReadBool(SettingId::HideProgram));
+    loaded_.Mark({SettingId::HideProgram});
     if (!GB_Start_Hide.Checked()) SetVisible(true);
 
     // 23. Start active.
@@ -126,6 +142,7 @@ void MainForm::RunStartup() {
     // 29-30. The update check at start-up.
     settings::SettingsStore rooted(platform_.registry, settings::kSettingsKeyRooted);
     if (rooted.ReadBool(SettingId::UpdateCheck)) GB_Start_CUpdate.SetChecked(true);
+    loaded_.Mark({SettingId::UpdateCheck});
 }
 
 void MainForm::ShowWelcomePage() {

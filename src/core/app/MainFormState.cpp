@@ -43,12 +43,31 @@ void MainForm::TAB_TPZ_CBClick() {
     TrayPopup_Inaktiv.SetVisible(on);
 }
 
+void MainForm::ShowEngineUnavailable() {
+    // Start-up ended before the engine existed: the program shows itself deactivated and offers
+    // no way to activate it, rather than a state that locks the transparency page while nothing
+    // happens. The master switch keeps whatever it loaded, so the next quit stores it unchanged.
+    if (Vitrex_Timer.Enabled()) SetEngineActive(false);
+    TAB_TPZ_CB.SetEnabled(false);
+    GB_Start_Active.SetEnabled(false);
+    XPBarStatus.Item(0).SetVisible(false);
+    XPBarStatus.Item(1).SetVisible(false);
+    XPBarStatus.Item(2).SetVisible(true);
+    TrayPopup_Aktiv.SetVisible(false);
+    TrayPopup_Inaktiv.SetVisible(false);
+    TrayPopup_Deaktiv.SetVisible(true);
+}
+
+bool MainForm::ActivationAvailable() const {
+    return engine_.has_value();
+}
+
 void MainForm::XPBarStatusItems0Click() {
     SetEngineActive(false);
 }
 
 void MainForm::XPBarStatusItems1Click() {
-    SetEngineActive(true);
+    if (ActivationAvailable()) SetEngineActive(true);
 }
 
 void MainForm::TAB_TPZ_TB_ActiveChange() {

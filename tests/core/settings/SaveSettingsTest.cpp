@@ -47,7 +47,7 @@ TEST(SaveSettings, WritesEveryValueInTheClosePathsOrder) {
     FakeRegistry registry;
     registry.Seed(kKey, "ApplicationCommand", V::Sz("CONFIG"));
     SettingsStore store(registry, kSettingsKeyRooted);
-    SaveSettings(store, Snapshot());
+    SaveSettings(store, Snapshot(), LoadedSettings::All());
 
     std::vector<std::string> written;
     for (const FakeRegistryChange& change : registry.Changes()) {
@@ -79,20 +79,41 @@ TEST(SaveSettings, EmptyDebugClassExceptionDeletesTheValue) {
     SettingsStore store(registry);
     SettingsSnapshot snapshot = Snapshot();
     snapshot.DebugClassException.clear();
-    SaveSettings(store, snapshot);
+    SaveSettings(store, snapshot, LoadedSettings::All());
     EXPECT_EQ(registry.Changes().back(), (FakeRegistryChange{Kind::Delete, kKey, "DebugClassException"}));
     EXPECT_FALSE(registry.Value(kKey, "DebugClassException"));
 
     registry.ClearChanges();
-    SaveSettings(store, snapshot);  // nothing left to delete
+    SaveSettings(store, snapshot, LoadedSettings::All());  // nothing left to delete
     EXPECT_EQ(registry.Changes().back().valueName, "SC_AoT_Off");
+}
+
+TEST(SaveSettings, ValuesThatStartUpNeverLoadedKeepWhatTheKeyHolds) {
+    FakeRegistry registry;
+    registry.Seed(kKey, "NoABList", V::Sz("keep.exe\r\n"));
+    registry.Seed(kKey, "AB_ActiveWindow", V::Sz("abc"));
+    registry.Seed(kKey, "DebugClassException", V::Sz("Notepad"));
+    SettingsStore store(registry);
+    LoadedSettings loaded;
+    loaded.Mark({SettingId::CPU, SettingId::Language});
+    SettingsSnapshot snapshot = Snapshot();
+    snapshot.DebugClassException.clear();
+    SaveSettings(store, snapshot, loaded);
+
+    std::vector<std::string> written;
+    for (const FakeRegistryChange& change : registry.Changes())
+        written.push_back(change.valueName);
+    EXPECT_EQ(written, (std::vector<std::string>{"CPU", "Language"}));
+    EXPECT_EQ(registry.Value(kKey, "NoABList"), V::Sz("keep.exe\r\n"));
+    EXPECT_EQ(registry.Value(kKey, "AB_ActiveWindow"), V::Sz("abc"));
+    EXPECT_EQ(registry.Value(kKey, "DebugClassException"), V::Sz("Notepad"));
 }
 
 TEST(SaveSettings, KeyWithoutWriteAccessFails) {
     FakeRegistry registry;
     registry.SetWriteProtected(kKey, true);
     SettingsStore store(registry);
-    EXPECT_THROW(SaveSettings(store, Snapshot()), RegistryError);
+    EXPECT_THROW(SaveSettings(store, Snapshot(), LoadedSettings::All()), RegistryError);
 }
 
 TEST(Autostart, StoresTheBarePathEvenWithBlanks) {

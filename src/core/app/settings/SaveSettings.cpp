@@ -2,27 +2,34 @@
 
 namespace vitrex::settings {
 
-void SaveSettings(SettingsStore& store, const SettingsSnapshot& values) {
+void SaveSettings(SettingsStore& store, const SettingsSnapshot& values, const LoadedSettings& loaded) {
     using enum SettingId;
-    store.WriteNoABList(values.NoABList);
-    store.WriteBool(CPU, values.CPU);
-    store.WriteInteger(CPU_TIME, values.CPU_TIME);
-    store.WriteInteger(SYSTRAY, values.SYSTRAY);
-    store.WriteInteger(AB_ActiveWindow, values.AB_ActiveWindow);
-    store.WriteInteger(AB_InActiveWindow, values.AB_InActiveWindow);
-    store.WriteBool(AB_Active, values.AB_Active);
-    store.WriteBool(AB_TaskbarActive, values.AB_TaskbarActive);
-    store.WriteInteger(AB_TaskBar, values.AB_TaskBar);
-    store.WriteBool(HideProgram, values.HideProgram);
-    store.WriteBool(StartActive, values.StartActive);
-    store.WriteBool(ChangeProcessAB, values.ChangeProcessAB);
-    store.WriteText(Language, values.Language);
-    store.WriteBool(UpdateCheck, values.UpdateCheck);
-    store.WriteBool(SC_Transparency, values.SC_Transparency);
-    store.WriteBool(SC_STRG, values.SC_STRG);
-    store.WriteBool(SC_AoT, values.SC_AoT);
-    store.WriteInteger(SC_AoT_On, values.SC_AoT_On);
-    store.WriteInteger(SC_AoT_Off, values.SC_AoT_Off);
+    const auto writeBool = [&](SettingId id, bool value) {
+        if (loaded.Contains(id)) store.WriteBool(id, value);
+    };
+    const auto writeInteger = [&](SettingId id, std::int32_t value) {
+        if (loaded.Contains(id)) store.WriteInteger(id, value);
+    };
+    if (loaded.Contains(NoABList)) store.WriteNoABList(values.NoABList);
+    writeBool(CPU, values.CPU);
+    writeInteger(CPU_TIME, values.CPU_TIME);
+    writeInteger(SYSTRAY, values.SYSTRAY);
+    writeInteger(AB_ActiveWindow, values.AB_ActiveWindow);
+    writeInteger(AB_InActiveWindow, values.AB_InActiveWindow);
+    writeBool(AB_Active, values.AB_Active);
+    writeBool(AB_TaskbarActive, values.AB_TaskbarActive);
+    writeInteger(AB_TaskBar, values.AB_TaskBar);
+    writeBool(HideProgram, values.HideProgram);
+    writeBool(StartActive, values.StartActive);
+    writeBool(ChangeProcessAB, values.ChangeProcessAB);
+    if (loaded.Contains(Language)) store.WriteText(Language, values.Language);
+    writeBool(UpdateCheck, values.UpdateCheck);
+    writeBool(SC_Transparency, values.SC_Transparency);
+    writeBool(SC_STRG, values.SC_STRG);
+    writeBool(SC_AoT, values.SC_AoT);
+    writeInteger(SC_AoT_On, values.SC_AoT_On);
+    writeInteger(SC_AoT_Off, values.SC_AoT_Off);
+    if (!loaded.Contains(DebugClassException)) return;
     if (values.DebugClassException.empty()) {
         store.Delete(DebugClassException);
     } else {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/settings/LoadedSettings.h"
 #include "core/app/settings/SettingsStore.h"
 
 namespace vitrex::settings {
@@ -32,8 +33,9 @@ struct SettingsSnapshot {
     std::string DebugClassException;  // the value is deleted when this is empty
 };
 
-// Writes every setting, in the close path's order. ApplicationCommand belongs to the command
-// channel and is never written here; DebugClassException is the only value ever deleted.
-void SaveSettings(SettingsStore& store, const SettingsSnapshot& values);
+// Writes every setting that start-up loaded, in the close path's order; the others are left as
+// the key holds them. ApplicationCommand belongs to the command channel and is never written
+// here; DebugClassException is the only value ever deleted.
+void SaveSettings(SettingsStore& store, const SettingsSnapshot& values, const LoadedSettings& loaded);
 
 }  // namespace vitrex::settings
