@@ -26,7 +26,7 @@ MainForm::MainForm(Platform& platform)
     SetCaption(kApplicationTitle);
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);
-    crashLog_.SetLineObserver([this](const std::string& line) { TabDebugList.AddItem(line); });
+    crashLog_.SetObserver([this] { TabDebugList.SetItems(crashLog_.Lines()); });
     BuildControls();
     AttachHandlers();
 }

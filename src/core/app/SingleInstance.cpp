@@ -1,5 +1,7 @@
 #include "core/app/SingleInstance.h"
 
+#include <exception>
+
 #include "core/app/settings/SettingsStore.h"
 
 namespace vitrex::app {
@@ -12,20 +14,23 @@ std::string UpperCaseAscii(std::string_view text) {
     return upper;
 }
 
-bool CheckSingleInstance(InstanceLock& lock, Registry& registry, std::string_view firstArgument) {
+InstanceCheck CheckSingleInstance(InstanceLock& lock, Registry& registry, std::string_view firstArgument) {
     const std::string command = UpperCaseAscii(firstArgument);
     if (lock.AcquireOrDetectOther(kInstanceName)) {
-        if (!command.empty()) {
-            // The command is lost if the write fails; the second start ends all the same.
-            try {
-                settings::SettingsStore store(registry, settings::kSettingsKey);
-                store.WriteText(settings::SettingId::ApplicationCommand, command);
-            } catch (...) {
-            }
+        InstanceCheck secondStart{false, 0, {}};
+        if (command.empty()) return secondStart;
+        try {
+            settings::SettingsStore store(registry, settings::kSettingsKey);
+            store.WriteText(settings::SettingId::ApplicationCommand, command);
+        } catch (const std::exception& error) {
+            // The second start ends all the same, but not as if the command had been delivered.
+            secondStart.exitCode = kExitCommandNotDelivered;
+            secondStart.error = "Vitrex: the command " + command +
+                                " could not be handed to the running instance: " + error.what();
         }
-        return false;
+        return secondStart;
     }
-    return command != kCommandClose;
+    return {command != kCommandClose, 0, {}};
 }
 
 }  // namespace vitrex::app

@@ -19,9 +19,21 @@ inline constexpr std::string_view kCommandDebug = "DEBUG";
 // Letters a to z become A to Z; every other byte stays as it is.
 std::string UpperCaseAscii(std::string_view text);
 
+// What the instance check decided.
+struct InstanceCheck {
+    bool startProgram = true;  // false: the process ends at once with exitCode
+    int exitCode = 0;
+    // Why a second start could not hand over its command (empty when it could): the running
+    // instance never hears of it, so the second start says so itself.
+    std::string error;
+};
+
+// The exit code of a second start whose command could not be written.
+inline constexpr int kExitCommandNotDelivered = 2;
+
 // Runs before anything else of the program exists. A second start writes its upper-cased first
 // argument (when it has one) into the command slot for the running instance; a first start
-// with the argument "close" has nothing to close. False when the process must end at once.
-bool CheckSingleInstance(InstanceLock& lock, Registry& registry, std::string_view firstArgument);
+// with the argument "close" has nothing to close.
+InstanceCheck CheckSingleInstance(InstanceLock& lock, Registry& registry, std::string_view firstArgument);
 
 }  // namespace vitrex::app

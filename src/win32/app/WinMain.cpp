@@ -53,6 +53,18 @@ std::string FirstArgument() {
     return first;
 }
 
+// A message for whoever started the program: its standard error when it has one (a console or a
+// redirection), and the debugger's output in any case.
+void ReportToConsole(const std::string& message) {
+    const std::wstring wide = vitrex::win32::Widen(message + "\r\n");
+    ::OutputDebugStringW(wide.c_str());
+    const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
+    if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
+    const std::string line = message + "\r\n";
+    DWORD written = 0;
+    ::WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -61,7 +73,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::Win32Registry registry;
     // Held for the whole process: while it is held, a second start hands over its command.
     win32::Win32InstanceLock instanceLock;
-    if (!app::CheckSingleInstance(instanceLock, registry, FirstArgument())) return 0;
+    const app::InstanceCheck check = app::CheckSingleInstance(instanceLock, registry, FirstArgument());
+    if (!check.startProgram) {
+        if (!check.error.empty()) ReportToConsole(check.error);
+        return check.exitCode;
+    }
 
     // The load is measured from the start, whatever the settings say; the worker is stopped and
     // joined when this scope ends, after the window is gone.

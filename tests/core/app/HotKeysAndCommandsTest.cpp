@@ -155,23 +155,40 @@ TEST(SingleInstance, SecondStartHandsOverTheUpperCasedArgument) {
     fakes::FakeRegistry registry;
     fakes::FakeInstanceLock lock;
     lock.heldByOther = true;
-    EXPECT_FALSE(CheckSingleInstance(lock, registry, "Close"));
+    EXPECT_FALSE(CheckSingleInstance(lock, registry, "Close").startProgram);
     EXPECT_EQ(lock.lastName, "Vitrex");
     EXPECT_EQ(registry.Value(kKey, "ApplicationCommand"), FakeRegistryValue::Sz("CLOSE"));
 
     registry.Seed(kKey, "ApplicationCommand", FakeRegistryValue::Sz(""));
-    EXPECT_FALSE(CheckSingleInstance(lock, registry, ""));
+    EXPECT_FALSE(CheckSingleInstance(lock, registry, "").startProgram);
     EXPECT_EQ(registry.Value(kKey, "ApplicationCommand"), FakeRegistryValue::Sz(""))
         << "no argument, no write";
     EXPECT_EQ(UpperCaseAscii("\xC3\xA4nderung-x"), "\xC3\xA4NDERUNG-X") << "only a to z change";
 }
 
+TEST(SingleInstance, ASecondStartThatCannotWriteItsCommandSaysSo) {
+    fakes::FakeRegistry registry;
+    fakes::FakeInstanceLock lock;
+    lock.heldByOther = true;
+    registry.Seed(kKey, "ApplicationCommand", FakeRegistryValue::Sz(""));
+    registry.SetWriteProtected(kKey, true);
+    const InstanceCheck check = CheckSingleInstance(lock, registry, "config");
+    EXPECT_FALSE(check.startProgram);
+    EXPECT_NE(check.exitCode, 0);
+    EXPECT_NE(check.error.find("CONFIG"), std::string::npos) << check.error;
+
+    registry.SetWriteProtected(kKey, false);
+    const InstanceCheck delivered = CheckSingleInstance(lock, registry, "config");
+    EXPECT_EQ(delivered.exitCode, 0);
+    EXPECT_TRUE(delivered.error.empty());
+}
+
 TEST(SingleInstance, FirstStartEndsOnlyForCloseAndTouchesNoSettings) {
     fakes::FakeRegistry registry;
     fakes::FakeInstanceLock lock;
-    EXPECT_FALSE(CheckSingleInstance(lock, registry, "close"));
-    EXPECT_TRUE(CheckSingleInstance(lock, registry, "config"));
-    EXPECT_TRUE(CheckSingleInstance(lock, registry, ""));
+    EXPECT_FALSE(CheckSingleInstance(lock, registry, "close").startProgram);
+    EXPECT_TRUE(CheckSingleInstance(lock, registry, "config").startProgram);
+    EXPECT_TRUE(CheckSingleInstance(lock, registry, "").startProgram);
     EXPECT_FALSE(registry.KeyExists(kKey));
 }
 

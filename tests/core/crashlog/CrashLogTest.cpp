@@ -54,7 +54,8 @@ TEST_F(CrashLogFixture, FailureInStartUpBecomesAFourLineEntryNamingTheForm) {
 TEST_F(CrashLogFixture, ControlsHandlerFailureNamesTheControlAndTheProgramCarriesOn) {
     log.AddHeader();
     ui::Button button("TAB_TPZ_RESET", &form, {});
-    button.OnClick = [] { throw std::out_of_range("index 7"); };
+    int index = 7;
+    button.OnClick = [&] { throw std::out_of_range("index " + std::to_string(index++)); };
     button.UserClick();
     button.UserClick();
     ASSERT_EQ(Entries().size(), 8u);
@@ -87,16 +88,57 @@ TEST_F(CrashLogFixture, EntryIsWrittenEvenWhenTheClockFails) {
               (Lines{"--:--:-- disk full", "Typ: FileError", "Sender: VTXForm [TVTXForm]", kRule}));
 }
 
-TEST_F(CrashLogFixture, ObserverMirrorsEveryLineAndCannotLoseOne) {
+TEST_F(CrashLogFixture, ObserverMirrorsEveryChangeAndCannotLoseALine) {
     Lines mirror;
-    log.SetLineObserver([&](const std::string& line) {
-        mirror.push_back(line);
+    log.SetObserver([&] {
+        mirror = log.Lines();
         throw std::runtime_error("list box gone");
     });
     log.AddHeader();
     dispatcher.Dispatch(&form, [] { throw ConvertError("'x' is not a valid integer value"); });
     EXPECT_EQ(log.Lines().size(), 6u);
     EXPECT_EQ(mirror, log.Lines());
+    clock.SetLocalLongTime("14:04:00");
+    dispatcher.Dispatch(&form, [] { throw ConvertError("'x' is not a valid integer value"); });
+    EXPECT_EQ(mirror, log.Lines()) << "a counted repeat reaches the mirror too";
+}
+
+TEST_F(CrashLogFixture, AFailureRepeatingEverySecondStaysOneEntryWithItsCount) {
+    log.AddHeader();
+    ui::Component timer("CommandTimer", "TTimer", &form);
+    for (int second = 0; second < 60; ++second) {
+        clock.SetLocalLongTime("14:05:" + std::string(second < 10 ? "0" : "") + std::to_string(second));
+        dispatcher.Dispatch(&timer, [] { throw RegistryError("Zugriff verweigert"); });
+    }
+    ASSERT_EQ(Entries().size(), 4u);
+    EXPECT_EQ(Entries()[0], "14:05:00 Zugriff verweigert (60 times, last at 14:05:59)");
+    EXPECT_EQ(Entries()[2], "Sender: CommandTimer [TTimer]");
+
+    // Another failure in between starts a new entry; the same one after it is new again.
+    dispatcher.Dispatch(&form, [] { throw RegistryError("Zugriff verweigert"); });
+    dispatcher.Dispatch(&timer, [] { throw RegistryError("Zugriff verweigert"); });
+    EXPECT_EQ(Entries().size(), 12u);
+}
+
+TEST_F(CrashLogFixture, KeepsTheFirstAndTheLastEntriesAndCountsTheDropped) {
+    log.AddHeader();
+    constexpr std::size_t kKept = CrashLog::kKeptFirstEntries + CrashLog::kKeptLastEntries;
+    const std::size_t total = kKept + 25;
+    for (std::size_t n = 0; n < total; ++n) {
+        dispatcher.Dispatch(&form, [n] { throw FileError("failure " + std::to_string(n)); });
+    }
+    const Lines& lines = log.Lines();
+    ASSERT_EQ(lines.size(), 2 + kKept * 4 + 1);
+    EXPECT_EQ(lines[2], "14:03:59 failure 0");
+    const std::size_t marker = 2 + CrashLog::kKeptFirstEntries * 4;
+    EXPECT_EQ(lines[marker - 4], "14:03:59 failure 99");
+    EXPECT_EQ(lines[marker].substr(0, 26), "(25 later entries dropped;");
+    EXPECT_EQ(lines[marker + 1], "14:03:59 failure 125");
+    EXPECT_EQ(lines[lines.size() - 4], "14:03:59 failure " + std::to_string(total - 1));
+
+    const std::string longMessage(5000, 'x');
+    dispatcher.Dispatch(&form, [&] { throw FileError(longMessage); });
+    EXPECT_EQ(log.Lines()[log.Lines().size() - 4].size(), 9 + CrashLog::kMaxMessageLength);
 }
 
 struct SaveLogFixture : CrashLogFixture {

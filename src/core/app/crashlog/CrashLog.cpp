@@ -28,6 +28,8 @@ std::string SenderLine(const ui::Component* sender) {
 void CrashLog::AddHeader() noexcept {
     try {
         Append({std::string(kLogTitle), Rule()});
+        entriesBegin_ = lines_.size();
+        Changed();
     } catch (...) {
         // Out of memory: nothing sensible is left to record it in.
     }
@@ -42,28 +44,62 @@ void CrashLog::AddEntry(std::string_view message, std::string_view className,
         } catch (...) {
             time = kUnknownTime;
         }
-        Append({time + " " + std::string(message), "Typ: " + std::string(className), SenderLine(sender),
-                Rule()});
+        std::string text(message.substr(0, kMaxMessageLength));
+        std::string senderLine = SenderLine(sender);
+        if (entries_ > 0 && text == lastMessage_ && className == lastClass_ && senderLine == lastSender_) {
+            CountRepeat(time);
+            Changed();
+            return;
+        }
+        if (entries_ == 0) entriesBegin_ = lines_.size();
+        if (entries_ >= kKeptFirstEntries + kKeptLastEntries) DropOldestLaterEntry();
+        std::string firstLine = time + " " + text;
+        Append({firstLine, "Typ: " + std::string(className), senderLine, Rule()});
+        ++entries_;
+        lastLine_ = lines_.size() - kEntryLines;
+        lastFirstLine_ = std::move(firstLine);
+        lastMessage_ = std::move(text);
+        lastClass_ = className;
+        lastSender_ = std::move(senderLine);
+        repeats_ = 1;
+        Changed();
     } catch (...) {
         // Out of memory: nothing sensible is left to record it in.
     }
 }
 
-void CrashLog::Append(std::vector<std::string> lines) noexcept {
-    try {
-        // Reserved first, so an entry is added whole or not at all.
-        lines_.reserve(lines_.size() + lines.size());
-    } catch (...) {
-        return;
+void CrashLog::CountRepeat(const std::string& time) {
+    ++repeats_;
+    lines_[lastLine_] = lastFirstLine_ + " (" + std::to_string(repeats_) + " times, last at " + time + ")";
+}
+
+void CrashLog::DropOldestLaterEntry() {
+    const std::size_t marker = entriesBegin_ + kKeptFirstEntries * kEntryLines;
+    if (dropped_ == 0) {
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(marker), std::string());
     }
-    for (std::string& line : lines) {
+    const auto oldest = lines_.begin() + static_cast<std::ptrdiff_t>(marker + 1);
+    lines_.erase(oldest, oldest + kEntryLines);
+    --entries_;
+    ++dropped_;
+    lines_[marker] = "(" + std::to_string(dropped_) + " later entries dropped; the log keeps the first " +
+                     std::to_string(kKeptFirstEntries) + " and the last " + std::to_string(kKeptLastEntries) +
+                     ")";
+}
+
+void CrashLog::Append(std::vector<std::string> lines) {
+    // Reserved first, so an entry is added whole or not at all.
+    lines_.reserve(lines_.size() + lines.size());
+    for (std::string& line : lines)
         lines_.push_back(std::move(line));
-        if (!observer_) continue;
-        try {
-            observer_(lines_.back());
-        } catch (...) {
-            // The mirror is a view of the log; the log itself keeps the line.
-        }
+}
+
+void CrashLog::Changed() noexcept {
+    if (!observer_) return;
+    try {
+        observer_();
+    } catch (...) {
+        // The mirror is a view of the log; the log itself keeps the lines.
     }
 }
 
