@@ -15,6 +15,8 @@ int QueryEndCommand(Args& args);
 int RegistryCommand(Args& args);
 int ListViewCommand(Args& args);
 int PointCommand(Args& args);
+int ListBoxCommand(Args& args);
+int RegistryProtectCommand(Args& args);
 
 constexpr int kDone = 0;
 constexpr int kFailed = 1;

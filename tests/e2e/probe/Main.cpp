@@ -29,6 +29,8 @@ constexpr const char* kUsage =
     "  listview TARGET [--index N]     count=, columns=, then per row: index, screen x,y, selected,\n"
     "                                  each column's image, each column's text (tab-separated)\n"
     "  point    TARGET --client X,Y    the screen position x=, y= of a client-area point\n"
+    "  listbox  TARGET                 count=, then item= per entry of a list box\n"
+    "  regprotect KEY --read-only|--writable   takes write access to a HKCU key away, or gives it back\n"
     "TARGET: --class NAME and/or --title TEXT (exact), or --hwnd 0xHANDLE\n";
 
 }  // namespace
@@ -67,6 +69,10 @@ int wmain(int argc, wchar_t** argv) {
         code = ListViewCommand(args);
     } else if (command == L"point") {
         code = PointCommand(args);
+    } else if (command == L"listbox") {
+        code = ListBoxCommand(args);
+    } else if (command == L"regprotect") {
+        code = RegistryProtectCommand(args);
     } else {
         std::fputs(kUsage, stderr);
     }

@@ -133,4 +133,43 @@ int RegistryCommand(Args& args) {
     return code;
 }
 
+// regprotect KEY --read-only|--writable: a DACL that lets everyone only read the key (so every
+// write and delete is refused with access denied), or the default DACL back.
+int RegistryProtectCommand(Args& args) {
+    const bool readOnly = args.Flag(L"--read-only");
+    const bool writable = args.Flag(L"--writable");
+    auto keyName = args.Next();
+    if (!keyName || readOnly == writable || !NoLeftovers(args)) {
+        Error("regprotect wants KEY --read-only|--writable");
+        return kMisuse;
+    }
+    HKEY key = nullptr;
+    LONG status =
+        RegOpenKeyExW(HKEY_CURRENT_USER, WithoutHive(*keyName).c_str(), 0, READ_CONTROL | WRITE_DAC, &key);
+    if (status != ERROR_SUCCESS) {
+        Field("error", static_cast<long long>(status));
+        return kFailed;
+    }
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    alignas(ACL) BYTE aclBuffer[256];
+    PACL acl = reinterpret_cast<PACL>(aclBuffer);
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION);
+    AddAccessAllowedAce(acl, ACL_REVISION, readOnly ? (KEY_READ | WRITE_DAC | READ_CONTROL) : KEY_ALL_ACCESS,
+                        everyone);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+    FreeSid(everyone);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS) {
+        Field("error", static_cast<long long>(status));
+        return kFailed;
+    }
+    Field("protected", readOnly ? 1 : 0);
+    return kDone;
+}
+
 }  // namespace vitrex::probe
