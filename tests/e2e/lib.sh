@@ -11,6 +11,11 @@ vtx_wine_defaults
 vtx_failures=0
 APP_PID=
 
+# The window-menu command that quits the program, read from the program's own source.
+VTX_EXIT_COMMAND=$(sed -n 's/.*kExitCommand = \([0-9]*\);.*/\1/p' \
+    "$(dirname "${BASH_SOURCE[0]}")/../../src/core/app/MainForm.h" | head -n 1)
+[ -n "$VTX_EXIT_COMMAND" ] || { echo "not ok - the exit command's identifier is found in the source"; exit 1; }
+
 # vtxprobe with its output on stdout (LF line ends); its exit code is passed on.
 probe() { vtx_wine_run 60 "$VTX_PROBE" "$@"; }
 
@@ -67,6 +72,68 @@ until_eq() {
     for i in $(seq 1 25); do
         [ "$("$@")" = "$want" ] && return 0
         sleep 0.2
+    done
+    return 1
+}
+
+# Quits the program as a user does, through the exit entry of its window menu.
+quit_by_window_menu() { probe syscmd --class TVTXForm --id "$VTX_EXIT_COMMAND" >/dev/null; }
+
+# A start of the program whose first argument is $1, from the program's folder; prints its exit
+# code. A second start hands its argument to the running instance and ends at once.
+second_start() {
+    (cd "$(dirname "$VTX_E2E_EXE")" && timeout 20 wine "$VTX_E2E_EXE" "$@") </dev/null >>"$VTX_LOGDIR/second-start.log" 2>&1
+    echo $?
+}
+
+# A positive marker that the running instance has polled its command slot since now: a word that
+# is no command is handed over and waited for until the poll clears it. Whatever the program was to
+# do before the marker (start-up, a command sent earlier) has happened when this returns 0.
+command_polled() {
+    [ "$(second_start vtx-marker)" = 0 ] || return 1
+    local i
+    for i in $(seq 1 50); do
+        [ -z "$(field data "$(probe reg 'Software\Vitrex' ApplicationCommand)")" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The number of popup menus open now, and whether at least (or exactly) N are.
+open_menus() { field count "$(probe menus)"; }
+menus_at_least() { [ "$(open_menus)" -ge "$1" ]; }
+menus_closed() { [ "$(open_menus)" -eq 0 ]; }
+
+# menu_choose CAPTION...: in the popup menu that was just opened, takes the entry with each caption
+# in turn (a submenu's entry, then an entry of the submenu) by the mnemonic its caption marks with
+# "&", each time waiting for its menu to be open first; then waits for every menu to close.
+menu_choose() {
+    local depth=1 caption key
+    for caption in "$@"; do
+        key=${caption#*&}
+        key=${key:0:1}
+        [ "$caption" != "$key" ] && [ -n "$key" ] || { echo "# no mnemonic in '$caption'"; return 1; }
+        vtx_wait_until 5 menus_at_least "$depth" || { echo "# menu $depth did not open"; return 1; }
+        xdotool key "${key,,}"
+        depth=$((depth + 1))
+    done
+    vtx_wait_until 5 menus_closed
+}
+
+# Makes the window titled $1 the foreground window, as the user would by clicking it. The window
+# manager may hand the foreground back to a window that took it just before, so the foreground is
+# read back from Wine and the activation repeated until it holds.
+activate_title() {
+    local i window
+    window=$(xdotool search --name "^$1\$" | head -n 1)
+    [ -n "$window" ] || return 1
+    for i in $(seq 1 20); do
+        xdotool windowactivate --sync "$window" >/dev/null 2>&1
+        # Read twice, a moment apart: a late hand-back shows up on the second read.
+        if [ "$(field title "$(probe foreground)")" = "$1" ]; then
+            sleep 0.3
+            [ "$(field title "$(probe foreground)")" = "$1" ] && return 0
+        fi
     done
     return 1
 }

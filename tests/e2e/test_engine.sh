@@ -13,12 +13,11 @@ layered_of() { field layered "$(probe alpha --title "$1")"; }
 x_opacity_of() {
     xprop -id "$(xdotool search --name "^$1\$" | head -n 1)" _NET_WM_WINDOW_OPACITY 2>/dev/null | sed -n 's/.* = //p'
 }
-activate() { xdotool windowactivate --sync "$(xdotool search --name "^$1\$" | head -n 1)" >/dev/null 2>&1; }
 
 # Settings of an earlier run, then "Active at Startup" and a program on the exceptions list.
 start_app
 require "a first start writes the settings" wait_window "${target[@]}" --visible --timeout 30000
-probe syscmd "${target[@]}" --id 1025 >/dev/null
+quit_by_window_menu
 require "the first start ends" wait_app_gone
 wine reg add 'HKCU\Software\Vitrex' /v StartActive /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Vitrex' /v NoABList /t REG_SZ /d 'Opaque.EXE' /f >/dev/null 2>&1
@@ -31,25 +30,24 @@ wine "$samples/vtxsample.exe" --count 3 </dev/null >>"$VTX_LOGDIR/samples.log" 2
 for title in "Sample 1" "Sample 2" "Sample 3" "Excepted 1"; do
     require "the sample window $title opens" probe wait --title "$title" --visible --timeout 20000
 done
-activate "Sample 1"
+activate_title "Sample 1"
 
 start_app
 require "Vitrex starts (hidden)" wait_window "${target[@]}" --timeout 30000
 # The tray window takes the foreground when the first icon appears: give it back.
 check "the tray icon comes up" until_eq 1 bash -c "xdotool search --name 'Wine System Tray' >/dev/null && echo 1"
-sleep 0.5
-activate "Sample 1"
+check "the foreground is given back to Sample 1" activate_title "Sample 1"
 check "the foreground window gets the active level" until_eq 229 alpha_of "Sample 1"
 check_eq "another window gets the inactive level" "$(alpha_of "Sample 2")" 191
 check_eq "and the third as well" "$(alpha_of "Sample 3")" 191
 check_eq "the X server sees the foreground window's opacity" "$(x_opacity_of "Sample 1")" 3857049061
 check_eq "a program on the exceptions list stays opaque" "$(layered_of "Excepted 1")" 0
 
-activate "Sample 3"
+check "Sample 3 is brought to the front" activate_title "Sample 3"
 check "the new foreground window gets the active level" until_eq 229 alpha_of "Sample 3"
 check_eq "the old one goes back to the inactive level" "$(alpha_of "Sample 1")" 191
 
-check "the window-menu exit command is delivered" probe syscmd "${target[@]}" --id 1025
+check "the window-menu exit command is delivered" quit_by_window_menu
 check "Vitrex quits" wait_app_gone
 for title in "Sample 1" "Sample 2" "Sample 3" "Excepted 1"; do
     check_eq "after the quit $title is not layered" "$(layered_of "$title")" 0

@@ -28,7 +28,7 @@ check_ge "buttons" "$(cut -f 3 <<<"$children" | grep -cx Button)" 2
 
 check "WM_CLOSE is delivered" probe close "${target[@]}"
 check "closing hides the window" wait_window "${target[@]}" --hidden --timeout 5000
-sleep 1
+check "the program keeps polling its commands after it" command_polled
 check "the program keeps running" app_running
 check_eq "the window still exists, hidden" "$(field visible "$(probe find "${target[@]}")")" 0
 finish

@@ -13,7 +13,7 @@ snapshot() {
     local name
     for name in "$@"; do echo "$name $(probe reg "$key" "$name" | tr '\n' ' ')"; done
 }
-second_start() { (cd "$(dirname "$VTX_E2E_EXE")" && wine "$VTX_E2E_EXE" "$@" </dev/null 2>&1); }
+second_start_output() { (cd "$(dirname "$VTX_E2E_EXE")" && timeout 20 wine "$VTX_E2E_EXE" "$@" </dev/null 2>&1); }
 # The debug page's list box: the one whose first line is the log's title.
 crash_log_list() {
     local hwnd
@@ -28,7 +28,7 @@ crash_log_list() {
 
 start_app
 require "a first start writes the settings" wait_window "${target[@]}" --visible --timeout 30000
-probe syscmd "${target[@]}" --id 1025 >/dev/null
+quit_by_window_menu
 require "the first start ends" wait_app_gone
 
 reg_add NoABList REG_SZ 'game.exe'
@@ -64,7 +64,7 @@ reg_add AB_ActiveWindow REG_DWORD 10
 start_app
 require "Vitrex starts" wait_window "${target[@]}" --timeout 30000
 require "the settings key is made read-only" probe regprotect "$key" --read-only
-output=$(second_start config)
+output=$(second_start_output config)
 code=$?
 check "a second start that cannot write its command exits non-zero (got $code)" test "$code" -ne 0
 check "and says why on its error output" grep -q 'could not be handed to the running instance' <<<"$output"
@@ -78,6 +78,6 @@ log=$(probe listbox --hwnd "$list")
 check_eq "a minute later the log has not grown" "$(field count "$log")" "$first"
 check "the entry counts the repeats" grep -qE '^item=.* \([0-9]+ times, last at ' <<<"$log"
 probe regprotect "$key" --writable >/dev/null
-probe syscmd "${target[@]}" --id 1025 >/dev/null
+quit_by_window_menu
 check "Vitrex quits once the key is writable again" wait_app_gone
 finish

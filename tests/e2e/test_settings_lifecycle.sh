@@ -27,7 +27,7 @@ check "WM_CLOSE is delivered" probe close "${target[@]}"
 check "closing hides the window" wait_window "${target[@]}" --hidden --timeout 5000
 check "the program keeps running" app_running
 
-check "the window-menu exit command is delivered" probe syscmd "${target[@]}" --id 1025
+check "the window-menu exit command is delivered" quit_by_window_menu
 check "the exit command ends the program" wait_app_gone
 check "the quit saved the settings (Language is written at quit)" bash -c "grep -qx Language <<<'$(value_names)'"
 check_eq "the quit did not add an autostart entry" \
@@ -35,7 +35,7 @@ check_eq "the quit did not add an autostart entry" \
 
 start_app
 check "a second start creates its window" wait_window "${target[@]}" --timeout 30000
-sleep 2
+check "its start-up is over: it polls its commands" command_polled
 check_eq "a second start with the stored defaults stays hidden" \
     "$(field visible "$(probe find "${target[@]}")")" 0
 

@@ -17,6 +17,9 @@ int ListViewCommand(Args& args);
 int PointCommand(Args& args);
 int ListBoxCommand(Args& args);
 int RegistryProtectCommand(Args& args);
+int ForegroundCommand(Args& args);
+int MenusCommand(Args& args);
+int PingCommand(Args& args);
 
 constexpr int kDone = 0;
 constexpr int kFailed = 1;

@@ -30,6 +30,9 @@ constexpr const char* kUsage =
     "                                  each column's image, each column's text (tab-separated)\n"
     "  point    TARGET --client X,Y    the screen position x=, y= of a client-area point\n"
     "  listbox  TARGET                 count=, then item= per entry of a list box\n"
+    "  foreground                     hwnd= and title= of the foreground window\n"
+    "  menus                          count= of the open popup menus (class #32768)\n"
+    "  ping     TARGET [--timeout MS] answered=1 when the window's thread answers in time (1000)\n"
     "  regprotect KEY --read-only|--writable   takes write access to a HKCU key away, or gives it back\n"
     "TARGET: --class NAME and/or --title TEXT (exact), or --hwnd 0xHANDLE\n";
 
@@ -71,6 +74,12 @@ int wmain(int argc, wchar_t** argv) {
         code = PointCommand(args);
     } else if (command == L"listbox") {
         code = ListBoxCommand(args);
+    } else if (command == L"foreground") {
+        code = ForegroundCommand(args);
+    } else if (command == L"menus") {
+        code = MenusCommand(args);
+    } else if (command == L"ping") {
+        code = PingCommand(args);
     } else if (command == L"regprotect") {
         code = RegistryProtectCommand(args);
     } else {
