@@ -102,9 +102,7 @@ void MainForm::BuildControls() {
     applications_.SetUpList();
 
     TINFO_Title.SetStyle(ui::TextStyle::Heading);
-    TINFO_LabelVersion.SetCaption(kVersionText);
-    TINFO_LabelDatum.SetCaption(kDateText);
-    // The date row shows only with the German captions.
+    // The version and the date are start-up's to fill in. The date row shows only with the German captions.
     TINFO_Label3.SetVisible(false);
     TINFO_LabelDatum.SetVisible(false);
     TINFO_LabelHomepage.SetCaption(kProjectServer);

@@ -96,6 +96,8 @@ TEST_F(Startup, UpgradeShowsTheWelcomePageOnceAndKeepsStoredNumbers) {
 TEST_F(Startup, AMissingNumberEndsStartUpAtItsStepWithALogEntryAndNoMessage) {
     SeedDefaults();
     platform.registry.Remove(kKey, "HideProgram");
+    platform.registry.Seed(kKey, "AB_InActiveWindow", FakeRegistryValue::Dword(40));
+    platform.registry.Seed(kKey, "NoABList", FakeRegistryValue::Sz("game.exe\r\n"));
     platform.clock.SetLocalLongTime("09:15:00");
     MainForm form(platform.ports);
     form.FormCreate();
@@ -108,7 +110,9 @@ TEST_F(Startup, AMissingNumberEndsStartUpAtItsStepWithALogEntryAndNoMessage) {
     EXPECT_EQ(log[5], std::string(88, '-'));
     EXPECT_TRUE(platform.dialogs.shown.empty());
     // Steps before it ran, the steps after it did not.
-    EXPECT_TRUE(form.TINFO_LabelVersion.Caption() == "0.21 PreBuild");
+    EXPECT_EQ(form.TAB_TPZ_TB_InActive.Position(), 40);
+    EXPECT_EQ(form.TINFO_LabelVersion.Caption(), "0.21 PreBuild");
+    EXPECT_EQ(form.TAB_Ausnahmen_List.Items(), std::vector<std::string>{"game.exe"});
     EXPECT_FALSE(form.Visible());
     EXPECT_FALSE(form.Vitrex_Timer.Enabled());
     EXPECT_EQ(form.SystemMenu().Entries().size(), 7u) << "no exit entry yet";

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/settings/SettingsStore.h"
 #include "core/platform/Errors.h"
 #include "core/platform/GrowingBuffer.h"
 #include "testing/FakeRegistry.h"
@@ -83,28 +84,13 @@ TEST_F(TypedReads, TextOfAnotherTypeIsAnInvalidType) {
     EXPECT_EQ(ErrorOf([&] { key->ReadText("Number"); }), "Ung\xC3\xBCltiger Datentyp f\xC3\xBCr 'Number'");
 }
 
-TEST(RegistryErrors, CarryTheirClassName) {
-    const RegistryError error("x");
-    EXPECT_STREQ(error.ClassName(), "RegistryError");
-    EXPECT_STREQ(FileError("x", "CreateFileW", 5).ClassName(), "FileError");
-}
-
-TEST(FakeRegistryPaths, RootedAndRelativePathNameTheSameKeyWhateverTheCase) {
+TEST(SettingsKeyPaths, WhatTheClosePathWritesUnderTheRootedPathIsWhatStartUpReads) {
     FakeRegistry registry;
-    registry.OpenOrCreateKey("\\Software\\Vitrex")->WriteInteger("A", 1);
-    EXPECT_EQ(registry.OpenOrCreateKey("software\\VITREX")->ReadInteger("a"), 1);
-    EXPECT_TRUE(registry.KeyExists("Software"));
-    EXPECT_EQ(registry.ValueNames("Software\\Vitrex"), std::vector<std::string>{"A"});
-}
-
-TEST(FakeRegistryPaths, WriteProtectedKeyRefusesWritesButReads) {
-    FakeRegistry registry;
-    registry.Seed("K", "V", FakeRegistryValue::Dword(4));
-    registry.SetWriteProtected("K", true);
-    auto key = registry.OpenOrCreateKey("K");
-    EXPECT_EQ(key->ReadInteger("V"), 4);
-    EXPECT_THROW(key->WriteInteger("V", 5), RegistryError);
-    EXPECT_THROW(key->DeleteValue("V"), RegistryError);
+    settings::SettingsStore closing(registry, settings::kSettingsKeyRooted);
+    closing.WriteInteger(settings::SettingId::AB_TaskBar, 60);
+    settings::SettingsStore starting(registry, settings::kSettingsKey);
+    EXPECT_EQ(starting.ReadInteger(settings::SettingId::AB_TaskBar), 60);
+    EXPECT_EQ(registry.ValueNames("software\\VITREX"), std::vector<std::string>{"AB_TaskBar"});
 }
 
 // A fill that needs `needed` bytes and, like the performance-data query, reports size 0 when
