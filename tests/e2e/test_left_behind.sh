@@ -20,6 +20,10 @@ journal_written() { [ -n "$(journal)" ] && echo 1; }
 samples_layered() { echo "$(layered_of "Sample 1") $(layered_of "Sample 2")"; }
 taskbar_alpha() { field alpha "$(probe alpha --class Shell_TrayWnd)"; }
 now_ms() { date +%s%3N; }
+own_layered() { field layered "$(probe alpha "${target[@]}")"; }
+click_at() { xdotool mousemove "${1%,*}" "${1#*,}" click 1; }
+# A second start that hands its command to the running Vitrex.
+command_app() { (cd "$(dirname "$VTX_E2E_EXE")" && wine "$VTX_E2E_EXE" "$1") </dev/null >>"$VTX_LOGDIR/app.log" 2>&1; }
 
 # Settings of an earlier run, then "Active at Startup" and the taskbar option.
 start_app
@@ -48,6 +52,7 @@ sleep 0.5
 activate "Sample 1"
 check "the foreground window gets the active level" until_eq 229 alpha_of "Sample 1"
 check_eq "another window gets the inactive level" "$(alpha_of "Sample 2")" 191
+check_eq "the X server sees it" "$(x_opacity_of "Sample 2")" 3217014719
 check "the faded window gets the inactive level too" until_eq 191 alpha_of "Faded 1"
 check_eq "the per-pixel window is left to its program" "$(alpha_of "Drawn 1")" ""
 check "the journal holds the windows" until_eq 1 journal_written
@@ -75,6 +80,29 @@ check_eq "and stays layered" "$(layered_of "Faded 1")" 1
 check_eq "the X server sees its program's opacity" "$(x_opacity_of "Faded 1")" 3368601800
 check_eq "the per-pixel window is still its program's" "$(alpha_of "Drawn 1")" ""
 check_eq "the journal is empty" "$(journal)" ""
+
+# A level preview on the main window while inactive, then the engine on and off again.
+command_app config
+require "the main window shows" wait_window "${target[@]}" --visible --timeout 10000
+xdotool windowactivate --sync "$(xdotool search --name '^Vitrex( \(CPU|$)' | head -n 1)" >/dev/null 2>&1
+# "Transparency" is the second item of the panel's first group.
+item=$(probe point "${target[@]}" --client 70,68)
+click_at "$(field x "$item"),$(field y "$item")"
+sleep 0.5
+# The active level's track bar is the topmost one on the page; a click on its channel moves it.
+bar=$(probe children "${target[@]}" | awk -F'\t' '$3 == "msctls_trackbar32" && $5 == "1" {print $6}' |
+    sort -t, -k2,2n | head -n 1)
+IFS=, read -r bx by bw bh <<<"$bar"
+spot=$(probe point "${target[@]}" --client "$((bx + bw - 10)),$((by + bh / 2))")
+click_at "$(field x "$spot"),$(field y "$spot")"
+check "the preview makes the main window translucent" until_eq 1 own_layered
+echo "# preview: $(probe alpha "${target[@]}" | tr '\n' ' ')"
+command_app changestatus
+check "the engine runs" until_eq 191 alpha_of "Sample 2"
+command_app changestatus
+check "after the switch-off the main window is not layered" until_eq 0 own_layered
+check_eq "nor is any sample window" "$(samples_layered)" "0 0"
+check_eq "the faded window has its program's alpha" "$(alpha_of "Faded 1")" 200
 
 # A quit with the taskbar option on: the taskbar stays layered, fully opaque.
 check "the taskbar has its level" until_eq 191 taskbar_alpha
