@@ -1,6 +1,7 @@
 #include "core/app/MainForm.h"
 
 #include "core/app/ProjectLinks.h"
+#include "core/app/settings/SettingsStore.h"
 #include "core/imaging/Resources.h"
 #include "core/sysinfo/cpu/GaugeImages.h"
 
@@ -17,12 +18,15 @@ MainForm::MainForm(Platform& platform)
       TrayPopup_ueber((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ueber", "About..."))),
       TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", "Restore"))),
       TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "&Exit")),
-      platform_(platform),
+      ownAlphas_(platform.windows),
+      platform_{platform.registry, ownAlphas_,       platform.files,     platform.clock,     platform.dialogs,
+                platform.system,   platform.hotKeys, platform.processes, platform.collation, platform.cpu},
+      journal_(platform.registry, std::string(settings::kSettingsKey) + "\\Journal"),
       crashLog_(platform.clock),
       dispatcher_(crashLog_),
       exceptionsSource_(TAB_Ausnahmen_List, DebugClassException, platform.collation),
-      inspector_(platform.processes, platform.registry, platform.windows, &platform.dialogs),
-      eligibility_(platform.windows, inspector_, exceptionsSource_) {
+      inspector_(platform.processes, platform.registry, platform_.windows, &platform.dialogs),
+      eligibility_(platform_.windows, inspector_, exceptionsSource_) {
     SetCaption(kApplicationTitle);
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);

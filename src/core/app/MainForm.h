@@ -13,6 +13,8 @@
 #include "core/sysinfo/SystemInspector.h"
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/Engine.h"
+#include "core/transparency/OwnAlphas.h"
+#include "core/transparency/WindowJournal.h"
 #include "core/ui/Controls.h"
 #include "core/ui/Form.h"
 #include "core/ui/ListControls.h"
@@ -85,6 +87,8 @@ public:
     // Absent until start-up has created it (with the known windows).
     transparency::Engine* Engine() { return engine_ ? &*engine_ : nullptr; }
     transparency::Eligibility& WindowRules() { return eligibility_; }
+    // The windows the running engine changed, kept where a later start finds them.
+    transparency::WindowJournal& Journal() { return journal_; }
     void TAB_TPZ_CBClick();
     void XPBarStatusItems0Click();
     void XPBarStatusItems1Click();
@@ -407,7 +411,10 @@ private:
     void NoteRegistration(int id, std::uint16_t shortcut, bool enabled, bool registered);
     void ShowRefusedHotKeys();
 
-    Platform& platform_;
+    // Every alpha this run gives goes through the notes, so the ports below carry them.
+    transparency::OwnAlphas ownAlphas_;
+    Platform platform_;
+    transparency::WindowJournal journal_;
     crashlog::CrashLog crashLog_;
     crashlog::CrashDispatcher dispatcher_;
     WindowHandle ownWindow_ = 0;

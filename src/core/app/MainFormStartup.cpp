@@ -26,6 +26,10 @@ void MainForm::RunStartup() {
         return;
     }
 
+    // Windows an earlier run left translucent (it was killed, or crashed) are given back before
+    // anything can switch the engine on. On its own: a failure there is logged, and start-up goes on.
+    dispatcher_.Run(this, [this] { journal_.RestoreLeftBehind(platform_.windows); });
+
     // 4. The settings key, created when missing.
     settings::SettingsStore store(platform_.registry, settings::kSettingsKey);
 
@@ -137,7 +141,7 @@ void MainForm::RunStartup() {
     AppendExitToWindowMenu();
 
     // 28. The engine and its known windows.
-    engine_.emplace(platform_.windows, eligibility_);
+    engine_.emplace(platform_.windows, eligibility_, &ownAlphas_, &journal_);
 
     // 29-30. The update check at start-up.
     settings::SettingsStore rooted(platform_.registry, settings::kSettingsKeyRooted);

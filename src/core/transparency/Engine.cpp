@@ -1,5 +1,7 @@
 #include "core/transparency/Engine.h"
 
+#include <algorithm>
+
 #include "core/transparency/Alpha.h"
 
 namespace vitrex::transparency {
@@ -21,6 +23,7 @@ void Engine::Tick(const EngineSettings& settings) {
     if (sequenceUnchanged_ && !groupChanged) {
         // One of the hidden windows may have become known above, as the new foreground window.
         VisitUnknownOnly(settings, foreground, knownBefore != known_.Size());
+        KeepJournal();
         return;
     }
     const std::vector<WindowHandle>& windows = sequenceUnchanged_ ? lastSequence_ : sequence_;
@@ -30,6 +33,26 @@ void Engine::Tick(const EngineSettings& settings) {
     }
     if (!sequenceUnchanged_) lastSequence_.swap(sequence_);
     lastSequenceValid_ = true;
+    KeepJournal();
+}
+
+void Engine::KeepJournal() {
+    if (journal_ == nullptr || ownAlphas_ == nullptr) return;
+    if (ownAlphas_->Version() == journalledVersion_ && known_.Size() == journalledKnown_) return;
+    // Noted first: a registry that refuses the write is not asked again at every tick.
+    journalledVersion_ = ownAlphas_->Version();
+    journalledKnown_ = known_.Size();
+    std::vector<JournalEntry> entries;
+    for (const auto& [window, alpha] : ownAlphas_->Noted()) {
+        if (!known_.Contains(window)) continue;
+        JournalEntry entry{window, alpha, std::nullopt};
+        if (auto before = layeredBefore_.find(window); before != layeredBefore_.end())
+            entry.programAttributes = before->second;
+        entries.push_back(entry);
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const JournalEntry& a, const JournalEntry& b) { return a.window < b.window; });
+    journal_->Write(entries);
 }
 
 void Engine::FollowForeground(const EngineSettings& settings, WindowHandle foreground) {
@@ -147,7 +170,10 @@ void Engine::MeetVisible(WindowHandle window, const EngineSettings& settings, Wi
 
 void Engine::Meet(WindowHandle window, std::optional<int> percent) {
     bool perPixel = false;
-    if ((windows_.GetExStyle(window) & kWsExLayered) != 0) {
+    // Layered with an alpha this run gave it (a hot key, a preview, the applications menu): ours,
+    // so switching off clears it like any other.
+    const bool ours = ownAlphas_ != nullptr && ownAlphas_->CurrentOwnAlpha(window);
+    if (!ours && (windows_.GetExStyle(window) & kWsExLayered) != 0) {
         std::optional<LayeredAttributes> attributes = windows_.GetLayeredAttributes(window);
         perPixel = !attributes;
         layeredBefore_.insert_or_assign(window, attributes);
@@ -176,6 +202,9 @@ void Engine::SwitchOff() {
     layeredBefore_.clear();
     lastSequenceValid_ = false;
     unknownPlaces_.clear();
+    journalledKnown_ = 0;
+    // Last: a registry that refuses the change must not keep the windows above from their state.
+    if (journal_ != nullptr) journal_->Clear();
 }
 
 void Engine::Restore(WindowHandle window) {

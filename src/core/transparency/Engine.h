@@ -8,6 +8,8 @@
 #include "core/platform/WindowSystem.h"
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/KnownWindows.h"
+#include "core/transparency/OwnAlphas.h"
+#include "core/transparency/WindowJournal.h"
 
 namespace vitrex::transparency {
 
@@ -27,16 +29,23 @@ struct EngineSettings {
 // Windows whose own program made them layered before the engine changed them are handled with
 // care: the engine remembers their attributes and gives them back when it is switched off
 // (instead of taking the layered style away), and it never gives attributes to a window its
-// program draws with per-pixel alpha, which would stop showing what that program draws.
+// program draws with per-pixel alpha, which would stop showing what that program draws. A window
+// that carries an alpha this run gave it (`ownAlphas`: a hot key, a preview) is not such a window:
+// it is cleared at switch-off like the others.
+//
+// With a journal, the windows it changed are written down whenever that set changes, so that a
+// later start can give them back if this process never switches the engine off.
 class Engine {
 public:
-    Engine(WindowSystem& windows, Eligibility& eligibility) : windows_(windows), eligibility_(eligibility) {}
+    Engine(WindowSystem& windows, Eligibility& eligibility, OwnAlphas* ownAlphas = nullptr,
+           WindowJournal* journal = nullptr)
+        : windows_(windows), eligibility_(eligibility), ownAlphas_(ownAlphas), journal_(journal) {}
 
     // One tick of the policy timer.
     void Tick(const EngineSettings& settings);
     // Switching off: every known window that is allowed now goes back to how it was before the
-    // engine changed it, then the known windows are forgotten. The foreground and group state is
-    // kept, as the next switch-on expects.
+    // engine changed it, then the known windows are forgotten and the journal emptied. The
+    // foreground and group state is kept, as the next switch-on expects.
     void SwitchOff();
 
     const KnownWindows& Known() const { return known_; }
@@ -60,9 +69,16 @@ private:
     void SetLevel(WindowHandle window, int percent);
     void Restore(WindowHandle window);
     bool DrawnWithPerPixelAlpha(WindowHandle window);
+    // Writes the journal when the windows changed, or their alphas, since it was last written.
+    void KeepJournal();
 
     WindowSystem& windows_;
     Eligibility& eligibility_;
+    OwnAlphas* ownAlphas_;
+    WindowJournal* journal_;
+    // What the journal was last written from: the notes' version and the number of known windows.
+    std::uint64_t journalledVersion_ = 0;
+    std::size_t journalledKnown_ = 0;
     KnownWindows known_;
     WindowHandle lastForegroundWindow_ = 0;
     std::uint32_t activeThreadId_ = 0;

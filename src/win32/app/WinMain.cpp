@@ -12,6 +12,7 @@
 #include "core/app/MainForm.h"
 #include "core/app/SingleInstance.h"
 #include "core/sysinfo/cpu/CpuSamplerThread.h"
+#include "win32/app/CrashRestore.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Dialogs.h"
@@ -78,6 +79,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (!check.error.empty()) ReportToConsole(check.error);
         return check.exitCode;
     }
+    // A crash must not leave other programs' windows translucent: the engine's windows are given
+    // back before the process ends.
+    win32::InstallCrashRestore();
 
     // The load is measured from the start, whatever the settings say; the worker is stopped and
     // joined when this scope ends, after the window is gone.
@@ -102,6 +106,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                            system,   hotKeys, processes, collation, cpuMeter};
 
     app::MainForm form(platform);
+    form.Journal().SetObserver(&win32::KeepForCrashRestore);
     std::unique_ptr<win32::FormWindow> window = win32::Bind(form, instance);
     const HWND handle = window->HandleOf(form);
     SetWindowIcons(instance, handle);

@@ -1,7 +1,9 @@
 // Ordinary windows of another program for the end-to-end tests: vtxsample.exe opens a few
 // plain top-level windows, titled "Sample 1", "Sample 2", ... and ends when the last one closes.
-//   vtxsample.exe [--count N] [--title PREFIX] [--hang-after MS]
+//   vtxsample.exe [--count N] [--title PREFIX] [--hang-after MS] [--own-alpha A] [--per-pixel 1]
 // --hang-after stops answering messages that long after start, as a hung program does.
+// --own-alpha makes the windows layered with alpha A, as a program that fades its own windows;
+// --per-pixel draws them with per-pixel alpha (UpdateLayeredWindow), as a shaped widget does.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -12,6 +14,32 @@
 namespace {
 
 int openWindows = 0;
+
+// Half-transparent blue, drawn the way programs with per-pixel alpha draw their windows.
+void DrawPerPixel(HWND window, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    auto* pixels = static_cast<DWORD*>(bits);
+    for (int i = 0; i < width * height; ++i)
+        pixels[i] = 0x80142864u;  // premultiplied
+    POINT source{0, 0};
+    SIZE size{width, height};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    UpdateLayeredWindow(window, screen, nullptr, &size, memory, &source, 0, &blend, ULW_ALPHA);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -41,12 +69,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int count = 3;
     std::wstring prefix = L"Sample";
     int hangAfterMs = -1;
+    int ownAlpha = -1;
+    bool perPixel = false;
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::wcscmp(argv[i], L"--count") == 0) count = _wtoi(argv[i + 1]);
         if (std::wcscmp(argv[i], L"--title") == 0) prefix = argv[i + 1];
         if (std::wcscmp(argv[i], L"--hang-after") == 0) hangAfterMs = _wtoi(argv[i + 1]);
+        if (std::wcscmp(argv[i], L"--own-alpha") == 0) ownAlpha = _wtoi(argv[i + 1]);
+        if (std::wcscmp(argv[i], L"--per-pixel") == 0) perPixel = _wtoi(argv[i + 1]) != 0;
     }
     LocalFree(argv);
 
@@ -61,10 +93,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     for (int i = 1; i <= count; ++i) {
         const std::wstring title = prefix + L" " + std::to_wstring(i);
-        HWND window = CreateWindowExW(0, L"VtxSample", title.c_str(), WS_OVERLAPPEDWINDOW, 60 + 140 * (i - 1),
-                                      60 + 90 * (i - 1), 360, 240, nullptr, nullptr, instance, nullptr);
+        const DWORD exStyle = ownAlpha >= 0 || perPixel ? WS_EX_LAYERED : 0;
+        HWND window =
+            CreateWindowExW(exStyle, L"VtxSample", title.c_str(), WS_OVERLAPPEDWINDOW, 60 + 140 * (i - 1),
+                            60 + 90 * (i - 1), 360, 240, nullptr, nullptr, instance, nullptr);
         if (window == nullptr) return 1;
         ++openWindows;
+        if (perPixel) {
+            DrawPerPixel(window, 360, 240);
+        } else if (ownAlpha >= 0) {
+            SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(ownAlpha), LWA_ALPHA);
+        }
         ShowWindow(window, SW_SHOWNORMAL);
         UpdateWindow(window);
     }

@@ -1,0 +1,39 @@
+#include "core/transparency/OwnAlphas.h"
+
+namespace vitrex::transparency {
+
+std::optional<std::uint8_t> OwnAlphas::CurrentOwnAlpha(WindowHandle window) {
+    const auto noted = noted_.find(window);
+    if (noted == noted_.end()) return std::nullopt;
+    if ((system_.GetExStyle(window) & kWsExLayered) == 0) return std::nullopt;
+    if (system_.GetLayeredAlpha(window) != noted->second) return std::nullopt;
+    return noted->second;
+}
+
+void OwnAlphas::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
+    system_.SetExStyle(window, exStyle);
+    // The system drops a window's layered attributes with its layered style.
+    if ((exStyle & kWsExLayered) == 0) Forget(window);
+}
+
+bool OwnAlphas::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
+    if (!system_.SetLayeredAlpha(window, alpha)) return false;
+    const auto [noted, added] = noted_.try_emplace(window, alpha);
+    if (added || noted->second != alpha) {
+        noted->second = alpha;
+        ++version_;
+    }
+    return true;
+}
+
+void OwnAlphas::SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) {
+    // Only ever its own program's attributes, given back: the window is no longer ours.
+    system_.SetLayeredAttributes(window, attributes);
+    Forget(window);
+}
+
+void OwnAlphas::Forget(WindowHandle window) {
+    if (noted_.erase(window) != 0) ++version_;
+}
+
+}  // namespace vitrex::transparency

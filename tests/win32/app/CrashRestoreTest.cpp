@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "CrashRestoreChild.h"
+#include "core/transparency/Alpha.h"
+#include "core/transparency/OwnAlphas.h"
+#include "core/transparency/WindowJournal.h"
+#include "win32/UniqueHandle.h"
+#include "win32/app/CrashRestore.h"
+#include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32WindowSystem.h"
+#include "win32/platform/WindowHandle.h"
+
+namespace vitrex::win32 {
+
+namespace {
+
+constexpr const wchar_t* kScratchKey = L"Software\\VitrexTests\\CrashRestore";
+
+int SystemAlpha(HWND window) {
+    if ((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0) return -1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags)) return -2;
+    return (flags & LWA_ALPHA) != 0 ? alpha : 255;
+}
+
+UniqueWindow CreateVisible(const wchar_t* title) {
+    return UniqueWindow(CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200,
+                                        120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+}
+
+void MakeLayered(HWND window, BYTE alpha) {
+    SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
+}
+
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+}
+
+TEST(CrashRestore, GivesBackOnlyTheKeptWindowsThatStillCarryTheirAlpha) {
+    UniqueWindow plain = CreateVisible(L"Kept plain");
+    UniqueWindow program = CreateVisible(L"Kept program");
+    UniqueWindow changed = CreateVisible(L"Kept changed");
+    MakeLayered(plain.Get(), 191);
+    MakeLayered(program.Get(), 191);
+    MakeLayered(changed.Get(), 127);
+    KeepForCrashRestore({{FromHwnd(plain.Get()), 191, std::nullopt},
+                         {FromHwnd(program.Get()), 191, LayeredAttributes{0, 200, LWA_ALPHA}},
+                         {FromHwnd(changed.Get()), 191, std::nullopt}});
+
+    EXPECT_EQ(RestoreKeptWindows(), 2);
+    EXPECT_EQ(SystemAlpha(plain.Get()), -1);
+    EXPECT_EQ(SystemAlpha(program.Get()), 200);
+    EXPECT_EQ(SystemAlpha(changed.Get()), 127);
+    KeepForCrashRestore({});
+    EXPECT_EQ(RestoreKeptWindows(), 0);
+}
+
+TEST(CrashRestore, AnAccessViolationInAnotherProcessLeavesItsWindowsOpaque) {
+    UniqueWindow target = CreateVisible(L"Crash target");
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) + L"\" " + kCrashRestoreChildFlag + L" " +
+                           std::to_wstring(reinterpret_cast<std::uintptr_t>(target.Get()));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &child));
+    UniqueHandle process(child.hProcess);
+    CloseHandle(child.hThread);
+
+    // The child's style changes are messages to this thread: keep answering them.
+    bool sawTranslucent = false;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 20000) {
+        const DWORD woke = MsgWaitForMultipleObjects(1, &child.hProcess, FALSE, 50, QS_ALLINPUT);
+        Pump();
+        if (SystemAlpha(target.Get()) == 191) sawTranslucent = true;
+        if (woke == WAIT_OBJECT_0) break;
+    }
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.Get(), &exitCode);
+    if (exitCode == STILL_ACTIVE) TerminateProcess(process.Get(), 1);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kScratchKey);
+    Pump();
+
+    EXPECT_EQ(exitCode, static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION));
+    EXPECT_TRUE(sawTranslucent) << "the crashing process gave the window its alpha";
+    EXPECT_EQ(SystemAlpha(target.Get()), -1);
+}
+
+}  // namespace
+
+int RunCrashRestoreChild(const wchar_t* targetText) {
+    // The system's crash report would hold the process; the filter runs before it either way.
+    SetErrorMode(SEM_NOGPFAULTERRORBOX);
+    InstallCrashRestore();
+    const HWND target =
+        reinterpret_cast<HWND>(static_cast<std::uintptr_t>(_wcstoui64(targetText, nullptr, 10)));
+    Win32WindowSystem system;
+    Win32Registry registry;
+    transparency::OwnAlphas own(system);
+    transparency::WindowJournal journal(registry, "Software\\VitrexTests\\CrashRestore");
+    journal.SetObserver(&KeepForCrashRestore);
+    transparency::SetWindowTransparency(own, FromHwnd(target), 25);
+    std::vector<transparency::JournalEntry> entries;
+    for (const auto& [window, alpha] : own.Noted())
+        entries.push_back({window, alpha, std::nullopt});
+    journal.Write(entries);
+    Sleep(300);  // long enough for the other process to see the window translucent
+    volatile int* nowhere = nullptr;
+    *nowhere = 1;
+    return 0;
+}
+
+}  // namespace vitrex::win32
