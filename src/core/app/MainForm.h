@@ -206,10 +206,11 @@ public:
     ui::RadioButton GB_ShortCuts_ChTransRB2{
         "GB_ShortCuts_ChTransRB2", &GB_ShortCuts, {22, 53, 150, 17}, "Windows Key +0...9"};
     ui::CheckBox GB_ShortCuts_AoTCB{"GB_ShortCuts_AoTCB", &GB_ShortCuts, {10, 76, 162, 17}, "Allways on Top"};
-    ui::Label GB_ShortCuts_AoTOnL{"GB_ShortCuts_AoTOnL", &GB_ShortCuts, {22, 99, 34, 14}, "On:"};
-    ui::HotKeyEdit GB_ShortCuts_AoTOn{"GB_ShortCuts_AoTOn", &GB_ShortCuts, {58, 96, 112, 21}};
-    ui::Label GB_ShortCuts_AoTOffL{"GB_ShortCuts_AoTOffL", &GB_ShortCuts, {22, 124, 34, 14}, "Off:"};
-    ui::HotKeyEdit GB_ShortCuts_AoTOff{"GB_ShortCuts_AoTOff", &GB_ShortCuts, {58, 121, 112, 21}};
+    // The fields take the group's width: "Ctrl + Shift + Alt + F12" must show whole.
+    ui::Label GB_ShortCuts_AoTOnL{"GB_ShortCuts_AoTOnL", &GB_ShortCuts, {8, 99, 25, 14}, "On:"};
+    ui::HotKeyEdit GB_ShortCuts_AoTOn{"GB_ShortCuts_AoTOn", &GB_ShortCuts, {34, 96, 138, 21}};
+    ui::Label GB_ShortCuts_AoTOffL{"GB_ShortCuts_AoTOffL", &GB_ShortCuts, {8, 124, 25, 14}, "Off:"};
+    ui::HotKeyEdit GB_ShortCuts_AoTOff{"GB_ShortCuts_AoTOff", &GB_ShortCuts, {34, 121, 138, 21}};
     // Names the combinations the system refused, so a ticked box never promises a dead key.
     ui::Label GB_ShortCuts_Warning{"GB_ShortCuts_Warning", &GB_ShortCuts, {10, 146, 132, 36}, ""};
     ui::Button GB_ShortCuts_ShowHelp{"GB_ShortCuts_ShowHelp", &GB_ShortCuts, {146, 153, 24, 23}, "?"};
