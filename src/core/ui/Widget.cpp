@@ -71,9 +71,9 @@ void Widget::LayOutRows() {
     for (std::size_t row = 0; row < tops.size(); ++row) {
         shift[row] = hiddenAbove;
         if (!collapseHiddenRows_ || row + 1 == tops.size()) continue;
-        const bool rowHidden = std::none_of(designedTops_.begin(), designedTops_.end(), [&](const auto& entry) {
-            return entry.second == tops[row] && entry.first->visible_;
-        });
+        const bool rowHidden = std::none_of(
+            designedTops_.begin(), designedTops_.end(),
+            [&](const auto& entry) { return entry.second == tops[row] && entry.first->visible_; });
         if (rowHidden) hiddenAbove += tops[row + 1] - tops[row];
     }
     for (const auto& [child, top] : designedTops_) {

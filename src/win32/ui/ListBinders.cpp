@@ -63,7 +63,8 @@ void ComboBoxBinder::OnCommand(HWND, UINT code) {
 
 void ListBoxBinder::Create() {
     const DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
-                        (list_.MultiSelect() ? LBS_EXTENDEDSEL : 0) | (list_.HorizontalScroll() ? WS_HSCROLL : 0);
+                        (list_.MultiSelect() ? LBS_EXTENDEDSEL : 0) |
+                        (list_.HorizontalScroll() ? WS_HSCROLL : 0);
     CreateControl(WC_LISTBOXW, style, WS_EX_CLIENTEDGE, {});
     ApplyItems();
 }
