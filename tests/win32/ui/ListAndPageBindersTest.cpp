@@ -151,17 +151,18 @@ TEST_F(ListBinderTest, ListBoxScrollsSidewaysAsFarAsItsWidestItem) {
         "a-program-with-a-very-long-executable-name-that-no-list-box-shows-whole.exe";
     form.list.SetHorizontalScroll(true);
     HWND list = H(form.list);
-    EXPECT_TRUE(StyleOf(list) & WS_HSCROLL);
     const auto extent = [&] { return static_cast<int>(::SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0)); };
     const int clientWidth = ClientRectOf(list).right;
 
     form.list.SetItems({"notepad.exe", longName});  // as an import does
     EXPECT_GT(extent(), clientWidth);
+    EXPECT_TRUE(StyleOf(list) & WS_HSCROLL) << "the bar shows";
     EXPECT_GE(extent(), WidestItem(list)) << "the last letters can be scrolled into view";
     EXPECT_LE(extent(), WidestItem(list) + 12) << "and no further";
 
     form.list.DeleteItem(form.list.IndexOf(longName));
-    EXPECT_LE(extent(), clientWidth) << "no bar once the long name is gone";
+    EXPECT_LE(extent(), clientWidth);
+    EXPECT_FALSE(StyleOf(list) & WS_HSCROLL) << "no bar once the long name is gone";
     form.list.AddItem(longName);
     const int at96 = extent();
     EXPECT_GT(at96, clientWidth);
