@@ -82,9 +82,12 @@ void MainForm::BuildControls() {
     GB_ShortCuts_Warning.SetWordWrap(true);
     GB_ShortCuts_Warning.SetVisible(false);
     // What each key field refuses; a refused set leaves the key with the replacement modifiers.
+    // Alt alone and Shift+Ctrl+Alt would be registered with the Windows key instead, so neither
+    // field takes them: the key alone that stays is how the fields write the Windows-key form.
     using Rules = ui::HotKeyEdit;
     GB_ShortCuts_AoTOn.SetRules(Rules::kCombNone | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
-    GB_ShortCuts_AoTOff.SetRules(Rules::kCombNone | Rules::kCombShift, 0);
+    GB_ShortCuts_AoTOff.SetRules(
+        Rules::kCombNone | Rules::kCombShift | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
     DebugHotKey.SetRules(0, 0x4000);
 
     // The gauge drawn for the size the shell asks, so it stays crisp at any DPI.
@@ -102,11 +105,14 @@ void MainForm::BuildControls() {
     TrayPopup_Resize.SetDefault(true);
 
     TAB_Ausnahmen_List.SetSorted(views::exceptions::LocaleCollation(platform_.collation));
+    TAB_Ausnahmen_List.SetHorizontalScroll(true);
 
     applications_.SetUpList();
 
     TINFO_Title.SetStyle(ui::TextStyle::Heading);
-    // The version and the date are start-up's to fill in. The date row shows only with the German captions.
+    // The version and the date are start-up's to fill in. The date row shows only with the German
+    // captions; without it the rows below move up.
+    TabUeber.SetCollapseHiddenRows(true);
     TINFO_Label3.SetVisible(false);
     TINFO_LabelDatum.SetVisible(false);
     TINFO_LabelHomepage.SetCaption(kProjectServer);

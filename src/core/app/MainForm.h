@@ -207,19 +207,21 @@ public:
 
     ui::GroupBox GB_ShortCuts{"GB_ShortCuts", &TabAllgemein, {190, 100, 178, 186}, "Short Cuts"};
     ui::CheckBox GB_ShortCuts_ChTransCB{
-        "GB_ShortCuts_ChTransCB", &GB_ShortCuts, {10, 17, 162, 17}, "Change Transparency"};
+        "GB_ShortCuts_ChTransCB", &GB_ShortCuts, {10, 14, 162, 16}, "Change Transparency"};
     ui::RadioButton GB_ShortCuts_ChTransRB1{
-        "GB_ShortCuts_ChTransRB1", &GB_ShortCuts, {22, 35, 150, 17}, "Ctrl+0...9"};
+        "GB_ShortCuts_ChTransRB1", &GB_ShortCuts, {22, 30, 150, 16}, "Ctrl+0...9"};
     ui::RadioButton GB_ShortCuts_ChTransRB2{
-        "GB_ShortCuts_ChTransRB2", &GB_ShortCuts, {22, 53, 150, 17}, "Windows Key +0...9"};
-    ui::CheckBox GB_ShortCuts_AoTCB{"GB_ShortCuts_AoTCB", &GB_ShortCuts, {10, 76, 162, 17}, "Allways on Top"};
-    ui::Label GB_ShortCuts_AoTOnL{"GB_ShortCuts_AoTOnL", &GB_ShortCuts, {22, 99, 34, 14}, "On:"};
-    ui::HotKeyEdit GB_ShortCuts_AoTOn{"GB_ShortCuts_AoTOn", &GB_ShortCuts, {58, 96, 112, 21}};
-    ui::Label GB_ShortCuts_AoTOffL{"GB_ShortCuts_AoTOffL", &GB_ShortCuts, {22, 124, 34, 14}, "Off:"};
-    ui::HotKeyEdit GB_ShortCuts_AoTOff{"GB_ShortCuts_AoTOff", &GB_ShortCuts, {58, 121, 112, 21}};
+        "GB_ShortCuts_ChTransRB2", &GB_ShortCuts, {22, 46, 150, 16}, "Windows Key +0...9"};
+    ui::CheckBox GB_ShortCuts_AoTCB{"GB_ShortCuts_AoTCB", &GB_ShortCuts, {10, 65, 132, 17}, "Allways on Top"};
+    // Each label above its field, so that the field takes the group's whole width: the names the
+    // system gives keys can be long ("Control + Shift + KP_Delete" under Wine).
+    ui::Label GB_ShortCuts_AoTOnL{"GB_ShortCuts_AoTOnL", &GB_ShortCuts, {8, 84, 164, 13}, "On:"};
+    ui::HotKeyEdit GB_ShortCuts_AoTOn{"GB_ShortCuts_AoTOn", &GB_ShortCuts, {6, 97, 166, 21}};
+    ui::Label GB_ShortCuts_AoTOffL{"GB_ShortCuts_AoTOffL", &GB_ShortCuts, {8, 121, 164, 13}, "Off:"};
+    ui::HotKeyEdit GB_ShortCuts_AoTOff{"GB_ShortCuts_AoTOff", &GB_ShortCuts, {6, 134, 166, 21}};
     // Names the combinations the system refused, so a ticked box never promises a dead key.
-    ui::Label GB_ShortCuts_Warning{"GB_ShortCuts_Warning", &GB_ShortCuts, {10, 146, 132, 36}, ""};
-    ui::Button GB_ShortCuts_ShowHelp{"GB_ShortCuts_ShowHelp", &GB_ShortCuts, {146, 153, 24, 23}, "?"};
+    ui::Label GB_ShortCuts_Warning{"GB_ShortCuts_Warning", &GB_ShortCuts, {8, 158, 164, 26}, ""};
+    ui::Button GB_ShortCuts_ShowHelp{"GB_ShortCuts_ShowHelp", &GB_ShortCuts, {148, 63, 24, 21}, "?"};
     // Shown over the group by the "?" button.
     ui::Panel GB_ShortCuts_HelpWin{"GB_ShortCuts_HelpWin", &GB_ShortCuts, {6, 14, 166, 166}};
     ui::Label GB_ShortCuts_HelpTitle{

@@ -34,17 +34,21 @@ void MainForm::CPU_TimerTimer() {
     }
 }
 
+// The icon that goes leaves before the other one comes. A shell that lays its icons out in a
+// row otherwise moves the new icon into the place of the one that left, and Wine's tray shows
+// such a moved icon blank until its picture changes (the gauge changes at every tick, the logo
+// never does).
 void MainForm::GB_STRAY_RB1Click() {
     GB_STRAY_RB1.SetChecked(true);
-    Tray.SetIconVisible(true);
     Tray2.SetIconVisible(false);
+    Tray.SetIconVisible(true);
 }
 
 void MainForm::GB_STRAY_RB2Click() {
     GB_STRAY_RB2.SetChecked(true);
+    Tray.SetIconVisible(false);
     Tray2.SetHint(kApplicationTitle);
     Tray2.SetIconVisible(true);
-    Tray.SetIconVisible(false);
 }
 
 void MainForm::GB_STRAY_RB3Click() {

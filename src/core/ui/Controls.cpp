@@ -42,6 +42,7 @@ void Edit::UserSetText(const std::string& text) {
 }
 
 void HotKeyEdit::SetValue(std::uint16_t value) {
+    value = Normalized(value);
     if (value_ == value) return;
     value_ = value;
     Notify(Change::Value);

@@ -194,6 +194,8 @@ public:
         SetTabStop(true);
     }
     std::uint16_t Value() const { return value_; }
+    // A refused combination is replaced here too, so a stored value shows as what the field
+    // would have let the user type.
     void SetValue(std::uint16_t value);
 
     // Modifier sets the field refuses, as flags: none, Shift, Ctrl, Alt, Shift+Ctrl, Shift+Alt,
@@ -209,6 +211,7 @@ public:
         kCombCtrlAlt = 0x40,
         kCombShiftCtrlAlt = 0x80,
     };
+    // The value held is not changed: rules are set before the field gets one.
     void SetRules(std::uint16_t refused, std::uint16_t replacement) {
         refused_ = refused;
         replacement_ = replacement;

@@ -117,6 +117,12 @@ void ListBox::SetMultiSelect(bool multiSelect) {
     Notify(Change::Style);
 }
 
+void ListBox::SetHorizontalScroll(bool horizontalScroll) {
+    if (horizontalScroll_ == horizontalScroll) return;
+    horizontalScroll_ = horizontalScroll;
+    Notify(Change::Style);
+}
+
 void ListBox::SetSelection(std::vector<int> indices) {
     std::erase_if(indices, [this](int i) { return !InRange(i, items_.size()); });
     std::sort(indices.begin(), indices.end());

@@ -60,6 +60,10 @@ public:
     void SetSorted(Collation collation);
     bool MultiSelect() const { return multiSelect_; }
     void SetMultiSelect(bool multiSelect);
+    // A horizontal scroll bar as wide as the longest item, so that long entries can be read
+    // whole rather than cut at the right edge.
+    bool HorizontalScroll() const { return horizontalScroll_; }
+    void SetHorizontalScroll(bool horizontalScroll);
     // Chosen indices in ascending order.
     const std::vector<int>& Selection() const { return selection_; }
     void SetSelection(std::vector<int> indices);
@@ -76,6 +80,7 @@ private:
     std::vector<int> selection_;
     Collation collation_;
     bool multiSelect_ = false;
+    bool horizontalScroll_ = false;
 };
 
 // Small pictures that list views and menus refer to by index.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ui/Component.h"
@@ -94,9 +95,18 @@ public:
     // Visible here and in every ancestor.
     bool Showing() const;
 
+    // Rows of children, that is children that share their designed top, close up while every
+    // child of the row is hidden: the rows below move up by the hidden row's share of the
+    // height (down to the next row's top). The children's tops at the call are their designed
+    // places; from then on this widget sets them.
+    void SetCollapseHiddenRows(bool collapse);
+
 protected:
     void Notify(Change change);
     void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+
+private:
+    void LayOutRows();
 
 private:
     WidgetKind kind_;
@@ -108,6 +118,9 @@ private:
     bool tabStop_ = false;
     Rect bounds_;
     Observer observer_;
+    bool collapseHiddenRows_ = false;
+    // Designed tops of the children, while hidden rows close up.
+    std::vector<std::pair<Widget*, int>> designedTops_;
 };
 
 }  // namespace vitrex::ui

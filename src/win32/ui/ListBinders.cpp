@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "win32/UniqueHandle.h"
 #include "win32/platform/TextConvert.h"
 
 namespace vitrex::win32 {
@@ -9,6 +12,9 @@ namespace vitrex::win32 {
 namespace {
 // The drop-down part of a combo box, in 96-DPI pixels, below the field.
 constexpr int kDropDownHeight = 200;
+// Room beside an item's text in a list box: the control draws it a pixel or two in from the left
+// edge, and the last character must not touch the right one. In 96-DPI pixels.
+constexpr int kItemTextMargin = 6;
 }  // namespace
 
 void ComboBoxBinder::Create() {
@@ -56,10 +62,35 @@ void ComboBoxBinder::OnCommand(HWND, UINT code) {
 }
 
 void ListBoxBinder::Create() {
-    const DWORD style =
-        LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | (list_.MultiSelect() ? LBS_EXTENDEDSEL : 0);
+    const DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
+                        (list_.MultiSelect() ? LBS_EXTENDEDSEL : 0) |
+                        (list_.HorizontalScroll() ? WS_HSCROLL : 0);
     CreateControl(WC_LISTBOXW, style, WS_EX_CLIENTEDGE, {});
     ApplyItems();
+}
+
+void ListBoxBinder::ApplyFont() {
+    ControlBinder::ApplyFont();
+    ApplyHorizontalExtent();
+}
+
+void ListBoxBinder::ApplyHorizontalExtent() {
+    if (Handle() == nullptr || !list_.HorizontalScroll()) return;
+    int widest = 0;
+    if (!list_.Items().empty()) {
+        const WindowDcScope dc(Handle());
+        const auto font = reinterpret_cast<HFONT>(::SendMessageW(Handle(), WM_GETFONT, 0, 0));
+        SelectObjectScope select(dc.Dc(), font != nullptr ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+        for (const std::string& item : list_.Items()) {
+            const std::wstring text = Widen(item);
+            SIZE size{};
+            if (::GetTextExtentPoint32W(dc.Dc(), text.c_str(), static_cast<int>(text.size()), &size))
+                widest = std::max(widest, static_cast<int>(size.cx));
+        }
+        widest += binding_.Scale(kItemTextMargin);
+    }
+    // An extent no wider than the list hides the bar, and scrolls the list back to its left edge.
+    ::SendMessageW(Handle(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
 }
 
 void ListBoxBinder::ApplyItems() {
@@ -69,6 +100,7 @@ void ListBoxBinder::ApplyItems() {
     for (const std::string& item : list_.Items()) {
         ::SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     }
+    ApplyHorizontalExtent();
     ::SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(Handle(), nullptr, TRUE);
     ApplySelection();

@@ -20,15 +20,19 @@ private:
 };
 
 // A list of texts in the model's order (never LBS_SORT: the model sorts by its own collation).
+// With the model's horizontal scroll, the scrollable width follows the widest item as the
+// control's font draws it: a list box does not measure its items for that by itself.
 class ListBoxBinder : public ControlBinder {
 public:
     ListBoxBinder(Binding& binding, ui::ListBox& list) : ControlBinder(binding, list), list_(list) {}
     void Create() override;
     void Apply(ui::Change change) override;
+    void ApplyFont() override;
     void OnCommand(HWND control, UINT code) override;
 
 private:
     void ApplyItems();
+    void ApplyHorizontalExtent();
     void ApplySelection();
     std::vector<int> ReadSelection() const;
     ui::ListBox& list_;

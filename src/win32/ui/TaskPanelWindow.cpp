@@ -105,12 +105,14 @@ LRESULT TaskPanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
             OnKeyDown(wParam);
             return 0;
         case WM_SETFOCUS:
-            if (focus_ == kNoItem && !VisibleItems().empty()) focus_ = VisibleItems().front();
+            OnSetFocus();
             [[fallthrough]];
         case WM_KILLFOCUS:
             ::InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
         case WM_UPDATEUISTATE:
+            // The keyboard was used in the window (Tab, Alt): focus rectangles show from now on.
+            if (LOWORD(wParam) == UIS_CLEAR && (HIWORD(wParam) & UISF_HIDEFOCUS) != 0) keyboardFocus_ = true;
             ::InvalidateRect(Handle(), nullptr, FALSE);
             return DefaultProc(message, wParam, lParam);
         case WM_SETCURSOR:
@@ -205,7 +207,7 @@ void TaskPanelWindow::PaintItem(HDC dc, const TaskPanelEntry& entry) const {
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     const bool focusHidden = (::SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
-    if (ref == focus_ && ::GetFocus() == Handle() && !focusHidden) {
+    if (ref == focus_ && keyboardFocus_ && ::GetFocus() == Handle() && !focusHidden) {
         RECT focus = entry.bounds;
         ::InflateRect(&focus, -1, -1);
         ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
@@ -233,8 +235,17 @@ void TaskPanelWindow::OnMouseLeave() {
     SetHot(kNoItem);
 }
 
+void TaskPanelWindow::OnSetFocus() {
+    // Only a focus that came with the keyboard gets the rectangle. The panel is the first
+    // control of the window, so it also gets the focus whenever the window is shown or
+    // activated: an item framed then would look chosen while another page is on display.
+    keyboardFocus_ = ::GetKeyState(VK_TAB) < 0;
+    if (focus_ == kNoItem && !VisibleItems().empty()) focus_ = VisibleItems().front();
+}
+
 void TaskPanelWindow::OnButtonDown(POINT point) {
     ::SetFocus(Handle());
+    keyboardFocus_ = false;
     pressed_ = HitTest(point);
     if (pressed_ != kNoItem) ::SetCapture(Handle());
 }
@@ -248,6 +259,7 @@ void TaskPanelWindow::OnButtonUp(POINT point) {
 }
 
 void TaskPanelWindow::OnKeyDown(WPARAM key) {
+    if (key == VK_UP || key == VK_DOWN) keyboardFocus_ = true;
     switch (key) {
         case VK_UP:
             MoveFocus(-1);
@@ -257,7 +269,8 @@ void TaskPanelWindow::OnKeyDown(WPARAM key) {
             break;
         case VK_RETURN:
         case VK_SPACE:
-            if (focus_ != kNoItem) Click(focus_);
+            // Only the item the user can see framed.
+            if (focus_ != kNoItem && keyboardFocus_) Click(focus_);
             break;
         default:
             break;

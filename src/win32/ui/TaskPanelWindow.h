@@ -14,7 +14,7 @@ namespace vitrex::win32 {
 
 // The owner-drawn navigation panel: group headers with icon and bold caption, the visible
 // items as link-like lines below them. Items react to the mouse (hover, hand cursor, click)
-// and to the keyboard (Up/Down move the focus rectangle, Enter or Space click).
+// and to the keyboard (Up/Down move the focus rectangle, Enter or Space click the framed item).
 class TaskPanelWindow : public Window {
 public:
     TaskPanelWindow(ui::TaskPanel& panel, const Binding& binding) : panel_(panel), binding_(binding) {}
@@ -35,6 +35,7 @@ private:
     void Paint(HDC dc) const;
     void PaintGroupHeader(HDC dc, const TaskPanelEntry& entry) const;
     void PaintItem(HDC dc, const TaskPanelEntry& entry) const;
+    void OnSetFocus();
     void OnMouseMove(POINT point);
     void OnMouseLeave();
     void OnButtonDown(POINT point);
@@ -57,6 +58,8 @@ private:
     ItemRef hot_ = kNoItem;
     ItemRef pressed_ = kNoItem;
     ItemRef focus_ = kNoItem;
+    // Whether the focus rectangle shows: the keyboard brought the focus or moved it here.
+    bool keyboardFocus_ = false;
     bool trackingLeave_ = false;
 };
 

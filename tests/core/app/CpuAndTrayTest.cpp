@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "EarlierRun.h"
 #include "core/app/MainForm.h"
 #include "testing/FakePlatform.h"
@@ -65,6 +68,29 @@ TEST_F(CpuAndTray, StartingWithoutTheReadOutStillShowsTheEmptyGauge) {
     EXPECT_EQ(form.Tray.IconIndex(), 0);
     EXPECT_EQ(form.Tray.Hint(), "Vitrex");
     EXPECT_FALSE(form.CPU_Timer.Enabled());
+}
+
+// A shell that lays its icons out in a row must never see both at once: the arriving icon would
+// move into the leaving one's place.
+TEST_F(CpuAndTray, SwitchingModesTakesTheOldIconAwayBeforeTheNewOneComes) {
+    MainForm form(platform.ports);
+    form.FormCreate();
+    if (!form.GB_CPU_CB.Checked()) form.GB_CPU_CB.UserClick();
+    std::vector<std::string> order;
+    for (ui::TrayIcon* icon : {&form.Tray, &form.Tray2}) {
+        icon->SetObserver([&order](ui::TrayIcon& changed, ui::TrayChange change) {
+            if (change == ui::TrayChange::Visible)
+                order.push_back(changed.Name() + (changed.IconVisible() ? " shown" : " hidden"));
+        });
+    }
+    form.GB_STRAY_RB1Click();
+    order.clear();
+    form.GB_STRAY_RB2.UserClick();
+    form.GB_STRAY_RB1.UserClick();
+    EXPECT_EQ(order, (std::vector<std::string>{"Tray hidden", "Tray2 shown", "Tray2 hidden", "Tray shown"}));
+    form.GB_CPU_CB.UserClick();  // the read-out off: back to the logo
+    EXPECT_EQ(order.back(), "Tray2 shown");
+    EXPECT_EQ(order[order.size() - 2], "Tray hidden");
 }
 
 TEST_F(CpuAndTray, AnUnknownModeShowsNoIconAndDoubleClicksBringTheWindow) {

@@ -65,7 +65,26 @@ void ExpectTidy(const ui::Widget& parent, const std::set<std::string>& overlays)
 TEST(MainFormLayout, ControlsStayInsideTheirParentsAndDoNotOverlap) {
     fakes::FakePlatform platform;
     MainForm form(platform.ports);
+    // Every row of the about page in its place: a hidden row gives its place to the next one.
+    form.TINFO_Label3.SetVisible(true);
+    form.TINFO_LabelDatum.SetVisible(true);
     ExpectTidy(form, {"GB_ShortCuts_HelpWin", "TAB_U_WaitPanel", "TAB_U_AbbrechenBTN", "TAB_U_UpdateBTN"});
+}
+
+TEST(MainFormLayout, TheAboutPageLeavesNoGapWhereTheHiddenDateRowWould) {
+    fakes::FakePlatform platform;
+    MainForm form(platform.ports);
+    form.FormCreate();
+    ASSERT_FALSE(form.TINFO_LabelDatum.Visible());
+    EXPECT_EQ(form.TINFO_Label4.Bounds().y, form.TINFO_Label3.Bounds().y) << "the homepage row moved up";
+    EXPECT_EQ(form.TINFO_LabelHomepage.Bounds().y, form.TINFO_Label4.Bounds().y);
+    const int donateHidden = form.TINFO_LabelDonate.Bounds().y;
+
+    form.TINFO_Label3.SetVisible(true);
+    form.TINFO_LabelDatum.SetVisible(true);
+    EXPECT_EQ(form.TINFO_Label4.Bounds().y, form.TINFO_Label3.Bounds().y + 24) << "and back below the date";
+    EXPECT_EQ(form.TINFO_LabelDonate.Bounds().y, donateHidden + 24);
+    ExpectTidy(form.TabUeber, {});
 }
 
 TEST(MainFormNavigation, EveryPanelItemLeavesExactlyOneTabTheOneOnDisplay) {

@@ -231,5 +231,36 @@ TEST_F(ModelFixture, ClosingAsksTheFormFirst) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(ModelFixture, WhollyHiddenRowsCloseUpAndOpenAgain) {
+    Panel page("Page", &form, {0, 0, 300, 200});
+    Label title("Title", &page, {10, 10, 100, 16}, "");
+    Label dateName("DateName", &page, {10, 40, 60, 16}, "");
+    Label date("Date", &page, {80, 40, 100, 16}, "");
+    Label link("Link", &page, {10, 64, 60, 16}, "");
+    Label linkValue("LinkValue", &page, {80, 64, 100, 16}, "");
+    Label last("Last", &page, {10, 90, 100, 16}, "");
+    std::vector<std::string> moved;
+    for (Label* label : {&title, &link, &linkValue, &last})
+        label->SetObserver([&](Widget& w, Change c) {
+            if (c == Change::Bounds) moved.push_back(w.Name());
+        });
+    page.SetCollapseHiddenRows(true);
+    EXPECT_TRUE(moved.empty()) << "nothing hidden, nothing moves";
+
+    dateName.SetVisible(false);
+    EXPECT_EQ(link.Bounds().y, 64) << "half a row hidden keeps its place";
+    date.SetVisible(false);
+    EXPECT_EQ(link.Bounds(), (Rect{10, 40, 60, 16})) << "the row below takes the hidden row's place";
+    EXPECT_EQ(linkValue.Bounds().y, 40);
+    EXPECT_EQ(last.Bounds().y, 66) << "every row below moves by the same height";
+    EXPECT_EQ(title.Bounds().y, 10);
+
+    last.SetVisible(false);
+    EXPECT_EQ(link.Bounds().y, 40) << "hiding the last row moves nothing";
+    dateName.SetVisible(true);
+    EXPECT_EQ(link.Bounds().y, 64);
+    EXPECT_EQ(last.Bounds().y, 90);
+}
+
 }  // namespace
 }  // namespace vitrex::ui

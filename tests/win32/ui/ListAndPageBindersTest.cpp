@@ -4,11 +4,14 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "UiTestSupport.h"
 #include "core/ui/Form.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Menu.h"
 #include "core/ui/PageControl.h"
+#include "win32/UniqueHandle.h"
 #include "win32/ui/Dpi.h"
 #include "win32/ui/FormWindow.h"
 
@@ -124,6 +127,56 @@ TEST_F(ListBinderTest, ListBoxKeepsTheModelsOrderAndReportsSelectionAndDoubleCli
     EXPECT_EQ(::SendMessageW(H(form.list), LB_GETCOUNT, 0, 0), 2);
     form.list.SetSelection({0, 1});
     EXPECT_EQ(::SendMessageW(H(form.list), LB_GETSELCOUNT, 0, 0), 2);
+}
+
+// The widest item in the list box's own font, as LB_SETHORIZONTALEXTENT needs it.
+int WidestItem(HWND list) {
+    const WindowDcScope dc(list);
+    SelectObjectScope font(dc.Dc(), reinterpret_cast<HGDIOBJ>(::SendMessageW(list, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[512] = {};
+        const auto length =
+            static_cast<int>(::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text)));
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc.Dc(), text, length, &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    return widest;
+}
+
+TEST_F(ListBinderTest, ListBoxScrollsSidewaysAsFarAsItsWidestItem) {
+    const std::string longName =
+        "a-program-with-a-very-long-executable-name-that-no-list-box-shows-whole.exe";
+    form.list.SetHorizontalScroll(true);
+    HWND list = H(form.list);
+    const auto extent = [&] { return static_cast<int>(::SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0)); };
+    const int clientWidth = ClientRectOf(list).right;
+
+    form.list.SetItems({"notepad.exe", longName});  // as an import does
+    EXPECT_GT(extent(), clientWidth);
+    EXPECT_TRUE(StyleOf(list) & WS_HSCROLL) << "the bar shows";
+    EXPECT_GE(extent(), WidestItem(list)) << "the last letters can be scrolled into view";
+    EXPECT_LE(extent(), WidestItem(list) + 12) << "and no further";
+
+    form.list.DeleteItem(form.list.IndexOf(longName));
+    EXPECT_LE(extent(), clientWidth);
+    EXPECT_FALSE(StyleOf(list) & WS_HSCROLL) << "no bar once the long name is gone";
+    form.list.AddItem(longName);
+    const int at96 = extent();
+    EXPECT_GT(at96, clientWidth);
+
+    const RECT place = [&] {
+        RECT r{};
+        ::GetWindowRect(window->HandleOf(form), &r);
+        return r;
+    }();
+    ::SendMessageW(window->HandleOf(form), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&place));
+    list = H(form.list);
+    EXPECT_GE(extent(), WidestItem(list)) << "measured again in the larger font";
+    EXPECT_GT(extent(), at96 * 5 / 4);
 }
 
 TEST_F(ListBinderTest, TabStripShowsOnlyVisibleTabsAndOnlyTheActivePageShows) {

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "UiTestSupport.h"
 #include "core/ui/Form.h"
 #include "core/ui/Menu.h"
 #include "core/ui/TaskPanel.h"
+#include "win32/UniqueHandle.h"
 #include "win32/ui/Dpi.h"
 #include "win32/ui/FormWindow.h"
 #include "win32/ui/PopupMenus.h"
@@ -113,6 +116,44 @@ TEST_F(TaskPanelTest, KeyboardMovesAmongVisibleItemsAndEnterClicks) {
     EXPECT_EQ(dispatcher.senders, (std::vector<std::string>{"Item2", "Item2", "Item0"}));
     const LRESULT code = ::SendMessageW(Panel(), WM_GETDLGCODE, 0, 0);
     EXPECT_TRUE(code & DLGC_WANTARROWS);
+}
+
+// The panel as it is drawn now, pixel by pixel.
+std::vector<DWORD> Drawing(HWND panel) {
+    const RECT client = ClientRectOf(panel);
+    const WindowDcScope screen(panel);
+    UniqueMemoryDc memory(::CreateCompatibleDC(screen.Dc()));
+    UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.Dc(), client.right, client.bottom));
+    {
+        SelectObjectScope select(memory.Get(), bitmap.Get());
+        ::SendMessageW(panel, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
+    }
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(static_cast<std::size_t>(client.right) *
+                              static_cast<std::size_t>(client.bottom));
+    ::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(client.bottom), pixels.data(), &info,
+                DIB_RGB_COLORS);
+    return pixels;
+}
+
+TEST_F(TaskPanelTest, NoItemLooksChosenUntilTheKeyboardIsUsedInThePanel) {
+    const HWND elsewhere = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE, 200, 200, 20, 20,
+                                             window->HandleOf(form), nullptr, nullptr, nullptr);
+    ::SetFocus(elsewhere);
+    const std::vector<DWORD> plain = Drawing(Panel());
+    // As when the window is shown or activated: the panel is its first control.
+    ::SetFocus(Panel());
+    ASSERT_EQ(::GetFocus(), Panel());
+    EXPECT_EQ(Drawing(Panel()), plain) << "no focus frame on an item the user did not reach";
+    ::SendMessageW(Panel(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(dispatcher.senders.empty()) << "Enter does not choose an item shown as not chosen";
+
+    ::SendMessageW(Panel(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_NE(Drawing(Panel()), plain) << "the keyboard shows where it is";
+    ::SendMessageW(Panel(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(dispatcher.senders, std::vector<std::string>{"Item1"});
+    ::DestroyWindow(elsewhere);
 }
 
 struct PopupMenuTest : ::testing::Test {
