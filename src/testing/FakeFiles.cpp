@@ -76,20 +76,75 @@ char32_t NextUtf8(std::string_view text, std::size_t& i) {
     return c;
 }
 
+// One separator, a backslash, however the path was written (C:\Vitrex\/languages/de.ini).
+std::string Normalised(std::string_view path) {
+    std::string out;
+    for (char c : path) {
+        if (c == '/') c = '\\';
+        if (c == '\\' && !out.empty() && out.back() == '\\') continue;
+        out += c;
+    }
+    return out;
+}
+
 }  // namespace
 
 void FakeFiles::Seed(const std::string& path, std::string bytes) {
-    files_[Lower(path)] = std::move(bytes);
+    files_[Lower(Normalised(path))] = std::move(bytes);
+    Remember(path, false);
+}
+
+void FakeFiles::SeedFolder(const std::string& path, bool hidden, bool system) {
+    Listed& folder = Remember(path, true);
+    folder.hidden = hidden;
+    folder.system = system;
+}
+
+void FakeFiles::SetAttributes(const std::string& path, bool hidden, bool system) {
+    Listed& file = Remember(path, false);
+    file.hidden = hidden;
+    file.system = system;
+}
+
+FakeFiles::Listed& FakeFiles::Remember(const std::string& path, bool directory) {
+    std::string normalised = Normalised(path);
+    while (normalised.size() > 1 && normalised.back() == '\\')
+        normalised.pop_back();
+    for (Listed& listed : listed_) {
+        if (Lower(listed.path) == Lower(normalised)) return listed;
+    }
+    listed_.push_back({normalised, directory, false, false});
+    return listed_.back();
+}
+
+std::vector<FolderEntry> FakeFiles::ListFolder(const std::string& folder) {
+    std::string prefix = Normalised(folder);
+    if (prefix.empty() || prefix.back() != '\\') prefix += '\\';
+    const std::string lowerPrefix = Lower(prefix);
+    std::vector<FolderEntry> entries;
+    bool exists = false;
+    for (const Listed& listed : listed_) {
+        const std::string lower = Lower(listed.path);
+        if (listed.directory && lower + '\\' == lowerPrefix) exists = true;
+        if (!lower.starts_with(lowerPrefix)) continue;
+        exists = true;
+        const std::string rest = listed.path.substr(prefix.size());
+        if (rest.empty() || rest.find('\\') != std::string::npos) continue;
+        entries.push_back({rest, listed.directory, listed.hidden, listed.system});
+    }
+    if (!exists) return {};
+    entries.insert(entries.begin(), {FolderEntry{".", true}, FolderEntry{"..", true}});
+    return entries;
 }
 
 std::optional<std::string> FakeFiles::File(const std::string& path) const {
-    auto it = files_.find(Lower(path));
+    auto it = files_.find(Lower(Normalised(path)));
     if (it == files_.end()) return std::nullopt;
     return it->second;
 }
 
 std::string FakeFiles::ReadWholeFile(const std::string& path) {
-    auto it = files_.find(Lower(path));
+    auto it = files_.find(Lower(Normalised(path)));
     if (it == files_.end()) throw FileError("Cannot open file \"" + path + "\"", "CreateFileW", 2);
     return it->second;
 }
@@ -102,7 +157,8 @@ void FakeFiles::WriteWholeFile(const std::string& path, std::string_view bytes) 
         }
     }
     ++writeCount_;
-    files_[lower] = std::string(bytes);
+    files_[Lower(Normalised(path))] = std::string(bytes);
+    Remember(path, false);
 }
 
 std::string FakeFiles::Utf8ToAnsi(std::string_view utf8) {

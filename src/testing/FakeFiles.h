@@ -18,6 +18,11 @@ public:
     // Every write to a path under this folder fails, as in a folder without write permission.
     void DenyWritesUnder(std::string folder) { deniedFolders_.push_back(std::move(folder)); }
     void Seed(const std::string& path, std::string bytes);
+    // A folder (it lists "." and ".." and its entries); files seeded under it are listed in the
+    // order they were first seeded.
+    void SeedFolder(const std::string& path, bool hidden = false, bool system = false);
+    // The attributes a listing shows for a seeded file.
+    void SetAttributes(const std::string& path, bool hidden, bool system);
     // The file's bytes, if it exists.
     std::optional<std::string> File(const std::string& path) const;
     int WriteCount() const { return writeCount_; }
@@ -27,8 +32,17 @@ public:
     void WriteWholeFile(const std::string& path, std::string_view bytes) override;
     std::string Utf8ToAnsi(std::string_view utf8) override;
     std::string AnsiToUtf8(std::string_view ansi) override;
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override;
 
 private:
+    struct Listed {
+        std::string path;  // as seeded, separators made '\\'
+        bool directory = false;
+        bool hidden = false;
+        bool system = false;
+    };
+    Listed& Remember(const std::string& path, bool directory);
+    std::vector<Listed> listed_;  // in the order first seeded
     std::string executablePath_ = "C:\\Program Files\\Vitrex\\Vitrex.exe";
     std::vector<std::string> deniedFolders_;
     std::map<std::string, std::string> files_;  // by lower-case path

@@ -64,6 +64,13 @@ struct FileHandle {
     static void Close(Handle handle) noexcept { ::CloseHandle(handle); }
 };
 
+// A FindFirstFile search: INVALID_HANDLE_VALUE when it found nothing, closed with FindClose.
+struct FindHandle {
+    using Handle = HANDLE;
+    static Handle Empty() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) noexcept { ::FindClose(handle); }
+};
+
 template <typename H>
 struct GdiObject {
     using Handle = H;
@@ -76,6 +83,7 @@ struct GdiObject {
 using UniqueRegKey = UniqueHandleOf<handle_traits::NullIsEmpty<HKEY, ::RegCloseKey>>;
 using UniqueHandle = UniqueHandleOf<handle_traits::NullIsEmpty<HANDLE, ::CloseHandle>>;
 using UniqueFileHandle = UniqueHandleOf<handle_traits::FileHandle>;
+using UniqueFindHandle = UniqueHandleOf<handle_traits::FindHandle>;
 // Only for windows this program created; other programs' windows stay raw HWNDs.
 using UniqueWindow = UniqueHandleOf<handle_traits::NullIsEmpty<HWND, ::DestroyWindow>>;
 // DestroyMenu also destroys the submenus attached to the menu.

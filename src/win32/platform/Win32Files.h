@@ -13,6 +13,7 @@ public:
     void WriteWholeFile(const std::string& path, std::string_view bytes) override;
     std::string Utf8ToAnsi(std::string_view utf8) override;
     std::string AnsiToUtf8(std::string_view ansi) override;
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override;
 };
 
 }  // namespace vitrex::win32
