@@ -7,6 +7,7 @@
 
 #include "core/app/settings/SettingsStore.h"
 #include "core/platform/Errors.h"
+#include "win32/platform/SystemMessage.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/Win32Registry.h"
 
@@ -56,6 +57,40 @@ std::string ErrorOf(const std::function<void()>& read) {
     }
     return "(no error)";
 }
+
+// Lets everyone only read the key (and change its permissions) while it lives; gives the write
+// access back at the end, so that the scratch key can go.
+class ReadOnlyKey {
+public:
+    explicit ReadOnlyKey(const std::string& path) : path_(Widen(path)) { Protect(true); }
+    ~ReadOnlyKey() { Protect(false); }
+    ReadOnlyKey(const ReadOnlyKey&) = delete;
+    ReadOnlyKey& operator=(const ReadOnlyKey&) = delete;
+
+private:
+    void Protect(bool readOnly) const {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, READ_CONTROL | WRITE_DAC, &key),
+                  ERROR_SUCCESS);
+        alignas(ACL) BYTE aclBuffer[256];
+        auto* acl = reinterpret_cast<PACL>(aclBuffer);
+        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+        PSID everyone = nullptr;
+        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+        InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION);
+        AddAccessAllowedAce(acl, ACL_REVISION,
+                            readOnly ? (KEY_READ | WRITE_DAC | READ_CONTROL) : KEY_ALL_ACCESS, everyone);
+        SECURITY_DESCRIPTOR descriptor;
+        InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+        SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+        const LSTATUS status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+        FreeSid(everyone);
+        RegCloseKey(key);
+        ASSERT_EQ(status, ERROR_SUCCESS);
+    }
+
+    std::wstring path_;
+};
 
 struct Win32RegistryFixture : ::testing::Test {
     ScratchKey scratch;
@@ -109,6 +144,42 @@ TEST_F(Win32RegistryFixture, MissingAndWrongTypedValuesFailWithTheirMessages) {
     EXPECT_EQ(ErrorOf([&] { key->ReadInteger("Blob"); }), "Ung\xC3\xBCltiger Datentyp f\xC3\xBCr 'Blob'");
     EXPECT_EQ(ErrorOf([&] { key->ReadText("Number"); }), "Ung\xC3\xBCltiger Datentyp f\xC3\xBCr 'Number'");
     EXPECT_EQ(key->ReadText("Missing"), "");
+}
+
+TEST_F(Win32RegistryFixture, FailuresOfAProtectedKeyNameTheCallThatFailedAndTheSystemsMessage) {
+    registry.OpenOrCreateKey(scratch.Path())->WriteInteger("Number", 3);
+    ReadOnlyKey readOnly(scratch.Path());
+    const std::string denied = SystemMessage(ERROR_ACCESS_DENIED);
+    ASSERT_FALSE(denied.empty());
+
+    auto key = registry.OpenOrCreateKey(scratch.Path());
+    EXPECT_EQ(key->ReadInteger("Number"), 3) << "reads still work";
+    try {
+        key->WriteInteger("Number", 4);
+        FAIL() << "a write to a read-only key must fail";
+    } catch (const Error& error) {
+        EXPECT_STREQ(error.ClassName(), "RegistryError");
+        EXPECT_EQ(error.Api(), "RegSetValueExW");
+        EXPECT_EQ(error.Code(), static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
+        EXPECT_EQ(std::string(error.what()), "Value 'Number': RegSetValueExW failed (5): " + denied);
+    }
+    try {
+        key->DeleteValue("Number");
+        FAIL() << "a delete in a read-only key must fail";
+    } catch (const RegistryError& error) {
+        EXPECT_EQ(error.Api(), "RegDeleteValueW");
+    }
+    // A key below it cannot be made, nor opened for reading since it does not exist: the error
+    // names the call that answered last.
+    try {
+        registry.OpenOrCreateKey(scratch.Path() + "\\Child");
+        FAIL() << "a key cannot be created in a read-only key";
+    } catch (const RegistryError& error) {
+        EXPECT_EQ(error.Api(), "RegOpenKeyExW");
+        EXPECT_EQ(error.Code(), static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+        EXPECT_NE(std::string(error.what()).find("RegOpenKeyExW failed (2): " + SystemMessage(2)),
+                  std::string::npos);
+    }
 }
 
 TEST_F(Win32RegistryFixture, FirstStartCreatesTheKeyWithNineteenValues) {
