@@ -6,7 +6,9 @@
 #include "UiTestSupport.h"
 #include "core/app/crashlog/CrashDispatcher.h"
 #include "core/app/crashlog/CrashLog.h"
+#include "core/platform/Errors.h"
 #include "core/ui/Controls.h"
+#include "win32/platform/SystemMessage.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Files.h"
 #include "win32/ui/FormWindow.h"
@@ -31,12 +33,14 @@ struct WindowFailureTest : ::testing::Test {
         form.SetDispatcher(&dispatcher);
         window = Bind(form, ::GetModuleHandleW(nullptr));
     }
-    // The log's entry lines after the time on the first line.
-    std::vector<std::string> Entry(std::size_t index) const {
+    // The first three lines of an entry; the first without the time, which is in the user's
+    // format (it may hold a space itself) and is followed by the message.
+    std::vector<std::string> Entry(std::size_t index, const std::string& message) const {
         const auto& lines = log.Lines();
         if (lines.size() < 4 * (index + 1)) return {};
         std::vector<std::string> entry(lines.begin() + 4 * index, lines.begin() + 4 * index + 3);
-        entry[0] = entry[0].substr(entry[0].find(' ') + 1);
+        const std::size_t at = entry[0].find(" " + message);
+        if (at != std::string::npos) entry[0] = entry[0].substr(at + 1);
         return entry;
     }
 
@@ -57,24 +61,24 @@ TEST_F(WindowFailureTest, ABinderCallThatThrowsInTheWindowProcedureBecomesACrash
     });
 
     EXPECT_EQ(::SendMessageW(window->Handle(), kFailingMessage, 0, 0), 0) << "left to the default handling";
-    const std::vector<std::string> entry = Entry(0);
+    const std::vector<std::string> entry = Entry(0, "Cannot open file");
     ASSERT_EQ(entry.size(), 3u) << "one entry";
-    EXPECT_EQ(entry[0].rfind("Cannot open file \"" + missing + "\": CreateFileW failed (3", 0), 0u)
-        << entry[0];
+    EXPECT_EQ(entry[0], "Cannot open file \"" + missing + "\": CreateFileW failed (3): " + SystemMessage(3));
     EXPECT_EQ(entry[1], "Typ: FileError");
     EXPECT_EQ(entry[2], "Sender: FailureForm [TVitrexFailureForm]");
 
     // What is not an exception class at all still gets an entry, and the window lives on.
     ::SendMessageW(window->Handle(), kFailingMessage + 1, 0, 0);
-    EXPECT_EQ(Entry(1), (std::vector<std::string>{"Unknown exception", "Typ: int",
-                                                  "Sender: FailureForm [TVitrexFailureForm]"}));
+    EXPECT_EQ(Entry(1, "Unknown exception"),
+              (std::vector<std::string>{"Unknown exception", "Typ: int",
+                                        "Sender: FailureForm [TVitrexFailureForm]"}));
     EXPECT_TRUE(::IsWindow(window->Handle()));
 }
 
 TEST_F(WindowFailureTest, AHandlerThatThrowsInAContainersProcedureIsLoggedForItsControl) {
     form.button.OnClick = [] { (void)std::string().at(1); };
     ::SendMessageW(window->HandleOf(form.button), BM_CLICK, 0, 0);
-    const std::vector<std::string> entry = Entry(0);
+    const std::vector<std::string> entry = Entry(0, "basic_string");
     ASSERT_EQ(entry.size(), 3u);
     EXPECT_EQ(entry[1], "Typ: std::out_of_range");
     EXPECT_EQ(entry[2], "Sender: Button [TButton]");
@@ -94,8 +98,9 @@ TEST_F(WindowFailureTest, AFailingMessageFilterIsLoggedAndTheLoopRunsOn) {
     });
     EXPECT_EQ(code, 5);
     EXPECT_EQ(seen, 1);
-    EXPECT_EQ(Entry(0), (std::vector<std::string>{"filter failed", "Typ: SystemError",
-                                                  "Sender: FailureForm [TVitrexFailureForm]"}));
+    EXPECT_EQ(Entry(0, "filter failed"),
+              (std::vector<std::string>{"filter failed", "Typ: SystemError",
+                                        "Sender: FailureForm [TVitrexFailureForm]"}));
 }
 
 }  // namespace
