@@ -68,7 +68,7 @@ struct Desktop {
     fakes::FakeWindowSystem desktop;
     fakes::FakeProcesses processes;
     fakes::FakeRegistry registry;
-    sysinfo::SystemInspector inspector{processes, registry, desktop, nullptr};
+    sysinfo::SystemInspector inspector{processes, registry, desktop};
     // The exceptions page's list box and class-exception field, as the program hands them over.
     fakes::FakeTextCollation collation;
     ui::ListBox list{"TAB_Ausnahmen_List", nullptr, {}};

@@ -25,12 +25,16 @@ MainForm::MainForm(Platform& platform)
       crashLog_(platform.clock),
       dispatcher_(crashLog_),
       exceptionsSource_(TAB_Ausnahmen_List, DebugClassException, platform.collation),
-      inspector_(platform.processes, platform.registry, platform_.windows, &platform.dialogs),
+inspector_(platform.processes, platform.registry, platform_.windows),
       eligibility_(platform_.windows, inspector_, exceptionsSource_) {
     SetCaption(kApplicationTitle);
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);
     crashLog_.SetObserver([this] { TabDebugList.SetItems(crashLog_.Lines()); });
+    // Only systems without Toolhelp list processes from the performance counters; when those
+    // cannot be read, each request says so at once, whichever handler made it.
+    eligibility_.SetListFailureHandler(
+        [this](sysinfo::ListOutcome) { platform_.dialogs.ShowMessage(sysinfo::kPerformanceDataError); });
     BuildControls();
     AttachHandlers();
 }

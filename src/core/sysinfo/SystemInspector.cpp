@@ -24,8 +24,9 @@ void AttachThreads(ProcessList& processes, const ThreadList& threads) {
 
 }  // namespace
 
-void SystemInspector::GetProcessList(ProcessList& list, bool withThreads, bool withWindows) {
+ListOutcome SystemInspector::GetProcessList(ProcessList& list, bool withThreads, bool withWindows) {
     list.clear();
+    ListOutcome outcome = ListOutcome::Listed;
     ThreadList threads;
     if (processes_.ToolhelpAvailable()) {
         // A failed snapshot leaves the list empty without a word: the next request tries again.
@@ -37,12 +38,13 @@ void SystemInspector::GetProcessList(ProcessList& list, bool withThreads, bool w
         if (withThreads) GetThreadList(0, withWindows, threads);
     } else {
         if (!ReadPerformanceData(&list, withThreads ? &threads : nullptr, withWindows))
-            ReportPerformanceDataError();
+            outcome = ListOutcome::PerformanceDataUnreadable;
     }
     if (withThreads) AttachThreads(list, threads);
+    return outcome;
 }
 
-void SystemInspector::GetThreadList(std::uint32_t processId, bool withWindows, ThreadList& list) {
+ListOutcome SystemInspector::GetThreadList(std::uint32_t processId, bool withWindows, ThreadList& list) {
     list.clear();
     if (processes_.ToolhelpAvailable()) {
         if (std::optional<std::vector<ThreadRecord>> records = processes_.SnapshotThreads()) {
@@ -52,12 +54,13 @@ void SystemInspector::GetThreadList(std::uint32_t processId, bool withWindows, T
             }
         }
         if (withWindows) FillThreadWindows(list);
-        return;
+        return ListOutcome::Listed;
     }
     // Only the oldest NT systems publish threads in their counters; this path lists the threads
     // of every process, whichever was asked for.
     if (IsNtVersion4OrOlder() && !ReadPerformanceData(nullptr, &list, withWindows))
-        ReportPerformanceDataError();
+        return ListOutcome::PerformanceDataUnreadable;
+    return ListOutcome::Listed;
 }
 
 void SystemInspector::GetWindowList(std::uint32_t processId, std::uint32_t threadId, bool appWindowsOnly,
@@ -113,10 +116,6 @@ bool SystemInspector::ReadPerformanceData(ProcessList* processes, ThreadList* th
         if (withWindows) FillThreadWindows(*threads);
     }
     return (processes != nullptr && !processes->empty()) || (threads != nullptr && !threads->empty());
-}
-
-void SystemInspector::ReportPerformanceDataError() {
-    if (dialogs_ != nullptr) dialogs_->ShowMessage(kPerformanceDataError);
 }
 
 void SystemInspector::FillThreadWindows(ThreadList& threads) {

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/platform/Dialogs.h"
 #include "core/platform/Processes.h"
 #include "core/platform/Registry.h"
 #include "core/platform/WindowSystem.h"
@@ -11,8 +10,16 @@
 
 namespace vitrex::sysinfo {
 
-// The message shown when the performance counters cannot be read.
+// The message the caller shows when the performance counters cannot be read.
 inline constexpr const char* kPerformanceDataError = "Error reading Performace Data.";
+
+// What a list request met. The inspector shows nothing itself: its caller tells the user.
+enum class ListOutcome {
+    // The list is what the system gave; a failed snapshot gives an empty list and no word.
+    Listed,
+    // The performance counters, the fallback where Toolhelp is missing, could not be read.
+    PerformanceDataUnreadable,
+};
 
 // Lists the running processes, their threads and the threads' windows. The Toolhelp snapshots are
 // the source; where the system lacks them, the performance counters the registry publishes.
@@ -20,15 +27,14 @@ inline constexpr const char* kPerformanceDataError = "Error reading Performace D
 // system's version.
 class SystemInspector {
 public:
-    // `dialogs` may be null: the performance-data error then goes unreported.
-    SystemInspector(Processes& processes, Registry& registry, WindowSystem& windows, Dialogs* dialogs)
-        : processes_(processes), registry_(registry), windows_(windows), dialogs_(dialogs) {}
+    SystemInspector(Processes& processes, Registry& registry, WindowSystem& windows)
+        : processes_(processes), registry_(registry), windows_(windows) {}
 
     // One entry per running process; with `withThreads` each entry's threads, with `withWindows`
     // as well each thread's top-level windows.
-    void GetProcessList(ProcessList& list, bool withThreads = false, bool withWindows = false);
+    ListOutcome GetProcessList(ProcessList& list, bool withThreads = false, bool withWindows = false);
     // The threads of one process, or of all when `processId` is 0.
-    void GetThreadList(std::uint32_t processId, bool withWindows, ThreadList& list);
+    ListOutcome GetThreadList(std::uint32_t processId, bool withWindows, ThreadList& list);
     // Top-level windows; 0 for process or thread means any. With a thread only that thread's
     // windows are visited. `appWindowsOnly` keeps the windows that get a taskbar button.
     void GetWindowList(std::uint32_t processId, std::uint32_t threadId, bool appWindowsOnly,
@@ -39,14 +45,12 @@ public:
     bool ReadPerformanceData(ProcessList* processes, ThreadList* threads, bool withWindows);
 
 private:
-    void ReportPerformanceDataError();
     void FillThreadWindows(ThreadList& threads);
     bool IsNtVersion4OrOlder();
 
     Processes& processes_;
     Registry& registry_;
     WindowSystem& windows_;
-    Dialogs* dialogs_;
     std::optional<bool> oldNt_;
 };
 

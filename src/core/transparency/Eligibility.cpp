@@ -69,7 +69,8 @@ std::optional<std::size_t> Eligibility::FindProcess(std::uint32_t processId) con
 }
 
 void Eligibility::RefreshProcessCache() {
-    inspector_.GetProcessList(processCache_);
+    const sysinfo::ListOutcome outcome = inspector_.GetProcessList(processCache_);
+    if (outcome != sysinfo::ListOutcome::Listed && listFailed_) listFailed_(outcome);
     std::size_t slots = 16;
     while (slots < 2 * processCache_.size())
         slots *= 2;

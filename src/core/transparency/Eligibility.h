@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,6 +62,11 @@ public:
     std::string GetWindowProcessName(WindowHandle window, bool refresh);
     // The process list of the last refresh, in the order the system gave it.
     const sysinfo::ProcessList& ProcessCache() const { return processCache_; }
+    // Told at once of every process-list request that did not come back whole, so that the
+    // owner can tell the user while the request's handler is still running.
+    void SetListFailureHandler(std::function<void(sysinfo::ListOutcome)> handler) {
+        listFailed_ = std::move(handler);
+    }
 
     void BeginShared();
     void EndShared();
@@ -75,6 +81,7 @@ private:
     WindowSystem& windows_;
     sysinfo::SystemInspector& inspector_;
     const ExceptionsSource& exceptions_;
+    std::function<void(sysinfo::ListOutcome)> listFailed_;
     sysinfo::ProcessList processCache_;
     // Open-addressed (process id, cache index) of the first entry of each id, so a window's
     // process is found without a scan of the whole list. Id 0 marks a free slot: no window

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <shellapi.h>
 
 #include <memory>
@@ -88,11 +86,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::Win32SystemCounters counters;
     sysinfo::cpu::CpuMeter cpuMeter;
     sysinfo::cpu::CpuSamplerThread cpuSampler(counters, cpuMeter);
-
-    INITCOMMONCONTROLSEX controls{
-        sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
-                              ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
-    InitCommonControlsEx(&controls);
 
     win32::Win32WindowSystem windows;
     win32::Win32Files files;

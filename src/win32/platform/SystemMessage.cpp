@@ -19,6 +19,10 @@ std::string SystemMessage(std::uint32_t code) {
     return Narrow(text);
 }
 
+std::uint32_t LastErrorCode() noexcept {
+    return ::GetLastError();
+}
+
 std::string FailureText(const std::string& api, std::uint32_t code) {
     std::string text = api + " failed (" + std::to_string(code) + ")";
     const std::string description = SystemMessage(code);

@@ -22,8 +22,7 @@ std::string Win32Clock::LocalLongTime() {
             return Narrow(text);
         }
     }
-    const DWORD code = GetLastError();
-    throw SystemError(FailureText("GetTimeFormatEx", code), "GetTimeFormatEx", code);
+    ThrowLastError("GetTimeFormatEx");
 }
 
 }  // namespace vitrex::win32

@@ -16,11 +16,7 @@ namespace {
 constexpr std::size_t kChunk = 1 << 30;
 
 [[noreturn]] void Fail(const std::string& what, const char* api) {
-    const DWORD code = GetLastError();
-    std::string message = what;
-    const std::string description = SystemMessage(code);
-    if (!description.empty()) message += " " + description;
-    throw FileError(message, api, code);
+    ThrowLastError<FileError>(api, what);
 }
 
 }  // namespace
@@ -30,13 +26,13 @@ std::string Win32Files::ExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            throw SystemError(FailureText("GetModuleFileNameW", GetLastError()), "GetModuleFileNameW");
+        if (length == 0) ThrowLastError("GetModuleFileNameW");
         if (length < path.size()) {
             path.resize(length);
             return Narrow(path);
         }
-        if (path.size() >= 32768) throw SystemError("Executable path too long", "GetModuleFileNameW");
+        if (path.size() >= 32768)
+            ThrowErrorCode("GetModuleFileNameW", ERROR_INSUFFICIENT_BUFFER, "Executable path too long");
         path.resize(path.size() * 2);
     }
 }
@@ -44,16 +40,16 @@ std::string Win32Files::ExecutablePath() {
 std::string Win32Files::ReadWholeFile(const std::string& path) {
     UniqueFileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) Fail("Cannot open file \"" + path + "\".", "CreateFileW");
+    if (!file) Fail("Cannot open file \"" + path + "\"", "CreateFileW");
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.Get(), &size)) Fail("Cannot read file \"" + path + "\".", "GetFileSizeEx");
+    if (!GetFileSizeEx(file.Get(), &size)) Fail("Cannot read file \"" + path + "\"", "GetFileSizeEx");
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD read = 0;
         const auto want = static_cast<DWORD>(std::min(bytes.size() - done, kChunk));
         if (!ReadFile(file.Get(), bytes.data() + done, want, &read, nullptr)) {
-            Fail("Cannot read file \"" + path + "\".", "ReadFile");
+            Fail("Cannot read file \"" + path + "\"", "ReadFile");
         }
         if (read == 0) break;  // the file shrank meanwhile
         done += read;
@@ -65,13 +61,13 @@ std::string Win32Files::ReadWholeFile(const std::string& path) {
 void Win32Files::WriteWholeFile(const std::string& path, std::string_view bytes) {
     UniqueFileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) Fail("Cannot create file \"" + path + "\".", "CreateFileW");
+    if (!file) Fail("Cannot create file \"" + path + "\"", "CreateFileW");
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD written = 0;
         const auto want = static_cast<DWORD>(std::min(bytes.size() - done, kChunk));
         if (!WriteFile(file.Get(), bytes.data() + done, want, &written, nullptr)) {
-            Fail("Cannot write file \"" + path + "\".", "WriteFile");
+            Fail("Cannot write file \"" + path + "\"", "WriteFile");
         }
         done += written;
     }

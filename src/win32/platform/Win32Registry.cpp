@@ -21,8 +21,7 @@ std::wstring SubKey(std::string_view path) {
 }
 
 [[noreturn]] void Fail(const std::string& what, const char* api, LSTATUS status) {
-    const auto code = static_cast<std::uint32_t>(status);
-    throw RegistryError(what + ": " + FailureText(api, code), api, code);
+    ThrowErrorCode<RegistryError>(api, static_cast<std::uint32_t>(status), what);
 }
 
 class Win32Key : public RegistryKey {
@@ -100,13 +99,15 @@ struct PerformanceDataCloser {
 std::unique_ptr<RegistryKey> Win32Registry::OpenOrCreateKey(std::string_view path) {
     const std::wstring subKey = SubKey(path);
     UniqueRegKey key;
+    const char* api = "RegCreateKeyExW";
     LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                      KEY_READ | KEY_WRITE, nullptr, key.Put(), nullptr);
     if (status == ERROR_ACCESS_DENIED) {
         // A key the user may read but not change: reads work, writes fail when they happen.
+        api = "RegOpenKeyExW";
         status = RegOpenKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, key.Put());
     }
-    if (status != ERROR_SUCCESS) Fail("Key '" + std::string(path) + "'", "RegCreateKeyExW", status);
+    if (status != ERROR_SUCCESS) Fail("Key '" + std::string(path) + "'", api, status);
     return std::make_unique<Win32Key>(std::move(key));
 }
 

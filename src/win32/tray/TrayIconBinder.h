@@ -38,6 +38,7 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    const ui::Component* FailureSender() const override { return &model_; }
 
 private:
     void OnModelChange(ui::TrayChange change);

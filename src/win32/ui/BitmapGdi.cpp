@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <system_error>
+
+#include "win32/platform/SystemMessage.h"
 
 namespace vitrex::win32 {
 
@@ -84,8 +85,7 @@ UniqueBitmap CreateDibSection(const ui::Bitmap& bitmap, bool premultiply) {
     void* bits = nullptr;
     UniqueBitmap dib(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib || bits == nullptr) {
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "CreateDIBSection");
+        ThrowLastError("CreateDIBSection");
     }
     // 0xAARRGGBB in little-endian memory is the DIB's B, G, R, A byte order.
     auto* out = static_cast<std::uint32_t*>(bits);

@@ -1,7 +1,6 @@
 #include "win32/ui/ControlBinder.h"
 
-#include <system_error>
-
+#include "win32/platform/SystemMessage.h"
 #include "win32/platform/TextConvert.h"
 
 namespace vitrex::win32 {
@@ -30,8 +29,7 @@ HWND ControlBinder::CreateControl(const wchar_t* className, DWORD style, DWORD e
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(binding_.NextControlId())), binding_.Instance(),
         nullptr);
     if (control == nullptr) {
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "CreateWindowExW");
+        ThrowLastError("CreateWindowExW");
     }
     control_.Reset(control);
     SetHandle(control);
@@ -49,8 +47,7 @@ HWND ControlBinder::CreateCompanion(const wchar_t* className, DWORD style, DWORD
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(binding_.NextControlId())), binding_.Instance(),
         nullptr);
     if (companion == nullptr) {
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "CreateWindowExW");
+        ThrowLastError("CreateWindowExW");
     }
     companion_.Reset(companion);
     binding_.RegisterHandle(companion, this);

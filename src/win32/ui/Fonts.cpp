@@ -1,7 +1,6 @@
 #include "win32/ui/Fonts.h"
 
-#include <system_error>
-
+#include "win32/platform/SystemMessage.h"
 #include "win32/ui/Dpi.h"
 #include "win32/ui/SystemFunction.h"
 
@@ -13,9 +12,7 @@ using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT
 
 UniqueFont CreateFontOrThrow(const LOGFONTW& logFont) {
     UniqueFont font(::CreateFontIndirectW(&logFont));
-    if (!font)
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "CreateFontIndirectW");
+    if (!font) ThrowLastError("CreateFontIndirectW");
     return font;
 }
 

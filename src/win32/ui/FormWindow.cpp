@@ -11,12 +11,16 @@ namespace vitrex::win32 {
 
 namespace {
 
+// The only place the common control classes are registered: every control is made by a form's
+// binder, and the first form of the process registers them for all.
 void InitCommonControlClasses() {
-    INITCOMMONCONTROLSEX classes{};
-    classes.dwSize = sizeof classes;
-    classes.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
-                    ICC_TAB_CLASSES | ICC_HOTKEY_CLASS | ICC_PROGRESS_CLASS;
-    ::InitCommonControlsEx(&classes);
+    [[maybe_unused]] static const bool registered = [] {
+        INITCOMMONCONTROLSEX classes{};
+        classes.dwSize = sizeof classes;
+        classes.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
+                        ICC_TAB_CLASSES | ICC_HOTKEY_CLASS | ICC_PROGRESS_CLASS;
+        return ::InitCommonControlsEx(&classes) != FALSE;
+    }();
 }
 
 bool IsPushButton(HWND control) {

@@ -49,6 +49,7 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PaintBackground(HDC dc) override;
+    const ui::Component* FailureSender() const override { return &form_; }
 
 private:
     void OnFormChange(ui::Change change);

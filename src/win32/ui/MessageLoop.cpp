@@ -1,5 +1,7 @@
 #include "win32/ui/MessageLoop.h"
 
+#include "win32/ui/FailureReport.h"
+
 namespace vitrex::win32 {
 
 int RunMessageLoop(FormWindow& window, const MessageFilter& filter) {
@@ -15,6 +17,7 @@ int RunMessageLoop(FormWindow& window, const MessageFilter& filter) {
             } catch (...) {
                 // The filter runs the program's hooks through its dispatcher; a failure that
                 // still escapes must not end the loop.
+                ReportFailure(&window.Model(), std::current_exception());
                 handled = false;
             }
         }

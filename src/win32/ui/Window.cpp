@@ -1,6 +1,7 @@
 #include "win32/ui/Window.h"
 
-#include <system_error>
+#include "win32/platform/SystemMessage.h"
+#include "win32/ui/FailureReport.h"
 
 namespace vitrex::win32 {
 
@@ -34,8 +35,7 @@ void Window::RegisterClassOnce(HINSTANCE instance, const std::wstring& className
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = className.c_str();
     if (::RegisterClassExW(&windowClass) == 0) {
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "RegisterClassExW");
+        ThrowLastError("RegisterClassExW");
     }
 }
 
@@ -45,9 +45,15 @@ void Window::CreateNative(HINSTANCE instance, const std::wstring& className, DWO
                                            bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                                            reinterpret_cast<HMENU>(id), instance, this);
     if (created == nullptr) {
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "CreateWindowExW");
+        ThrowLastError("CreateWindowExW");
     }
+}
+
+const ui::Component* Window::FailureSender() const {
+    // A control container reports as the form it belongs to.
+    const HWND root = ::GetAncestor(Handle(), GA_ROOT);
+    const Window* top = root != Handle() ? FromHandle(root) : nullptr;
+    return top != nullptr ? top->FailureSender() : nullptr;
 }
 
 void Window::DestroyNative() {
@@ -82,9 +88,9 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     try {
         return self->HandleMessage(message, wParam, lParam);
     } catch (...) {
-        // Handlers run through the form's dispatcher, which reports failures; anything that
-        // still gets here must not unwind through the system's code.
-        ::OutputDebugStringW(L"Vitrex: exception stopped at a window procedure\n");
+        // Handlers run through the form's dispatcher already; what gets here failed in the
+        // binder itself, and must not unwind through the system's code.
+        ReportFailure(self->FailureSender(), std::current_exception());
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/ui/Component.h"
 #include "win32/UniqueHandle.h"
 
 namespace vitrex::win32 {
@@ -28,7 +29,7 @@ protected:
     static void RegisterClassOnce(HINSTANCE instance, const std::wstring& className, UINT classStyle,
                                   HBRUSH background);
 
-    // Creates the window; throws std::system_error when the system refuses.
+    // Creates the window; throws SystemError when the system refuses.
     void CreateNative(HINSTANCE instance, const std::wstring& className, DWORD exStyle, const wchar_t* title,
                       DWORD style, const RECT& bounds, HWND parent, UINT_PTR id = 0);
 
@@ -38,6 +39,10 @@ protected:
     }
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+    // The component a failure caught at this window's procedure is logged for; by default the
+    // one of the top-level window this window lies in.
+    virtual const ui::Component* FailureSender() const;
 
     // Destroys the native window now; the object no longer receives messages.
     void DestroyNative();

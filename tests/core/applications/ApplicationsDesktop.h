@@ -37,7 +37,7 @@ struct ApplicationsDesktop : ::testing::Test {
     ui::ListBox exceptionsList{"TAB_Ausnahmen_List", nullptr, {}};
     ui::LabeledEdit classException{"DebugClassException", nullptr, {}};
     exceptions::ControlsExceptionsSource source{exceptionsList, classException, collation};
-    sysinfo::SystemInspector inspector{processes, registry, desktop, &dialogs};
+    sysinfo::SystemInspector inspector{processes, registry, desktop};
     transparency::Eligibility eligibility{desktop, inspector, source};
 
     ui::ListView list{"TAB_AW_List", nullptr, {}};

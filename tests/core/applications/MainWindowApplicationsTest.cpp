@@ -68,6 +68,23 @@ TEST_F(MainWindowApplications, OpeningThePageFromThePanelFillsTheListWithoutTheP
     EXPECT_EQ(RowOf(form, late), 0);
 }
 
+TEST_F(MainWindowApplications, WithoutReadableProcessCountersEachListRequestOfAHandlerShowsTheError) {
+    platform.processes.toolhelp = false;  // and the registry publishes no performance data
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.SetOwnWindow(own);
+    const std::size_t before = platform.dialogs.Messages().size();
+
+    form.XPBarConfig.Item(3).UserClick();
+    form.PMenu_AW_ListItems.PMReload.UserClick();
+    const std::vector<std::string> messages = platform.dialogs.Messages();
+    ASSERT_EQ(messages.size(), before + 2) << "one message per fill, not one per window";
+    EXPECT_EQ(messages.back(), "Error reading Performace Data.");
+    EXPECT_EQ(Titles(form), (std::vector<std::string>{"Editor", "Palette", "Browser"}))
+        << "the list still fills";
+    EXPECT_EQ(form.TAB_AW_List.Rows()[0].cells[kColumnProcess], "") << "with no process names";
+}
+
 TEST_F(MainWindowApplications, TheExceptionCommandPausesTheRunningEngineAndTheExceptedProgramStaysOpaque) {
     MainForm form(platform.ports);
     form.FormCreate();

@@ -2,7 +2,6 @@
 
 #include "PerfBlock.h"
 #include "core/sysinfo/SystemInspector.h"
-#include "testing/FakeDialogs.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeRegistry.h"
 #include "testing/FakeWindowSystem.h"
@@ -31,8 +30,7 @@ struct Inspector : ::testing::Test {
     fakes::FakeProcesses processes;
     fakes::FakeRegistry registry;
     fakes::FakeWindowSystem desktop;
-    fakes::FakeDialogs dialogs;
-    SystemInspector inspector{processes, registry, desktop, &dialogs};
+    SystemInspector inspector{processes, registry, desktop};
 };
 
 TEST_F(Inspector, ToolhelpListKeepsTheSystemsNamesAndOrder) {
@@ -62,12 +60,11 @@ TEST_F(Inspector, ThreadsAndTheirWindowsAreAttachedToEveryEntryOfTheirProcess) {
     }
 }
 
-TEST_F(Inspector, AFailedSnapshotGivesAnEmptyListWithoutAMessage) {
+TEST_F(Inspector, AFailedSnapshotGivesAnEmptyListThatCountsAsListed) {
     processes.snapshotsFail = true;
     ProcessList list;
-    inspector.GetProcessList(list, true);
+    EXPECT_EQ(inspector.GetProcessList(list, true), ListOutcome::Listed);
     EXPECT_TRUE(list.empty());
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(Inspector, ThreadListOfOneProcessOrOfAll) {
@@ -126,19 +123,18 @@ TEST_F(Inspector, OnlyUnownedVisibleTopLevelNonToolWindowsAreApplicationWindows)
 TEST_F(Inspector, WithoutToolhelpTheCountersAreReadAndAFailureIsReportedOnEachRequest) {
     processes.toolhelp = false;
     ProcessList list;
-    inspector.GetProcessList(list);  // no block published at all
-    inspector.GetProcessList(list);
-    EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{kPerformanceDataError, kPerformanceDataError}));
+    // No block published at all: every request says so.
+    EXPECT_EQ(inspector.GetProcessList(list), ListOutcome::PerformanceDataUnreadable);
+    EXPECT_EQ(inspector.GetProcessList(list), ListOutcome::PerformanceDataUnreadable);
 
     registry.SetPerformanceData(
         "230 232", testing::PerfBlock::Build({testing::ProcessObject({{u"Idle", 0}, {u"svc", 50}}),
                                               testing::ThreadObject({{50, 51}})}));
-    inspector.GetProcessList(list, true);
+    EXPECT_EQ(inspector.GetProcessList(list, true), ListOutcome::Listed);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[1].ExeName, "svc.exe");
     ASSERT_EQ(list[1].Threads.size(), 1u);
     EXPECT_EQ(list[1].Threads[0].ThreadID, 51u);
-    EXPECT_EQ(dialogs.Messages().size(), 2u);
 }
 
 TEST_F(Inspector, ReadPerformanceDataIsFalseWithoutListsOrWithOnlyEmptyOnes) {
@@ -154,17 +150,20 @@ TEST_F(Inspector, WithoutToolhelpOnlyOldNtSystemsTakeThreadsFromTheCounters) {
     registry.SetPerformanceData("230 232",
                                 testing::PerfBlock::Build({testing::ThreadObject({{50, 51}, {60, 61}})}));
     ThreadList threads;
-    inspector.GetThreadList(50, false, threads);
+    EXPECT_EQ(inspector.GetThreadList(50, false, threads), ListOutcome::Listed);
     EXPECT_TRUE(threads.empty());
-    EXPECT_TRUE(dialogs.shown.empty());
 
     fakes::FakeProcesses oldSystem;
     oldSystem.toolhelp = false;
     oldSystem.oldNt = true;
-    SystemInspector oldInspector{oldSystem, registry, desktop, &dialogs};
-    oldInspector.GetThreadList(50, false, threads);
+    SystemInspector oldInspector{oldSystem, registry, desktop};
+    EXPECT_EQ(oldInspector.GetThreadList(50, false, threads), ListOutcome::Listed);
     // This path lists every process's threads, whichever was asked for.
     EXPECT_EQ(threads.size(), 2u);
+
+    registry.SetPerformanceData("230 232", testing::PerfBlock::Build({}));
+    EXPECT_EQ(oldInspector.GetThreadList(50, false, threads), ListOutcome::PerformanceDataUnreadable);
+    EXPECT_TRUE(threads.empty());
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ struct EngineDesktop : ::testing::Test {
     fakes::FakeWindowSystem desktop;
     fakes::FakeProcesses processes;
     fakes::FakeRegistry registry;
-    sysinfo::SystemInspector inspector{processes, registry, desktop, nullptr};
+    sysinfo::SystemInspector inspector{processes, registry, desktop};
     ListedExceptions exceptions;
     Eligibility eligibility{desktop, inspector, exceptions};
     Engine engine{desktop, eligibility};

@@ -74,7 +74,7 @@ TEST(EngineOnARealDesktop, WindowsLayeredByTheirOwnProgramAreGivenBackAsTheyWere
     Win32WindowSystem windows;
     Win32Processes processes;
     Win32Registry registry;
-    sysinfo::SystemInspector inspector(processes, registry, windows, nullptr);
+    sysinfo::SystemInspector inspector(processes, registry, windows);
     NoExceptions exceptions;
     transparency::Eligibility eligibility(windows, inspector, exceptions);
     transparency::Engine engine(windows, eligibility);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/platform/Errors.h"
+#include "win32/platform/SystemMessage.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Files.h"
@@ -81,7 +82,16 @@ TEST_F(Win32FilesFixture, FailuresAreFileErrorsWithTheSystemCode) {
         EXPECT_EQ(error.Code(), static_cast<std::uint32_t>(ERROR_PATH_NOT_FOUND));
         EXPECT_NE(std::string(error.what()).find("missing\\x.log"), std::string::npos);
     }
-    EXPECT_THROW(files.ReadWholeFile(folder.Utf8() + "\\nothing.txt"), FileError);
+    try {
+        files.ReadWholeFile(folder.Utf8() + "\\nothing.txt");
+        FAIL() << "reading a missing file must fail";
+    } catch (const Error& error) {
+        EXPECT_STREQ(error.ClassName(), "FileError");
+        EXPECT_EQ(error.Api(), "CreateFileW");
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot open file \"" + folder.Utf8() +
+                      "\\nothing.txt\": CreateFileW failed (2): " + SystemMessage(ERROR_FILE_NOT_FOUND));
+    }
 }
 
 TEST_F(Win32FilesFixture, ExecutableDirectoryEndsWithASeparatorBesideTheExecutable) {

@@ -70,7 +70,7 @@ TEST(Win32Processes, InspectorListsThisProcessWithItsThreadAndItsWindow) {
     Win32Processes processes;
     Win32Registry registry;
     Win32WindowSystem windows;
-    sysinfo::SystemInspector inspector(processes, registry, windows, nullptr);
+    sysinfo::SystemInspector inspector(processes, registry, windows);
     sysinfo::ProcessList list;
     inspector.GetProcessList(list, true, true);
     const auto self = std::find_if(list.begin(), list.end(), [](const sysinfo::ProcessInfo& p) {

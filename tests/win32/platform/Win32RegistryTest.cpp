@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/app/settings/SettingsStore.h"
 #include "core/platform/Errors.h"
+#include "win32/platform/SystemMessage.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/Win32Registry.h"
 
@@ -56,6 +58,41 @@ std::string ErrorOf(const std::function<void()>& read) {
     }
     return "(no error)";
 }
+
+// Gives everyone only `access` to the key (and the right to change that) while it lives; full
+// access again at the end, so that the scratch key can go.
+class KeyAccess {
+public:
+    KeyAccess(const std::string& path, DWORD access) : path_(Widen(path)) {
+        Allow(access | WRITE_DAC | READ_CONTROL);
+    }
+    ~KeyAccess() { Allow(KEY_ALL_ACCESS); }
+    KeyAccess(const KeyAccess&) = delete;
+    KeyAccess& operator=(const KeyAccess&) = delete;
+
+private:
+    void Allow(DWORD access) const {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, READ_CONTROL | WRITE_DAC, &key),
+                  ERROR_SUCCESS);
+        alignas(ACL) BYTE aclBuffer[256];
+        auto* acl = reinterpret_cast<PACL>(aclBuffer);
+        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+        PSID everyone = nullptr;
+        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+        InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION);
+        AddAccessAllowedAce(acl, ACL_REVISION, access, everyone);
+        SECURITY_DESCRIPTOR descriptor;
+        InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+        SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+        const LSTATUS status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+        FreeSid(everyone);
+        RegCloseKey(key);
+        ASSERT_EQ(status, ERROR_SUCCESS);
+    }
+
+    std::wstring path_;
+};
 
 struct Win32RegistryFixture : ::testing::Test {
     ScratchKey scratch;
@@ -109,6 +146,44 @@ TEST_F(Win32RegistryFixture, MissingAndWrongTypedValuesFailWithTheirMessages) {
     EXPECT_EQ(ErrorOf([&] { key->ReadInteger("Blob"); }), "Ung\xC3\xBCltiger Datentyp f\xC3\xBCr 'Blob'");
     EXPECT_EQ(ErrorOf([&] { key->ReadText("Number"); }), "Ung\xC3\xBCltiger Datentyp f\xC3\xBCr 'Number'");
     EXPECT_EQ(key->ReadText("Missing"), "");
+}
+
+TEST_F(Win32RegistryFixture, FailuresOfAProtectedKeyNameTheCallThatFailedAndTheSystemsMessage) {
+    registry.OpenOrCreateKey(scratch.Path())->WriteInteger("Number", 3);
+    std::optional<KeyAccess> readOnly(std::in_place, scratch.Path(), KEY_READ);
+    const std::string denied = SystemMessage(ERROR_ACCESS_DENIED);
+    ASSERT_FALSE(denied.empty());
+
+    auto key = registry.OpenOrCreateKey(scratch.Path());
+    EXPECT_EQ(key->ReadInteger("Number"), 3) << "reads still work";
+    try {
+        key->WriteInteger("Number", 4);
+        FAIL() << "a write to a read-only key must fail";
+    } catch (const Error& error) {
+        EXPECT_STREQ(error.ClassName(), "RegistryError");
+        EXPECT_EQ(error.Api(), "RegSetValueExW");
+        EXPECT_EQ(error.Code(), static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
+        EXPECT_EQ(std::string(error.what()), "Value 'Number': RegSetValueExW failed (5): " + denied);
+    }
+    try {
+        key->DeleteValue("Number");
+        FAIL() << "a delete in a read-only key must fail";
+    } catch (const RegistryError& error) {
+        EXPECT_EQ(error.Api(), "RegDeleteValueW");
+    }
+    key.reset();
+    readOnly.reset();
+
+    // Refused for writing, then for reading too: the error names the call that answered last.
+    KeyAccess noAccess(scratch.Path(), 0);
+    try {
+        registry.OpenOrCreateKey(scratch.Path());
+        FAIL() << "a key that refuses reading cannot be opened";
+    } catch (const RegistryError& error) {
+        EXPECT_EQ(error.Api(), "RegOpenKeyExW");
+        EXPECT_EQ(std::string(error.what()),
+                  "Key '" + scratch.Path() + "': RegOpenKeyExW failed (5): " + denied);
+    }
 }
 
 TEST_F(Win32RegistryFixture, FirstStartCreatesTheKeyWithNineteenValues) {
