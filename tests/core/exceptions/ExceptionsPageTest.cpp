@@ -129,6 +129,21 @@ TEST_F(ExceptionsButtons, ExportWritesAnsiLinesToTheNameTheFilterGives) {
     EXPECT_THROW(page.TAB_AUS_BTN_ExportClick(), FileError);
 }
 
+TEST_F(ExceptionsButtons, TheDialogsSpeakTheLanguageLoadedLast) {
+    ExceptionsTexts german;
+    german.AddPrograms = "Programme hinzuf\xC3\xBCgen...";
+    german.Programs = "Programme";
+    german.AllFiles = "Alle Dateien";
+    german.EraseList = "Liste wirklich l\xC3\xB6schen?";
+    page.SetTexts(german);
+    page.TAB_AUS_BTN_AddClick();
+    page.TAB_AUS_BTN_DeleteAllClick();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, german.AddPrograms);
+    EXPECT_EQ(dialogs.shown[0].options.filter, "Programme|*.exe|Alle Dateien|*.*");
+    EXPECT_EQ(dialogs.shown[1].text, german.EraseList);
+}
+
 TEST_F(ExceptionsButtons, TheEngineReadsTheListAndTheClassExceptionField) {
     ui::LabeledEdit field{"DebugClassException", nullptr, {}};
     ControlsExceptionsSource source(list, field, collation);
