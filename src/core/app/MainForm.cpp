@@ -1,18 +1,12 @@
 #include "core/app/MainForm.h"
 
-#include "core/app/ProjectLinks.h"
 #include "core/app/settings/SettingsStore.h"
-#include "core/imaging/Resources.h"
 #include "core/sysinfo/cpu/GaugeImages.h"
 
 namespace vitrex::app {
 
 MainForm::MainForm(Platform& platform)
-    : ui::Form("VTXForm", "TVTXForm", 531, 333),
-      XPBarConfig(LeftPanel.AddGroup("XPBarConfig", "Settings")),
-      XPBarVTX(LeftPanel.AddGroup("XPBarVTX", kApplicationTitle)),
-      XPBarStatus(LeftPanel.AddGroup("XPBarStatus", "State")),
-      TrayPopup_Aktiv(TrayPopup.Add("TrayPopup_Aktiv", "Active")),
+    : TrayPopup_Aktiv(TrayPopup.Add("TrayPopup_Aktiv", "Active")),
       TrayPopup_Inaktiv(TrayPopup.Add("TrayPopup_Inaktiv", "Inactive")),
       TrayPopup_Deaktiv(TrayPopup.Add("TrayPopup_Deaktiv", "Deactivated")),
       TrayPopup_ueber((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ueber", "About..."))),
@@ -25,75 +19,59 @@ MainForm::MainForm(Platform& platform)
       crashLog_(platform.clock),
       dispatcher_(crashLog_),
       exceptionsSource_(TAB_Ausnahmen_List, DebugClassException, platform.collation),
-inspector_(platform.processes, platform.registry, platform_.windows),
-      eligibility_(platform_.windows, inspector_, exceptionsSource_) {
-    SetCaption(kApplicationTitle);
+      inspector_(platform.processes, platform.registry, platform_.windows),
+      eligibility_(platform_.windows, inspector_, exceptionsSource_),
+      activation_(
+          {XPBarStatus,
+           TrayPopup_Aktiv,
+           TrayPopup_Inaktiv,
+           TrayPopup_Deaktiv,
+           Vitrex_Timer,
+           TAB_TPZ_CB,
+           GB_Start_Active,
+           {&TAB_TPZ_CB, &TAB_TPZ_TB_InActive, &TAB_TPZ_GB_Inactive, &TAB_TPZ_TB_Active, &TAB_TPZ_GB_Active,
+            &TAB_TPZ_RESET, &GB_Transparenz, &GB_Transparenz_One, &GB_Transparenz_All, &TAB_AUS_BTN_Add,
+            &TAB_AUS_BTN_Delete, &TAB_AUS_BTN_DeleteAll, &TAB_AUS_BTN_Import},
+           DebugClassException,
+           TAB_TPZ_TB_Active,
+           TAB_TPZ_TB_InActive,
+           GB_Transparenz_All},
+          platform_.windows, eligibility_, ownAlphas_, journal_),
+      general_({GB_CPU_CB, GB_CPU_TB, GB_STRAY_RB1, GB_STRAY_RB2, GB_STRAY_RB3}, *this, CPU_Timer, Tray,
+               Tray2, platform.cpu),
+      shortCuts_({GB_ShortCuts_ChTransCB, GB_ShortCuts_ChTransRB1, GB_ShortCuts_ChTransRB2,
+                  GB_ShortCuts_AoTCB, GB_ShortCuts_AoTOnL, GB_ShortCuts_AoTOn, GB_ShortCuts_AoTOffL,
+                  GB_ShortCuts_AoTOff, GB_ShortCuts_Warning, GB_ShortCuts_HelpWin},
+                 platform_.hotKeys),
+      transparency_({TAB_TPZ_CB, TAB_TPZ_GB_Active, TAB_TPZ_TB_Active, TAB_TPZ_GB_Inactive,
+                     TAB_TPZ_TB_InActive, TAB_TPZ_TLCB, TAB_TPZ_GB_TL, TAB_TPZ_TB_TL, GB_Start_Active,
+                     XPBarStatus, TrayPopup_Inaktiv, TrayPopup_Deaktiv},
+                    platform_.windows, [this] { return ownWindow_; }),
+      exceptions_(TAB_Ausnahmen_List, platform_.dialogs, platform_.files, platform_.collation),
+      applications_(TAB_AW_List, ImageList_AW, PMenu_AW_List, PMenu_AW_ListItems, TAB_Ausnahmen_List,
+                    platform_.windows, platform_.dialogs, platform_.collation, eligibility_),
+      debug_({DebugHotKey,
+              DebugMakeHandleTransEdit,
+              TabDebugList,
+              {TabDebugL1, TabDebugL2, TabDebugL3, TabDebugL4},
+              {TabDebugL5, TabDebugL6, TabDebugL7, TabDebugL8}},
+             {TAB_AW_List, [this] { ReloadApplicationList(); }}, platform_.windows, platform_.hotKeys,
+             platform_.files, platform_.dialogs, crashLog_) {
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);
-    crashLog_.SetObserver([this] { TabDebugList.SetItems(crashLog_.Lines()); });
     // Only systems without Toolhelp list processes from the performance counters; when those
     // cannot be read, each request says so at once, whichever handler made it.
     eligibility_.SetListFailureHandler(
         [this](sysinfo::ListOutcome) { platform_.dialogs.ShowMessage(sysinfo::kPerformanceDataError); });
-    BuildControls();
+    exceptions_.SetUpList();
+    applications_.SetUpList();
+    SetUpTrayIcons();
     AttachHandlers();
 }
 
 MainForm::~MainForm() = default;
 
-void MainForm::BuildControls() {
-    XPBarConfig.AddItem("XPBarConfigItems0", "Generic");
-    XPBarConfig.AddItem("XPBarConfigItems1", "Transparency");
-    XPBarConfig.AddItem("XPBarConfigItems2", "Exceptions");
-    XPBarConfig.AddItem("XPBarConfigItems3", "Applications");
-    XPBarVTX.AddItem("XPBarVTXItems0", "About Vitrex");
-    XPBarVTX.AddItem("XPBarVTXItems1", "Update");
-    XPBarVTX.AddItem("XPBarVTXItems2", "Report Bug");
-    XPBarVTX.AddItem("XPBarVTXItems3", "Homepage");
-    XPBarConfig.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::Settings, 32));
-    XPBarVTX.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::Logo, 32));
-    XPBarStatus.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::State, 32));
-    // The large badge, so that it stays crisp when the binder scales it up for the monitor.
-    if (std::optional<ui::Bitmap> badge = resources::DonatePicture(192)) {
-        WelcomePayPal.SetPicture(*badge);
-        Image1.SetPicture(std::move(*badge));
-    }
-    // The state items are hidden until start-up shows the one that holds.
-    for (const char* caption : {"Active", "Inactive", "Deactivated"}) {
-        const std::string name = "XPBarStatusItems" + std::to_string(XPBarStatus.ItemCount());
-        XPBarStatus.AddItem(name, caption).SetVisible(false);
-    }
-
-    // Only the general page's tab shows at creation.
-    for (int i = 0; i < Pages.PageCount(); ++i)
-        Pages.Page(i).SetTabVisible(i == kPageGeneral);
-    Pages.SetActivePage(kPageGeneral);
-
-    GB_CPU_TB.SetRange(5, 30);
-    GB_CPU_TB.SetPosition(5);
-    GB_CPU_TB.SetFrequency(5);
-    for (ui::TrackBar* level : {&TAB_TPZ_TB_Active, &TAB_TPZ_TB_InActive, &TAB_TPZ_TB_TL}) {
-        level->SetRange(0, 90);
-        level->SetFrequency(10);
-        level->SetPageSize(10);
-    }
-    GB_ShortCuts_HelpWin.SetVisible(false);
-    GB_ShortCuts_HelpWin.SetBordered(true);
-    GB_ShortCuts_HelpTitle.SetStyle(ui::TextStyle::Bold);
-    GB_ShortCuts_HelpText.SetWordWrap(true);
-    GB_Start_Active.SetEnabled(false);
-    GB_ShortCuts_Warning.SetStyle(ui::TextStyle::Warning);
-    GB_ShortCuts_Warning.SetWordWrap(true);
-    GB_ShortCuts_Warning.SetVisible(false);
-    // What each key field refuses; a refused set leaves the key with the replacement modifiers.
-    // Alt alone and Shift+Ctrl+Alt would be registered with the Windows key instead, so neither
-    // field takes them: the key alone that stays is how the fields write the Windows-key form.
-    using Rules = ui::HotKeyEdit;
-    GB_ShortCuts_AoTOn.SetRules(Rules::kCombNone | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
-    GB_ShortCuts_AoTOff.SetRules(
-        Rules::kCombNone | Rules::kCombShift | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
-    DebugHotKey.SetRules(0, 0x4000);
-
+void MainForm::SetUpTrayIcons() {
     // The gauge drawn for the size the shell asks, so it stays crisp at any DPI.
     for (ui::Bitmap& image : sysinfo::cpu::GaugeImages(16))
         TrayIcons.Add(std::move(image));
@@ -107,51 +85,6 @@ void MainForm::BuildControls() {
         icon->OnDblClick = [this] { TrayDblClick(); };
     }
     TrayPopup_Resize.SetDefault(true);
-
-    TAB_Ausnahmen_List.SetSorted(views::exceptions::LocaleCollation(platform_.collation));
-    TAB_Ausnahmen_List.SetHorizontalScroll(true);
-
-    applications_.SetUpList();
-
-    TINFO_Title.SetStyle(ui::TextStyle::Heading);
-    // The version and the date are start-up's to fill in. The date row shows only with the German
-    // captions; without it the rows below move up.
-    TabUeber.SetCollapseHiddenRows(true);
-    TINFO_Label3.SetVisible(false);
-    TINFO_LabelDatum.SetVisible(false);
-    TINFO_LabelHomepage.SetCaption(kProjectServer);
-    TINFO_LabelEmail.SetCaption(kContactMailbox);
-    for (ui::Label* link : {&TINFO_LabelHomepage, &TINFO_LabelEmail, &TINFO_LabelTranslator}) {
-        link->SetStyle(ui::TextStyle::Link);
-    }
-
-    TAB_U_WaitPanel.SetBordered(false);
-    TAB_U_NoConnection.SetVisible(false);
-    TAB_U_Progress.SetVisible(false);
-    TAB_U_AbbrechenBTN.SetVisible(false);
-    TAB_U_Infos.SetReadOnly(true);
-
-    Bug_Headline.SetCaption("Description:");
-    Bug_Mail.SetCaption("Your E-Mail Adress:");
-    Bug_Mail.SetText("(Only fill in if a answer is desired!)");
-    Bug_OS.SetItems(
-        {"Windows 2000", "Windows XP Home Edition", "Windows XP Professional", "Other (Please declare!)"});
-    Bug_Label3.SetStyle(ui::TextStyle::Warning);
-
-    WelcomeTopL1.SetStyle(ui::TextStyle::Heading);
-    WelcomeL1.SetStyle(ui::TextStyle::Bold);
-    for (ui::Label* text : {&WelcomeL2, &WelcomeL3})
-        text->SetWordWrap(true);
-    WelcomeLangCB.SetItems({"Select Language"});
-    WelcomeLangCB.SetItemIndex(0);
-    WelcomeOKBtn.SetDefault(true);
-
-    TabDebugNote.SetWordWrap(true);
-    TabDebugL9.SetStyle(ui::TextStyle::Bold);
-    TabDebugL10.SetStyle(ui::TextStyle::Bold);
-    DebugHotKey.SetValue(16610);
-    DebugMakeHandleTransEdit.SetCaption("Handle:");
-    DebugClassException.SetCaption("Class exception:");
 }
 
 void MainForm::AttachHandlers() {
@@ -207,7 +140,14 @@ void MainForm::AttachHandlers() {
     TrayPopup_Resize.OnClick = [this] { TrayDblClick(); };
     TrayPopup_Exit.OnClick = [this] { TrayPopup_ExitClick(); };
 
-    AttachApplicationHandlers();
+    applications_.SetOwnWindow([this] { return ownWindow_; });
+    // The engine runs exactly while its policy timer does.
+    applications_.SetEngineSwitch(
+        {[this] { return Vitrex_Timer.Enabled(); }, [this](bool active) { SetEngineActive(active); }});
+    applications_.AttachHandlers();
+    TabDebugBTN.OnClick = [this] { TabDebugBTNClick(); };
+    DebugMakeHandleTrans.OnClick = [this] { DebugMakeHandleTransClick(); };
+    DebugDeleteTrans.OnClick = [this] { DebugDeleteTransClick(); };
 
     OnCloseQuery = [this] { return FormCloseQuery(); };
     OnClose = [this] { FormClose(); };

@@ -3,7 +3,6 @@
 #include "core/app/MainForm.h"
 #include "core/app/settings/Autostart.h"
 #include "core/app/settings/SaveSettings.h"
-#include "core/transparency/Alpha.h"
 
 namespace vitrex::app {
 
@@ -12,7 +11,7 @@ constexpr unsigned kWmSysCommand = 0x0112;
 }
 
 bool MainForm::FormCloseQuery() {
-    if (QuitRequested) return true;
+    if (quitRequested_) return true;
     // Closing only hides the window; the program goes on in the notification area.
     SetVisible(false);
     return false;
@@ -22,10 +21,7 @@ void MainForm::FormClose() {
     // Each step runs on its own: a key that refuses a write is logged, and must not keep the
     // taskbar or other programs' windows translucent after the program has gone.
     dispatcher_.Run(this, [this] { SaveAllSettings(); });
-    dispatcher_.Run(this, [this] {
-        // The taskbar is left opaque, but still layered.
-        if (TAB_TPZ_TLCB.Checked()) transparency::SetWindowTransparency(platform_.windows, Taskbar(), 0);
-    });
+    dispatcher_.Run(this, [this] { transparency_.LeaveTaskbarOpaque(); });
     dispatcher_.Run(this, [this] {
         if (GB_Start_AutoStart.Checked()) {
             settings::WriteAutostart(platform_.registry, platform_.files.ExecutablePath());
@@ -45,7 +41,7 @@ void MainForm::SaveAllSettings() {
     values.NoABList = TAB_Ausnahmen_List.Items();
     values.CPU = GB_CPU_CB.Checked();
     values.CPU_TIME = GB_CPU_TB.Position();
-    values.SYSTRAY = GB_STRAY_RB1.Checked() ? 0 : (GB_STRAY_RB2.Checked() ? 1 : 2);
+    values.SYSTRAY = general_.TrayMode();
     values.AB_ActiveWindow = TAB_TPZ_TB_Active.Position();
     values.AB_InActiveWindow = TAB_TPZ_TB_InActive.Position();
     values.AB_Active = TAB_TPZ_CB.Checked();
@@ -66,7 +62,7 @@ void MainForm::SaveAllSettings() {
 }
 
 void MainForm::RequestQuit() {
-    QuitRequested = true;
+    quitRequested_ = true;
     Close();
 }
 
@@ -82,11 +78,6 @@ void MainForm::ApplicationMessageHook(unsigned message, std::uint64_t wParam) {
 bool MainForm::QueryEndSession() {
     dispatcher_.Run(this, [this] { RequestQuit(); });
     return true;
-}
-
-void MainForm::TabDebugListDblClick() {
-    const std::string path = crashlog::SaveLog(crashLog_.Lines(), platform_.files);
-    platform_.dialogs.ShowMessage("List saved to: " + path);
 }
 
 }  // namespace vitrex::app

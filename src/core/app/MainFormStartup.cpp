@@ -1,5 +1,8 @@
-// The start-up sequence of the main window. The steps run in a fixed order; the first that
-// fails ends the sequence there (the crash log records it) and the steps after it are not done.
+// The start-up sequence of the main window: named steps in a fixed order, run by one loop. The
+// first step that fails ends the sequence there (the crash log records it, with the form as the
+// sender) and the steps after it are not done.
+
+#include <optional>
 
 #include "core/app/MainForm.h"
 #include "core/app/settings/Autostart.h"
@@ -9,161 +12,290 @@ namespace vitrex::app {
 
 using settings::SettingId;
 
+class MainFormStartup {
+public:
+    explicit MainFormStartup(MainForm& form) : form_(form) {}
+
+    void Run();
+
+private:
+    // The steps, in their order.
+    void AddLogHeader();
+    void PassPlatformGate();
+    void RestoreLeftBehindWindows();
+    void OpenSettings();
+    void WriteMissingDefaults();
+    void ReadLanguage();
+    void ReadCpuReadOut();
+    void ReadTrayMode();
+    void ReadTransparencyScope();
+    void ReadMasterSwitchAndLevels();
+    void AttachLevelPreviews();
+    void ShowActivationState();
+    void ReadTaskbar();
+    void ShowLevelCaptions();
+    void ReadExceptions();
+    void ReadTransparencyHotKeys();
+    void ReadOnTopHotKeys();
+    void ReadClassException();
+    void ShowVersion();
+    void ReadStartActive();
+    void ReadHideAtStartup();
+    void StartActive();
+    void ShowTrayActiveEntry();
+    void ReadAutostart();
+    void InstallMessageHook();
+    void AppendExitToWindowMenu();
+    void CreateEngine();
+    void ReadUpdateCheck();
+
+    // A step that fails ends the sequence, unless it is one whose failure is only logged.
+    enum class OnFailure { EndStartup, LogAndGoOn };
+    struct Step {
+        void (MainFormStartup::*run)();
+        OnFailure onFailure = OnFailure::EndStartup;
+    };
+    static const Step kSteps[];
+
+    settings::SettingsStore& Store() { return *store_; }
+
+    MainForm& form_;
+    // Open from OpenSettings on.
+    std::optional<settings::SettingsStore> store_;
+    // Set by a step after which nothing more may run.
+    bool ended_ = false;
+};
+
+const MainFormStartup::Step MainFormStartup::kSteps[] = {
+    {&MainFormStartup::AddLogHeader},
+    {&MainFormStartup::PassPlatformGate},
+    // On its own: a damaged journal is logged, and start-up goes on.
+    {&MainFormStartup::RestoreLeftBehindWindows, OnFailure::LogAndGoOn},
+    {&MainFormStartup::OpenSettings},
+    {&MainFormStartup::WriteMissingDefaults},
+    {&MainFormStartup::ReadLanguage},
+    {&MainFormStartup::ReadCpuReadOut},
+    {&MainFormStartup::ReadTrayMode},
+    {&MainFormStartup::ReadTransparencyScope},
+    {&MainFormStartup::ReadMasterSwitchAndLevels},
+    {&MainFormStartup::AttachLevelPreviews},
+    {&MainFormStartup::ShowActivationState},
+    {&MainFormStartup::ReadTaskbar},
+    {&MainFormStartup::ShowLevelCaptions},
+    {&MainFormStartup::ReadExceptions},
+    {&MainFormStartup::ReadTransparencyHotKeys},
+    {&MainFormStartup::ReadOnTopHotKeys},
+    {&MainFormStartup::ReadClassException},
+    {&MainFormStartup::ShowVersion},
+    {&MainFormStartup::ReadStartActive},
+    {&MainFormStartup::ReadHideAtStartup},
+    {&MainFormStartup::StartActive},
+    {&MainFormStartup::ShowTrayActiveEntry},
+    {&MainFormStartup::ReadAutostart},
+    {&MainFormStartup::InstallMessageHook},
+    {&MainFormStartup::AppendExitToWindowMenu},
+    {&MainFormStartup::CreateEngine},
+    {&MainFormStartup::ReadUpdateCheck},
+};
+
+void MainFormStartup::Run() {
+    for (const Step& step : kSteps) {
+        if (step.onFailure == OnFailure::LogAndGoOn) {
+            form_.dispatcher_.Run(&form_, [this, &step] { (this->*step.run)(); });
+        } else {
+            (this->*step.run)();
+        }
+        if (ended_) return;
+    }
+}
+
 void MainForm::FormCreate() {
-    dispatcher_.Run(this, [this] { RunStartup(); });
+    MainFormStartup startup(*this);
+    dispatcher_.Run(this, [&startup] { startup.Run(); });
     // A step that failed before the engine was made leaves nothing that could be switched on.
-    if (!engine_) dispatcher_.Run(this, [this] { ShowEngineUnavailable(); });
+    if (!ActivationAvailable()) dispatcher_.Run(this, [this] { activation_.ShowEngineUnavailable(); });
 }
 
-void MainForm::RunStartup() {
-    // 1-2. The log's header; from here on every failure ends up in the log (the dispatcher).
-    crashLog_.AddHeader();
-
-    // 3. The program needs a system of the NT family.
-    if (platform_.system.PlatformId() != kPlatformWin32Nt) {
-        platform_.dialogs.ShowMessage("This Programm runs only with Windows 2000, XP or newer!");
-        Terminate();
-        return;
-    }
-
-    // Windows an earlier run left translucent (it was killed, or crashed) are given back before
-    // anything can switch the engine on. On its own: a failure there is logged, and start-up goes on.
-    dispatcher_.Run(this, [this] { journal_.RestoreLeftBehind(platform_.windows); });
-
-    // 4. The settings key, created when missing.
-    settings::SettingsStore store(platform_.registry, settings::kSettingsKey);
-
-    // 5. First start and upgrade: write the missing defaults and welcome the user.
-    if (settings::WriteMissingDefaults(store) != settings::StartKind::Regular) ShowWelcomePage();
-
-    // 6. Language: the stored display name stays chosen, so that the next quit keeps it.
-    const std::string language = store.ReadText(SettingId::Language);
-    GB_Language_CB.SetItems(language.empty() ? std::vector<std::string>{}
-                                             : std::vector<std::string>{language});
-    GB_Language_CB.SetItemIndex(language.empty() ? -1 : 0);
-    loaded_.Mark({SettingId::Language});
-
-    // 7. CPU read-out.
-    GB_CPU_CB.SetChecked(store.ReadBool(SettingId::CPU));
-    GB_CPU_TB.SetPosition(store.ReadInteger(SettingId::CPU_TIME));
-    loaded_.Mark({SettingId::CPU, SettingId::CPU_TIME});
-    GB_CPU_CBClick();
-
-    // 8. Tray icon mode.
-    LoadTrayMode(store.ReadInteger(SettingId::SYSTRAY));
-    loaded_.Mark({SettingId::SYSTRAY});
-
-    // 9. Transparency scope.
-    const bool wholeGroup = store.ReadBool(SettingId::ChangeProcessAB);
-    GB_Transparenz_One.SetChecked(!wholeGroup);
-    GB_Transparenz_All.SetChecked(wholeGroup);
-    loaded_.Mark({SettingId::ChangeProcessAB});
-
-    // 10-11. Master switch and levels.
-    TAB_TPZ_CB.SetChecked(store.ReadBool(SettingId::AB_Active));
-    loaded_.Mark({SettingId::AB_Active});
-    TAB_TPZ_TB_Active.SetPosition(store.ReadInteger(SettingId::AB_ActiveWindow));
-    loaded_.Mark({SettingId::AB_ActiveWindow});
-    TAB_TPZ_TB_InActive.SetPosition(store.ReadInteger(SettingId::AB_InActiveWindow));
-    loaded_.Mark({SettingId::AB_InActiveWindow});
-
-    // 12. Only now may moving a level slider preview it.
-    TAB_TPZ_TB_Active.OnChange = [this] { TAB_TPZ_TB_ActiveChange(); };
-    TAB_TPZ_TB_InActive.OnChange = [this] { TAB_TPZ_TB_InActiveChange(); };
-
-    // 13. The state display follows the master switch.
-    TAB_TPZ_CBClick();
-
-    // 14. Taskbar level, applied at once whatever the state.
-    TAB_TPZ_TLCB.SetChecked(store.ReadBool(SettingId::AB_TaskbarActive));
-    TAB_TPZ_TB_TL.SetPosition(store.ReadInteger(SettingId::AB_TaskBar));
-    loaded_.Mark({SettingId::AB_TaskbarActive, SettingId::AB_TaskBar});
-    TAB_TPZ_TLCBClick();
-    TAB_TPZ_TB_TL.OnChange = [this] { TAB_TPZ_TB_TLChange(); };
-
-    // 15. Level group captions.
-    TAB_TPZ_GB_TL.SetCaption(LevelCaption(Texts.transparency, TAB_TPZ_TB_TL.Position()));
-    TAB_TPZ_GB_Active.SetCaption(LevelCaption(Texts.activeWindow, TAB_TPZ_TB_Active.Position()));
-    TAB_TPZ_GB_Inactive.SetCaption(LevelCaption(Texts.inactiveWindows, TAB_TPZ_TB_InActive.Position()));
-
-    // 16. The exceptions list (the list box keeps it sorted).
-    TAB_Ausnahmen_List.SetItems(store.ReadNoABList());
-    loaded_.Mark({SettingId::NoABList});
-
-    // 17. Transparency hot keys: the box, then the modifier, each registering as its click does.
-    GB_ShortCuts_ChTransCB.SetChecked(store.ReadBool(SettingId::SC_Transparency));
-    GB_ShortCuts_ChTransCBClick();
-    const bool withCtrl = store.ReadBool(SettingId::SC_STRG);
-    GB_ShortCuts_ChTransRB1.SetChecked(withCtrl);
-    GB_ShortCuts_ChTransRB2.SetChecked(!withCtrl);
-    loaded_.Mark({SettingId::SC_Transparency, SettingId::SC_STRG});
-    GB_ShortCuts_ChTransCBClick();
-
-    // 18. Always-on-top hot keys.
-    GB_ShortCuts_AoTCB.SetChecked(store.ReadBool(SettingId::SC_AoT));
-    GB_ShortCuts_AoTOn.SetValue(static_cast<std::uint16_t>(store.ReadInteger(SettingId::SC_AoT_On)));
-    GB_ShortCuts_AoTOff.SetValue(static_cast<std::uint16_t>(store.ReadInteger(SettingId::SC_AoT_Off)));
-    loaded_.Mark({SettingId::SC_AoT, SettingId::SC_AoT_On, SettingId::SC_AoT_Off});
-    GB_ShortCuts_AoTCBClick();
-
-    // 19. The class exception, only when stored.
-    if (store.Exists(SettingId::DebugClassException)) {
-        DebugClassException.SetText(store.ReadText(SettingId::DebugClassException));
-    }
-    loaded_.Mark({SettingId::DebugClassException});
-
-    // 20. About page.
-    TINFO_LabelVersion.SetCaption(kVersionText);
-    TINFO_LabelDatum.SetCaption(kDateText);
-
-    // 21. "Active at Startup" counts only with the master switch on.
-    GB_Start_Active.SetChecked(TAB_TPZ_CB.Checked() && store.ReadBool(SettingId::StartActive));
-    loaded_.Mark({SettingId::StartActive});
-
-    // 22. "Hide at Startup".
-    GB_Start_Hide.SetChecked(store.ReadBool(SettingId::HideProgram));
-    loaded_.Mark({SettingId::HideProgram});
-    if (!GB_Start_Hide.Checked()) SetVisible(true);
-
-    // 23. Start active.
-    if (GB_Start_Active.Checked()) SetEngineActive(true);
-
-    // 24.
-    TrayPopup_Aktiv.SetVisible(Vitrex_Timer.Enabled());
-
-    // 25. Autostart: only whether the value exists.
-    GB_Start_AutoStart.SetChecked(settings::AutostartExists(platform_.registry));
-
-    // 26. From now on the exit command of the window menu quits.
-    messageHookInstalled_ = true;
-
-    // 27. The window menu gets the exit command.
-    AppendExitToWindowMenu();
-
-    // 28. The engine and its known windows.
-    engine_.emplace(platform_.windows, eligibility_, &ownAlphas_, &journal_);
-
-    // 29-30. The update check at start-up.
-    settings::SettingsStore rooted(platform_.registry, settings::kSettingsKeyRooted);
-    if (rooted.ReadBool(SettingId::UpdateCheck)) GB_Start_CUpdate.SetChecked(true);
-    loaded_.Mark({SettingId::UpdateCheck});
+// The log's header; from here on every failure ends up in the log (the form's dispatcher).
+void MainFormStartup::AddLogHeader() {
+    form_.crashLog_.AddHeader();
 }
 
-void MainForm::ShowWelcomePage() {
-    TabAllgemein.SetTabVisible(false);
-    TabWillkommen.SetTabVisible(true);
-    Pages.SetActivePage(kPageWelcome);
-    SetVisible(true);
+// The program needs a system of the NT family; on another it says so and ends before any setting
+// is touched.
+void MainFormStartup::PassPlatformGate() {
+    if (form_.platform_.system.PlatformId() == kPlatformWin32Nt) return;
+    form_.platform_.dialogs.ShowMessage("This Programm runs only with Windows 2000, XP or newer!");
+    form_.Terminate();
+    ended_ = true;
 }
 
-void MainForm::LoadTrayMode(int mode) {
-    if (mode == 0) {
-        GB_STRAY_RB1Click();
-    } else if (mode == 1) {
-        GB_STRAY_RB2Click();
-    } else {
-        GB_STRAY_RB3Click();
+// Windows an earlier run left translucent (it was killed, or crashed) are given back before
+// anything can switch the engine on.
+void MainFormStartup::RestoreLeftBehindWindows() {
+    form_.journal_.RestoreLeftBehind(form_.platform_.windows);
+}
+
+// The settings key, created when missing.
+void MainFormStartup::OpenSettings() {
+    store_.emplace(form_.platform_.registry, settings::kSettingsKey);
+}
+
+// First start and upgrade: the missing defaults, and the welcome page on its own, shown.
+void MainFormStartup::WriteMissingDefaults() {
+    if (settings::WriteMissingDefaults(Store()) == settings::StartKind::Regular) return;
+    form_.TabAllgemein.SetTabVisible(false);
+    form_.TabWillkommen.SetTabVisible(true);
+    form_.Pages.SetActivePage(kPageWelcome);
+    form_.SetVisible(true);
+}
+
+// The stored display name stays chosen, so that the next quit keeps it.
+void MainFormStartup::ReadLanguage() {
+    const std::string language = Store().ReadText(SettingId::Language);
+    form_.GB_Language_CB.SetItems(language.empty() ? std::vector<std::string>{}
+                                                   : std::vector<std::string>{language});
+    form_.GB_Language_CB.SetItemIndex(language.empty() ? -1 : 0);
+    form_.loaded_.Mark({SettingId::Language});
+}
+
+void MainFormStartup::ReadCpuReadOut() {
+    form_.GB_CPU_CB.SetChecked(Store().ReadBool(SettingId::CPU));
+    form_.GB_CPU_TB.SetPosition(Store().ReadInteger(SettingId::CPU_TIME));
+    form_.loaded_.Mark({SettingId::CPU, SettingId::CPU_TIME});
+    form_.GB_CPU_CBClick();
+}
+
+void MainFormStartup::ReadTrayMode() {
+    form_.general_.SelectTrayMode(Store().ReadInteger(SettingId::SYSTRAY));
+    form_.loaded_.Mark({SettingId::SYSTRAY});
+}
+
+// Only the active window, or its whole process.
+void MainFormStartup::ReadTransparencyScope() {
+    const bool wholeGroup = Store().ReadBool(SettingId::ChangeProcessAB);
+    form_.GB_Transparenz_One.SetChecked(!wholeGroup);
+    form_.GB_Transparenz_All.SetChecked(wholeGroup);
+    form_.loaded_.Mark({SettingId::ChangeProcessAB});
+}
+
+void MainFormStartup::ReadMasterSwitchAndLevels() {
+    form_.TAB_TPZ_CB.SetChecked(Store().ReadBool(SettingId::AB_Active));
+    form_.loaded_.Mark({SettingId::AB_Active});
+    form_.TAB_TPZ_TB_Active.SetPosition(Store().ReadInteger(SettingId::AB_ActiveWindow));
+    form_.loaded_.Mark({SettingId::AB_ActiveWindow});
+    form_.TAB_TPZ_TB_InActive.SetPosition(Store().ReadInteger(SettingId::AB_InActiveWindow));
+    form_.loaded_.Mark({SettingId::AB_InActiveWindow});
+}
+
+// Only now may moving a level slider preview it: loading the positions did not.
+void MainFormStartup::AttachLevelPreviews() {
+    form_.TAB_TPZ_TB_Active.OnChange = [&form = form_] { form.TAB_TPZ_TB_ActiveChange(); };
+    form_.TAB_TPZ_TB_InActive.OnChange = [&form = form_] { form.TAB_TPZ_TB_InActiveChange(); };
+}
+
+// The state display follows the master switch.
+void MainFormStartup::ShowActivationState() {
+    form_.TAB_TPZ_CBClick();
+}
+
+// The taskbar's level applies at once, whatever the state; then its slider previews.
+void MainFormStartup::ReadTaskbar() {
+    form_.TAB_TPZ_TLCB.SetChecked(Store().ReadBool(SettingId::AB_TaskbarActive));
+    form_.TAB_TPZ_TB_TL.SetPosition(Store().ReadInteger(SettingId::AB_TaskBar));
+    form_.loaded_.Mark({SettingId::AB_TaskbarActive, SettingId::AB_TaskBar});
+    form_.TAB_TPZ_TLCBClick();
+    form_.TAB_TPZ_TB_TL.OnChange = [&form = form_] { form.TAB_TPZ_TB_TLChange(); };
+}
+
+void MainFormStartup::ShowLevelCaptions() {
+    form_.transparency_.ShowLevelCaptions();
+}
+
+// The list box keeps the list sorted.
+void MainFormStartup::ReadExceptions() {
+    form_.TAB_Ausnahmen_List.SetItems(Store().ReadNoABList());
+    form_.loaded_.Mark({SettingId::NoABList});
+}
+
+// The box, then the modifier, each registering as its click does.
+void MainFormStartup::ReadTransparencyHotKeys() {
+    form_.GB_ShortCuts_ChTransCB.SetChecked(Store().ReadBool(SettingId::SC_Transparency));
+    form_.GB_ShortCuts_ChTransCBClick();
+    const bool withCtrl = Store().ReadBool(SettingId::SC_STRG);
+    form_.GB_ShortCuts_ChTransRB1.SetChecked(withCtrl);
+    form_.GB_ShortCuts_ChTransRB2.SetChecked(!withCtrl);
+    form_.loaded_.Mark({SettingId::SC_Transparency, SettingId::SC_STRG});
+    form_.GB_ShortCuts_ChTransCBClick();
+}
+
+void MainFormStartup::ReadOnTopHotKeys() {
+    form_.GB_ShortCuts_AoTCB.SetChecked(Store().ReadBool(SettingId::SC_AoT));
+    form_.GB_ShortCuts_AoTOn.SetValue(static_cast<std::uint16_t>(Store().ReadInteger(SettingId::SC_AoT_On)));
+    form_.GB_ShortCuts_AoTOff.SetValue(
+        static_cast<std::uint16_t>(Store().ReadInteger(SettingId::SC_AoT_Off)));
+    form_.loaded_.Mark({SettingId::SC_AoT, SettingId::SC_AoT_On, SettingId::SC_AoT_Off});
+    form_.GB_ShortCuts_AoTCBClick();
+}
+
+// Only when stored; the field keeps its text otherwise.
+void MainFormStartup::ReadClassException() {
+    if (Store().Exists(SettingId::DebugClassException)) {
+        form_.DebugClassException.SetText(Store().ReadText(SettingId::DebugClassException));
     }
+    form_.loaded_.Mark({SettingId::DebugClassException});
+}
+
+void MainFormStartup::ShowVersion() {
+    form_.TINFO_LabelVersion.SetCaption(kVersionText);
+    form_.TINFO_LabelDatum.SetCaption(kDateText);
+}
+
+// "Active at Startup" counts only with the master switch on.
+void MainFormStartup::ReadStartActive() {
+    form_.GB_Start_Active.SetChecked(form_.TAB_TPZ_CB.Checked() && Store().ReadBool(SettingId::StartActive));
+    form_.loaded_.Mark({SettingId::StartActive});
+}
+
+void MainFormStartup::ReadHideAtStartup() {
+    form_.GB_Start_Hide.SetChecked(Store().ReadBool(SettingId::HideProgram));
+    form_.loaded_.Mark({SettingId::HideProgram});
+    if (!form_.GB_Start_Hide.Checked()) form_.SetVisible(true);
+}
+
+void MainFormStartup::StartActive() {
+    if (form_.GB_Start_Active.Checked()) form_.SetEngineActive(true);
+}
+
+// The tray menu's "Active" entry shows exactly while the engine runs.
+void MainFormStartup::ShowTrayActiveEntry() {
+    form_.TrayPopup_Aktiv.SetVisible(form_.Vitrex_Timer.Enabled());
+}
+
+// Only whether the value exists.
+void MainFormStartup::ReadAutostart() {
+    form_.GB_Start_AutoStart.SetChecked(settings::AutostartExists(form_.platform_.registry));
+}
+
+// From now on the exit command of the window menu quits.
+void MainFormStartup::InstallMessageHook() {
+    form_.messageHookInstalled_ = true;
+}
+
+void MainFormStartup::AppendExitToWindowMenu() {
+    form_.AppendExitToWindowMenu();
+}
+
+// The engine, with no window known yet.
+void MainFormStartup::CreateEngine() {
+    form_.activation_.CreateEngine();
+}
+
+// The update check at start-up, from the key opened again under its rooted path.
+void MainFormStartup::ReadUpdateCheck() {
+    settings::SettingsStore rooted(form_.platform_.registry, settings::kSettingsKeyRooted);
+    if (rooted.ReadBool(SettingId::UpdateCheck)) form_.GB_Start_CUpdate.SetChecked(true);
+    form_.loaded_.Mark({SettingId::UpdateCheck});
 }
 
 void MainForm::AppendExitToWindowMenu() {
@@ -171,7 +303,7 @@ void MainForm::AppendExitToWindowMenu() {
     // one separator and one exit entry serve both.
     ui::WindowMenu& menu = SystemMenu();
     menu.AppendSeparator();
-    menu.AppendItem(kExitCommand, Texts.exitEntry);
+    menu.AppendItem(kExitCommand, texts_.exitEntry);
     const int exitPosition = static_cast<int>(menu.Entries().size()) - 1;
     menu.SetBitmapAt(exitPosition, XPBarVTX.Icon());
     // Without Restore, Size and Maximize the fixed-border window's menu offers what applies.

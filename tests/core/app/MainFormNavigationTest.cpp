@@ -139,8 +139,9 @@ TEST(MainFormClose, ClosingHidesUnlessAQuitWasRequested) {
     EXPECT_FALSE(form.Visible());
     EXPECT_FALSE(form.Terminated()) << "the program goes on in the notification area";
 
-    form.QuitRequested = true;
-    form.Close();
+    EXPECT_FALSE(form.QuitRequested());
+    form.RequestQuit();
+    EXPECT_TRUE(form.QuitRequested());
     EXPECT_TRUE(form.Closed());
     EXPECT_TRUE(form.Terminated());
 }

@@ -38,30 +38,30 @@ TEST(ListFile, ExportExtensionFollowsTheFilterLeftSelected) {
     EXPECT_EQ(ExportTarget("C:\\lists\\list.txt", 3), "C:\\lists\\list.txt");
 }
 
-struct ExceptionsPage : ::testing::Test {
-    ExceptionsPage() { list.SetSorted(LocaleCollation(collation)); }
+struct ExceptionsButtons : ::testing::Test {
+    ExceptionsButtons() { page.SetUpList(); }
     ui::ListBox list{"TAB_Ausnahmen_List", nullptr, {}};
     fakes::FakeTextCollation collation;
     fakes::FakeDialogs dialogs;
     fakes::FakeFiles files;
-    ExceptionsTexts texts;
+    ExceptionsPage page{list, dialogs, files, collation};
 };
 
-TEST_F(ExceptionsPage, AddKeepsFileNamesAndSkipsThoseListedInAnyCase) {
+TEST_F(ExceptionsButtons, AddKeepsFileNamesAndSkipsThoseListedInAnyCase) {
     list.SetItems({"App.EXE"});
     dialogs.openAnswers.push_back(Entries{"D:\\other\\app.exe", "C:\\Tools\\zip.exe", "C:\\Tools\\Calc.exe"});
-    AddProgramsClick(list, dialogs, collation, texts);
+    page.TAB_AUS_BTN_AddClick();
     EXPECT_EQ(list.Items(), (Entries{"App.EXE", "Calc.exe", "zip.exe"}));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Add Programms...");
     EXPECT_EQ(dialogs.shown[0].options.filter, "Programs|*.exe|All Files|*.*");
     EXPECT_TRUE(dialogs.shown[0].options.multiSelect);
 
-    AddProgramsClick(list, dialogs, collation, texts);  // cancelled
+    page.TAB_AUS_BTN_AddClick();  // cancelled
     EXPECT_EQ(list.Items().size(), 3u);
 }
 
-TEST_F(ExceptionsPage, MembershipIsTheWholeNameWithoutRegardToCase) {
+TEST_F(ExceptionsButtons, MembershipIsTheWholeNameWithoutRegardToCase) {
     list.SetItems({"notepad.exe"});
     EXPECT_TRUE(ListContains(list.Items(), "NOTEPAD.EXE", collation));
     EXPECT_FALSE(ListContains(list.Items(), "notepad", collation));
@@ -71,27 +71,27 @@ TEST_F(ExceptionsPage, MembershipIsTheWholeNameWithoutRegardToCase) {
     EXPECT_FALSE(RemoveName(list, "notepad.exe", collation));
 }
 
-TEST_F(ExceptionsPage, DeleteRemovesTheSelectionAndDeleteAllAsksFirst) {
+TEST_F(ExceptionsButtons, DeleteRemovesTheSelectionAndDeleteAllAsksFirst) {
     list.SetItems({"a.exe", "b.exe", "c.exe"});
-    DeleteClick(list);
+    page.TAB_AUS_BTN_DeleteClick();
     EXPECT_EQ(list.Items().size(), 3u);
     list.SetSelection({1});
-    DeleteClick(list);
+    page.TAB_AUS_BTN_DeleteClick();
     EXPECT_EQ(list.Items(), (Entries{"a.exe", "c.exe"}));
 
     dialogs.yesNoAnswers = {false, true};
-    DeleteAllClick(list, dialogs, texts);
+    page.TAB_AUS_BTN_DeleteAllClick();
     EXPECT_EQ(list.Items().size(), 2u);
-    DeleteAllClick(list, dialogs, texts);
+    page.TAB_AUS_BTN_DeleteAllClick();
     EXPECT_TRUE(list.Items().empty());
     EXPECT_EQ(dialogs.shown.back().text, "Would you really erase the list?");
 }
 
-TEST_F(ExceptionsPage, ImportReplacesTheListWithTheFilesLinesInSortedOrder) {
+TEST_F(ExceptionsButtons, ImportReplacesTheListWithTheFilesLinesInSortedOrder) {
     list.SetItems({"old.exe"});
     files.Seed("C:\\l.lst", "b.exe\nA.exe\r\n\r\nZ\xE4hler.exe");
     dialogs.openAnswers.push_back(Entries{"C:\\l.lst"});
-    ImportClick(list, dialogs, files, texts);
+    page.TAB_AUS_BTN_ImportClick();
     EXPECT_EQ(list.Items(), (Entries{"", "A.exe", "b.exe", "Z\xC3\xA4hler.exe"}));
     EXPECT_EQ(dialogs.shown[0].text, "Import List");
     EXPECT_EQ(dialogs.shown[0].options.filter,
@@ -100,36 +100,51 @@ TEST_F(ExceptionsPage, ImportReplacesTheListWithTheFilesLinesInSortedOrder) {
 
     files.Seed("C:\\empty.txt", "");
     dialogs.openAnswers.push_back(Entries{"C:\\empty.txt"});
-    ImportClick(list, dialogs, files, texts);
+    page.TAB_AUS_BTN_ImportClick();
     EXPECT_TRUE(list.Items().empty());
 }
 
-TEST_F(ExceptionsPage, AnUnreadableFileLeavesTheListAsItWas) {
+TEST_F(ExceptionsButtons, AnUnreadableFileLeavesTheListAsItWas) {
     list.SetItems({"keep.exe"});
     dialogs.openAnswers.push_back(Entries{"C:\\missing.lst"});
-    EXPECT_THROW(ImportClick(list, dialogs, files, texts), FileError);
+    EXPECT_THROW(page.TAB_AUS_BTN_ImportClick(), FileError);
     EXPECT_EQ(list.Items(), Entries{"keep.exe"});
 }
 
-TEST_F(ExceptionsPage, ExportWritesAnsiLinesToTheNameTheFilterGives) {
+TEST_F(ExceptionsButtons, ExportWritesAnsiLinesToTheNameTheFilterGives) {
     list.SetItems({"b.exe", "\xC3\xA4.exe", "A.exe"});
     dialogs.saveAnswers.push_back(SaveChoice{"C:\\out\\list.txt", 1});
-    ExportClick(list, dialogs, files, texts);
+    page.TAB_AUS_BTN_ExportClick();
     EXPECT_EQ(files.File("C:\\out\\list.lst"), "A.exe\r\nb.exe\r\n\xE4.exe\r\n");
     EXPECT_FALSE(files.File("C:\\out\\list.txt"));
     EXPECT_EQ(dialogs.shown[0].text, "Export List");
 
     list.Clear();
     dialogs.saveAnswers.push_back(SaveChoice{"C:\\out\\mylist", 3});
-    ExportClick(list, dialogs, files, texts);
+    page.TAB_AUS_BTN_ExportClick();
     EXPECT_EQ(files.File("C:\\out\\mylist"), "");
 
     files.DenyWritesUnder("C:\\locked");
     dialogs.saveAnswers.push_back(SaveChoice{"C:\\locked\\x", 1});
-    EXPECT_THROW(ExportClick(list, dialogs, files, texts), FileError);
+    EXPECT_THROW(page.TAB_AUS_BTN_ExportClick(), FileError);
 }
 
-TEST_F(ExceptionsPage, TheEngineReadsTheListAndTheClassExceptionField) {
+TEST_F(ExceptionsButtons, TheDialogsSpeakTheLanguageLoadedLast) {
+    ExceptionsTexts german;
+    german.AddPrograms = "Programme hinzuf\xC3\xBCgen...";
+    german.Programs = "Programme";
+    german.AllFiles = "Alle Dateien";
+    german.EraseList = "Liste wirklich l\xC3\xB6schen?";
+    page.SetTexts(german);
+    page.TAB_AUS_BTN_AddClick();
+    page.TAB_AUS_BTN_DeleteAllClick();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, german.AddPrograms);
+    EXPECT_EQ(dialogs.shown[0].options.filter, "Programme|*.exe|Alle Dateien|*.*");
+    EXPECT_EQ(dialogs.shown[1].text, german.EraseList);
+}
+
+TEST_F(ExceptionsButtons, TheEngineReadsTheListAndTheClassExceptionField) {
     ui::LabeledEdit field{"DebugClassException", nullptr, {}};
     ControlsExceptionsSource source(list, field, collation);
     list.SetItems({"Mail.exe"});

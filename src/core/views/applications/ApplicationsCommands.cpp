@@ -112,7 +112,7 @@ void ApplicationsPage::PMFensterumbennenClick() {
     const std::optional<Target> target = Chosen();
     if (!target) return;
     const std::optional<std::string> title =
-        dialogs_.InputQuery(Texts.RenameWindowTitle, Texts.RenameWindowText, target->title);
+        dialogs_.InputQuery(texts_.RenameWindowTitle, texts_.RenameWindowText, target->title);
     if (!title) return;
     // An empty title is applied as well; the window then drops out of the list.
     windows_.SetText(target->window, *title);

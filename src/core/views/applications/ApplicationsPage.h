@@ -66,7 +66,8 @@ public:
     void SetOwnWindow(std::function<WindowHandle()> ownWindow) { ownWindow_ = std::move(ownWindow); }
     void SetEngineSwitch(EngineSwitch engine) { engine_ = std::move(engine); }
 
-    ApplicationsTexts Texts;
+    const ApplicationsTexts& Texts() const { return texts_; }
+    void SetTexts(ApplicationsTexts texts) { texts_ = std::move(texts); }
 
     // Refills the rows and pictures from the desktop as it is now.
     void ReloadApplicationList();
@@ -107,6 +108,7 @@ private:
     transparency::Eligibility& eligibility_;
     std::function<WindowHandle()> ownWindow_;
     EngineSwitch engine_;
+    ApplicationsTexts texts_;
 };
 
 // The picture on the Process cell of a program in the exceptions list.

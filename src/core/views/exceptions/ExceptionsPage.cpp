@@ -17,39 +17,42 @@ std::string ListFilesFilter(const ExceptionsTexts& texts) {
            "|*.*";
 }
 
-void AddProgramsClick(ui::ListBox& list, Dialogs& dialogs, TextCollation& collation,
-                      const ExceptionsTexts& texts) {
+void ExceptionsPage::SetUpList() {
+    list_.SetSorted(LocaleCollation(collation_));
+}
+
+void ExceptionsPage::TAB_AUS_BTN_AddClick() {
     const std::optional<std::vector<std::string>> picked =
-        dialogs.OpenFiles({texts.AddPrograms, ProgramsFilter(texts), true, {}});
+        dialogs_.OpenFiles({texts_.AddPrograms, ProgramsFilter(texts_), true, {}});
     if (!picked) return;
     std::vector<std::string> names;
     names.reserve(picked->size());
     for (const std::string& path : *picked)
         names.push_back(FileNameOf(path));
-    AddNames(list, names, collation);
+    AddNames(list_, names, collation_);
 }
 
-void DeleteClick(ui::ListBox& list) {
-    if (list.ItemIndex() >= 0) list.DeleteItem(list.ItemIndex());
+void ExceptionsPage::TAB_AUS_BTN_DeleteClick() {
+    if (list_.ItemIndex() >= 0) list_.DeleteItem(list_.ItemIndex());
 }
 
-void DeleteAllClick(ui::ListBox& list, Dialogs& dialogs, const ExceptionsTexts& texts) {
-    if (dialogs.AskYesNo(texts.EraseList)) list.Clear();
+void ExceptionsPage::TAB_AUS_BTN_DeleteAllClick() {
+    if (dialogs_.AskYesNo(texts_.EraseList)) list_.Clear();
 }
 
-void ImportClick(ui::ListBox& list, Dialogs& dialogs, Files& files, const ExceptionsTexts& texts) {
+void ExceptionsPage::TAB_AUS_BTN_ImportClick() {
     const std::optional<std::vector<std::string>> picked =
-        dialogs.OpenFiles({texts.ImportList, ListFilesFilter(texts), false, {}});
+        dialogs_.OpenFiles({texts_.ImportList, ListFilesFilter(texts_), false, {}});
     if (!picked || picked->empty()) return;
     // Read in full before the list is touched, so a failed read leaves it as it was.
-    list.SetItems(ReadListFile(files, picked->front()));
+    list_.SetItems(ReadListFile(files_, picked->front()));
 }
 
-void ExportClick(const ui::ListBox& list, Dialogs& dialogs, Files& files, const ExceptionsTexts& texts) {
+void ExceptionsPage::TAB_AUS_BTN_ExportClick() {
     const std::optional<SaveChoice> chosen =
-        dialogs.SaveFile({texts.ExportList, ListFilesFilter(texts), false, {}});
+        dialogs_.SaveFile({texts_.ExportList, ListFilesFilter(texts_), false, {}});
     if (!chosen) return;
-    WriteListFile(files, ExportTarget(chosen->path, chosen->filterIndex), list.Items());
+    WriteListFile(files_, ExportTarget(chosen->path, chosen->filterIndex), list_.Items());
 }
 
 }  // namespace vitrex::views::exceptions

@@ -1,24 +1,13 @@
-#include "core/transparency/DebugTools.h"
+#include "core/views/debug/DebugTools.h"
 
 #include <charconv>
 #include <cstdint>
 #include <string>
 
 #include "core/platform/Errors.h"
-#include "core/transparency/Alpha.h"
-#include "core/transparency/ShortCuts.h"
 
-namespace vitrex::transparency {
+namespace vitrex::views::debug {
 namespace {
-
-constexpr int kDebugPercent = 60;
-
-void ShowPrefixes(const WindowInfoLabels& labels) {
-    labels.title.SetCaption("Title: ");
-    labels.className.SetCaption("Class: ");
-    labels.handle.SetCaption("HWnd: ");
-    labels.style.SetCaption("Style: ");
-}
 
 [[noreturn]] void NotAnInteger(std::string_view text) {
     throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
@@ -31,23 +20,6 @@ void ShowWindowInfo(WindowSystem& windows, WindowHandle window, const WindowInfo
     labels.className.SetCaption("Class: " + windows.ClassOf(window));
     labels.handle.SetCaption("HWnd: " + std::to_string(window));
     labels.style.SetCaption("Style: " + std::to_string(windows.GetExStyle(window)));
-}
-
-void DebugWindowInformation(WindowSystem& windows, const ui::ListView& applications,
-                            const std::function<void()>& reloadApplications, const WindowInfoLabels& firstRow,
-                            const WindowInfoLabels& foreground) {
-    if (reloadApplications) reloadApplications();
-    const auto& rows = applications.Rows();
-    if (rows.empty() || rows.front().cells.size() < 2) {
-        ShowPrefixes(firstRow);
-    } else {
-        // The list wrote the cell itself, in full: read it back as it was written.
-        const std::string& cell = rows.front().cells[1];
-        WindowHandle window = 0;
-        std::from_chars(cell.data(), cell.data() + cell.size(), window);
-        ShowWindowInfo(windows, window, firstRow);
-    }
-    ShowWindowInfo(windows, windows.ForegroundWindow(), foreground);
 }
 
 WindowHandle ParseHandleText(std::string_view text) {
@@ -79,16 +51,4 @@ WindowHandle ParseHandleText(std::string_view text) {
     return magnitude;
 }
 
-void DebugMakeHandleTransClick(WindowSystem& windows, const ui::Edit& handleField) {
-    SetWindowTransparency(windows, ParseHandleText(handleField.Text()), kDebugPercent);
-}
-
-void DebugDeleteTransClick(WindowSystem& windows, const ui::Edit& handleField) {
-    ClearWindowTransparency(windows, ParseHandleText(handleField.Text()));
-}
-
-bool TabDebugBTNClick(HotKeys& hotKeys, const ui::HotKeyEdit& shortcutField) {
-    return RegisterShortCut(hotKeys, shortcutField.Value(), kHotKeyDebug, true);
-}
-
-}  // namespace vitrex::transparency
+}  // namespace vitrex::views::debug

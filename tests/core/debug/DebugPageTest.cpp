@@ -3,12 +3,14 @@
 #include "core/app/crashlog/CrashDispatcher.h"
 #include "core/app/crashlog/CrashLog.h"
 #include "core/platform/Errors.h"
-#include "core/transparency/DebugTools.h"
+#include "core/views/debug/DebugPage.h"
 #include "testing/FakeClock.h"
+#include "testing/FakeDialogs.h"
+#include "testing/FakeFiles.h"
 #include "testing/FakeHotKeys.h"
 #include "testing/FakeWindowSystem.h"
 
-namespace vitrex::transparency {
+namespace vitrex::views::debug {
 namespace {
 
 struct DebugTools : ::testing::Test {
@@ -21,6 +23,24 @@ struct DebugTools : ::testing::Test {
     WindowInfoLabels foreground{l5, l6, l7, l8};
     ui::ListView applications{"TAB_AW_List", nullptr, {}};
     ui::LabeledEdit handleField{"DebugMakeHandleTransEdit", nullptr, {}};
+    ui::HotKeyEdit hotKeyField{"DebugHotKey", nullptr, {}};
+    ui::ListBox logList{"TabDebugList", nullptr, {}};
+    fakes::FakeHotKeys hotKeys;
+    fakes::FakeFiles files;
+    fakes::FakeDialogs dialogs;
+    fakes::FakeClock clock;
+    crashlog::CrashLog log{clock};
+    std::function<void()> reload;
+    DebugPage page{{hotKeyField, handleField, logList, first, foreground},
+                   {applications,
+                    [this] {
+                        if (reload) reload();
+                    }},
+                   desktop,
+                   hotKeys,
+                   files,
+                   dialogs,
+                   log};
 
     WindowHandle Open(const std::string& className, const std::string& title, std::uint32_t exStyle = 0) {
         fakes::FakeWindow window;
@@ -40,13 +60,11 @@ TEST_F(DebugTools, WindowInformationDescribesTheFirstListedWindowAndTheForegroun
     const WindowHandle active = Open("Shell", std::string(300, 't'));
     desktop.SetForeground(active);
     int reloads = 0;
-    DebugWindowInformation(
-        desktop, applications,
-        [&] {
-            ++reloads;
-            applications.SetRows({{{"Notes - Notepad", std::to_string(listed), "1", "notepad.exe"}}});
-        },
-        first, foreground);
+    reload = [&] {
+        ++reloads;
+        applications.SetRows({{{"Notes - Notepad", std::to_string(listed), "1", "notepad.exe"}}});
+    };
+    page.DebugWindowInformation();
 
     EXPECT_EQ(reloads, 1) << "the list is rebuilt first";
     EXPECT_EQ(Captions(first), (std::vector<std::string>{"Title: Notes - Notepad", "Class: Notepad",
@@ -61,14 +79,12 @@ TEST_F(DebugTools, WithAnEmptyListTheFirstGroupShowsOnlyItsPrefixes) {
     const WindowHandle active = Open("Shell", "Desktop");
     desktop.SetForeground(active);
     l1.SetCaption("Title: stale");
-    DebugWindowInformation(
-        desktop, applications, [] {}, first, foreground);
+    page.DebugWindowInformation();
     EXPECT_EQ(Captions(first), (std::vector<std::string>{"Title: ", "Class: ", "HWnd: ", "Style: "}));
     EXPECT_EQ(l5.Caption(), "Title: Desktop");
 
     desktop.SetForeground(0);
-    DebugWindowInformation(
-        desktop, applications, [] {}, first, foreground);
+    page.DebugWindowInformation();
     EXPECT_EQ(Captions(foreground), (std::vector<std::string>{"Title: ", "Class: ", "HWnd: 0", "Style: 0"}));
 }
 
@@ -94,47 +110,44 @@ TEST_F(DebugTools, HandleTextIsDecimalOrHexadecimalWithinThirtyTwoBits) {
 TEST_F(DebugTools, MakeAndDeleteTransByTypedHandle) {
     const WindowHandle window = Open("Notepad", "Notes");
     handleField.SetText(std::to_string(window));
-    DebugMakeHandleTransClick(desktop, handleField);
+    page.DebugMakeHandleTransClick();
     EXPECT_EQ(desktop.GetExStyle(window) & kWsExLayered, kWsExLayered);
     EXPECT_EQ(desktop.GetLayeredAlpha(window), std::optional<std::uint8_t>(102));
-    DebugDeleteTransClick(desktop, handleField);
+    page.DebugDeleteTransClick();
     EXPECT_EQ(desktop.GetExStyle(window) & kWsExLayered, 0u);
 
     // A handle that names no window changes nothing and reports nothing.
     handleField.SetText("12345");
-    EXPECT_NO_THROW(DebugMakeHandleTransClick(desktop, handleField));
+    EXPECT_NO_THROW(page.DebugMakeHandleTransClick());
 }
 
 TEST_F(DebugTools, ATextThatIsNoNumberBecomesACrashLogEntryAndChangesNoWindow) {
     const WindowHandle window = Open("Notepad", "Notes");
-    fakes::FakeClock clock;
-    crashlog::CrashLog log(clock);
     crashlog::CrashDispatcher dispatcher(log);
     ui::Button button{"DebugMakeHandleTrans", nullptr, {}, "Make Trans."};
     handleField.SetText("window");
-    EXPECT_FALSE(dispatcher.Run(&button, [&] { DebugMakeHandleTransClick(desktop, handleField); }));
+    EXPECT_FALSE(dispatcher.Run(&button, [&] { page.DebugMakeHandleTransClick(); }));
     ASSERT_EQ(log.Lines().size(), 4u);
     EXPECT_NE(log.Lines()[0].find("'window' is not a valid integer value"), std::string::npos);
     EXPECT_EQ(log.Lines()[1], "Typ: ConvertError");
+    EXPECT_EQ(logList.Items(), log.Lines()) << "the page's list mirrors the log";
     EXPECT_EQ(desktop.ExStyleWrites(), 0);
     EXPECT_EQ(desktop.GetExStyle(window), 0u);
 }
 
-TEST(DebugHotKey, RegisterHotKeyRegistersIdentifier267WithTheFieldsShortcut) {
-    fakes::FakeHotKeys hotKeys;
-    ui::HotKeyEdit field{"DebugHotKey", nullptr, {}};
-    field.SetValue(16610);
+TEST_F(DebugTools, RegisterHotKeyRegistersIdentifier267WithTheFieldsShortcut) {
+    hotKeyField.SetValue(16610);
     EXPECT_TRUE(hotKeys.registered.empty()) << "nothing before the button";
-    EXPECT_TRUE(TabDebugBTNClick(hotKeys, field));
+    EXPECT_TRUE(page.TabDebugBTNClick());
     ASSERT_TRUE(hotKeys.registered.contains(267));
     EXPECT_EQ(hotKeys.registered[267], (fakes::FakeHotKeys::Key{2, 0xE2})) << "Ctrl with key 0xE2";
 
     // Another program holds the new combination: silently not registered, the old one gone.
     hotKeys.heldElsewhere.insert({2, 0x70});
-    field.SetValue(0x4070);
-    EXPECT_FALSE(TabDebugBTNClick(hotKeys, field));
+    hotKeyField.SetValue(0x4070);
+    EXPECT_FALSE(page.TabDebugBTNClick());
     EXPECT_FALSE(hotKeys.registered.contains(267));
 }
 
 }  // namespace
-}  // namespace vitrex::transparency
+}  // namespace vitrex::views::debug

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "core/transparency/Eligibility.h"
+#include "core/transparency/Engine.h"
+#include "core/transparency/OwnAlphas.h"
+#include "core/transparency/WindowJournal.h"
+#include "core/ui/Controls.h"
+#include "core/ui/Menu.h"
+#include "core/ui/TaskPanel.h"
+#include "core/ui/Timer.h"
+
+namespace vitrex::app {
+
+// The controls the activation state shows itself in, locks, or reads at each tick.
+struct ActivationControls {
+    // Items 0 "Active", 1 "Inactive", 2 "Deactivated".
+    ui::TaskGroup& XPBarStatus;
+    ui::MenuItem& TrayPopup_Aktiv;
+    ui::MenuItem& TrayPopup_Inaktiv;
+    ui::MenuItem& TrayPopup_Deaktiv;
+    ui::Timer& Vitrex_Timer;
+    ui::CheckBox& TAB_TPZ_CB;
+    ui::CheckBox& GB_Start_Active;
+    // What steers the engine, locked while it runs, in the order they are locked.
+    std::vector<ui::Widget*> lockedWhileActive;
+    ui::Edit& DebugClassException;
+    // The levels and the scope each tick reads.
+    ui::TrackBar& TAB_TPZ_TB_Active;
+    ui::TrackBar& TAB_TPZ_TB_InActive;
+    ui::RadioButton& GB_Transparenz_All;
+};
+
+// The activation state: deactivated (master switch off), inactive (switch on, engine off) and
+// active (engine on). It is not stored as a variable: it follows from the master switch and
+// whether the policy timer runs. The engine itself is made by start-up, near its end; until then
+// (and for good when start-up stopped earlier) nothing can be switched on.
+class ActivationState {
+public:
+    ActivationState(ActivationControls controls, WindowSystem& windows,
+                    transparency::Eligibility& eligibility, transparency::OwnAlphas& ownAlphas,
+                    transparency::WindowJournal& journal)
+        : c_(std::move(controls)),
+          windows_(windows),
+          eligibility_(eligibility),
+          ownAlphas_(ownAlphas),
+          journal_(journal) {}
+    ActivationState(const ActivationState&) = delete;
+    ActivationState& operator=(const ActivationState&) = delete;
+
+    // Makes the engine with no window known yet.
+    void CreateEngine();
+    // Absent until start-up has made it.
+    transparency::Engine* Engine() { return engine_ ? &*engine_ : nullptr; }
+    // False when start-up ended before the engine was made: nothing can be switched on then.
+    bool ActivationAvailable() const { return engine_.has_value(); }
+
+    // Shows the state, locks or unlocks what steers the engine and runs or stops the policy timer;
+    // switching off gives back every window the engine changed.
+    bool SetEngineActive(bool active);
+    // The policy tick with the levels and the scope as the controls hold them.
+    void Tick();
+    // After a start-up that stopped before the engine existed: deactivated, and nothing offers
+    // activation.
+    void ShowEngineUnavailable();
+
+private:
+    ActivationControls c_;
+    WindowSystem& windows_;
+    transparency::Eligibility& eligibility_;
+    transparency::OwnAlphas& ownAlphas_;
+    transparency::WindowJournal& journal_;
+    std::optional<transparency::Engine> engine_;
+};
+
+}  // namespace vitrex::app

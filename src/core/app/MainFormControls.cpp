@@ -1,0 +1,113 @@
+#include "core/app/MainFormControls.h"
+
+#include "core/app/ProjectLinks.h"
+#include "core/imaging/Resources.h"
+
+namespace vitrex::app {
+
+MainFormControls::MainFormControls()
+    : ui::Form("VTXForm", "TVTXForm", 531, 333),
+      XPBarConfig(LeftPanel.AddGroup("XPBarConfig", "Settings")),
+      XPBarVTX(LeftPanel.AddGroup("XPBarVTX", kApplicationTitle)),
+      XPBarStatus(LeftPanel.AddGroup("XPBarStatus", "State")) {
+    SetCaption(kApplicationTitle);
+    SetUpControls();
+}
+
+void MainFormControls::SetUpControls() {
+    XPBarConfig.AddItem("XPBarConfigItems0", "Generic");
+    XPBarConfig.AddItem("XPBarConfigItems1", "Transparency");
+    XPBarConfig.AddItem("XPBarConfigItems2", "Exceptions");
+    XPBarConfig.AddItem("XPBarConfigItems3", "Applications");
+    XPBarVTX.AddItem("XPBarVTXItems0", "About Vitrex");
+    XPBarVTX.AddItem("XPBarVTXItems1", "Update");
+    XPBarVTX.AddItem("XPBarVTXItems2", "Report Bug");
+    XPBarVTX.AddItem("XPBarVTXItems3", "Homepage");
+    XPBarConfig.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::Settings, 32));
+    XPBarVTX.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::Logo, 32));
+    XPBarStatus.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::State, 32));
+    // The large badge, so that it stays crisp when the binder scales it up for the monitor.
+    if (std::optional<ui::Bitmap> badge = resources::DonatePicture(192)) {
+        WelcomePayPal.SetPicture(*badge);
+        Image1.SetPicture(std::move(*badge));
+    }
+    // The state items are hidden until start-up shows the one that holds.
+    for (const char* caption : {"Active", "Inactive", "Deactivated"}) {
+        const std::string name = "XPBarStatusItems" + std::to_string(XPBarStatus.ItemCount());
+        XPBarStatus.AddItem(name, caption).SetVisible(false);
+    }
+
+    // Only the general page's tab shows at creation.
+    for (int i = 0; i < Pages.PageCount(); ++i)
+        Pages.Page(i).SetTabVisible(i == kPageGeneral);
+    Pages.SetActivePage(kPageGeneral);
+
+    GB_CPU_TB.SetRange(5, 30);
+    GB_CPU_TB.SetPosition(5);
+    GB_CPU_TB.SetFrequency(5);
+    for (ui::TrackBar* level : {&TAB_TPZ_TB_Active, &TAB_TPZ_TB_InActive, &TAB_TPZ_TB_TL}) {
+        level->SetRange(0, 90);
+        level->SetFrequency(10);
+        level->SetPageSize(10);
+    }
+    GB_ShortCuts_HelpWin.SetVisible(false);
+    GB_ShortCuts_HelpWin.SetBordered(true);
+    GB_ShortCuts_HelpTitle.SetStyle(ui::TextStyle::Bold);
+    GB_ShortCuts_HelpText.SetWordWrap(true);
+    GB_Start_Active.SetEnabled(false);
+    GB_ShortCuts_Warning.SetStyle(ui::TextStyle::Warning);
+    GB_ShortCuts_Warning.SetWordWrap(true);
+    GB_ShortCuts_Warning.SetVisible(false);
+    // What each key field refuses; a refused set leaves the key with the replacement modifiers.
+    // Alt alone and Shift+Ctrl+Alt would be registered with the Windows key instead, so neither
+    // field takes them: the key alone that stays is how the fields write the Windows-key form.
+    using Rules = ui::HotKeyEdit;
+    GB_ShortCuts_AoTOn.SetRules(Rules::kCombNone | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
+    GB_ShortCuts_AoTOff.SetRules(
+        Rules::kCombNone | Rules::kCombShift | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
+    DebugHotKey.SetRules(0, 0x4000);
+
+    TAB_Ausnahmen_List.SetHorizontalScroll(true);
+
+    TINFO_Title.SetStyle(ui::TextStyle::Heading);
+    // The version and the date are start-up's to fill in. The date row shows only with the German
+    // captions; without it the rows below move up.
+    TabUeber.SetCollapseHiddenRows(true);
+    TINFO_Label3.SetVisible(false);
+    TINFO_LabelDatum.SetVisible(false);
+    TINFO_LabelHomepage.SetCaption(kProjectServer);
+    TINFO_LabelEmail.SetCaption(kContactMailbox);
+    for (ui::Label* link : {&TINFO_LabelHomepage, &TINFO_LabelEmail, &TINFO_LabelTranslator}) {
+        link->SetStyle(ui::TextStyle::Link);
+    }
+
+    TAB_U_WaitPanel.SetBordered(false);
+    TAB_U_NoConnection.SetVisible(false);
+    TAB_U_Progress.SetVisible(false);
+    TAB_U_AbbrechenBTN.SetVisible(false);
+    TAB_U_Infos.SetReadOnly(true);
+
+    Bug_Headline.SetCaption("Description:");
+    Bug_Mail.SetCaption("Your E-Mail Adress:");
+    Bug_Mail.SetText("(Only fill in if a answer is desired!)");
+    Bug_OS.SetItems(
+        {"Windows 2000", "Windows XP Home Edition", "Windows XP Professional", "Other (Please declare!)"});
+    Bug_Label3.SetStyle(ui::TextStyle::Warning);
+
+    WelcomeTopL1.SetStyle(ui::TextStyle::Heading);
+    WelcomeL1.SetStyle(ui::TextStyle::Bold);
+    for (ui::Label* text : {&WelcomeL2, &WelcomeL3})
+        text->SetWordWrap(true);
+    WelcomeLangCB.SetItems({"Select Language"});
+    WelcomeLangCB.SetItemIndex(0);
+    WelcomeOKBtn.SetDefault(true);
+
+    TabDebugNote.SetWordWrap(true);
+    TabDebugL9.SetStyle(ui::TextStyle::Bold);
+    TabDebugL10.SetStyle(ui::TextStyle::Bold);
+    DebugHotKey.SetValue(16610);
+    DebugMakeHandleTransEdit.SetCaption("Handle:");
+    DebugClassException.SetCaption("Class exception:");
+}
+
+}  // namespace vitrex::app

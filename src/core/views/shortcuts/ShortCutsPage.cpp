@@ -1,0 +1,64 @@
+#include "core/views/shortcuts/ShortCutsPage.h"
+
+#include <initializer_list>
+
+#include "core/transparency/ShortCuts.h"
+
+namespace vitrex::views::shortcuts {
+
+using namespace vitrex::transparency;
+
+void ShortCutsPage::GB_ShortCuts_ChTransCBClick() {
+    const bool enabled = c_.GB_ShortCuts_ChTransCB.Checked();
+    c_.GB_ShortCuts_ChTransRB1.SetEnabled(enabled);
+    c_.GB_ShortCuts_ChTransRB2.SetEnabled(enabled);
+    const std::uint16_t modifier = c_.GB_ShortCuts_ChTransRB1.Checked() ? kShortcutCtrl : 0;
+    for (int digit = 0; digit <= 9; ++digit) {
+        const auto shortcut = static_cast<std::uint16_t>(('0' + digit) | modifier);
+        const int id = kHotKeyDigit0 + digit;
+        NoteRegistration(id, shortcut, enabled, RegisterShortCut(hotKeys_, shortcut, id, enabled));
+    }
+    ShowRefusedHotKeys();
+}
+
+void ShortCutsPage::GB_ShortCuts_AoTCBClick() {
+    const bool enabled = c_.GB_ShortCuts_AoTCB.Checked();
+    for (ui::Widget* field :
+         std::initializer_list<ui::Widget*>{&c_.GB_ShortCuts_AoTOn, &c_.GB_ShortCuts_AoTOff,
+                                            &c_.GB_ShortCuts_AoTOnL, &c_.GB_ShortCuts_AoTOffL}) {
+        field->SetEnabled(enabled);
+    }
+    const std::uint16_t on = c_.GB_ShortCuts_AoTOn.Value();
+    const std::uint16_t off = c_.GB_ShortCuts_AoTOff.Value();
+    NoteRegistration(kHotKeyOnTop, on, enabled, RegisterShortCut(hotKeys_, on, kHotKeyOnTop, enabled));
+    NoteRegistration(kHotKeyNotOnTop, off, enabled,
+                     RegisterShortCut(hotKeys_, off, kHotKeyNotOnTop, enabled));
+    ShowRefusedHotKeys();
+}
+
+void ShortCutsPage::NoteRegistration(int id, std::uint16_t shortcut, bool enabled, bool registered) {
+    if (!enabled || registered) {
+        refusedHotKeys_.erase(id);
+    } else {
+        refusedHotKeys_[id] = HotKeyText(ShortCutToModifiers(shortcut), shortcut & 0xFF);
+    }
+}
+
+void ShortCutsPage::ShowRefusedHotKeys() {
+    std::string text;
+    for (const auto& [id, combination] : refusedHotKeys_) {
+        text += (text.empty() ? "Not available: " : ", ") + combination;
+    }
+    c_.GB_ShortCuts_Warning.SetCaption(text);
+    c_.GB_ShortCuts_Warning.SetVisible(!text.empty());
+}
+
+void ShortCutsPage::GB_ShortCuts_ShowHelpClick() {
+    c_.GB_ShortCuts_HelpWin.SetVisible(true);
+}
+
+void ShortCutsPage::GB_ShortCuts_CloseBTNClick() {
+    c_.GB_ShortCuts_HelpWin.SetVisible(false);
+}
+
+}  // namespace vitrex::views::shortcuts

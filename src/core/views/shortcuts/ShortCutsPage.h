@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "core/platform/HotKeys.h"
+#include "core/ui/Controls.h"
+
+namespace vitrex::views::shortcuts {
+
+// The controls of the general page's short-cut group.
+struct ShortCutsControls {
+    ui::CheckBox& GB_ShortCuts_ChTransCB;
+    ui::RadioButton& GB_ShortCuts_ChTransRB1;
+    ui::RadioButton& GB_ShortCuts_ChTransRB2;
+    ui::CheckBox& GB_ShortCuts_AoTCB;
+    ui::Label& GB_ShortCuts_AoTOnL;
+    ui::HotKeyEdit& GB_ShortCuts_AoTOn;
+    ui::Label& GB_ShortCuts_AoTOffL;
+    ui::HotKeyEdit& GB_ShortCuts_AoTOff;
+    ui::Label& GB_ShortCuts_Warning;
+    ui::Panel& GB_ShortCuts_HelpWin;
+};
+
+// The short-cut group: registers the transparency digits and the two always-on-top keys as its
+// controls say, and names under the keys the combinations the system refused, so that a ticked
+// box never promises a dead key.
+class ShortCutsPage {
+public:
+    ShortCutsPage(ShortCutsControls controls, HotKeys& hotKeys) : c_(controls), hotKeys_(hotKeys) {}
+    ShortCutsPage(const ShortCutsPage&) = delete;
+    ShortCutsPage& operator=(const ShortCutsPage&) = delete;
+
+    // The ten digits with Ctrl or the Windows key, or none of them.
+    void GB_ShortCuts_ChTransCBClick();
+    // The on and off keys of the two fields, or neither.
+    void GB_ShortCuts_AoTCBClick();
+    void GB_ShortCuts_ShowHelpClick();
+    void GB_ShortCuts_CloseBTNClick();
+
+private:
+    void NoteRegistration(int id, std::uint16_t shortcut, bool enabled, bool registered);
+    void ShowRefusedHotKeys();
+
+    ShortCutsControls c_;
+    HotKeys& hotKeys_;
+    // Hot keys the system refused, by identifier, as "Win+1".
+    std::map<int, std::string> refusedHotKeys_;
+};
+
+}  // namespace vitrex::views::shortcuts

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/platform/WindowSystem.h"
+#include "core/ui/Controls.h"
+#include "core/ui/Menu.h"
+#include "core/ui/TaskPanel.h"
+
+// The namespace is `levels`, not `transparency`, so that it never hides vitrex::transparency from
+// code under views.
+namespace vitrex::views::levels {
+
+// The texts of the page, in the current language.
+struct TransparencyTexts {
+    std::string activeWindow = "Active Window";
+    std::string inactiveWindows = "Inactive Windows";
+    std::string transparency = "Transparency";
+};
+
+// A level group's caption: the name, then the slider's position as "(10%)".
+std::string LevelCaption(const std::string& name, int position);
+
+// The controls the transparency page works on: its own, and the state display that follows the
+// master switch (the left panel's state group and the tray menu's entries).
+struct TransparencyControls {
+    ui::CheckBox& TAB_TPZ_CB;
+    ui::GroupBox& TAB_TPZ_GB_Active;
+    ui::TrackBar& TAB_TPZ_TB_Active;
+    ui::GroupBox& TAB_TPZ_GB_Inactive;
+    ui::TrackBar& TAB_TPZ_TB_InActive;
+    ui::CheckBox& TAB_TPZ_TLCB;
+    ui::GroupBox& TAB_TPZ_GB_TL;
+    ui::TrackBar& TAB_TPZ_TB_TL;
+    ui::CheckBox& GB_Start_Active;
+    ui::TaskGroup& XPBarStatus;
+    ui::MenuItem& TrayPopup_Inaktiv;
+    ui::MenuItem& TrayPopup_Deaktiv;
+};
+
+// The transparency page: the master switch, the two levels the engine gives (previewed on the
+// program's own window while a slider moves) and the taskbar's own level, which applies at once
+// whatever the activation state.
+class TransparencyPage {
+public:
+    // `ownWindow` is asked at each preview: the real window exists only once it is bound.
+    TransparencyPage(TransparencyControls controls, WindowSystem& windows,
+                     std::function<WindowHandle()> ownWindow)
+        : c_(controls), windows_(windows), ownWindow_(std::move(ownWindow)) {}
+    TransparencyPage(const TransparencyPage&) = delete;
+    TransparencyPage& operator=(const TransparencyPage&) = delete;
+
+    const TransparencyTexts& Texts() const { return texts_; }
+    void SetTexts(TransparencyTexts texts) { texts_ = std::move(texts); }
+
+    // Between deactivated and inactive: the state display, and what only the switch allows.
+    void TAB_TPZ_CBClick();
+    void TAB_TPZ_TB_ActiveChange();
+    void TAB_TPZ_TB_InActiveChange();
+    void TAB_TPZ_TB_TLChange();
+    void TAB_TPZ_TLCBClick();
+    // The program's own window opaque again after a preview.
+    void TAB_TPZ_RESETClick();
+
+    // The three level groups' captions from the sliders' positions.
+    void ShowLevelCaptions();
+    // At quit: a taskbar the option made translucent is left opaque, still layered.
+    void LeaveTaskbarOpaque();
+
+private:
+    WindowHandle Taskbar();
+
+    TransparencyControls c_;
+    WindowSystem& windows_;
+    std::function<WindowHandle()> ownWindow_;
+    TransparencyTexts texts_;
+};
+
+}  // namespace vitrex::views::levels
