@@ -36,7 +36,7 @@ inline constexpr const char* kDateText = "26. Oktober 2005";
 inline constexpr const char* kBuildNumber = "0021";
 inline constexpr const char* kApplicationTitle = "Vitrex";
 
-// The window-menu command that quits, appended to the window menu at start-up.
+// The identifier of the window-menu entry that quits, appended to the window menu at start-up.
 inline constexpr unsigned kExitCommand = 1025;
 
 // Page indices of `Pages`.
@@ -160,8 +160,6 @@ public:
     // Close path.
     bool FormCloseQuery();
     void FormClose();
-    // Sees every message taken from the queue before it is dispatched; never consumes it.
-    void ApplicationMessageHook(unsigned message, std::uint64_t wParam);
     // The system asks whether the session may end: quit with saving, and answer yes.
     bool QueryEndSession();
 

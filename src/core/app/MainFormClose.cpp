@@ -7,10 +7,6 @@
 
 namespace vitrex::app {
 
-namespace {
-constexpr unsigned kWmSysCommand = 0x0112;
-}
-
 bool MainForm::FormCloseQuery() {
     if (QuitRequested) return true;
     // Closing only hides the window; the program goes on in the notification area.
@@ -72,11 +68,6 @@ void MainForm::RequestQuit() {
 
 void MainForm::TrayPopup_ExitClick() {
     RequestQuit();
-}
-
-void MainForm::ApplicationMessageHook(unsigned message, std::uint64_t wParam) {
-    if (!messageHookInstalled_ || message != kWmSysCommand || wParam != kExitCommand) return;
-    dispatcher_.Run(this, [this] { RequestQuit(); });
 }
 
 bool MainForm::QueryEndSession() {

@@ -134,7 +134,7 @@ void MainForm::RunStartup() {
     // 25. Autostart: only whether the value exists.
     GB_Start_AutoStart.SetChecked(settings::AutostartExists(platform_.registry));
 
-    // 26. From now on the exit command of the window menu quits.
+    // 26. From now on the exit entry of the window menu quits.
     messageHookInstalled_ = true;
 
     // 27. The window menu gets the exit command.
@@ -171,7 +171,12 @@ void MainForm::AppendExitToWindowMenu() {
     // one separator and one exit entry serve both.
     ui::WindowMenu& menu = SystemMenu();
     menu.AppendSeparator();
-    menu.AppendItem(kExitCommand, Texts.exitEntry);
+    ui::MenuItem& exit = menu.AppendItem(kExitCommand, "WindowMenu_Exit", Texts.exitEntry);
+    // The binder reports the entry as soon as the command is taken from the queue, before it is
+    // dispatched: the taskbar button's menu posts it to the window.
+    exit.OnClick = [this] {
+        if (messageHookInstalled_) RequestQuit();
+    };
     const int exitPosition = static_cast<int>(menu.Entries().size()) - 1;
     menu.SetBitmapAt(exitPosition, XPBarVTX.Icon());
     // Without Restore, Size and Maximize the fixed-border window's menu offers what applies.
