@@ -14,10 +14,10 @@ MenuItem& MenuItem::AddSeparator() {
 }
 
 WindowMenu::WindowMenu(Component* owner)
-    : owner_(owner),
-      entries_{{kRestore, "&Restore", {}},    {kMove, "&Move", {}},         {kSize, "&Size", {}},
-               {kMinimize, "Mi&nimize", {}},  {kMaximize, "Ma&ximize", {}}, {0, "", {}},
-               {kClose, "&Close\tAlt+F4", {}}} {}
+    : owner_(owner), entries_{{kRestore, "&Restore", {}},    {kMove, "&Move", {}},
+                              {kSize, "&Size", {}},          {kMinimize, "Mi&nimize", {}},
+                              {kMaximize, "Ma&ximize", {}},  {0, "", {}},
+                              {kClose, "&Close\tAlt+F4", {}}} {}
 
 void WindowMenu::AppendSeparator() {
     entries_.push_back({});

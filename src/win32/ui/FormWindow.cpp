@@ -66,7 +66,9 @@ void FormWindow::BindComponents(HINSTANCE instance) {
     for (ui::TrayIcon* icon : owned.trayIcons.Items())
         bindTray(*icon);
     const auto bindPopup = [this](ui::PopupMenu& menu) {
-        menu.SetOpener([this](ui::PopupMenu& opened, int x, int y) { ShowPopupMenu(opened, Handle(), POINT{x, y}); });
+        menu.SetOpener([this](ui::PopupMenu& opened, int x, int y) {
+            ShowPopupMenu(opened, Handle(), POINT{x, y});
+        });
     };
     for (ui::PopupMenu* menu : owned.popupMenus.Items())
         bindPopup(*menu);

@@ -97,7 +97,7 @@ TEST_F(LeftBehind, LevelsGivenWhileInactiveAreClearedAtTheNextSwitchOffAfterTheE
     const WindowHandle own = Add("TVTXForm", 40);
     form.SetOwnWindow(own);
     form.TAB_TPZ_TB_Active.UserSetPosition(40);  // the preview on the program's own window
-    form.UserHotKey(255 + 5);                      // 50 % on the editor, the foreground window
+    form.UserHotKey(255 + 5);                    // 50 % on the editor, the foreground window
     ASSERT_EQ(Alpha(own), 153);
     ASSERT_EQ(Alpha(editor), 127);
 
