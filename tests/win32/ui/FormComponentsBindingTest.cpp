@@ -65,7 +65,7 @@ TEST_F(BoundForm, TheWindowMenuEntryRunsItsClickOnceWhenItsCommandIsTakenFromThe
         return std::nullopt;
     });
 
-    ::PostMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE + 1, 0);  // no entry of the program
+    ::PostMessageW(Hwnd(), WM_SYSCOMMAND, 1026, 0);  // no entry of the program
     ::PostMessageW(Hwnd(), WM_SYSCOMMAND, 1025, 0);
     ::PostMessageW(Hwnd(), kAfter, 0, 0);
     RunMessageLoop(*window);
