@@ -151,6 +151,8 @@ void MainForm::AttachHandlers() {
 
     OnCloseQuery = [this] { return FormCloseQuery(); };
     OnClose = [this] { FormClose(); };
+    OnQueryEndSession = [this] { return QueryEndSession(); };
+    OnHotKeyPressed = [this](int id) { OnHotKey(id); };
 }
 
 bool MainForm::ShowPage(int index) {

@@ -28,7 +28,7 @@
 
 namespace vitrex::app {
 
-// The window-menu command that quits, appended to the window menu at start-up.
+// The identifier of the window-menu entry that quits, appended to the window menu at start-up.
 inline constexpr unsigned kExitCommand = 1025;
 
 // The main window `VTXForm`: the controls (MainFormControls), the timers, tray icons and menus,
@@ -137,8 +137,6 @@ public:
     // Close path.
     bool FormCloseQuery();
     void FormClose();
-    // Sees every message taken from the queue before it is dispatched; never consumes it.
-    void ApplicationMessageHook(unsigned message, std::uint64_t wParam);
     // The system asks whether the session may end: quit with saving, and answer yes.
     bool QueryEndSession();
 

@@ -6,10 +6,6 @@
 
 namespace vitrex::app {
 
-namespace {
-constexpr unsigned kWmSysCommand = 0x0112;
-}
-
 bool MainForm::FormCloseQuery() {
     if (quitRequested_) return true;
     // Closing only hides the window; the program goes on in the notification area.
@@ -68,11 +64,6 @@ void MainForm::RequestQuit() {
 
 void MainForm::TrayPopup_ExitClick() {
     RequestQuit();
-}
-
-void MainForm::ApplicationMessageHook(unsigned message, std::uint64_t wParam) {
-    if (!messageHookInstalled_ || message != kWmSysCommand || wParam != kExitCommand) return;
-    dispatcher_.Run(this, [this] { RequestQuit(); });
 }
 
 bool MainForm::QueryEndSession() {

@@ -303,7 +303,12 @@ void MainForm::AppendExitToWindowMenu() {
     // one separator and one exit entry serve both.
     ui::WindowMenu& menu = SystemMenu();
     menu.AppendSeparator();
-    menu.AppendItem(kExitCommand, texts_.exitEntry);
+    ui::MenuItem& exit = menu.AppendItem(kExitCommand, "WindowMenu_Exit", texts_.exitEntry);
+    // The binder reports the entry as soon as the command is taken from the queue, before it is
+    // dispatched: the taskbar button's menu posts it to the window.
+    exit.OnClick = [this] {
+        if (messageHookInstalled_) RequestQuit();
+    };
     const int exitPosition = static_cast<int>(menu.Entries().size()) - 1;
     menu.SetBitmapAt(exitPosition, XPBarVTX.Icon());
     // Without Restore, Size and Maximize the fixed-border window's menu offers what applies.

@@ -6,6 +6,7 @@
 namespace vitrex::ui {
 
 class Component;
+struct OwnedComponents;
 
 // Every user event (click, change, timer tick, hot key) runs through one dispatcher, so that a
 // failure in a handler is caught in one place and named after the component it came from.
@@ -22,7 +23,10 @@ public:
     // The owner is the component whose dispatcher this one uses (a control's parent, a timer's
     // form); only the root of the tree needs a dispatcher of its own.
     Component(std::string name, std::string className, Component* owner = nullptr)
-        : name_(std::move(name)), className_(std::move(className)), owner_(owner) {}
+        : name_(std::move(name)),
+          className_(std::move(className)),
+          owner_(owner),
+          owned_(owner != nullptr ? owner->owned_ : nullptr) {}
     virtual ~Component() = default;
     Component(const Component&) = delete;
     Component& operator=(const Component&) = delete;
@@ -40,6 +44,12 @@ public:
     }
 
 protected:
+    // Where timers, tray icons and popup menus of the form this component belongs to register;
+    // null outside a form.
+    OwnedComponents* Owned() const { return owned_; }
+    // A form makes itself the place where the components below it register.
+    void SetOwned(OwnedComponents* owned) { owned_ = owned; }
+
     // Runs a user event's handler, if one is attached, through the dispatcher.
     void Fire(const std::function<void()>& handler) const {
         if (!handler) return;
@@ -54,6 +64,7 @@ private:
     std::string name_;
     std::string className_;
     Component* owner_;
+    OwnedComponents* owned_;
     EventDispatcher* dispatcher_ = nullptr;
 };
 

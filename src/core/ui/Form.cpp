@@ -4,8 +4,20 @@ namespace vitrex::ui {
 
 Form::Form(std::string name, std::string className, int clientWidth, int clientHeight)
     : Widget(WidgetKind::Form, std::move(name), std::move(className), nullptr,
-             Rect{0, 0, clientWidth, clientHeight}) {
+             Rect{0, 0, clientWidth, clientHeight}),
+      systemMenu_(this) {
+    SetOwned(&owned_);
     SetVisible(false);
+}
+
+void Form::UserHotKey(int id) {
+    if (OnHotKeyPressed) Fire([&] { OnHotKeyPressed(id); });
+}
+
+bool Form::UserQueryEndSession() {
+    bool mayEnd = true;
+    if (OnQueryEndSession) Fire([&] { mayEnd = OnQueryEndSession(); });
+    return mayEnd;
 }
 
 void Form::Close() {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/ui/Menu.h"
+#include "core/ui/OwnedComponents.h"
 #include "core/ui/Widget.h"
 
 namespace vitrex::ui {
@@ -24,10 +25,24 @@ public:
     int ClientHeight() const { return Bounds().height; }
     WindowMenu& SystemMenu() { return systemMenu_; }
 
+    // The timers, tray icons and popup menus made with this form as their owner (or with one of
+    // its controls), which the binder binds with the window.
+    OwnedComponents& Components() { return owned_; }
+
     // Answers whether the window may close; when it may not, the form decides what happens
     // instead (the main window hides itself).
     std::function<bool()> OnCloseQuery;
     Handler OnClose;
+    // A hot key registered for this window was pressed; `id` is the identifier it was
+    // registered with.
+    std::function<void(int id)> OnHotKeyPressed;
+    // The system asks whether the session may end. Without a handler, or when it fails, the
+    // answer is yes: a program must not hold up a log-off by accident.
+    std::function<bool()> OnQueryEndSession;
+
+    // User events, reported by the binder.
+    void UserHotKey(int id);
+    bool UserQueryEndSession();
 
     // Show the window and bring it to the front.
     void BringToFront() {
@@ -45,6 +60,7 @@ public:
 
 private:
     void Request(FormRequest request);
+    OwnedComponents owned_;
     WindowMenu systemMenu_;
     std::function<void(FormRequest)> requestHandler_;
     bool terminated_ = false;

@@ -7,6 +7,7 @@
 
 #include "core/ui/Bitmap.h"
 #include "core/ui/Component.h"
+#include "core/ui/OwnedComponents.h"
 
 namespace vitrex::ui {
 
@@ -48,11 +49,17 @@ private:
 };
 
 // A menu that opens at a point: a tray icon's menu, a list's context menu. Its OnPopup runs
-// just before it opens so that it can prepare its items.
+// just before it opens so that it can prepare its items. A menu of a form registers with it;
+// the form's binder opens it when the program asks with Popup.
 class PopupMenu : public Component {
 public:
     PopupMenu(std::string name, Component* owner)
-        : Component(std::move(name), "TPopupMenu", owner), root_("", this, "") {}
+        : Component(std::move(name), "TPopupMenu", owner), root_("", this, "") {
+        if (Owned() != nullptr) Owned()->popupMenus.Add(*this);
+    }
+    ~PopupMenu() override {
+        if (Owned() != nullptr) Owned()->popupMenus.Remove(*this);
+    }
     MenuItem& Add(const std::string& name, const std::string& caption) { return root_.Add(name, caption); }
     MenuItem& AddSeparator() { return root_.AddSeparator(); }
     const std::vector<std::unique_ptr<MenuItem>>& Items() const { return root_.Items(); }
@@ -61,17 +68,27 @@ public:
     Handler OnPopup;
     void UserPopup() { Fire(OnPopup); }
 
+    // Opens the menu at a point of the screen (device pixels) and returns when it has closed;
+    // the choice arrives as the item's OnClick. Nothing happens while no binder is attached.
+    void Popup(int screenX, int screenY) {
+        if (opener_) opener_(*this, screenX, screenY);
+    }
+    void SetOpener(std::function<void(PopupMenu&, int, int)> opener) { opener_ = std::move(opener); }
+
 private:
     MenuItem root_;
+    std::function<void(PopupMenu&, int, int)> opener_;
 };
 
 // The window menu (system menu) of a form, as a list of entries that starts as the system's
 // standard menu of a fixed-border window. Each change is also reported to the binder, which
-// makes the same change on the real menu.
+// makes the same change on the real menu. Entries the program appends are menu items with an
+// OnClick; the system's own entries have none and keep their standard meaning.
 struct WindowMenuEntry {
     unsigned id = 0;  // 0 for a separator
     std::string caption;
     Bitmap bitmap;
+    MenuItem* item = nullptr;  // the program's entries only
     bool operator==(const WindowMenuEntry& other) const { return id == other.id && caption == other.caption; }
 };
 
@@ -80,13 +97,20 @@ public:
     enum class Op { AppendSeparator, AppendItem, DeleteAt, SetBitmapAt };
     using OpObserver = std::function<void(Op, int position, const WindowMenuEntry&)>;
 
-    WindowMenu();
+    // Appended entries run their OnClick through the owner's dispatcher.
+    explicit WindowMenu(Component* owner = nullptr);
     const std::vector<WindowMenuEntry>& Entries() const { return entries_; }
     void AppendSeparator();
-    void AppendItem(unsigned id, const std::string& caption);
+    // The entry's item lives as long as the menu, also after its entry is deleted.
+    MenuItem& AppendItem(unsigned id, const std::string& name, const std::string& caption);
     void DeleteAt(int position);
     void SetBitmapAt(int position, const Bitmap& bitmap);
     void SetObserver(OpObserver observer) { observer_ = std::move(observer); }
+
+    // The user chose the entry with this command identifier; the binder reports it, tests call
+    // it. Runs the entry's OnClick and answers true when the menu holds a program entry of that
+    // identifier; the system's entries and unknown identifiers are left alone (false).
+    bool UserCommand(unsigned id);
 
     static constexpr unsigned kRestore = 0xF120;
     static constexpr unsigned kMove = 0xF010;
@@ -96,7 +120,9 @@ public:
     static constexpr unsigned kClose = 0xF060;
 
 private:
+    Component* owner_;
     std::vector<WindowMenuEntry> entries_;
+    std::vector<std::unique_ptr<MenuItem>> items_;
     OpObserver observer_;
 };
 

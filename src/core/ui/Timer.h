@@ -4,14 +4,21 @@
 #include <string>
 
 #include "core/ui/Component.h"
+#include "core/ui/OwnedComponents.h"
 
 namespace vitrex::ui {
 
-// A window timer: ticks on the user-interface thread every IntervalMs while enabled.
+// A window timer: ticks on the user-interface thread every IntervalMs while enabled. A timer of
+// a form registers with it, and the form's binder runs it.
 class Timer : public Component {
 public:
     Timer(std::string name, Component* owner, int intervalMs, bool enabled)
-        : Component(std::move(name), "TTimer", owner), intervalMs_(intervalMs), enabled_(enabled) {}
+        : Component(std::move(name), "TTimer", owner), intervalMs_(intervalMs), enabled_(enabled) {
+        if (Owned() != nullptr) Owned()->timers.Add(*this);
+    }
+    ~Timer() override {
+        if (Owned() != nullptr) Owned()->timers.Remove(*this);
+    }
 
     int IntervalMs() const { return intervalMs_; }
     void SetIntervalMs(int intervalMs);

@@ -8,6 +8,7 @@
 #include "core/ui/Component.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Menu.h"
+#include "core/ui/OwnedComponents.h"
 
 namespace vitrex::ui {
 
@@ -36,11 +37,17 @@ using ImagePainter = std::function<Bitmap(int index, int sizePx)>;
 // An icon in the notification area: shown while IconVisible, with a hint, a fixed picture (or
 // the program's icon) or one image of an image list, a context menu, a double-click event and
 // balloon messages. Setters notify the observer and never run handlers; the binder reports
-// what the user does through the User... members.
+// what the user does through the User... members. An icon of a form registers with it, and the
+// form's binder puts it in the notification area.
 class TrayIcon : public Component {
 public:
     TrayIcon(std::string name, Component* owner, std::string hint = {})
-        : Component(std::move(name), "TTrayIcon", owner), hint_(std::move(hint)) {}
+        : Component(std::move(name), "TTrayIcon", owner), hint_(std::move(hint)) {
+        if (Owned() != nullptr) Owned()->trayIcons.Add(*this);
+    }
+    ~TrayIcon() override {
+        if (Owned() != nullptr) Owned()->trayIcons.Remove(*this);
+    }
 
     bool IconVisible() const { return visible_; }
     void SetIconVisible(bool visible);

@@ -1,4 +1,5 @@
-// Program entry: the ports, the main window model and its real window, the message loop.
+// Program entry: the ports, the main window model and its real window (with its timers, tray
+// icons and menus), the message loop.
 
 #include <windows.h>
 
@@ -23,7 +24,6 @@
 #include "win32/platform/Win32TextCollation.h"
 #include "win32/platform/Win32WindowSystem.h"
 #include "win32/platform/WindowHandle.h"
-#include "win32/tray/TrayIconBinder.h"
 #include "win32/ui/FormWindow.h"
 #include "win32/ui/MessageLoop.h"
 
@@ -106,25 +106,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     dialogs.SetOwner(handle);
     hotKeys.SetWindow(handle);
     form.SetOwnWindow(win32::FromHwnd(handle));
-    for (ui::Timer* timer : {&form.Vitrex_Timer, &form.CPU_Timer, &form.CommandTimer})
-        window->AddTimer(*timer);
-    window->SetMessageHook([&form](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
-        if (message == WM_QUERYENDSESSION) return form.QueryEndSession() ? TRUE : FALSE;
-        // Acted on, then left to the default handling.
-        if (message == WM_HOTKEY) form.OnHotKey(static_cast<int>(LOWORD(wParam)));
-        return std::nullopt;
-    });
-
-    // The icons appear when start-up chooses a mode; they go with their binders at the end.
-    std::unique_ptr<win32::TrayIconBinder> trayIcons[] = {win32::BindTrayIcon(form.Tray, instance),
-                                                          win32::BindTrayIcon(form.Tray2, instance),
-                                                          win32::BindTrayIcon(form.TrayUpdate, instance)};
-
     form.FormCreate();
     if (form.Terminated()) return 0;
 
-    return win32::RunMessageLoop(*window, [&form](MSG& message) {
-        form.ApplicationMessageHook(message.message, message.wParam);
-        return false;
-    });
+    return win32::RunMessageLoop(*window);
 }

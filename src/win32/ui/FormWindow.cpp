@@ -6,6 +6,7 @@
 #include "win32/platform/TextConvert.h"
 #include "win32/ui/ControlBinder.h"
 #include "win32/ui/Dpi.h"
+#include "win32/ui/PopupMenus.h"
 
 namespace vitrex::win32 {
 
@@ -44,6 +45,7 @@ FormWindow::FormWindow(ui::Form& form, HINSTANCE instance) : ContainerWindow(nul
     systemMenu_ = std::make_unique<WindowMenuBinder>(form_.SystemMenu(), Handle(), Dpi());
     form_.SetObserver([this](ui::Widget&, ui::Change change) { OnFormChange(change); });
     form_.SetRequestHandler([this](ui::FormRequest request) { OnRequest(request); });
+    BindComponents(instance);
     if (!form_.Enabled()) ::EnableWindow(Handle(), FALSE);
     if (form_.Visible()) ::ShowWindow(Handle(), SW_SHOW);
 }
@@ -51,19 +53,69 @@ FormWindow::FormWindow(ui::Form& form, HINSTANCE instance) : ContainerWindow(nul
 FormWindow::~FormWindow() {
     form_.SetObserver(nullptr);
     form_.SetRequestHandler(nullptr);
-    for (ui::Timer* timer : timers_)
-        timer->SetObserver(nullptr);
+    UnbindComponents();
     systemMenu_.reset();
     SetBinding(nullptr);
     binding_.reset();
     DestroyNative();
 }
 
-void FormWindow::AddTimer(ui::Timer& timer) {
-    timers_.push_back(&timer);
-    const UINT_PTR id = kFirstTimerId + timers_.size() - 1;
+void FormWindow::BindComponents(HINSTANCE instance) {
+    ui::OwnedComponents& owned = form_.Components();
+    for (ui::Timer* timer : owned.timers.Items())
+        BindTimer(*timer);
+    const auto bindTray = [this, instance](ui::TrayIcon& icon) {
+        trayBinders_[&icon] = BindTrayIcon(icon, instance);
+    };
+    for (ui::TrayIcon* icon : owned.trayIcons.Items())
+        bindTray(*icon);
+    const auto bindPopup = [this](ui::PopupMenu& menu) {
+        menu.SetOpener([this](ui::PopupMenu& opened, int x, int y) {
+            ShowPopupMenu(opened, Handle(), POINT{x, y});
+        });
+    };
+    for (ui::PopupMenu* menu : owned.popupMenus.Items())
+        bindPopup(*menu);
+
+    owned.timers.SetObservers([this](ui::Timer& timer) { BindTimer(timer); },
+                              [this](ui::Timer& timer) { UnbindTimer(timer); });
+    owned.trayIcons.SetObservers(bindTray, [this](ui::TrayIcon& icon) { trayBinders_.erase(&icon); });
+    owned.popupMenus.SetObservers(bindPopup, [](ui::PopupMenu& menu) { menu.SetOpener(nullptr); });
+}
+
+void FormWindow::UnbindComponents() {
+    ui::OwnedComponents& owned = form_.Components();
+    owned.timers.SetObservers(nullptr, nullptr);
+    owned.trayIcons.SetObservers(nullptr, nullptr);
+    owned.popupMenus.SetObservers(nullptr, nullptr);
+    for (ui::PopupMenu* menu : owned.popupMenus.Items())
+        menu->SetOpener(nullptr);
+    // The icons leave the notification area with their binders.
+    trayBinders_.clear();
+    while (!timers_.empty())
+        UnbindTimer(*timers_.begin()->second);
+}
+
+void FormWindow::BindTimer(ui::Timer& timer) {
+    const UINT_PTR id = nextTimerId_++;
+    timers_[id] = &timer;
     timer.SetObserver([this, id](ui::Timer& changed) { ApplyTimer(changed, id); });
     ApplyTimer(timer, id);
+}
+
+void FormWindow::UnbindTimer(ui::Timer& timer) {
+    for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+        if (it->second != &timer) continue;
+        ::KillTimer(Handle(), it->first);
+        timers_.erase(it);
+        timer.SetObserver(nullptr);
+        return;
+    }
+}
+
+const TrayIconBinder* FormWindow::TrayBinderOf(const ui::TrayIcon& icon) const {
+    const auto found = trayBinders_.find(&icon);
+    return found == trayBinders_.end() ? nullptr : found->second.get();
 }
 
 void FormWindow::ApplyTimer(const ui::Timer& timer, UINT_PTR id) {
@@ -76,9 +128,16 @@ void FormWindow::ApplyTimer(const ui::Timer& timer, UINT_PTR id) {
 }
 
 bool FormWindow::OnTimer(UINT_PTR id) {
-    if (id < kFirstTimerId || id - kFirstTimerId >= timers_.size()) return false;
-    timers_[id - kFirstTimerId]->Tick();
+    const auto found = timers_.find(id);
+    // A tick of a timer unbound since may still have been queued.
+    if (found == timers_.end()) return id >= kFirstTimerId && id < nextTimerId_;
+    found->second->Tick();
     return true;
+}
+
+void FormWindow::SeeQueuedMessage(const MSG& message) {
+    if (message.message != WM_SYSCOMMAND || message.hwnd != Handle() || Handle() == nullptr) return;
+    form_.SystemMenu().UserCommand(static_cast<unsigned>(message.wParam));
 }
 
 bool FormWindow::TranslateDialogMessage(MSG& message) {
@@ -217,6 +276,12 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (OnTimer(wParam)) return 0;
             return DefaultProc(message, wParam, lParam);
+        case WM_HOTKEY:
+            // Acted on, then left to the default handling.
+            form_.UserHotKey(static_cast<int>(wParam));
+            return DefaultProc(message, wParam, lParam);
+        case WM_QUERYENDSESSION:
+            return form_.UserQueryEndSession() ? TRUE : FALSE;
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;

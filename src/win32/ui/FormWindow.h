@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "core/ui/Form.h"
 #include "core/ui/Timer.h"
+#include "core/ui/TrayIcon.h"
+#include "win32/tray/TrayIconBinder.h"
 #include "win32/ui/Binding.h"
 #include "win32/ui/ContainerWindow.h"
 #include "win32/ui/WindowMenuBinder.h"
@@ -16,12 +18,17 @@
 namespace vitrex::win32 {
 
 // Sees every message sent or posted to the form window before the binder does; a value
-// returned is the message's result and ends its handling (WM_QUERYENDSESSION, WM_SYSCOMMAND).
+// returned is the message's result and ends its handling.
 using MessageHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
 
 // A ui::Form as a real top-level window with all its controls: fixed single border, window
 // menu and minimise button, client area of the form's size scaled for the monitor's DPI,
 // centred on the work area; shown while the form is Visible.
+//
+// The form's components are bound with it, and so is each one made while the window exists:
+// timers run as window timers of this window, tray icons each get their tray binder, popup
+// menus open owned by this window. Hot keys and the system's question at the end of the session
+// reach the form as its user events; the window menu's entries as their items' clicks.
 class FormWindow : public ContainerWindow {
 public:
     static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -37,9 +44,13 @@ public:
     // The window of a widget of the form (the form itself included).
     HWND HandleOf(const ui::Widget& widget) const { return binding_->HandleOf(widget); }
 
-    // Runs the timer as a window timer of this window while it is enabled. The timer must
-    // outlive this window (the form's timers are members of the form).
-    void AddTimer(ui::Timer& timer);
+    // A message taken from the queue, before it is dispatched: the command of a window-menu
+    // entry of the program runs the entry's OnClick here, because the taskbar button's menu
+    // posts it and it must be seen whatever happens to it afterwards. Never consumes a message.
+    void SeeQueuedMessage(const MSG& message);
+    // Whether the icon's binder exists now (tests).
+    const TrayIconBinder* TrayBinderOf(const ui::TrayIcon& icon) const;
+
     void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
 
     // Keyboard navigation between the controls (Tab, arrows in radio groups, Enter on the
@@ -54,6 +65,10 @@ protected:
 private:
     void OnFormChange(ui::Change change);
     void OnRequest(ui::FormRequest request);
+    void BindComponents(HINSTANCE instance);
+    void UnbindComponents();
+    void BindTimer(ui::Timer& timer);
+    void UnbindTimer(ui::Timer& timer);
     void ApplyTimer(const ui::Timer& timer, UINT_PTR id);
     bool OnTimer(UINT_PTR id);
     void OnDpiChanged(int dpi, const RECT& suggested);
@@ -65,7 +80,9 @@ private:
     ui::Form& form_;
     std::unique_ptr<Binding> binding_;
     std::unique_ptr<WindowMenuBinder> systemMenu_;
-    std::vector<ui::Timer*> timers_;
+    std::map<UINT_PTR, ui::Timer*> timers_;
+    UINT_PTR nextTimerId_ = kFirstTimerId;
+    std::map<const ui::TrayIcon*, std::unique_ptr<TrayIconBinder>> trayBinders_;
     MessageHook hook_;
     HWND lastFocus_ = nullptr;
 };

@@ -11,15 +11,14 @@ int RunMessageLoop(FormWindow& window, const MessageFilter& filter) {
         if (got == 0) return static_cast<int>(message.wParam);
         if (got == -1) return -1;
         bool handled = false;
-        if (filter) {
-            try {
-                handled = filter(message);
-            } catch (...) {
-                // The filter runs the program's hooks through its dispatcher; a failure that
-                // still escapes must not end the loop.
-                ReportFailure(&window.Model(), std::current_exception());
-                handled = false;
-            }
+        try {
+            window.SeeQueuedMessage(message);
+            if (filter) handled = filter(message);
+        } catch (...) {
+            // Both run the program's handlers through its dispatcher; a failure that still
+            // escapes must not end the loop.
+            ReportFailure(&window.Model(), std::current_exception());
+            handled = false;
         }
         if (handled || window.TranslateDialogMessage(message)) continue;
         ::TranslateMessage(&message);

@@ -12,8 +12,9 @@ namespace vitrex::win32 {
 // and is not dispatched.
 using MessageFilter = std::function<bool(MSG&)>;
 
-// GetMessage until WM_QUIT: the filter first, then the form's keyboard navigation, then
-// TranslateMessage and DispatchMessage. Returns the WM_QUIT exit code.
+// GetMessage until WM_QUIT: the form window sees each message first (its window-menu entries),
+// then the filter, then the form's keyboard navigation, then TranslateMessage and
+// DispatchMessage. Returns the WM_QUIT exit code.
 int RunMessageLoop(FormWindow& window, const MessageFilter& filter = {});
 
 }  // namespace vitrex::win32

@@ -81,7 +81,7 @@ TEST_F(EngineWiring, ExceptedProgramsStayOpaqueAndQuittingRestoresEveryWindow) {
     EXPECT_FALSE(Layered(browser));
     EXPECT_TRUE(Layered(editor));
 
-    form.ApplicationMessageHook(0x0112, kExitCommand);
+    form.SystemMenu().UserCommand(kExitCommand);
     EXPECT_TRUE(form.Terminated());
     for (WindowHandle window : {editor, editorTool, browser, taskbar})
         EXPECT_FALSE(Layered(window));

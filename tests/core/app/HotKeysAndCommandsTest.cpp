@@ -100,13 +100,13 @@ TEST_F(HotKeyForm, DigitKeysSetTheForegroundWindowsLevelAndZeroClearsIt) {
     form.FormCreate();
     const WindowHandle window = platform.windows.AddWindow({});
     platform.windows.SetForeground(window);
-    form.OnHotKey(260);
+    form.UserHotKey(260);
     EXPECT_EQ(platform.windows.GetLayeredAlpha(window), std::optional<std::uint8_t>(127));
-    form.OnHotKey(255);
+    form.UserHotKey(255);
     EXPECT_FALSE(platform.windows.GetExStyle(window) & kWsExLayered);
-    form.OnHotKey(265);
+    form.UserHotKey(265);
     EXPECT_TRUE(platform.windows.GetExStyle(window) & 0x8) << "topmost";
-    form.OnHotKey(266);
+    form.UserHotKey(266);
     EXPECT_FALSE(platform.windows.GetExStyle(window) & 0x8);
 }
 

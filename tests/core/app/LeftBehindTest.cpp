@@ -97,7 +97,7 @@ TEST_F(LeftBehind, LevelsGivenWhileInactiveAreClearedAtTheNextSwitchOffAfterTheE
     const WindowHandle own = Add("TVTXForm", 40);
     form.SetOwnWindow(own);
     form.TAB_TPZ_TB_Active.UserSetPosition(40);  // the preview on the program's own window
-    form.OnHotKey(255 + 5);                      // 50 % on the editor, the foreground window
+    form.UserHotKey(255 + 5);                    // 50 % on the editor, the foreground window
     ASSERT_EQ(Alpha(own), 153);
     ASSERT_EQ(Alpha(editor), 127);
 
@@ -116,7 +116,7 @@ TEST_F(LeftBehind, QuittingLeavesTheTaskbarLayeredAndOpaqueAndTheJournalEmpty) {
     form.FormCreate();
     ASSERT_EQ(Alpha(taskbar), 191);
     form.Vitrex_Timer.Tick();
-    form.ApplicationMessageHook(0x0112, kExitCommand);
+    form.SystemMenu().UserCommand(kExitCommand);
     ASSERT_TRUE(form.Terminated());
     EXPECT_EQ(Alpha(taskbar), 255);
     EXPECT_EQ(Alpha(editor), -1);

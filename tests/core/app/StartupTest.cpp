@@ -116,8 +116,8 @@ TEST_F(Startup, AMissingNumberEndsStartUpAtItsStepWithALogEntryAndNoMessage) {
     EXPECT_FALSE(form.Visible());
     EXPECT_FALSE(form.Vitrex_Timer.Enabled());
     EXPECT_EQ(form.SystemMenu().Entries().size(), 7u) << "no exit entry yet";
-    form.ApplicationMessageHook(0x0112, kExitCommand);
-    EXPECT_FALSE(form.Terminated()) << "the hook that would see it was never installed";
+    EXPECT_FALSE(form.SystemMenu().UserCommand(kExitCommand));
+    EXPECT_FALSE(form.Terminated()) << "the entry that would quit was never appended";
 }
 
 TEST_F(Startup, WrongTypedValueIsNamedInTheLog) {
@@ -164,7 +164,8 @@ TEST_F(Startup, StartActiveWithoutTheMasterSwitchStartsDeactivatedAndSavesFalse)
     EXPECT_TRUE(form.TrayPopup_Deaktiv.Visible());
     EXPECT_FALSE(form.TrayPopup_Inaktiv.Visible());
 
-    form.QueryEndSession();
+    EXPECT_TRUE(form.UserQueryEndSession()) << "the session may end";
+    EXPECT_TRUE(form.Terminated());
     EXPECT_EQ(Dword("StartActive"), 0u);
 }
 
@@ -221,7 +222,7 @@ TEST_F(Startup, QuitSavesTheTaskbarOpaqueWritesAutostartAndSwitchesOff) {
     form.GB_Start_AutoStart.SetChecked(true);
     form.DebugClassException.SetText("Notepad");
 
-    form.ApplicationMessageHook(0x0112, kExitCommand);
+    form.SystemMenu().UserCommand(kExitCommand);
 
     EXPECT_TRUE(form.Terminated());
     EXPECT_EQ(Dword("StartActive"), 1u) << "saved before the engine is switched off";
@@ -275,9 +276,9 @@ TEST_F(Startup, WindowMenuEndsWithTheExitEntryThatQuits) {
     EXPECT_EQ(ids, (std::vector<unsigned>{ui::WindowMenu::kMove, ui::WindowMenu::kMinimize, 0,
                                           ui::WindowMenu::kClose, 0, kExitCommand}));
     EXPECT_EQ(form.SystemMenu().Entries().back().caption, "Exit");
-    form.ApplicationMessageHook(0x0112, ui::WindowMenu::kMove);
+    EXPECT_FALSE(form.SystemMenu().UserCommand(ui::WindowMenu::kMove)) << "left to the system";
     EXPECT_FALSE(form.Terminated());
-    form.ApplicationMessageHook(0x0112, kExitCommand);
+    EXPECT_TRUE(form.SystemMenu().UserCommand(kExitCommand));
     EXPECT_TRUE(form.Terminated());
 }
 

@@ -120,7 +120,7 @@ TEST_F(MainWindowApplications, TheDebugHotKeyWorksOnlyAfterRegisterAndDescribesT
     ASSERT_TRUE(platform.hotKeys.registered.contains(267));
 
     platform.windows.SetForeground(browser);
-    form.OnHotKey(267);
+    form.UserHotKey(267);
     EXPECT_EQ(form.TabDebugL1.Caption(), "Title: Browser") << "the first row after the refill";
     EXPECT_EQ(form.TabDebugL2.Caption(), "Class: BrowserFrame");
     EXPECT_EQ(form.TabDebugL5.Caption(), "Title: Browser");

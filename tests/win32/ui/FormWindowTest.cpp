@@ -98,7 +98,6 @@ TEST_F(FormWindowTest, BringingToFrontRestoresAMinimisedWindow) {
 TEST_F(FormWindowTest, TimersTickOnTheWindowOnlyWhileEnabled) {
     int ticks = 0;
     timer.OnTimer = [&] { ++ticks; };
-    window->AddTimer(timer);
 
     PumpUntil([] { return false; }, std::chrono::milliseconds(80));
     EXPECT_EQ(ticks, 0);
@@ -128,7 +127,7 @@ TEST_F(FormWindowTest, WindowMenuChangesAreMadeOnTheRealSystemMenu) {
     ui::WindowMenu& model = form.SystemMenu();
 
     model.AppendSeparator();
-    model.AppendItem(1025, "Exit");
+    model.AppendItem(1025, "Exit", "Exit");
     std::vector<UINT> ids = MenuIds(menu);
     ASSERT_EQ(ids.size(), before.size() + 2);
     EXPECT_EQ(ids[ids.size() - 2], 0u) << "separator";
