@@ -49,9 +49,6 @@ public:
     void SwitchOff();
 
     const KnownWindows& Known() const { return known_; }
-    WindowHandle LastForegroundWindow() const { return lastForegroundWindow_; }
-    std::uint32_t ActiveThreadId() const { return activeThreadId_; }
-    std::uint32_t PreviousThreadId() const { return previousThreadId_; }
 
 private:
     // The foreground window changed since the last tick.
