@@ -223,6 +223,25 @@ TEST_F(Engine_, WindowsMovingInZOrderOrClosingDoNotConfuseWhatIsKnown) {
     EXPECT_EQ(Alpha(hidden), kInactive);
 }
 
+TEST_F(Engine_, ATickThatFailsHalfWayLeavesNoHiddenWindowBehind) {
+    settings.wholeGroupMode = true;
+    const WindowHandle hidden = Open("setup.exe", 5, false);
+    const WindowHandle a = Open("a.exe", 7);
+    const WindowHandle b = Open("b.exe", 9);
+    desktop.SetForeground(a);
+    Tick();
+    // The change of group walks every window and fails at a's before it reaches the hidden one;
+    // the windows keep their order, so the next tick sees the same desktop.
+    exceptions.failing = "a.exe";
+    desktop.SetForeground(b);
+    desktop.BringToFront(a);
+    EXPECT_THROW(Tick(), std::runtime_error);
+    exceptions.failing.clear();
+    desktop.Window(hidden).visible = true;
+    Tick();
+    EXPECT_EQ(Alpha(hidden), kInactive);
+}
+
 TEST_F(Engine_, ATickTakesAtMostOneProcessSnapshot) {
     for (int i = 0; i < 20; ++i)
         Open("p" + std::to_string(i % 7) + ".exe");
