@@ -27,20 +27,20 @@ void Engine::Tick(const EngineSettings& settings) {
     // after the last tick can need anything, since no known window is forgotten while the engine
     // runs. On a quiet desktop this spares a lookup in the known windows per window.
     const bool groupChanged = settings.wholeGroupMode && activeThreadId_ != previousThreadId_;
-    if (lastSequenceValid_ && sequence_ == lastSequence_ && !groupChanged) {
+    const bool quiet = lastSequenceValid_ && sequence_ == lastSequence_ && !groupChanged;
+    // Until the pass is through, the places of the hidden windows are not right: a tick that
+    // fails half-way leaves the next one to walk every window, so none is missed or met twice.
+    lastSequenceValid_ = false;
+    if (quiet) {
         // One of the hidden windows may have become known above, as the new foreground window.
         VisitUnknownOnly(settings, foreground, knownBefore != known_.Size());
-        KeepJournal();
-        return;
+    } else {
+        unknownPlaces_.clear();
+        for (std::size_t place = 0; place < sequence_.size(); ++place) {
+            if (!ApplyToWindowProc(sequence_[place], settings, foreground)) unknownPlaces_.push_back(place);
+        }
+        lastSequence_.swap(sequence_);
     }
-    // Until the pass is through, the places are not all there: a tick that fails half-way must not
-    // leave the next one looking at only some of the hidden windows.
-    lastSequenceValid_ = false;
-    unknownPlaces_.clear();
-    for (std::size_t place = 0; place < sequence_.size(); ++place) {
-        if (!ApplyToWindowProc(sequence_[place], settings, foreground)) unknownPlaces_.push_back(place);
-    }
-    lastSequence_.swap(sequence_);
     lastSequenceValid_ = true;
     KeepJournal();
 }

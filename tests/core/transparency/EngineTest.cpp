@@ -242,6 +242,25 @@ TEST_F(Engine_, ATickThatFailsHalfWayLeavesNoHiddenWindowBehind) {
     EXPECT_EQ(Alpha(hidden), kInactive);
 }
 
+TEST_F(Engine_, AQuietTickThatFailsHalfWayMeetsNoWindowTwice) {
+    const WindowHandle late = Open("late.exe", 0, false);
+    const WindowHandle early = Open("early.exe", 0, false);
+    const WindowHandle a = Open("a.exe");
+    desktop.SetForeground(a);
+    Tick();
+    desktop.Window(early).visible = true;
+    desktop.Window(late).visible = true;
+    exceptions.failing = "late.exe";
+    EXPECT_THROW(Tick(), std::runtime_error);
+    exceptions.failing.clear();
+    Tick();
+    EXPECT_EQ(Alpha(late), kInactive);
+    // Met once, so not taken for a window its own program made layered: cleared at switch-off.
+    engine.SwitchOff();
+    EXPECT_EQ(Alpha(early), -1);
+    EXPECT_EQ(Alpha(late), -1);
+}
+
 TEST_F(Engine_, ATickTakesAtMostOneProcessSnapshot) {
     for (int i = 0; i < 20; ++i)
         Open("p" + std::to_string(i % 7) + ".exe");
