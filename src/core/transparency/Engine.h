@@ -49,14 +49,10 @@ public:
     void SwitchOff();
 
     const KnownWindows& Known() const { return known_; }
-    WindowHandle LastForegroundWindow() const { return lastForegroundWindow_; }
-    std::uint32_t ActiveThreadId() const { return activeThreadId_; }
-    std::uint32_t PreviousThreadId() const { return previousThreadId_; }
 
 private:
     // The foreground window changed since the last tick.
     void FollowForeground(const EngineSettings& settings, WindowHandle foreground);
-    void EnumerateWindows();
     // The same windows as at the last tick and no change of group: only those still unknown.
     void VisitUnknownOnly(const EngineSettings& settings, WindowHandle foreground, bool someMayBeKnown);
     // One window of the enumeration; false when it stays unknown (hidden and never met).
@@ -89,14 +85,12 @@ private:
     std::unordered_map<WindowHandle, std::optional<LayeredAttributes>> layeredBefore_;
 
     // The windows of the last tick's enumeration in z-order, and the places in it of the windows
-    // that were not known after it (invisible ones). While a tick enumerates the same windows in
-    // the same order, only those places can need anything, since no known window is ever
-    // forgotten while the engine runs. Both sequences end in a 0 that is no window.
+    // that were not known after it (hidden ones). `sequence_` is this tick's enumeration, kept
+    // as a member so that its storage is reused.
     std::vector<WindowHandle> lastSequence_;
     std::vector<std::size_t> unknownPlaces_;
     bool lastSequenceValid_ = false;
     std::vector<WindowHandle> sequence_;
-    bool sequenceUnchanged_ = false;
 };
 
 }  // namespace vitrex::transparency
