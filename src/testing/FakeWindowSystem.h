@@ -31,9 +31,9 @@ struct FakeWindow {
     bool perPixelAlpha = false;
     bool zoomed = false;
     // The small icon of the window's class, and the icons the window answers WM_GETICON with.
-    std::optional<ui::Bitmap> classSmallIcon;
-    std::optional<ui::Bitmap> smallIcon;
-    std::optional<ui::Bitmap> bigIcon;
+    std::optional<imaging::Bitmap> classSmallIcon;
+    std::optional<imaging::Bitmap> smallIcon;
+    std::optional<imaging::Bitmap> bigIcon;
     // The window's thread answers no message: the icon questions wait in vain and a new title is
     // not taken.
     bool hung = false;

@@ -73,7 +73,7 @@ MainForm::~MainForm() = default;
 
 void MainForm::SetUpTrayIcons() {
     // The gauge drawn for the size the shell asks, so it stays crisp at any DPI.
-    for (ui::Bitmap& image : sysinfo::cpu::GaugeImages(16))
+    for (imaging::Bitmap& image : sysinfo::cpu::GaugeImages(16))
         TrayIcons.Add(std::move(image));
     Tray.SetIconList(&TrayIcons,
                      [](int index, int sizePx) { return sysinfo::cpu::GaugeImage(index, sizePx); });

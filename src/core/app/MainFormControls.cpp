@@ -27,7 +27,7 @@ void MainFormControls::SetUpControls() {
     XPBarVTX.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::Logo, 32));
     XPBarStatus.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::State, 32));
     // The large badge, so that it stays crisp when the binder scales it up for the monitor.
-    if (std::optional<ui::Bitmap> badge = resources::DonatePicture(192)) {
+    if (std::optional<imaging::Bitmap> badge = resources::DonatePicture(192)) {
         WelcomePayPal.SetPicture(*badge);
         Image1.SetPicture(std::move(*badge));
     }

@@ -124,7 +124,7 @@ void ReadPixels(Session& s) {
 
 }  // namespace
 
-std::optional<ui::Bitmap> DecodeJpeg(std::span<const std::uint8_t> bytes, const JpegLimits& limits) {
+std::optional<imaging::Bitmap> DecodeJpeg(std::span<const std::uint8_t> bytes, const JpegLimits& limits) {
     // libjpeg takes the length as unsigned long, which is 32 bits on Windows.
     if (bytes.empty() || bytes.size() > ULONG_MAX) return std::nullopt;
 
@@ -139,7 +139,7 @@ std::optional<ui::Bitmap> DecodeJpeg(std::span<const std::uint8_t> bytes, const 
     if (width == 0 || height == 0 || width > side || height > side) return std::nullopt;
     if (std::size_t{width} * height > limits.maxPixels) return std::nullopt;
 
-    ui::Bitmap picture;
+    imaging::Bitmap picture;
     picture.width = static_cast<int>(width);
     picture.height = static_cast<int>(height);
     picture.pixels.resize(std::size_t{width} * height);

@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "core/ui/Bitmap.h"
+#include "core/imaging/Bitmap.h"
 
 namespace vitrex::imaging {
 
@@ -19,6 +19,6 @@ struct JpegLimits {
 // Decodes a JPEG held in memory (baseline or progressive; colour, grayscale or CMYK) into opaque
 // 0xFFRRGGBB pixels. Empty, corrupt, truncated or over-large input gives no picture: libjpeg's
 // warnings about damaged data count as failures, since it would otherwise pad the picture with grey.
-std::optional<ui::Bitmap> DecodeJpeg(std::span<const std::uint8_t> bytes, const JpegLimits& limits = {});
+std::optional<imaging::Bitmap> DecodeJpeg(std::span<const std::uint8_t> bytes, const JpegLimits& limits = {});
 
 }  // namespace vitrex::imaging

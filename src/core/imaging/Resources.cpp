@@ -38,15 +38,15 @@ std::span<const std::uint8_t> DonateJpeg2x() {
     return Find("donate-2x.jpg");
 }
 
-std::optional<ui::Bitmap> DonatePicture(int dpi) {
+std::optional<imaging::Bitmap> DonatePicture(int dpi) {
     return imaging::DecodeJpeg(dpi >= kHighDpi ? DonateJpeg2x() : DonateJpeg());
 }
 
-ui::Bitmap PanelIconBitmap(PanelIcon icon, int sizePx) {
+imaging::Bitmap PanelIconBitmap(PanelIcon icon, int sizePx) {
     const int size = sizePx > 16 ? 32 : 16;
     const std::string name = "icons/" + std::string(IconName(icon)) + "-" + std::to_string(size) + ".rgba";
     const std::span<const std::uint8_t> rgba = Find(name);
-    ui::Bitmap picture;
+    imaging::Bitmap picture;
     const std::size_t count = std::size_t(size) * size;
     if (rgba.size() != count * 4) return picture;  // only if the build embedded a wrong file
     picture.width = size;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-#include "core/ui/Bitmap.h"
+#include "core/imaging/Bitmap.h"
 
 namespace vitrex::resources {
 
@@ -15,7 +15,7 @@ std::span<const std::uint8_t> DonateJpeg2x();
 
 // The badge decoded, in the version that suits a monitor of `dpi` (the 2x one from 144 DPI up,
 // where scaling the small one would blur it). No picture only if the embedded file is damaged.
-std::optional<ui::Bitmap> DonatePicture(int dpi);
+std::optional<imaging::Bitmap> DonatePicture(int dpi);
 
 // Small pictures of the task-panel groups: the program's logo (XPBarVTX), a gear (XPBarConfig)
 // and a status light (XPBarStatus).
@@ -23,6 +23,6 @@ enum class PanelIcon { Logo, Settings, State };
 
 // 16 x 16, or 32 x 32 when more than 16 pixels are asked for. Pixels 0xAARRGGBB with straight
 // (not premultiplied) alpha: the corners and the gaps are transparent.
-ui::Bitmap PanelIconBitmap(PanelIcon icon, int sizePx);
+imaging::Bitmap PanelIconBitmap(PanelIcon icon, int sizePx);
 
 }  // namespace vitrex::resources

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/imaging/Bitmap.h"
 #include "core/platform/FunctionRef.h"
-#include "core/ui/Bitmap.h"
 
 namespace vitrex {
 
@@ -57,7 +57,7 @@ inline constexpr std::uint32_t kScClose = 0xF060;
 // A window's small icon as the query for it ended.
 struct WindowIcon {
     // At the system's small-icon size, with its alpha; nothing when the window has no icon.
-    std::optional<ui::Bitmap> picture;
+    std::optional<imaging::Bitmap> picture;
     // The window's thread did not answer in time (it is busy or hung): its other windows will
     // not answer either.
     bool timedOut = false;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ui/Bitmap.h"
+#include "core/imaging/Bitmap.h"
 #include "core/ui/Widget.h"
 
 namespace vitrex::ui {
@@ -130,8 +130,8 @@ class Image : public Widget {
 public:
     Image(std::string name, Widget* parent, Rect bounds)
         : Widget(WidgetKind::Image, std::move(name), "TImage", parent, bounds) {}
-    const Bitmap& Picture() const { return picture_; }
-    void SetPicture(Bitmap picture) {
+    const imaging::Bitmap& Picture() const { return picture_; }
+    void SetPicture(imaging::Bitmap picture) {
         picture_ = std::move(picture);
         Notify(Change::Picture);
     }
@@ -140,7 +140,7 @@ public:
     void UserClick() { Fire(OnClick); }
 
 private:
-    Bitmap picture_;
+    imaging::Bitmap picture_;
 };
 
 // Single-line edit. The label of a labelled edit is its caption, drawn above the field.

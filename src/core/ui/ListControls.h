@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ui/Bitmap.h"
+#include "core/imaging/Bitmap.h"
 #include "core/ui/Widget.h"
 
 namespace vitrex::ui {
@@ -89,8 +89,8 @@ public:
     ImageList(int width, int height) : width_(width), height_(height) {}
     int Width() const { return width_; }
     int Height() const { return height_; }
-    const std::vector<Bitmap>& Images() const { return images_; }
-    int Add(Bitmap image) {
+    const std::vector<imaging::Bitmap>& Images() const { return images_; }
+    int Add(imaging::Bitmap image) {
         images_.push_back(std::move(image));
         return static_cast<int>(images_.size()) - 1;
     }
@@ -99,7 +99,7 @@ public:
 private:
     int width_;
     int height_;
-    std::vector<Bitmap> images_;
+    std::vector<imaging::Bitmap> images_;
 };
 
 enum class ColumnAlignment { Left, Center, Right };

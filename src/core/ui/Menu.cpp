@@ -48,7 +48,7 @@ void WindowMenu::DeleteAt(int position) {
     if (observer_) observer_(Op::DeleteAt, position, removed);
 }
 
-void WindowMenu::SetBitmapAt(int position, const Bitmap& bitmap) {
+void WindowMenu::SetBitmapAt(int position, const imaging::Bitmap& bitmap) {
     if (position < 0 || position >= static_cast<int>(entries_.size())) return;
     entries_[position].bitmap = bitmap;
     if (observer_) observer_(Op::SetBitmapAt, position, entries_[position]);

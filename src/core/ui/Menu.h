@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ui/Bitmap.h"
+#include "core/imaging/Bitmap.h"
 #include "core/ui/Component.h"
 #include "core/ui/OwnedComponents.h"
 
@@ -87,7 +87,7 @@ private:
 struct WindowMenuEntry {
     unsigned id = 0;  // 0 for a separator
     std::string caption;
-    Bitmap bitmap;
+    imaging::Bitmap bitmap;
     MenuItem* item = nullptr;  // the program's entries only
     bool operator==(const WindowMenuEntry& other) const { return id == other.id && caption == other.caption; }
 };
@@ -104,7 +104,7 @@ public:
     // The entry's item lives as long as the menu, also after its entry is deleted.
     MenuItem& AppendItem(unsigned id, const std::string& name, const std::string& caption);
     void DeleteAt(int position);
-    void SetBitmapAt(int position, const Bitmap& bitmap);
+    void SetBitmapAt(int position, const imaging::Bitmap& bitmap);
     void SetObserver(OpObserver observer) { observer_ = std::move(observer); }
 
     // The user chose the entry with this command identifier; the binder reports it, tests call

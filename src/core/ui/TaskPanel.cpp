@@ -26,7 +26,7 @@ void TaskGroup::SetCaption(const std::string& caption) {
     Changed();
 }
 
-void TaskGroup::SetIcon(Bitmap icon) {
+void TaskGroup::SetIcon(imaging::Bitmap icon) {
     icon_ = std::move(icon);
     Changed();
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ui/Bitmap.h"
+#include "core/imaging/Bitmap.h"
 #include "core/ui/Widget.h"
 
 namespace vitrex::ui {
@@ -38,8 +38,8 @@ public:
     TaskGroup(std::string name, TaskPanel* panel, std::string caption);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
-    const Bitmap& Icon() const { return icon_; }
-    void SetIcon(Bitmap icon);
+    const imaging::Bitmap& Icon() const { return icon_; }
+    void SetIcon(imaging::Bitmap icon);
     TaskItem& AddItem(const std::string& name, const std::string& caption);
     int ItemCount() const { return static_cast<int>(items_.size()); }
     TaskItem& Item(int index) const { return *items_.at(index); }
@@ -49,7 +49,7 @@ private:
     void Changed();
     TaskPanel* panel_;
     std::string caption_;
-    Bitmap icon_;
+    imaging::Bitmap icon_;
     std::vector<std::unique_ptr<TaskItem>> items_;
 };
 

@@ -16,7 +16,7 @@ void TrayIcon::SetHint(const std::string& hint) {
     Notify(TrayChange::Hint);
 }
 
-void TrayIcon::SetIcon(Bitmap picture) {
+void TrayIcon::SetIcon(imaging::Bitmap picture) {
     picture_ = std::move(picture);
     programIcon_ = false;
     Notify(TrayChange::Picture);
@@ -47,13 +47,13 @@ std::optional<int> TrayIcon::ShownIndex() const {
     return std::clamp(iconIndex_, 0, static_cast<int>(list_->Images().size()) - 1);
 }
 
-std::optional<Bitmap> TrayIcon::Picture(int sizePx) const {
+std::optional<imaging::Bitmap> TrayIcon::Picture(int sizePx) const {
     if (list_ != nullptr) {
         const std::optional<int> index = ShownIndex();
         if (!index) return std::nullopt;
-        const Bitmap& own = list_->Images()[static_cast<std::size_t>(*index)];
+        const imaging::Bitmap& own = list_->Images()[static_cast<std::size_t>(*index)];
         if (painter_ && (own.width != sizePx || own.height != sizePx)) {
-            Bitmap drawn = painter_(*index, sizePx);
+            imaging::Bitmap drawn = painter_(*index, sizePx);
             if (!drawn.Empty()) return drawn;
         }
         if (own.Empty()) return std::nullopt;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/ui/Bitmap.h"
+#include "core/imaging/Bitmap.h"
 #include "core/ui/Component.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Menu.h"
@@ -32,7 +32,7 @@ struct Balloon {
 
 // Draws image `index` of an image list at sizePx x sizePx, for small-icon sizes other than the
 // list's own.
-using ImagePainter = std::function<Bitmap(int index, int sizePx)>;
+using ImagePainter = std::function<imaging::Bitmap(int index, int sizePx)>;
 
 // An icon in the notification area: shown while IconVisible, with a hint, a fixed picture (or
 // the program's icon) or one image of an image list, a context menu, a double-click event and
@@ -56,7 +56,7 @@ public:
     void SetHint(const std::string& hint);
 
     // A fixed picture; used when no image list is set.
-    void SetIcon(Bitmap picture);
+    void SetIcon(imaging::Bitmap picture);
     // The program's own icon (the executable's icon resource) as the fixed picture.
     void SetProgramIcon();
 
@@ -75,7 +75,7 @@ public:
     std::optional<int> ShownIndex() const;
     // The picture shown, drawn at sizePx when a painter can do it, else at its own size for
     // the binder to scale. Nothing for the program icon or when there is no picture.
-    std::optional<Bitmap> Picture(int sizePx) const;
+    std::optional<imaging::Bitmap> Picture(int sizePx) const;
 
     PopupMenu* Popup() const { return popup_; }
     void SetPopupMenu(PopupMenu* menu) { popup_ = menu; }
@@ -112,7 +112,7 @@ private:
 
     bool visible_ = false;
     std::string hint_;
-    Bitmap picture_;
+    imaging::Bitmap picture_;
     bool programIcon_ = false;
     const ImageList* list_ = nullptr;
     ImagePainter painter_;

@@ -77,7 +77,7 @@ int SystemSmallIconSize() {
     return size > 0 ? size : 16;
 }
 
-std::optional<ui::Bitmap> Picture(HICON icon) {
+std::optional<imaging::Bitmap> Picture(HICON icon) {
     const int size = SystemSmallIconSize();
     // A copy at the small-icon size, so that the system picks and scales the frame once.
     UniqueIcon copy(static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, size, size, 0)));
@@ -86,14 +86,14 @@ std::optional<ui::Bitmap> Picture(HICON icon) {
 
 }  // namespace
 
-std::optional<ui::Bitmap> IconToBitmap(HICON icon, int size) {
+std::optional<imaging::Bitmap> IconToBitmap(HICON icon, int size) {
     if (icon == nullptr || size <= 0) return std::nullopt;
     // Drawn over black and over white: where the two differ the icon lets the background
     // through, which gives the alpha of any kind of icon (alpha channel, mask, or both).
     const auto black = DrawOver(icon, size, RGB(0, 0, 0));
     const auto white = DrawOver(icon, size, RGB(255, 255, 255));
     if (!black || !white) return std::nullopt;
-    ui::Bitmap bitmap{size, size, std::vector<std::uint32_t>(black->size())};
+    imaging::Bitmap bitmap{size, size, std::vector<std::uint32_t>(black->size())};
     for (std::size_t i = 0; i < black->size(); ++i) {
         const std::uint32_t b = (*black)[i];
         const std::uint32_t w = (*white)[i];

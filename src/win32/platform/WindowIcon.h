@@ -4,14 +4,14 @@
 
 #include <optional>
 
+#include "core/imaging/Bitmap.h"
 #include "core/platform/WindowSystem.h"
-#include "core/ui/Bitmap.h"
 
 namespace vitrex::win32 {
 
 // The icon drawn at size x size pixels, with the alpha it has (from its alpha channel or its
 // mask); nothing when it cannot be drawn.
-std::optional<ui::Bitmap> IconToBitmap(HICON icon, int size);
+std::optional<imaging::Bitmap> IconToBitmap(HICON icon, int size);
 
 // A window's small icon at the system's small-icon size: the class's small icon, else the
 // window's answer to WM_GETICON small, else big. Each message waits at most `waitMs` and gives up

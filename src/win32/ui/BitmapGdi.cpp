@@ -29,8 +29,8 @@ BITMAPINFO TopDownInfo(int width, int height) {
 
 }  // namespace
 
-ui::Bitmap ResampleBitmap(const ui::Bitmap& source, int width, int height) {
-    ui::Bitmap target;
+imaging::Bitmap ResampleBitmap(const imaging::Bitmap& source, int width, int height) {
+    imaging::Bitmap target;
     if (source.Empty() || width <= 0 || height <= 0 ||
         source.pixels.size() < static_cast<std::size_t>(source.width) * source.height) {
         return target;
@@ -79,7 +79,7 @@ ui::Bitmap ResampleBitmap(const ui::Bitmap& source, int width, int height) {
     return target;
 }
 
-UniqueBitmap CreateDibSection(const ui::Bitmap& bitmap, bool premultiply) {
+UniqueBitmap CreateDibSection(const imaging::Bitmap& bitmap, bool premultiply) {
     if (bitmap.Empty()) return {};
     BITMAPINFO info = TopDownInfo(bitmap.width, bitmap.height);
     void* bits = nullptr;
@@ -96,8 +96,8 @@ UniqueBitmap CreateDibSection(const ui::Bitmap& bitmap, bool premultiply) {
     return dib;
 }
 
-UniqueIcon CreateIconFromBitmap(const ui::Bitmap& bitmap, int size) {
-    const ui::Bitmap scaled = ResampleBitmap(bitmap, size, size);
+UniqueIcon CreateIconFromBitmap(const imaging::Bitmap& bitmap, int size) {
+    const imaging::Bitmap scaled = ResampleBitmap(bitmap, size, size);
     if (scaled.Empty()) return {};
     UniqueBitmap colour = CreateDibSection(scaled, false);
     // With a 32-bit colour bitmap the alpha channel decides; the mask is all "opaque".
@@ -109,8 +109,8 @@ UniqueIcon CreateIconFromBitmap(const ui::Bitmap& bitmap, int size) {
     return UniqueIcon(::CreateIconIndirect(&info));
 }
 
-UniqueBitmap CreateOpaqueBitmap(const ui::Bitmap& bitmap, int width, int height, COLORREF background) {
-    ui::Bitmap scaled = ResampleBitmap(bitmap, width, height);
+UniqueBitmap CreateOpaqueBitmap(const imaging::Bitmap& bitmap, int width, int height, COLORREF background) {
+    imaging::Bitmap scaled = ResampleBitmap(bitmap, width, height);
     if (scaled.Empty()) return {};
     const std::uint32_t bg[3] = {GetRValue(background), GetGValue(background), GetBValue(background)};
     for (std::uint32_t& p : scaled.pixels) {
@@ -124,7 +124,7 @@ UniqueBitmap CreateOpaqueBitmap(const ui::Bitmap& bitmap, int width, int height,
     return CreateDibSection(scaled, false);
 }
 
-void DrawBitmap(HDC dc, const RECT& target, const ui::Bitmap& scaled) {
+void DrawBitmap(HDC dc, const RECT& target, const imaging::Bitmap& scaled) {
     if (scaled.Empty()) return;
     UniqueBitmap dib = CreateDibSection(scaled, true);
     UniqueMemoryDc memory(::CreateCompatibleDC(dc));

@@ -142,7 +142,7 @@ void ListViewBinder::ApplyImages() {
         const int size = SystemMetricForDpi(SM_CXSMICON, binding_.Dpi());
         const int count = static_cast<int>(model->Images().size());
         images.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, count, 4));
-        for (const ui::Bitmap& picture : model->Images()) {
+        for (const imaging::Bitmap& picture : model->Images()) {
             UniqueIcon icon = CreateIconFromBitmap(picture, size);
             // An empty picture still takes its index, so rows keep pointing at the right ones.
             if (!icon)

@@ -36,7 +36,7 @@ public:
 private:
     ui::Image& image_;
     // The picture at the size last drawn; scaling is done once per size, not per paint.
-    ui::Bitmap scaled_;
+    imaging::Bitmap scaled_;
 };
 
 }  // namespace vitrex::win32

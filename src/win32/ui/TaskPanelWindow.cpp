@@ -179,7 +179,7 @@ void TaskPanelWindow::PaintGroupHeader(HDC dc, const TaskPanelEntry& entry) cons
 
     RECT text = entry.bounds;
     text.left += binding_.Scale(6);
-    const ui::Bitmap& icon = icons_[static_cast<std::size_t>(entry.group)];
+    const imaging::Bitmap& icon = icons_[static_cast<std::size_t>(entry.group)];
     if (!icon.Empty()) {
         const int top = entry.bounds.top + (entry.bounds.bottom - entry.bounds.top - icon.height) / 2;
         DrawBitmap(dc, RECT{text.left, top, text.left + icon.width, top + icon.height}, icon);

@@ -54,7 +54,7 @@ private:
     const Binding& binding_;
     std::vector<TaskPanelEntry> entries_;
     // The pictures of the group headers at the size they are drawn.
-    std::vector<ui::Bitmap> icons_;
+    std::vector<imaging::Bitmap> icons_;
     ItemRef hot_ = kNoItem;
     ItemRef pressed_ = kNoItem;
     ItemRef focus_ = kNoItem;

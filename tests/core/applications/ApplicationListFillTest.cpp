@@ -140,7 +140,7 @@ TEST_F(ApplicationFill, TheListsColumnsAreSetUpWithTheCentredProcessIdAndMovable
 }
 
 TEST(ExceptionMark, IsARoundRedMarkWithTransparentCorners) {
-    const ui::Bitmap mark = ExceptionMarkPicture(16);
+    const imaging::Bitmap mark = ExceptionMarkPicture(16);
     ASSERT_EQ(mark.pixels.size(), 256u);
     EXPECT_EQ(mark.At(0, 0) >> 24, 0u);
     EXPECT_EQ(mark.At(8, 2), 0xFFD42A2Au);

@@ -22,8 +22,8 @@
 namespace vitrex::views::applications::testing {
 
 // A one-pixel picture of one colour, to tell icons apart.
-inline ui::Bitmap Dot(std::uint32_t colour) {
-    return ui::Bitmap{1, 1, {colour}};
+inline imaging::Bitmap Dot(std::uint32_t colour) {
+    return imaging::Bitmap{1, 1, {colour}};
 }
 
 // The applications page with its controls on a fake desktop, wired as the main window wires it.

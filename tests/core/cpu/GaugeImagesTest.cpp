@@ -21,7 +21,7 @@ int Blue(std::uint32_t pixel) {
 }
 
 // Rows from the bottom whose every pixel is bar; checks that the bar is one solid block.
-int MeasuredBarHeight(const ui::Bitmap& image) {
+int MeasuredBarHeight(const imaging::Bitmap& image) {
     int rows = 0;
     for (int y = image.height - 1; y >= 0; --y) {
         int bar = 0;
@@ -44,7 +44,7 @@ TEST(GaugeImages, FifteenImagesFromEmptyToFullRisingEveryStep) {
         ASSERT_EQ(images.size(), 15u);
         int previous = -1;
         for (int index = 0; index < 15; ++index) {
-            const ui::Bitmap& image = images[index];
+            const imaging::Bitmap& image = images[index];
             ASSERT_EQ(image.width, size);
             ASSERT_EQ(image.height, size);
             ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(size * size));
@@ -58,7 +58,7 @@ TEST(GaugeImages, FifteenImagesFromEmptyToFullRisingEveryStep) {
 }
 
 TEST(GaugeImages, EmptyPartStaysVisibleButTranslucent) {
-    const ui::Bitmap empty = GaugeImage(0);
+    const imaging::Bitmap empty = GaugeImage(0);
     for (std::uint32_t pixel : empty.pixels) {
         EXPECT_GT(pixel >> 24, 0u) << "an idle machine's icon can still be found and clicked";
         EXPECT_LT(pixel >> 24, 0xFFu);
@@ -66,7 +66,7 @@ TEST(GaugeImages, EmptyPartStaysVisibleButTranslucent) {
 }
 
 TEST(GaugeImages, BarIsGreenBelowAndTurnsOrangeThenRedAtTheTop) {
-    const ui::Bitmap full = GaugeImage(14);
+    const imaging::Bitmap full = GaugeImage(14);
     const std::uint32_t bottom = full.At(8, 15);
     EXPECT_GT(Green(bottom), 2 * Red(bottom));
     EXPECT_GT(Green(bottom), 2 * Blue(bottom));
@@ -82,14 +82,14 @@ TEST(GaugeImages, BarIsGreenBelowAndTurnsOrangeThenRedAtTheTop) {
     for (int y = 1; y < 16; ++y)
         EXPECT_LE(Green(full.At(8, y - 1)), Green(full.At(8, y))) << "row " << y;
     // A low bar is all green: colours belong to the height, not to the bar's length.
-    const ui::Bitmap low = GaugeImage(3);
+    const imaging::Bitmap low = GaugeImage(3);
     EXPECT_EQ(low.At(8, 15), bottom);
 }
 
 TEST(GaugeImages, IndicesAndSizesOutsideTheRangeAreHeld) {
     EXPECT_EQ(GaugeImage(-3).pixels, GaugeImage(0).pixels);
     EXPECT_EQ(GaugeImage(99).pixels, GaugeImage(14).pixels);
-    const ui::Bitmap tiny = GaugeImage(7, 0);
+    const imaging::Bitmap tiny = GaugeImage(7, 0);
     EXPECT_EQ(tiny.width, 1);
     EXPECT_EQ(tiny.pixels.size(), 1u);
 }

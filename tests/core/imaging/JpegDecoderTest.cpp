@@ -71,7 +71,7 @@ void ExpectNear(std::uint32_t pixel, Rgb want, int tolerance = 10) {
     EXPECT_NEAR(int(pixel & 0xFF), want.b, tolerance);
 }
 
-void ExpectQuadrants(const ui::Bitmap& picture) {
+void ExpectQuadrants(const imaging::Bitmap& picture) {
     const int w = picture.width, h = picture.height;
     // Sample away from the edges, where chroma subsampling blends neighbouring colours.
     ExpectNear(picture.At(w / 4, h / 4), kQuadrants[0]);

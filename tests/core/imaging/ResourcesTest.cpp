@@ -35,7 +35,7 @@ Channels Split(std::uint32_t pixel) {
 TEST(Resources, PanelIconsComeInTwoSizesWithTransparentCorners) {
     for (PanelIcon icon : {PanelIcon::Logo, PanelIcon::Settings, PanelIcon::State}) {
         for (auto [asked, size] : {std::pair{16, 16}, {20, 32}, {32, 32}, {0, 16}}) {
-            const ui::Bitmap picture = PanelIconBitmap(icon, asked);
+            const imaging::Bitmap picture = PanelIconBitmap(icon, asked);
             ASSERT_EQ(picture.width, size) << int(icon) << " asked " << asked;
             ASSERT_EQ(picture.height, size);
             ASSERT_EQ(picture.pixels.size(), std::size_t(size * size));

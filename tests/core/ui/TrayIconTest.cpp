@@ -21,7 +21,7 @@ public:
     std::vector<std::string> senders;
 };
 
-Bitmap Solid(int size, std::uint32_t colour) {
+imaging::Bitmap Solid(int size, std::uint32_t colour) {
     return {size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size, colour)};
 }
 

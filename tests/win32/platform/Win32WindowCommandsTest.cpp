@@ -99,7 +99,7 @@ private:
     std::atomic<bool> done_ = false;
 };
 
-int OpaquePixels(const ui::Bitmap& picture) {
+int OpaquePixels(const imaging::Bitmap& picture) {
     int count = 0;
     for (std::uint32_t pixel : picture.pixels)
         count += (pixel >> 24) == 0xFF ? 1 : 0;
@@ -200,7 +200,7 @@ TEST_F(WindowCommands, NewTitleIsTakenWholeAndAHungWindowDoesNotHoldUsUp) {
 }
 
 TEST(IconPicture, KeepsTheIconsAlphaAndColours) {
-    ui::Bitmap source{16, 16, std::vector<std::uint32_t>(256, 0)};
+    imaging::Bitmap source{16, 16, std::vector<std::uint32_t>(256, 0)};
     for (int y = 4; y < 12; ++y) {
         for (int x = 4; x < 12; ++x)
             source.pixels[y * 16 + x] = 0xFF2060C0u;
@@ -208,7 +208,7 @@ TEST(IconPicture, KeepsTheIconsAlphaAndColours) {
     source.pixels[0] = 0x80FF0000u;
     UniqueIcon icon = CreateIconFromBitmap(source, 16);
     ASSERT_TRUE(icon);
-    const std::optional<ui::Bitmap> picture = IconToBitmap(icon.Get(), 16);
+    const std::optional<imaging::Bitmap> picture = IconToBitmap(icon.Get(), 16);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->At(8, 8), 0xFF2060C0u);
     EXPECT_EQ(picture->At(1, 1) >> 24, 0u);
@@ -228,7 +228,7 @@ TEST(IconPicture, AMaskedIconIsClearWhereItsMaskSaysSo) {
     }
     UniqueIcon icon(::CreateIcon(::GetModuleHandleW(nullptr), 32, 32, 1, 1, andMask, xorMask));
     ASSERT_TRUE(icon);
-    const std::optional<ui::Bitmap> picture = IconToBitmap(icon.Get(), 32);
+    const std::optional<imaging::Bitmap> picture = IconToBitmap(icon.Get(), 32);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->At(5, 5) >> 24, 0u);
     EXPECT_EQ(picture->At(5, 25), 0xFF000000u);

@@ -27,7 +27,7 @@ using testing::ShellHasIcon;
 struct TrayBinderFixture : ::testing::Test {
     TrayBinderFixture() {
         form.SetDispatcher(&dispatcher);
-        for (const ui::Bitmap& image : sysinfo::cpu::GaugeImages())
+        for (const imaging::Bitmap& image : sysinfo::cpu::GaugeImages())
             images.Add(image);
         tray.SetIconList(&images, [](int index, int size) { return sysinfo::cpu::GaugeImage(index, size); });
         tray.SetPopupMenu(&menu);

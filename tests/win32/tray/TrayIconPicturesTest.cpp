@@ -50,7 +50,7 @@ IconPixels Read(HICON icon) {
 
 TEST(TrayIconPictures, GaugeIconsHaveTheSmallIconSizeAndKeepTheirAlpha) {
     ui::ImageList images{16, 16};
-    for (const ui::Bitmap& image : sysinfo::cpu::GaugeImages())
+    for (const imaging::Bitmap& image : sysinfo::cpu::GaugeImages())
         images.Add(image);
     ui::TrayIcon tray{"Tray", nullptr};
     tray.SetIconList(&images, [](int index, int size) { return sysinfo::cpu::GaugeImage(index, size); });

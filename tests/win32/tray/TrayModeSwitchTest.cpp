@@ -60,7 +60,7 @@ std::size_t ColoursShownIn(HWND window) {
 // the program.
 struct TrayModeFixture : ::testing::Test {
     TrayModeFixture() {
-        for (const ui::Bitmap& image : sysinfo::cpu::GaugeImages())
+        for (const imaging::Bitmap& image : sysinfo::cpu::GaugeImages())
             images.Add(image);
         gauge.SetIconList(&images, [](int index, int size) { return sysinfo::cpu::GaugeImage(index, size); });
         logo.SetProgramIcon();

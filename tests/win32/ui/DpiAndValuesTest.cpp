@@ -58,32 +58,32 @@ TEST(HotKeyValueTest, ConvertsBetweenTheControlsWordAndTheModelsShortcut) {
 
 TEST(BitmapResampleTest, AveragesAreaAndLendsNoColourFromTransparentPixels) {
     // Opaque red beside transparent black, halved in width.
-    ui::Bitmap source{2, 1, {0xFFFF0000u, 0x00000000u}};
-    const ui::Bitmap half = ResampleBitmap(source, 1, 1);
+    imaging::Bitmap source{2, 1, {0xFFFF0000u, 0x00000000u}};
+    const imaging::Bitmap half = ResampleBitmap(source, 1, 1);
     ASSERT_EQ(half.pixels.size(), 1u);
     EXPECT_EQ(half.pixels[0] >> 24, 0x80u) << "half covered";
     EXPECT_EQ(half.pixels[0] & 0x00FFFFFFu, 0x00FF0000u) << "still pure red, not darkened";
 
     // Three pixels into two: the middle source pixel is shared.
-    ui::Bitmap row{3, 1, {0xFF000000u, 0xFF0000FFu, 0xFF0000FFu}};
-    const ui::Bitmap two = ResampleBitmap(row, 2, 1);
+    imaging::Bitmap row{3, 1, {0xFF000000u, 0xFF0000FFu, 0xFF0000FFu}};
+    const imaging::Bitmap two = ResampleBitmap(row, 2, 1);
     EXPECT_EQ(two.pixels[0] & 0xFFu, 85u);
     EXPECT_EQ(two.pixels[1] & 0xFFu, 255u);
 
-    const ui::Bitmap doubled = ResampleBitmap(row, 6, 2);
+    const imaging::Bitmap doubled = ResampleBitmap(row, 6, 2);
     EXPECT_EQ(doubled.pixels[0], 0xFF000000u);
     EXPECT_EQ(doubled.pixels[11], 0xFF0000FFu);
 }
 
 TEST(BitmapResampleTest, MalformedPicturesGiveNoPicture) {
-    EXPECT_TRUE(ResampleBitmap(ui::Bitmap{4, 4, {0xFFFFFFFFu}}, 2, 2).Empty());
-    EXPECT_TRUE(ResampleBitmap(ui::Bitmap{}, 2, 2).Empty());
-    EXPECT_TRUE(ResampleBitmap(ui::Bitmap{1, 1, {0xFFFFFFFFu}}, 0, 2).Empty());
-    EXPECT_FALSE(CreateIconFromBitmap(ui::Bitmap{4, 4, {1}}, 16));
+    EXPECT_TRUE(ResampleBitmap(imaging::Bitmap{4, 4, {0xFFFFFFFFu}}, 2, 2).Empty());
+    EXPECT_TRUE(ResampleBitmap(imaging::Bitmap{}, 2, 2).Empty());
+    EXPECT_TRUE(ResampleBitmap(imaging::Bitmap{1, 1, {0xFFFFFFFFu}}, 0, 2).Empty());
+    EXPECT_FALSE(CreateIconFromBitmap(imaging::Bitmap{4, 4, {1}}, 16));
 }
 
 TEST(BitmapResampleTest, IconsComeOutAtTheAskedSize) {
-    ui::Bitmap picture{2, 2, {0xFF112233u, 0xFF112233u, 0x80112233u, 0x00000000u}};
+    imaging::Bitmap picture{2, 2, {0xFF112233u, 0xFF112233u, 0x80112233u, 0x00000000u}};
     UniqueIcon icon = CreateIconFromBitmap(picture, 24);
     ASSERT_TRUE(icon);
     ICONINFO info{};

@@ -144,7 +144,7 @@ TEST_F(FormWindowTest, WindowMenuChangesAreMadeOnTheRealSystemMenu) {
     EXPECT_EQ(ids.back(), 1025u);
 
     const int exitAt = static_cast<int>(model.Entries().size()) - 1;
-    model.SetBitmapAt(exitAt, ui::Bitmap{2, 2, {0xFF0000FFu, 0xFF0000FFu, 0xFF0000FFu, 0xFF0000FFu}});
+    model.SetBitmapAt(exitAt, imaging::Bitmap{2, 2, {0xFF0000FFu, 0xFF0000FFu, 0xFF0000FFu, 0xFF0000FFu}});
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_CHECKMARKS;

@@ -52,8 +52,8 @@ struct ListBinderTest : ::testing::Test {
         form.view.OnDblClick = [] {};
         form.page1.SetTabVisible(false);
         form.pages.SetActivePage(0);
-        form.images.Add(ui::Bitmap{1, 1, {0xFFFF0000u}});
-        form.images.Add(ui::Bitmap{1, 1, {0xFF00FF00u}});
+        form.images.Add(imaging::Bitmap{1, 1, {0xFFFF0000u}});
+        form.images.Add(imaging::Bitmap{1, 1, {0xFF00FF00u}});
         form.view.SetSmallImages(&form.images);
         form.view.SetColumns({{"Window", 150}, {"PID", 50}});
         form.view.SetRows({Row({"Editor", "12"}, 0), Row({"Shell", "40"}, 1), Row({"Clock", "7"}, -1)});

@@ -26,8 +26,8 @@ struct ListViewCellPictures : ::testing::Test {
     ListViewCellPictures() {
         form.SetDispatcher(&dispatcher);
         form.view.OnSelect = [] {};
-        form.images.Add(ui::Bitmap{1, 1, {0xFFFF0000u}});
-        form.images.Add(ui::Bitmap{1, 1, {0xFF00FF00u}});
+        form.images.Add(imaging::Bitmap{1, 1, {0xFFFF0000u}});
+        form.images.Add(imaging::Bitmap{1, 1, {0xFF00FF00u}});
         form.view.SetSmallImages(&form.images);
         form.view.SetColumns({{"Window", 150}, {"PID", 50, ui::ColumnAlignment::Center}, {"Process", 100}});
         form.view.SetRows(

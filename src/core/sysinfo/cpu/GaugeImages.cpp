@@ -50,9 +50,9 @@ int GaugeBarHeight(int index, int sizePx) {
     return (index * sizePx + kGaugeSteps / 2) / kGaugeSteps;
 }
 
-ui::Bitmap GaugeImage(int index, int sizePx) {
+imaging::Bitmap GaugeImage(int index, int sizePx) {
     sizePx = std::max(sizePx, 1);
-    ui::Bitmap image;
+    imaging::Bitmap image;
     image.width = sizePx;
     image.height = sizePx;
     image.pixels.resize(static_cast<std::size_t>(sizePx) * sizePx);
@@ -70,8 +70,8 @@ ui::Bitmap GaugeImage(int index, int sizePx) {
     return image;
 }
 
-std::vector<ui::Bitmap> GaugeImages(int sizePx) {
-    std::vector<ui::Bitmap> images;
+std::vector<imaging::Bitmap> GaugeImages(int sizePx) {
+    std::vector<imaging::Bitmap> images;
     images.reserve(kGaugeSteps + 1);
     for (int index = 0; index <= kGaugeSteps; ++index)
         images.push_back(GaugeImage(index, sizePx));

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/ui/Bitmap.h"
+#include "core/imaging/Bitmap.h"
 
 namespace vitrex::sysinfo::cpu {
 
@@ -19,9 +19,9 @@ int GaugeBarHeight(int index, int sizePx);
 // Image `index` (held to 0..14) drawn at sizePx x sizePx (at least 1), so the icon stays crisp
 // at the system's small-icon size on high-DPI monitors (20, 24, 32 pixels ...). Bar pixels are
 // opaque; the empty part is translucent.
-ui::Bitmap GaugeImage(int index, int sizePx = kGaugeImageSize);
+imaging::Bitmap GaugeImage(int index, int sizePx = kGaugeImageSize);
 
 // All 15 images at one size, index order.
-std::vector<ui::Bitmap> GaugeImages(int sizePx = kGaugeImageSize);
+std::vector<imaging::Bitmap> GaugeImages(int sizePx = kGaugeImageSize);
 
 }  // namespace vitrex::sysinfo::cpu

@@ -18,9 +18,9 @@ bool IsBlankTitle(const std::string& title) {
                        [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
-ui::Bitmap ExceptionMarkPicture(int size) {
+imaging::Bitmap ExceptionMarkPicture(int size) {
     // A red disc with a white bar: "no translucency here".
-    ui::Bitmap mark{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size, 0)};
+    imaging::Bitmap mark{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size, 0)};
     const double centre = size / 2.0;
     const double radius = size / 2.0 - 0.5;
     for (int y = 0; y < size; ++y) {

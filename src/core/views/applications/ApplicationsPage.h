@@ -112,7 +112,7 @@ private:
 };
 
 // The picture on the Process cell of a program in the exceptions list.
-ui::Bitmap ExceptionMarkPicture(int size);
+imaging::Bitmap ExceptionMarkPicture(int size);
 
 // Whether the title holds nothing but blanks and control characters.
 bool IsBlankTitle(const std::string& title);

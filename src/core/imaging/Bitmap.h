@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vitrex::ui {
+namespace vitrex::imaging {
 
 // A picture in memory: 32-bit pixels 0xAARRGGBB, rows top to bottom.
 struct Bitmap {
@@ -15,4 +15,4 @@ struct Bitmap {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
-}  // namespace vitrex::ui
+}  // namespace vitrex::imaging
