@@ -2,6 +2,7 @@
 
 #include "core/app/ProjectLinks.h"
 #include "core/imaging/Resources.h"
+#include "core/ui/ShortCut.h"
 
 namespace vitrex::app {
 
@@ -65,7 +66,7 @@ void MainFormControls::SetUpControls() {
     GB_ShortCuts_AoTOn.SetRules(Rules::kCombNone | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
     GB_ShortCuts_AoTOff.SetRules(
         Rules::kCombNone | Rules::kCombShift | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
-    DebugHotKey.SetRules(0, 0x4000);
+    DebugHotKey.SetRules(0, ui::ShortCut::kCtrl);
 
     TAB_Ausnahmen_List.SetHorizontalScroll(true);
 

@@ -1,18 +1,21 @@
 #include "core/transparency/ShortCuts.h"
 
+#include "core/ui/ShortCut.h"
+
 namespace vitrex::transparency {
 
 std::uint32_t ShortCutToModifiers(std::uint16_t shortcut) {
-    switch (shortcut & kShortcutModifiers) {
-        case kShortcutCtrl:
+    using ui::ShortCut;
+    switch (ShortCut(shortcut).Modifiers()) {
+        case ShortCut::kCtrl:
             return kModControl;
-        case kShortcutAlt | kShortcutCtrl:
+        case ShortCut::kAlt | ShortCut::kCtrl:
             return kModAlt | kModControl;
-        case kShortcutShift:
+        case ShortCut::kShift:
             return kModShift;
-        case kShortcutShift | kShortcutCtrl:
+        case ShortCut::kShift | ShortCut::kCtrl:
             return kModControl | kModShift;
-        case kShortcutShift | kShortcutAlt:
+        case ShortCut::kShift | ShortCut::kAlt:
             return kModAlt | kModShift;
         default:
             return kModWin;
@@ -22,7 +25,7 @@ std::uint32_t ShortCutToModifiers(std::uint16_t shortcut) {
 bool RegisterShortCut(HotKeys& hotKeys, std::uint16_t shortcut, int id, bool enable) {
     hotKeys.Unregister(id);
     if (!enable) return true;
-    const std::uint32_t key = shortcut & ~kShortcutModifiers & 0xFFFF;
+    const std::uint32_t key = ui::ShortCut(shortcut).WithoutModifiers();
     return hotKeys.Register(id, ShortCutToModifiers(shortcut), key);
 }
 

@@ -7,13 +7,6 @@
 
 namespace vitrex::transparency {
 
-// A shortcut value as the key fields hold it: the virtual key in bits 0-7, Shift 0x2000,
-// Ctrl 0x4000, Alt 0x8000.
-inline constexpr std::uint16_t kShortcutShift = 0x2000;
-inline constexpr std::uint16_t kShortcutCtrl = 0x4000;
-inline constexpr std::uint16_t kShortcutAlt = 0x8000;
-inline constexpr std::uint16_t kShortcutModifiers = kShortcutShift | kShortcutCtrl | kShortcutAlt;
-
 // Hot-key identifiers of the main window.
 inline constexpr int kHotKeyDigit0 = 255;  // digits 0..9: 255..264
 inline constexpr int kHotKeyOnTop = 265;

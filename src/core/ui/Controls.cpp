@@ -1,4 +1,5 @@
 #include "core/ui/Controls.h"
+#include "core/ui/ShortCut.h"
 
 #include <algorithm>
 
@@ -49,11 +50,11 @@ void HotKeyEdit::SetValue(std::uint16_t value) {
 }
 
 std::uint16_t HotKeyEdit::Normalized(std::uint16_t value) const {
-    constexpr std::uint16_t kShift = 0x2000, kCtrl = 0x4000, kAlt = 0x8000;
-    const std::uint16_t key = value & 0x00FF;
-    if (key == 0) return value;
+    constexpr std::uint16_t kShift = ShortCut::kShift, kCtrl = ShortCut::kCtrl, kAlt = ShortCut::kAlt;
+    const ShortCut shortcut(value);
+    if (shortcut.Empty()) return value;
     std::uint16_t combination = kCombNone;
-    switch (value & (kShift | kCtrl | kAlt)) {
+    switch (shortcut.Modifiers()) {
         case kShift:
             combination = kCombShift;
             break;
@@ -79,7 +80,7 @@ std::uint16_t HotKeyEdit::Normalized(std::uint16_t value) const {
             break;
     }
     if ((refused_ & combination) == 0) return value;
-    return static_cast<std::uint16_t>(key | replacement_);
+    return static_cast<std::uint16_t>(shortcut.Key() | replacement_);
 }
 
 void HotKeyEdit::UserSetValue(std::uint16_t value) {

@@ -185,8 +185,8 @@ public:
         : Edit(WidgetKind::Memo, std::move(name), "TMemo", parent, bounds) {}
 };
 
-// A field that takes a key combination; its value is a shortcut (virtual key in bits 0-7,
-// Shift 0x2000, Ctrl 0x4000, Alt 0x8000; 0 is empty).
+// A field that takes a key combination; its value is a shortcut (the encoding of ui::ShortCut;
+// 0 is empty).
 class HotKeyEdit : public Widget {
 public:
     HotKeyEdit(std::string name, Widget* parent, Rect bounds)

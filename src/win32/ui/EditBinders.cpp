@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/ui/ShortCut.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/ui/HotKeyValue.h"
 #include "win32/ui/Theme.h"
@@ -82,10 +83,10 @@ void HotKeyBinder::Create() {
     CreateControl(HOTKEY_CLASSW, 0, WS_EX_CLIENTEDGE, {});
     // The model's combination flags are the control's HKCOMB_ values; the replacement is turned
     // from shortcut bits into the control's modifier flags.
-    const std::uint16_t replacement = hotKey_.ReplacementModifiers();
-    const WORD flags = static_cast<WORD>(((replacement & 0x2000) ? HOTKEYF_SHIFT : 0) |
-                                         ((replacement & 0x4000) ? HOTKEYF_CONTROL : 0) |
-                                         ((replacement & 0x8000) ? HOTKEYF_ALT : 0));
+    const ui::ShortCut replacement(hotKey_.ReplacementModifiers());
+    const WORD flags =
+        static_cast<WORD>((replacement.Shift() ? HOTKEYF_SHIFT : 0) |
+                          (replacement.Ctrl() ? HOTKEYF_CONTROL : 0) | (replacement.Alt() ? HOTKEYF_ALT : 0));
     ::SendMessageW(Handle(), HKM_SETRULES, hotKey_.RefusedCombinations(), MAKELPARAM(flags, 0));
     // The control tells nobody when it loses the focus.
     ::SetWindowSubclass(Handle(), &HotKeyBinder::FieldProc, 0, reinterpret_cast<DWORD_PTR>(this));

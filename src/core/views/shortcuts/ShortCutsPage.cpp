@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "core/transparency/ShortCuts.h"
+#include "core/ui/ShortCut.h"
 
 namespace vitrex::views::shortcuts {
 
@@ -12,7 +13,7 @@ void ShortCutsPage::GB_ShortCuts_ChTransCBClick() {
     const bool enabled = c_.GB_ShortCuts_ChTransCB.Checked();
     c_.GB_ShortCuts_ChTransRB1.SetEnabled(enabled);
     c_.GB_ShortCuts_ChTransRB2.SetEnabled(enabled);
-    const std::uint16_t modifier = c_.GB_ShortCuts_ChTransRB1.Checked() ? kShortcutCtrl : 0;
+    const std::uint16_t modifier = c_.GB_ShortCuts_ChTransRB1.Checked() ? ui::ShortCut::kCtrl : 0;
     for (int digit = 0; digit <= 9; ++digit) {
         const auto shortcut = static_cast<std::uint16_t>(('0' + digit) | modifier);
         const int id = kHotKeyDigit0 + digit;
@@ -40,7 +41,7 @@ void ShortCutsPage::NoteRegistration(int id, std::uint16_t shortcut, bool enable
     if (!enabled || registered) {
         refusedHotKeys_.erase(id);
     } else {
-        refusedHotKeys_[id] = HotKeyText(ShortCutToModifiers(shortcut), shortcut & 0xFF);
+        refusedHotKeys_[id] = HotKeyText(ShortCutToModifiers(shortcut), ui::ShortCut(shortcut).Key());
     }
 }
 
