@@ -42,7 +42,7 @@ MainForm::MainForm(Platform& platform)
       shortCuts_({GB_ShortCuts_ChTransCB, GB_ShortCuts_ChTransRB1, GB_ShortCuts_ChTransRB2,
                   GB_ShortCuts_AoTCB, GB_ShortCuts_AoTOnL, GB_ShortCuts_AoTOn, GB_ShortCuts_AoTOffL,
                   GB_ShortCuts_AoTOff, GB_ShortCuts_Warning, GB_ShortCuts_HelpWin},
-                 platform_.hotKeys),
+                 platform_.hotKeys, platform_.windows),
       transparency_({TAB_TPZ_CB, TAB_TPZ_GB_Active, TAB_TPZ_TB_Active, TAB_TPZ_GB_Inactive,
                      TAB_TPZ_TB_InActive, TAB_TPZ_TLCB, TAB_TPZ_GB_TL, TAB_TPZ_TB_TL, GB_Start_Active,
                      XPBarStatus, TrayPopup_Inaktiv, TrayPopup_Deaktiv},

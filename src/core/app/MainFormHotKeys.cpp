@@ -1,7 +1,6 @@
-// The short-cut group of the general page and the hot-key message of the main window.
+// The short-cut group of the general page and the hot keys of the main window.
 
 #include "core/app/MainForm.h"
-#include "core/transparency/Alpha.h"
 #include "core/transparency/ShortCuts.h"
 
 namespace vitrex::app {
@@ -26,15 +25,10 @@ void MainForm::GB_ShortCuts_CloseBTNClick() {
 
 void MainForm::OnHotKey(int id) {
     dispatcher_.Run(this, [this, id] {
-        const WindowHandle foreground = platform_.windows.ForegroundWindow();
-        if (id == kHotKeyDigit0) {
-            ClearWindowTransparency(platform_.windows, foreground);
-        } else if (id > kHotKeyDigit0 && id <= kHotKeyDigit0 + 9) {
-            SetWindowTransparency(platform_.windows, foreground, (id - kHotKeyDigit0) * 10);
-        } else if (id == kHotKeyOnTop || id == kHotKeyNotOnTop) {
-            platform_.windows.SetTopmost(foreground, id == kHotKeyOnTop);
-        } else if (id == kHotKeyDebug) {
+        if (id == kHotKeyDebug) {
             DebugWindowInformation();
+        } else {
+            shortCuts_.HotKeyPressed(id);
         }
     });
 }

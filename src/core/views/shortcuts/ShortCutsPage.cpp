@@ -2,12 +2,27 @@
 
 #include <initializer_list>
 
+#include "core/transparency/Alpha.h"
 #include "core/transparency/ShortCuts.h"
 #include "core/ui/ShortCut.h"
 
 namespace vitrex::views::shortcuts {
 
 using namespace vitrex::transparency;
+
+bool ShortCutsPage::HotKeyPressed(int id) {
+    const WindowHandle foreground = windows_.ForegroundWindow();
+    if (id == kHotKeyDigit0) {
+        ClearWindowTransparency(windows_, foreground);
+    } else if (id > kHotKeyDigit0 && id <= kHotKeyDigit0 + 9) {
+        SetWindowTransparency(windows_, foreground, (id - kHotKeyDigit0) * 10);
+    } else if (id == kHotKeyOnTop || id == kHotKeyNotOnTop) {
+        windows_.SetTopmost(foreground, id == kHotKeyOnTop);
+    } else {
+        return false;
+    }
+    return true;
+}
 
 void ShortCutsPage::GB_ShortCuts_ChTransCBClick() {
     const bool enabled = c_.GB_ShortCuts_ChTransCB.Checked();

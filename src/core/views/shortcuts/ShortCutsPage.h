@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/platform/HotKeys.h"
+#include "core/platform/WindowSystem.h"
 #include "core/ui/Controls.h"
 
 namespace vitrex::views::shortcuts {
@@ -28,7 +29,8 @@ struct ShortCutsControls {
 // box never promises a dead key.
 class ShortCutsPage {
 public:
-    ShortCutsPage(ShortCutsControls controls, HotKeys& hotKeys) : c_(controls), hotKeys_(hotKeys) {}
+    ShortCutsPage(ShortCutsControls controls, HotKeys& hotKeys, WindowSystem& windows)
+        : c_(controls), hotKeys_(hotKeys), windows_(windows) {}
     ShortCutsPage(const ShortCutsPage&) = delete;
     ShortCutsPage& operator=(const ShortCutsPage&) = delete;
 
@@ -38,6 +40,10 @@ public:
     void GB_ShortCuts_AoTCBClick();
     void GB_ShortCuts_ShowHelpClick();
     void GB_ShortCuts_CloseBTNClick();
+    // One of the group's hot keys was pressed: a digit sets the foreground window's transparency
+    // in steps of 10 % (0 takes the layered style away), the two others put it on top or take it
+    // off. False for an identifier that is not the group's.
+    bool HotKeyPressed(int id);
 
 private:
     void NoteRegistration(int id, std::uint16_t shortcut, bool enabled, bool registered);
@@ -45,6 +51,7 @@ private:
 
     ShortCutsControls c_;
     HotKeys& hotKeys_;
+    WindowSystem& windows_;
     // Hot keys the system refused, by identifier, as "Win+1".
     std::map<int, std::string> refusedHotKeys_;
 };
