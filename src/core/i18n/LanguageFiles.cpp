@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <vector>
 
 #include "core/i18n/IniFile.h"
@@ -46,22 +47,13 @@ std::optional<long long> WholeNumber(std::string_view text) {
         base = 16;
         text.remove_prefix(2);
     }
-    if (text.empty()) return std::nullopt;
-    long long value = 0;
-    for (char c : text) {
-        int digit = 0;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (base == 16 && std::isxdigit(static_cast<unsigned char>(c))) {
-            digit = std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
-        } else {
-            return std::nullopt;
-        }
-        // Beyond 32 bits the conversion fails, as the system's does.
-        value = value * base + digit;
-        if (value > 0xFFFFFFFFLL) return std::nullopt;
-    }
-    return negative ? -value : value;
+    unsigned long long value = 0;  // unsigned: a second sign is no digit
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    // Beyond 32 bits the conversion fails, as the system's does.
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > 0xFFFFFFFFULL)
+        return std::nullopt;
+    const auto number = static_cast<long long>(value);
+    return negative ? -number : number;
 }
 
 std::string LanguageFiles::Find(std::string_view wanted) {
