@@ -149,16 +149,54 @@ std::string FakeFiles::ReadWholeFile(const std::string& path) {
     return it->second;
 }
 
-void FakeFiles::WriteWholeFile(const std::string& path, std::string_view bytes) {
+void FakeFiles::RefuseDenied(const std::string& path) const {
     const std::string lower = Lower(path);
     for (const std::string& folder : deniedFolders_) {
         if (lower.starts_with(Lower(folder))) {
             throw FileError("Cannot create file \"" + path + "\". Access denied", "CreateFileW", 5);
         }
     }
+}
+
+void FakeFiles::WriteWholeFile(const std::string& path, std::string_view bytes) {
+    RefuseDenied(path);
     ++writeCount_;
     files_[Lower(Normalised(path))] = std::string(bytes);
     Remember(path, false);
+}
+
+// Appends to the file's bytes in the map as it goes, so a test sees a partly written download.
+class FakeFiles::Writer : public WritableFile {
+public:
+    Writer(FakeFiles& files, std::string key) : files_(files), key_(std::move(key)) {}
+    void Write(std::string_view bytes) override {
+        if (closed_) throw FileError("File is closed");
+        auto it = files_.files_.find(key_);
+        if (it == files_.files_.end()) throw FileError("Cannot write file: it was deleted", "WriteFile", 6);
+        it->second.append(bytes);
+    }
+    void Close() override { closed_ = true; }
+
+private:
+    FakeFiles& files_;
+    std::string key_;
+    bool closed_ = false;
+};
+
+std::unique_ptr<WritableFile> FakeFiles::CreateForWriting(const std::string& path) {
+    RefuseDenied(path);
+    ++writeCount_;
+    const std::string key = Lower(Normalised(path));
+    files_[key].clear();
+    Remember(path, false);
+    return std::make_unique<Writer>(*this, key);
+}
+
+bool FakeFiles::RemoveFile(const std::string& path) {
+    const std::string normalised = Normalised(path);
+    if (files_.erase(Lower(normalised)) == 0) return false;
+    std::erase_if(listed_, [&](const Listed& listed) { return Lower(listed.path) == Lower(normalised); });
+    return true;
 }
 
 std::string FakeFiles::Utf8ToAnsi(std::string_view utf8) {

@@ -33,8 +33,12 @@ public:
     std::string Utf8ToAnsi(std::string_view utf8) override;
     std::string AnsiToUtf8(std::string_view ansi) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    std::unique_ptr<WritableFile> CreateForWriting(const std::string& path) override;
+    bool RemoveFile(const std::string& path) override;
 
 private:
+    class Writer;
+    void RefuseDenied(const std::string& path) const;
     struct Listed {
         std::string path;  // as seeded, separators made '\\'
         bool directory = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 
 #include "core/app/Platform.h"
 #include "testing/FakeClock.h"
@@ -17,7 +18,13 @@ namespace vitrex::fakes {
 class FakeOperatingSystem : public OperatingSystem {
 public:
     std::uint32_t platformId = kPlatformWin32Nt;
+    std::map<std::string, std::string> environment;
     std::uint32_t PlatformId() override { return platformId; }
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override {
+        auto it = environment.find(name);
+        if (it == environment.end()) return std::nullopt;
+        return it->second;
+    }
 };
 
 // Every port of the main window, in memory.

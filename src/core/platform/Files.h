@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,15 @@ struct FolderEntry {
     bool operator==(const FolderEntry&) const = default;
 };
 
+// A file open for writing from its start, written in pieces (a download). Throws FileError.
+class WritableFile {
+public:
+    virtual ~WritableFile() = default;
+    virtual void Write(std::string_view bytes) = 0;
+    // Flushes and closes; writing afterwards is an error. The destructor closes a file left open.
+    virtual void Close() = 0;
+};
+
 // Whole files and the system's single-byte ("ANSI") code page. Paths are UTF-8.
 class Files {
 public:
@@ -26,6 +36,10 @@ public:
     virtual std::string ReadWholeFile(const std::string& path) = 0;
     // Creates the file or replaces it as a whole. Throws FileError.
     virtual void WriteWholeFile(const std::string& path, std::string_view bytes) = 0;
+    // Creates the file or truncates an existing one, open for writing. Throws FileError.
+    virtual std::unique_ptr<WritableFile> CreateForWriting(const std::string& path) = 0;
+    // Deletes the file; false when it did not exist or could not be deleted.
+    virtual bool RemoveFile(const std::string& path) = 0;
     // Every entry of the folder ("*.*" with all attributes: directories, hidden and system entries,
     // "." and ".." included), in the order the system returns them. Empty when the folder cannot
     // be listed (missing, or not a folder).

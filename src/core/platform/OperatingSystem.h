@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace vitrex {
 
@@ -12,6 +14,8 @@ public:
     virtual ~OperatingSystem() = default;
     // The running system's platform identifier.
     virtual std::uint32_t PlatformId() = 0;
+    // The process's environment variable, UTF-8; nothing when it is not set.
+    virtual std::optional<std::string> EnvironmentVariable(const std::string& name) = 0;
 };
 
 }  // namespace vitrex

@@ -19,7 +19,41 @@ constexpr std::size_t kChunk = 1 << 30;
     ThrowLastError<FileError>(api, what);
 }
 
+class Win32WritableFile : public WritableFile {
+public:
+    Win32WritableFile(UniqueFileHandle file, std::string path)
+        : file_(std::move(file)), path_(std::move(path)) {}
+    void Write(std::string_view bytes) override {
+        if (!file_) throw FileError("File \"" + path_ + "\" is closed");
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            DWORD written = 0;
+            const auto want = static_cast<DWORD>(std::min(bytes.size() - done, kChunk));
+            if (!WriteFile(file_.Get(), bytes.data() + done, want, &written, nullptr)) {
+                Fail("Cannot write file \"" + path_ + "\"", "WriteFile");
+            }
+            done += written;
+        }
+    }
+    void Close() override { file_ = UniqueFileHandle(); }
+
+private:
+    UniqueFileHandle file_;
+    std::string path_;
+};
+
 }  // namespace
+
+std::unique_ptr<WritableFile> Win32Files::CreateForWriting(const std::string& path) {
+    UniqueFileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) Fail("Cannot create file \"" + path + "\"", "CreateFileW");
+    return std::make_unique<Win32WritableFile>(std::move(file), path);
+}
+
+bool Win32Files::RemoveFile(const std::string& path) {
+    return DeleteFileW(Widen(path).c_str()) != FALSE;
+}
 
 std::string Win32Files::ExecutablePath() {
     // The result is cut silently when the buffer is too small; grow until it is not.

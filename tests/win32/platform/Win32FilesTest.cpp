@@ -9,6 +9,7 @@
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Files.h"
+#include "win32/platform/Win32OperatingSystem.h"
 
 namespace vitrex::win32 {
 namespace {
@@ -92,6 +93,34 @@ TEST_F(Win32FilesFixture, FailuresAreFileErrorsWithTheSystemCode) {
                   "Cannot open file \"" + folder.Utf8() +
                       "\\nothing.txt\": CreateFileW failed (2): " + SystemMessage(ERROR_FILE_NOT_FOUND));
     }
+}
+
+TEST_F(Win32FilesFixture, DownloadIsWrittenInPiecesOverAnOldFileAndCanBeRemoved) {
+    const std::string path = folder.Utf8() + "\\update.exe";
+    files.WriteWholeFile(path, "an older and longer file");
+    auto file = files.CreateForWriting(path);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ASSERT_TRUE(GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeLow, 0u);  // truncated at once
+    file->Write("MZ");
+    file->Write(std::string("\0\1", 2));
+    file->Close();
+    EXPECT_THROW(file->Write("late"), FileError);
+    EXPECT_EQ(files.ReadWholeFile(path), std::string("MZ\0\1", 4));
+    EXPECT_TRUE(files.RemoveFile(path));
+    EXPECT_FALSE(files.RemoveFile(path));
+    EXPECT_EQ(GetFileAttributesW(Widen(path).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_THROW(files.CreateForWriting(folder.Utf8() + "\\missing\\update.exe"), FileError);
+}
+
+TEST(Win32OperatingSystem, ReadsEnvironmentVariablesAsUtf8) {
+    Win32OperatingSystem system;
+    SetEnvironmentVariableW(L"VITREX_TEST_VALUE", L"https://example.test/\x20AC/");
+    EXPECT_EQ(system.EnvironmentVariable("VITREX_TEST_VALUE"), "https://example.test/\xE2\x82\xAC/");
+    SetEnvironmentVariableW(L"VITREX_TEST_VALUE", std::wstring(300, L'x').c_str());
+    EXPECT_EQ(system.EnvironmentVariable("VITREX_TEST_VALUE"), std::string(300, 'x'));
+    SetEnvironmentVariableW(L"VITREX_TEST_VALUE", nullptr);
+    EXPECT_EQ(system.EnvironmentVariable("VITREX_TEST_VALUE"), std::nullopt);
 }
 
 TEST_F(Win32FilesFixture, ExecutableDirectoryEndsWithASeparatorBesideTheExecutable) {
