@@ -1,0 +1,46 @@
+#include "core/i18n/Catalogue.h"
+
+#include <algorithm>
+
+#include "core/i18n/CatalogueKeys.h"
+
+namespace vitrex::i18n {
+namespace {
+
+std::string Id(std::string_view section, std::string_view key) {
+    std::string id;
+    id.reserve(section.size() + key.size() + 1);
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    std::transform(section.begin(), section.end(), std::back_inserter(id), lower);
+    id += '\n';
+    std::transform(key.begin(), key.end(), std::back_inserter(id), lower);
+    return id;
+}
+
+// A value no file can hold (it has a line break), marking a key the file lacks.
+constexpr std::string_view kMissing = "\n";
+
+}  // namespace
+
+void Catalogue::Load(const IniFile& file) {
+    values_.clear();
+    for (const CatalogueKey& entry : CatalogueKeys()) {
+        std::string value = file.Read(entry.section, entry.key, kMissing);
+        if (value != kMissing) values_.insert_or_assign(Id(entry.section, entry.key), std::move(value));
+    }
+}
+
+std::string Catalogue::Text(std::string_view section, std::string_view key) const {
+    if (auto it = values_.find(Id(section, key)); it != values_.end()) return it->second;
+    for (const CatalogueKey& entry : CatalogueKeys()) {
+        if (Id(entry.section, entry.key) == Id(section, key)) return std::string(entry.englishDefault);
+    }
+    return {};
+}
+
+std::string Catalogue::Text(std::string_view section, std::string_view key, std::string_view fallback) const {
+    if (auto it = values_.find(Id(section, key)); it != values_.end()) return it->second;
+    return std::string(fallback);
+}
+
+}  // namespace vitrex::i18n
