@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 
 #include "core/net/Sha256.h"
@@ -162,15 +164,18 @@ TEST_F(UpdateTab, AnInstallerThatCameOverHttpsIsWrittenBesideTheProgramStartedAn
 TEST_F(UpdateTab, OverPlainHttpOnlyAnInstallerMatchingTheServersDigestIsStarted) {
     const std::string body = "installer bytes";
     const std::string digest = net::Sha256Hex(body);
+    std::string upperDigest = digest;
+    std::transform(digest.begin(), digest.end(), upperDigest.begin(), [](char c) { return std::toupper(c); });
     struct Case {
         std::string url;
         std::string digest;
         bool started;
     };
-    for (const Case& c : {Case{"http://dl/setup.exe", digest, true},
-                          Case{"http://dl/setup.exe", "ABC" + digest.substr(3), false},
-                          Case{"http://dl/setup.exe", "", false}, Case{"https://dl/setup.exe", "", true},
-                          Case{"https://dl/setup.exe", std::string(64, '0'), false}}) {
+    for (const Case& c :
+         {Case{"http://dl/setup.exe", digest, true}, Case{"http://dl/setup.exe", upperDigest, true},
+          Case{"http://dl/setup.exe", "ABC" + digest.substr(3), false},
+          Case{"http://dl/setup.exe", "", false}, Case{"https://dl/setup.exe", "", true},
+          Case{"https://dl/setup.exe", std::string(64, '0'), false}}) {
         shell.opened.clear();
         dialogs.shown.clear();
         quits = 0;
