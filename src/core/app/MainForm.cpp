@@ -63,6 +63,11 @@ MainForm::MainForm(Platform& platform)
     // cannot be read, each request says so at once, whichever handler made it.
     eligibility_.SetListFailureHandler(
         [this](sysinfo::ListOutcome) { platform_.dialogs.ShowMessage(sysinfo::kPerformanceDataError); });
+    general_.SetTexts(texts_);
+    shortCuts_.SetTexts(texts_);
+    transparency_.SetTexts(texts_);
+    exceptions_.SetTexts(texts_);
+    applications_.SetTexts(texts_);
     exceptions_.SetUpList();
     applications_.SetUpList();
     SetUpTrayIcons();
@@ -100,6 +105,8 @@ void MainForm::AttachHandlers() {
     XPBarStatus.Item(1).OnClick = [this] { XPBarStatusItems1Click(); };
     XPBarStatus.Item(2).OnClick = [this] { XPBarStatusItems2Click(); };
     WelcomeOKBtn.OnClick = [this] { WelcomeOKBtnClick(); };
+    WelcomeLangCB.OnChange = [this] { WelcomeLangCBChange(); };
+    GB_Language_CB.OnChange = [this] { GB_Language_CBChange(); };
 
     TAB_TPZ_CB.OnClick = [this] { TAB_TPZ_CBClick(); };
     TAB_TPZ_TLCB.OnClick = [this] { TAB_TPZ_TLCBClick(); };

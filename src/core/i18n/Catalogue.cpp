@@ -22,6 +22,11 @@ constexpr std::string_view kMissing = "\n";
 
 }  // namespace
 
+const Catalogue& Catalogue::English() {
+    static const Catalogue english;
+    return english;
+}
+
 void Catalogue::Load(const IniFile& file) {
     values_.clear();
     for (const CatalogueKey& entry : CatalogueKeys()) {
