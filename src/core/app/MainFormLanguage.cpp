@@ -26,14 +26,14 @@ std::string MainForm::FindLanguageFiles(const std::string& wanted) {
 // Reads the file whole, then puts every text on its target; a missing file leaves the English
 // defaults everywhere.
 void MainForm::LoadLanguage(const std::string& fileBase) {
+    languageFileBase_ = fileBase;
     texts_.Load(
         i18n::IniFile::Load(platform_.files, i18n::LanguageFolder(platform_.files) + fileBase + ".ini"));
     ApplyCaptions();
 }
 
 void MainForm::ChangeLanguage(const std::string& wanted) {
-    languageFileBase_ = FindLanguageFiles(wanted);
-    LoadLanguage(languageFileBase_);
+    LoadLanguage(FindLanguageFiles(wanted));
 }
 
 // The last item offers further languages on the project's pages; the language stays as it was.
