@@ -1,22 +1,12 @@
 #include <algorithm>
-#include <cctype>
 
 #include "core/app/MainForm.h"
+#include "core/i18n/AsciiCase.h"
 #include "core/i18n/IniFile.h"
 #include "core/i18n/LanguageFiles.h"
 #include "core/i18n/StoredTexts.h"
 
 namespace vitrex::app {
-namespace {
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-}  // namespace
-
 std::string MainForm::FindLanguageFiles(const std::string& wanted) {
     i18n::LanguageFiles scan(platform_.files, platform_.dialogs, GB_Language_CB, WelcomeLangCB,
                              [this] { Terminate(); });
@@ -43,7 +33,7 @@ void MainForm::GB_Language_CBChange() {
         ShowPage(kPageHomepage);
         const std::string current = i18n::LanguageDisplayName(texts_);
         const auto found = std::find_if(items.begin(), items.end(), [&](const std::string& item) {
-            return EqualIgnoringCase(item, current);
+            return i18n::EqualIgnoringCase(item, current);
         });
         GB_Language_CB.SetItemIndex(found == items.end() ? -1 : static_cast<int>(found - items.begin()));
         return;
