@@ -2,14 +2,13 @@
 
 #include <httplib.h>
 
-#include <chrono>
-#include <ctime>
 #include <fstream>
 
 #include "Cp1252.h"
 #include "FormDecoding.h"
 #include "Pages.h"
 #include "Sha256.h"
+#include "UtcTime.h"
 
 namespace vitrex::server {
 namespace {
@@ -89,15 +88,6 @@ std::string ChangeLog(const Site& site, long since, const std::string& language)
     return Utf8ToCp1252(log);
 }
 
-std::string UtcNow() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm parts{};
-    gmtime_r(&now, &parts);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
-    return text;
-}
-
 std::string SenderAddress(const Site& site, const httplib::Request& request) {
     if (site.behind_proxy && request.has_header("X-Real-IP")) return request.get_header_value("X-Real-IP");
     return request.remote_addr;
@@ -151,7 +141,7 @@ void SendBugRoute(Site& site, const httplib::Request& request, httplib::Response
     const bool complete = form.Field("sendbug") == "1" && !field("title").empty() && !field("os").empty() &&
                           !field("text").empty();
     if (!complete) return Reply(site, request, response, "0", kProgramText);
-    const Report report{UtcNow(),          SenderAddress(site, request),
+    const Report report{UtcTimestamp(),    SenderAddress(site, request),
                         field("language"), field("title"),
                         field("mail"),     field("os"),
                         field("text"),     field("version"),

@@ -8,6 +8,7 @@
 #include "Delivery.h"
 #include "ReportStore.h"
 #include "Script.h"
+#include "UtcTime.h"
 
 namespace vitrex::server {
 namespace {
@@ -34,7 +35,9 @@ std::string DefaultBaseUrl(const std::string& bind, int port) {
 
 std::unique_ptr<Server> Server::Start(const Options& options, std::string& error, Log log) {
     std::unique_ptr<Server> server(new Server());
-    server->log_ = log ? std::move(log) : [](const std::string& line) { std::cerr << line << std::endl; };
+    server->log_ = log ? std::move(log) : [](const std::string& line) {
+        std::cerr << UtcTimestamp() << " " << line << std::endl;
+    };
     DataFolder data = DataFolder::Open(options.data, error);
     if (!error.empty()) return nullptr;
     for (const Release& release : data.Releases()) {
