@@ -90,11 +90,14 @@ std::string EscapeHtml(std::string_view text) {
 
 std::string RenderPage(const DataFolder& data, std::string_view name, std::string_view language,
                        const PageValues& values) {
+    if (!IsKnownPage(name)) {
+        return std::string(kHead) + "<h1>Not found</h1><p>There is no such page.</p>" + std::string(kTail);
+    }
     if (auto file = data.Page(name, language)) return Fill(*file, values);
     for (const auto& [known, body] : kBuiltIn) {
         if (known == name) return std::string(kHead) + Fill(body, values) + std::string(kTail);
     }
-    return std::string(kHead) + "<h1>Not found</h1><p>There is no such page.</p>" + std::string(kTail);
+    return {};
 }
 
 }  // namespace vitrex::server

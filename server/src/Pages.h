@@ -21,7 +21,8 @@ bool IsKnownPage(std::string_view name);
 // newest, version, date, download, base. An unknown "{...}" stays as it is.
 using PageValues = std::map<std::string, std::string, std::less<>>;
 
-// The page's file for that language (or English) from the data folder, else a built-in page.
+// The page's file for that language (or English) from the data folder, else a built-in page; for
+// a name not known, a page saying so (no file is looked at).
 std::string RenderPage(const DataFolder& data, std::string_view name, std::string_view language,
                        const PageValues& values);
 

@@ -35,8 +35,9 @@ std::string DefaultBaseUrl(const std::string& bind, int port) {
 
 std::unique_ptr<Server> Server::Start(const Options& options, std::string& error, Log log) {
     std::unique_ptr<Server> server(new Server());
+    // Whole lines in one write, so that the request threads' lines never mix.
     server->log_ = log ? std::move(log) : [](const std::string& line) {
-        std::cerr << UtcTimestamp() << " " << line << std::endl;
+        std::cerr << (UtcTimestamp() + " " + line + "\n") << std::flush;
     };
     DataFolder data = DataFolder::Open(options.data, error);
     if (!error.empty()) return nullptr;

@@ -126,6 +126,7 @@ TEST_F(ContractTest, PagesComeFromTheDataFolderByLanguageElseBuiltIn) {
     WriteReleases();
     Write("pages/intern.de.html", "<title>Vitrex WebBrowser</title>Hallo {version} {nothing}");
     Write("pages/intern.en.html", "<title>Vitrex WebBrowser</title>Hello <{language}>");
+    Write("pages/secret.en.html", "top secret");
     Start();
     EXPECT_EQ(Body("/page.php?intern=1&language=de"),
               "<title>Vitrex WebBrowser</title>Hallo 0.22 PreBuild {nothing}");
@@ -141,7 +142,9 @@ TEST_F(ContractTest, PagesComeFromTheDataFolderByLanguageElseBuiltIn) {
     }
     const std::string update = Body("/page.php?page=update&update=<b>0021</b>&language=en");
     EXPECT_NE(update.find("&lt;b&gt;0021&lt;/b&gt;"), std::string::npos) << "values are escaped";
-    EXPECT_EQ(Client().Get("/page.php?page=nonsense&language=en")->status, 404);
+    const auto unknown = Client().Get("/page.php?page=secret&language=en");
+    EXPECT_EQ(unknown->status, 404);
+    EXPECT_EQ(unknown->body.find("top secret"), std::string::npos) << "only the known pages are read";
 }
 
 TEST_F(ContractTest, AReportIsStoredWithEveryFieldTheTimeAndTheAddressAndAnswered1) {
