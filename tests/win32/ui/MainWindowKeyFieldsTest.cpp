@@ -10,6 +10,7 @@
 #include "UiTestSupport.h"
 #include "core/app/MainForm.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
+#include "core/ui/HotKeyWord.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Dialogs.h"
 #include "win32/platform/Win32Files.h"
@@ -20,7 +21,6 @@
 #include "win32/platform/Win32TextCollation.h"
 #include "win32/platform/Win32WindowSystem.h"
 #include "win32/ui/FormWindow.h"
-#include "win32/ui/HotKeyValue.h"
 
 namespace vitrex::win32 {
 namespace {
@@ -49,7 +49,7 @@ struct MainWindowFixture : ::testing::Test {
         }
         const HWND control = H(field);
         ::SetFocus(control);
-        ::SendMessageW(control, HKM_SETHOTKEY, HotKeyFromShortcut(shortcut), 0);
+        ::SendMessageW(control, HKM_SETHOTKEY, ui::HotKeyFromShortcut(shortcut), 0);
         // The control places its caret when it draws the text.
         ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         POINT caret{};
