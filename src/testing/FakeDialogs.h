@@ -38,11 +38,15 @@ public:
         shown.push_back({"save", options.title, options});
         return Next(saveAnswers, std::optional<SaveChoice>{});
     }
-    std::optional<std::string> InputQuery(const std::string& title, const std::string&,
-                                          const std::string&) override {
+    std::optional<std::string> InputQuery(const std::string& title, const std::string&, const std::string&,
+                                          const InputButtons& buttons) override {
         shown.push_back({"input", title, {}});
+        inputButtons = buttons;
         return Next(inputAnswers, std::optional<std::string>{});
     }
+
+    // The buttons of the last input box.
+    InputButtons inputButtons;
 
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;

@@ -29,8 +29,15 @@ public:
     }
 };
 
-// Every port of the main window, in memory.
+// Every port of the main window, in memory; the program's folder holds an English language file
+// that gives every text its default.
 struct FakePlatform {
+    FakePlatform() {
+        files.SeedFolder("C:\\Program Files\\Vitrex\\languages");
+        files.Seed("C:\\Program Files\\Vitrex\\languages\\en.ini",
+                   "[Compatible]\r\n0021=1\r\n[Info]\r\nlanguage=English\r\n");
+    }
+
     FakeRegistry registry;
     FakeWindowSystem windows;
     FakeFiles files;

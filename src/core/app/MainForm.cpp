@@ -64,15 +64,20 @@ MainForm::MainForm(Platform& platform)
                TAB_U_SpeedLabel, TAB_U_ManuellBTN, TAB_U_UpdateBTN, TAB_U_AbbrechenBTN, TrayUpdate},
               {client_, platform_.files, platform_.shell, platform_.dialogs, platform_.clock,
                platform_.collation},
-              catalogue_, languageFileBase_, [this] { RequestQuit(); }),
+              texts_, languageFileBase_, [this] { RequestQuit(); }),
       bugReport_({Bug_Headline, Bug_Mail, Bug_OS, Bug_Text, Bug_Send}, client_, platform_.files,
-                 platform_.dialogs, catalogue_, languageFileBase_) {
+                 platform_.dialogs, texts_, languageFileBase_) {
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);
     // Only systems without Toolhelp list processes from the performance counters; when those
     // cannot be read, each request says so at once, whichever handler made it.
     eligibility_.SetListFailureHandler(
         [this](sysinfo::ListOutcome) { platform_.dialogs.ShowMessage(sysinfo::kPerformanceDataError); });
+    general_.SetTexts(texts_);
+    shortCuts_.SetTexts(texts_);
+    transparency_.SetTexts(texts_);
+    exceptions_.SetTexts(texts_);
+    applications_.SetTexts(texts_);
     exceptions_.SetUpList();
     applications_.SetUpList();
     SetUpTrayIcons();
@@ -111,6 +116,8 @@ void MainForm::AttachHandlers() {
     XPBarStatus.Item(1).OnClick = [this] { XPBarStatusItems1Click(); };
     XPBarStatus.Item(2).OnClick = [this] { XPBarStatusItems2Click(); };
     WelcomeOKBtn.OnClick = [this] { WelcomeOKBtnClick(); };
+    WelcomeLangCB.OnChange = [this] { WelcomeLangCBChange(); };
+    GB_Language_CB.OnChange = [this] { GB_Language_CBChange(); };
 
     TAB_TPZ_CB.OnClick = [this] { TAB_TPZ_CBClick(); };
     TAB_TPZ_TLCB.OnClick = [this] { TAB_TPZ_TLCBClick(); };

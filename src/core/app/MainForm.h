@@ -6,7 +6,6 @@
 #include "core/app/ActivationState.h"
 #include "core/app/MainFormControls.h"
 #include "core/app/Platform.h"
-#include "core/app/StoredTexts.h"
 #include "core/app/crashlog/CrashDispatcher.h"
 #include "core/app/crashlog/CrashLog.h"
 #include "core/app/settings/LoadedSettings.h"
@@ -59,7 +58,15 @@ public:
     bool QuitRequested() const { return quitRequested_; }
     // The current language file's name without extension.
     const std::string& LanguageFileBase() const { return languageFileBase_; }
-    const StoredTexts& Texts() const { return texts_; }
+    // The texts of the current language.
+    const i18n::Catalogue& Texts() const { return texts_; }
+
+    // Language: the scan of the language folder (it refills the language boxes and names the file
+    // to load), the captions from a file, and the two language boxes.
+    std::string FindLanguageFiles(const std::string& wanted);
+    void LoadLanguage(const std::string& fileBase);
+    void GB_Language_CBChange();
+    void WelcomeLangCBChange();
 
     // Activation state and the transparency engine.
     bool SetEngineActive(bool active) { return activation_.SetEngineActive(active); }
@@ -190,6 +197,9 @@ private:
     void AttachOnlineHandlers();
     void AppendExitToWindowMenu();
     void SaveAllSettings();
+    // The language chosen by its display name: the scan, then its captions.
+    void ChangeLanguage(const std::string& wanted);
+    void ApplyCaptions();
 
     // Every alpha this run gives goes through the notes, so the ports below carry them.
     transparency::OwnAlphas ownAlphas_;
@@ -201,7 +211,7 @@ private:
     bool messageHookInstalled_ = false;
     bool quitRequested_ = false;
     std::string languageFileBase_;
-    StoredTexts texts_;
+    i18n::Catalogue texts_;
     // The settings start-up put into their controls: the only ones the close path writes back.
     settings::LoadedSettings loaded_;
 
@@ -220,9 +230,6 @@ private:
 
     // The project's web server, one request at a time.
     net::Client client_;
-    // The language's texts the online pages show. (Until the form holds one catalogue for every
-    // page: then the pages read that one.)
-    i18n::Catalogue catalogue_;
     views::update::UpdatePage update_;
     views::bugreport::BugReportPage bugReport_;
 };

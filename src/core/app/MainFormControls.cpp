@@ -99,8 +99,6 @@ void MainFormControls::SetUpControls() {
     WelcomeL1.SetStyle(ui::TextStyle::Bold);
     for (ui::Label* text : {&WelcomeL2, &WelcomeL3})
         text->SetWordWrap(true);
-    WelcomeLangCB.SetItems({"Select Language"});
-    WelcomeLangCB.SetItemIndex(0);
     WelcomeOKBtn.SetDefault(true);
 
     TabDebugNote.SetWordWrap(true);

@@ -127,11 +127,11 @@ public:
     // Page 2: the exceptions list.
     ui::TabSheet TabAusnahmen{"TabAusnahmen", &Pages, "Exceptions"};
     ui::GroupBox TAB_Ausnahmen_GB1{"TAB_Ausnahmen_GB1", &TabAusnahmen, {6, 4, 362, 208}, "Programs"};
-    ui::ListBox TAB_Ausnahmen_List{"TAB_Ausnahmen_List", &TAB_Ausnahmen_GB1, {10, 18, 244, 180}};
-    ui::Button TAB_AUS_BTN_Add{"TAB_AUS_BTN_Add", &TAB_Ausnahmen_GB1, {262, 18, 92, 25}, "Add..."};
-    ui::Button TAB_AUS_BTN_Delete{"TAB_AUS_BTN_Delete", &TAB_Ausnahmen_GB1, {262, 48, 92, 25}, "Delete Item"};
+    ui::ListBox TAB_Ausnahmen_List{"TAB_Ausnahmen_List", &TAB_Ausnahmen_GB1, {10, 18, 232, 180}};
+    ui::Button TAB_AUS_BTN_Add{"TAB_AUS_BTN_Add", &TAB_Ausnahmen_GB1, {250, 18, 104, 25}, "Add..."};
+    ui::Button TAB_AUS_BTN_Delete{"TAB_AUS_BTN_Delete", &TAB_Ausnahmen_GB1, {250, 48, 104, 25}, "Delete Item"};
     ui::Button TAB_AUS_BTN_DeleteAll{
-        "TAB_AUS_BTN_DeleteAll", &TAB_Ausnahmen_GB1, {262, 78, 92, 25}, "Delete All"};
+        "TAB_AUS_BTN_DeleteAll", &TAB_Ausnahmen_GB1, {250, 78, 104, 25}, "Delete All"};
     ui::GroupBox TAB_Ausnahmen_GB2{
         "TAB_Ausnahmen_GB2", &TabAusnahmen, {6, 218, 362, 60}, "Import/Export List"};
     ui::Button TAB_AUS_BTN_Import{"TAB_AUS_BTN_Import", &TAB_Ausnahmen_GB2, {10, 22, 100, 25}, "Import"};
@@ -174,9 +174,9 @@ public:
     ui::GroupBox GB_Changelog{"GB_Changelog", &TabUpdate, {6, 52, 362, 188}, "What is new?"};
     ui::Memo TAB_U_Infos{"TAB_U_Infos", &GB_Changelog, {8, 18, 346, 162}};
     ui::Panel TAB_U_BottomPanel{"TAB_U_BottomPanel", &TabUpdate, {6, 246, 362, 40}};
-    ui::ProgressBar TAB_U_Progress{"TAB_U_Progress", &TAB_U_BottomPanel, {0, 2, 160, 16}};
-    ui::Label TAB_U_SpeedLabel{"TAB_U_SpeedLabel", &TAB_U_BottomPanel, {0, 20, 160, 16}, ""};
-    ui::Button TAB_U_ManuellBTN{"TAB_U_ManuellBTN", &TAB_U_BottomPanel, {166, 6, 96, 25}, "Manual Update"};
+    ui::ProgressBar TAB_U_Progress{"TAB_U_Progress", &TAB_U_BottomPanel, {0, 2, 140, 16}};
+    ui::Label TAB_U_SpeedLabel{"TAB_U_SpeedLabel", &TAB_U_BottomPanel, {0, 20, 140, 16}, ""};
+    ui::Button TAB_U_ManuellBTN{"TAB_U_ManuellBTN", &TAB_U_BottomPanel, {146, 6, 116, 25}, "Manual Update"};
     ui::Button TAB_U_UpdateBTN{"TAB_U_UpdateBTN", &TAB_U_BottomPanel, {266, 6, 96, 25}, "Update"};
     ui::Button TAB_U_AbbrechenBTN{"TAB_U_AbbrechenBTN", &TAB_U_BottomPanel, {266, 6, 96, 25}, "Cancel"};
     // Covers the whole page while the update information is fetched; made last so it lies on top.
@@ -242,8 +242,8 @@ public:
     ui::HotKeyEdit DebugHotKey{"DebugHotKey", &TabDebugGB2, {8, 16, 166, 21}};
     ui::Button TabDebugBTN{"TabDebugBTN", &TabDebugGB2, {8, 40, 166, 23}, "Register HotKey"};
     ui::LabeledEdit DebugMakeHandleTransEdit{"DebugMakeHandleTransEdit", &TabDebugGB2, {8, 82, 166, 21}};
-    ui::Button DebugMakeHandleTrans{"DebugMakeHandleTrans", &TabDebugGB2, {8, 106, 81, 23}, "Make Trans."};
-    ui::Button DebugDeleteTrans{"DebugDeleteTrans", &TabDebugGB2, {93, 106, 81, 23}, "Delete Trans."};
+    ui::Button DebugMakeHandleTrans{"DebugMakeHandleTrans", &TabDebugGB2, {6, 106, 84, 23}, "Make Trans."};
+    ui::Button DebugDeleteTrans{"DebugDeleteTrans", &TabDebugGB2, {92, 106, 84, 23}, "Delete Trans."};
     ui::LabeledEdit DebugClassException{"DebugClassException", &TabDebugGB2, {8, 148, 166, 21}};
     ui::Label TabDebugListL{"TabDebugListL", &TabDebug, {6, 210, 200, 14}, "&Exceptions:"};
     ui::ListBox TabDebugList{"TabDebugList", &TabDebug, {6, 225, 362, 64}};

@@ -7,6 +7,8 @@
 #include "core/app/MainForm.h"
 #include "core/app/settings/Autostart.h"
 #include "core/app/settings/SettingsStore.h"
+#include "core/i18n/CatalogueKeys.h"
+#include "core/i18n/StoredTexts.h"
 
 namespace vitrex::app {
 
@@ -125,7 +127,8 @@ void MainFormStartup::AddLogHeader() {
 // is touched.
 void MainFormStartup::PassPlatformGate() {
     if (form_.platform_.system.PlatformId() == kPlatformWin32Nt) return;
-    form_.platform_.dialogs.ShowMessage("This Programm runs only with Windows 2000, XP or newer!");
+    // No language is loaded yet: the English text.
+    form_.platform_.dialogs.ShowMessage(form_.texts_.Text(i18n::kOwnSection, "PlatformMessage"));
     form_.Terminate();
     ended_ = true;
 }
@@ -150,12 +153,10 @@ void MainFormStartup::WriteMissingDefaults() {
     form_.SetVisible(true);
 }
 
-// The stored display name stays chosen, so that the next quit keeps it.
+// The stored display name chooses the file; its captions are on before any setting is applied.
+// Without a usable file the program is asked to end, and start-up still finishes.
 void MainFormStartup::ReadLanguage() {
-    const std::string language = Store().ReadText(SettingId::Language);
-    form_.GB_Language_CB.SetItems(language.empty() ? std::vector<std::string>{}
-                                                   : std::vector<std::string>{language});
-    form_.GB_Language_CB.SetItemIndex(language.empty() ? -1 : 0);
+    form_.ChangeLanguage(Store().ReadText(SettingId::Language));
     form_.loaded_.Mark({SettingId::Language});
 }
 
@@ -306,7 +307,7 @@ void MainForm::AppendExitToWindowMenu() {
     // one separator and one exit entry serve both.
     ui::WindowMenu& menu = SystemMenu();
     menu.AppendSeparator();
-    ui::MenuItem& exit = menu.AppendItem(kExitCommand, "WindowMenu_Exit", texts_.exitEntry);
+    ui::MenuItem& exit = menu.AppendItem(kExitCommand, "WindowMenu_Exit", i18n::ExitEntry(texts_));
     // The binder reports the entry as soon as the command is taken from the queue, before it is
     // dispatched: the taskbar button's menu posts it to the window.
     exit.OnClick = [this] {

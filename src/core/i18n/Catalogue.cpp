@@ -1,26 +1,24 @@
 #include "core/i18n/Catalogue.h"
 
-#include <algorithm>
-
+#include "core/i18n/AsciiCase.h"
 #include "core/i18n/CatalogueKeys.h"
 
 namespace vitrex::i18n {
 namespace {
 
 std::string Id(std::string_view section, std::string_view key) {
-    std::string id;
-    id.reserve(section.size() + key.size() + 1);
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    std::transform(section.begin(), section.end(), std::back_inserter(id), lower);
-    id += '\n';
-    std::transform(key.begin(), key.end(), std::back_inserter(id), lower);
-    return id;
+    return LowerAscii(section) + '\n' + LowerAscii(key);
 }
 
 // A value no file can hold (it has a line break), marking a key the file lacks.
 constexpr std::string_view kMissing = "\n";
 
 }  // namespace
+
+const Catalogue& Catalogue::English() {
+    static const Catalogue english;
+    return english;
+}
 
 void Catalogue::Load(const IniFile& file) {
     values_.clear();

@@ -21,6 +21,9 @@ public:
     // The file's value, else the given default: for a key whose targets have defaults of their own.
     std::string Text(std::string_view section, std::string_view key, std::string_view fallback) const;
 
+    // The English texts: every key at its default.
+    static const Catalogue& English();
+
 private:
     // By "section\nkey" in lower case; only keys the file holds.
     std::map<std::string, std::string, std::less<>> values_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/i18n/AsciiCase.h"
+
 namespace vitrex::i18n {
 namespace {
 
@@ -12,14 +14,6 @@ std::string_view Trimmed(std::string_view text) {
     if (first == std::string_view::npos) return {};
     const std::size_t last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
-}
-
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
 }
 
 std::string_view Unquoted(std::string_view value) {

@@ -5,16 +5,11 @@
 #include <charconv>
 #include <vector>
 
+#include "core/i18n/AsciiCase.h"
 #include "core/i18n/IniFile.h"
 
 namespace vitrex::i18n {
 namespace {
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 std::string WithoutExtension(const std::string& name) {
     const std::size_t dot = name.rfind('.');

@@ -15,6 +15,12 @@ struct FileDialogOptions {
     std::string initialFolder;  // empty: the system's choice
 };
 
+// The captions of an input box's buttons, in the current language.
+struct InputButtons {
+    std::string ok = "OK";
+    std::string cancel = "Cancel";
+};
+
 struct SaveChoice {
     std::string path;
     int filterIndex = 1;  // 1-based: the filter pair left selected
@@ -35,7 +41,7 @@ public:
     virtual std::optional<SaveChoice> SaveFile(const FileDialogOptions& options) = 0;
     // A one-line input box; nothing when cancelled.
     virtual std::optional<std::string> InputQuery(const std::string& title, const std::string& prompt,
-                                                  const std::string& initial) = 0;
+                                                  const std::string& initial, const InputButtons& buttons) = 0;
 };
 
 }  // namespace vitrex

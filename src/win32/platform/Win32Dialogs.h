@@ -17,7 +17,7 @@ public:
     std::optional<std::vector<std::string>> OpenFiles(const FileDialogOptions& options) override;
     std::optional<SaveChoice> SaveFile(const FileDialogOptions& options) override;
     std::optional<std::string> InputQuery(const std::string& title, const std::string& prompt,
-                                          const std::string& initial) override;
+                                          const std::string& initial, const InputButtons& buttons) override;
 
 private:
     HINSTANCE instance_;

@@ -20,6 +20,8 @@ struct InputState {
     std::wstring title;
     std::wstring prompt;
     std::wstring text;
+    std::wstring ok;
+    std::wstring cancel;
 };
 
 class TemplateWriter {
@@ -95,6 +97,8 @@ INT_PTR CALLBACK InputProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             SetWindowTextW(dialog, state->title.c_str());
             SetDlgItemTextW(dialog, kPromptId, state->prompt.c_str());
             SetDlgItemTextW(dialog, kEditId, state->text.c_str());
+            SetDlgItemTextW(dialog, IDOK, state->ok.c_str());
+            SetDlgItemTextW(dialog, IDCANCEL, state->cancel.c_str());
             HWND edit = GetDlgItem(dialog, kEditId);
             SendMessageW(edit, EM_SETSEL, 0, -1);
             SetFocus(edit);
@@ -124,8 +128,8 @@ INT_PTR CALLBACK InputProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 std::optional<std::string> Win32Dialogs::InputQuery(const std::string& title, const std::string& prompt,
-                                                    const std::string& initial) {
-    InputState state{Widen(title), Widen(prompt), Widen(initial)};
+                                                    const std::string& initial, const InputButtons& buttons) {
+    InputState state{Widen(title), Widen(prompt), Widen(initial), Widen(buttons.ok), Widen(buttons.cancel)};
     std::vector<WORD> dialogTemplate = BuildTemplate();
     const INT_PTR result =
         DialogBoxIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner_,

@@ -2,39 +2,28 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <iterator>
-#include <vector>
 
+#include "core/imaging/Compositing.h"
+#include "win32/Dib.h"
 #include "win32/UniqueHandle.h"
 
 namespace vitrex::win32 {
 namespace {
 
-// The icon drawn over an opaque background of one colour; pixels 0x00RRGGBB.
-std::optional<std::vector<std::uint32_t>> DrawOver(HICON icon, int size, COLORREF background) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+// The icon drawn over an opaque background of one colour.
+std::optional<imaging::Bitmap> DrawOver(HICON icon, int size, COLORREF background) {
+    DibSection dib(size, size);
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-    if (!bitmap || !dc || bits == nullptr) return std::nullopt;
-    SelectObjectScope select(dc.Get(), bitmap.Get());
-    const RECT all{0, 0, size, size};
-    UniqueBrush brush(::CreateSolidBrush(background));
-    ::FillRect(dc.Get(), &all, brush.Get());
-    if (!::DrawIconEx(dc.Get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL)) return std::nullopt;
-    ::GdiFlush();
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
-    std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
-    return pixels;
+    if (!dib || !dc) return std::nullopt;
+    {
+        SelectObjectScope select(dc.Get(), dib.Get());
+        const RECT all{0, 0, size, size};
+        UniqueBrush brush(::CreateSolidBrush(background));
+        ::FillRect(dc.Get(), &all, brush.Get());
+        if (!::DrawIconEx(dc.Get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL)) return std::nullopt;
+    }
+    return dib.Read();
 }
 
 // Whether the last SendMessageTimeout ran out of time rather than failing otherwise.
@@ -88,31 +77,10 @@ std::optional<imaging::Bitmap> Picture(HICON icon) {
 
 std::optional<imaging::Bitmap> IconToBitmap(HICON icon, int size) {
     if (icon == nullptr || size <= 0) return std::nullopt;
-    // Drawn over black and over white: where the two differ the icon lets the background
-    // through, which gives the alpha of any kind of icon (alpha channel, mask, or both).
     const auto black = DrawOver(icon, size, RGB(0, 0, 0));
     const auto white = DrawOver(icon, size, RGB(255, 255, 255));
     if (!black || !white) return std::nullopt;
-    imaging::Bitmap bitmap{size, size, std::vector<std::uint32_t>(black->size())};
-    for (std::size_t i = 0; i < black->size(); ++i) {
-        const std::uint32_t b = (*black)[i];
-        const std::uint32_t w = (*white)[i];
-        int alpha = 255;
-        for (int shift : {0, 8, 16}) {
-            const int through = static_cast<int>((w >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
-            alpha = std::min(alpha, 255 - std::clamp(through, 0, 255));
-        }
-        std::uint32_t pixel = static_cast<std::uint32_t>(alpha) << 24;
-        if (alpha > 0) {
-            // Over black the colour arrived premultiplied by the alpha.
-            for (int shift : {0, 8, 16}) {
-                const int channel = static_cast<int>((b >> shift) & 0xFF);
-                pixel |= static_cast<std::uint32_t>(std::min(255, channel * 255 / alpha)) << shift;
-            }
-        }
-        bitmap.pixels[i] = pixel;
-    }
-    return bitmap;
+    return imaging::FromBlackAndWhiteDrawings(*black, *white);
 }
 
 WindowIcon QuerySmallIcon(HWND window, UINT waitMs) {

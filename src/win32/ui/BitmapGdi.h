@@ -7,13 +7,6 @@
 
 namespace vitrex::win32 {
 
-// The picture scaled to the given size by averaging the source area under each target pixel
-// (alpha-weighted, so transparent pixels lend no colour to the edges).
-imaging::Bitmap ResampleBitmap(const imaging::Bitmap& source, int width, int height);
-
-// A 32-bit top-down DIB section holding the pixels; premultiplied for AlphaBlend when asked.
-UniqueBitmap CreateDibSection(const imaging::Bitmap& bitmap, bool premultiply);
-
 // An icon of the given size with the picture's alpha channel, for image lists.
 UniqueIcon CreateIconFromBitmap(const imaging::Bitmap& bitmap, int size);
 

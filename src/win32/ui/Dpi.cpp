@@ -25,12 +25,6 @@ int ScreenDpi() {
 
 }  // namespace
 
-int ScaleForDpi(int value, int dpi) {
-    const long long scaled = static_cast<long long>(value) * dpi;
-    const long long half = kDefaultDpi / 2;
-    return static_cast<int>(scaled >= 0 ? (scaled + half) / kDefaultDpi : -((-scaled + half) / kDefaultDpi));
-}
-
 RECT ScaleRect(const ui::Rect& rect, int dpi) {
     return RECT{ScaleForDpi(rect.x, dpi), ScaleForDpi(rect.y, dpi), ScaleForDpi(rect.x + rect.width, dpi),
                 ScaleForDpi(rect.y + rect.height, dpi)};

@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
+#include "core/ui/DpiScale.h"
 #include "core/ui/Widget.h"
 
 namespace vitrex::win32 {
 
-inline constexpr int kDefaultDpi = 96;
-
-// A length in 96-DPI pixels at `dpi`, rounded half away from zero.
-int ScaleForDpi(int value, int dpi);
+using ui::kDefaultDpi;
+using ui::ScaleForDpi;
 
 // A layout rectangle in 96-DPI pixels as device pixels at `dpi`. Edges are scaled rather than
 // sizes, so controls that touch at 96 DPI still touch, with no gap or overlap, at any DPI.

@@ -4,12 +4,15 @@
 
 #include <string>
 
+#include "core/ui/HotKeyWord.h"
 #include "core/ui/ShortCut.h"
 #include "win32/platform/TextConvert.h"
-#include "win32/ui/HotKeyValue.h"
 #include "win32/ui/Theme.h"
 
 namespace vitrex::win32 {
+
+static_assert(ui::kHotKeyShift == HOTKEYF_SHIFT && ui::kHotKeyControl == HOTKEYF_CONTROL &&
+              ui::kHotKeyAlt == HOTKEYF_ALT && ui::kHotKeyExtended == HOTKEYF_EXT);
 
 namespace {
 
@@ -86,10 +89,7 @@ void HotKeyBinder::Create() {
     CreateControl(HOTKEY_CLASSW, 0, WS_EX_CLIENTEDGE, {});
     // The model's combination flags are the control's HKCOMB_ values; the replacement is turned
     // from shortcut bits into the control's modifier flags.
-    const ui::ShortCut replacement(hotKey_.ReplacementModifiers());
-    const WORD flags =
-        static_cast<WORD>((replacement.Shift() ? HOTKEYF_SHIFT : 0) |
-                          (replacement.Ctrl() ? HOTKEYF_CONTROL : 0) | (replacement.Alt() ? HOTKEYF_ALT : 0));
+    const std::uint8_t flags = ui::HotKeyModifierFlags(ui::ShortCut(hotKey_.ReplacementModifiers()));
     ::SendMessageW(Handle(), HKM_SETRULES, hotKey_.RefusedCombinations(), MAKELPARAM(flags, 0));
     // The control tells nobody when it loses the focus.
     ::SetWindowSubclass(Handle(), &HotKeyBinder::FieldProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -108,13 +108,13 @@ void HotKeyBinder::Apply(ui::Change change) {
         return;
     }
     ApplyScope scope(*this);
-    ::SendMessageW(Handle(), HKM_SETHOTKEY, HotKeyFromShortcut(hotKey_.Value()), 0);
+    ::SendMessageW(Handle(), HKM_SETHOTKEY, ui::HotKeyFromShortcut(hotKey_.Value()), 0);
 }
 
 void HotKeyBinder::OnCommand(HWND, UINT code) {
     if (code != EN_CHANGE || Applying()) return;
     const auto hotKey = static_cast<std::uint16_t>(::SendMessageW(Handle(), HKM_GETHOTKEY, 0, 0));
-    hotKey_.UserSetValue(ShortcutFromHotKey(hotKey));
+    hotKey_.UserSetValue(ui::ShortcutFromHotKey(hotKey));
 }
 
 }  // namespace vitrex::win32

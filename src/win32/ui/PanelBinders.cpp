@@ -2,6 +2,7 @@
 
 #include <uxtheme.h>
 
+#include "core/imaging/Resample.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/ui/BitmapGdi.h"
 
@@ -81,7 +82,7 @@ void ImageBinder::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const int height = area.bottom - area.top;
     ::DrawThemeParentBackground(Handle(), item.hDC, &area);
     if (scaled_.width != width || scaled_.height != height) {
-        scaled_ = ResampleBitmap(image_.Picture(), width, height);
+        scaled_ = imaging::Resample(image_.Picture(), width, height);
     }
     DrawBitmap(item.hDC, area, scaled_);
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/imaging/Resample.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/ui/BitmapGdi.h"
 #include "win32/ui/Theme.h"
@@ -22,6 +23,10 @@ COLORREF PanelColor() {
 }
 COLORREF HeaderColor() {
     return BlendColor(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT), 30);
+}
+
+RECT ToRect(const ui::Edges& edges) {
+    return RECT{edges.left, edges.top, edges.right, edges.bottom};
 }
 
 void Fill(HDC dc, const RECT& area, COLORREF colour) {
@@ -44,9 +49,9 @@ void TaskPanelWindow::Refresh() {
     const int iconSize = binding_.Scale(kIconSize);
     icons_.clear();
     for (int g = 0; g < panel_.GroupCount(); ++g) {
-        icons_.push_back(ResampleBitmap(panel_.Group(g).Icon(), iconSize, iconSize));
+        icons_.push_back(imaging::Resample(panel_.Group(g).Icon(), iconSize, iconSize));
     }
-    const auto visible = VisibleItems();
+    const auto visible = ui::VisibleTaskItems(entries_);
     const auto keep = [&](ItemRef item) {
         return std::find(visible.begin(), visible.end(), item) != visible.end() ? item : kNoItem;
     };
@@ -54,21 +59,6 @@ void TaskPanelWindow::Refresh() {
     pressed_ = keep(pressed_);
     focus_ = keep(focus_);
     ::InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-std::vector<TaskPanelWindow::ItemRef> TaskPanelWindow::VisibleItems() const {
-    std::vector<ItemRef> items;
-    for (const TaskPanelEntry& entry : entries_) {
-        if (entry.item >= 0) items.emplace_back(entry.group, entry.item);
-    }
-    return items;
-}
-
-TaskPanelWindow::ItemRef TaskPanelWindow::HitTest(POINT point) const {
-    for (const TaskPanelEntry& entry : entries_) {
-        if (entry.item >= 0 && ::PtInRect(&entry.bounds, point)) return {entry.group, entry.item};
-    }
-    return kNoItem;
 }
 
 LRESULT TaskPanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -156,7 +146,7 @@ void TaskPanelWindow::Paint(HDC dc) const {
     ::GetClientRect(Handle(), &client);
     Fill(dc, client, PanelColor());
     ::SetBkMode(dc, TRANSPARENT);
-    for (const TaskPanelEntry& entry : entries_) {
+    for (const ui::TaskPanelEntry& entry : entries_) {
         if (entry.item < 0) {
             PaintGroupHeader(dc, entry);
         } else {
@@ -165,19 +155,20 @@ void TaskPanelWindow::Paint(HDC dc) const {
     }
 }
 
-void TaskPanelWindow::PaintGroupHeader(HDC dc, const TaskPanelEntry& entry) const {
+void TaskPanelWindow::PaintGroupHeader(HDC dc, const ui::TaskPanelEntry& entry) const {
     const COLORREF border = HeaderColor();
-    RECT frame = entry.body;
-    frame.top = entry.bounds.top;
+    const RECT bounds = ToRect(entry.bounds);
+    RECT frame = ToRect(entry.body);
+    frame.top = bounds.top;
     if (entry.body.bottom > entry.body.top) {
         Fill(dc, frame, border);
         RECT inside{frame.left + 1, entry.body.top, frame.right - 1, frame.bottom - 1};
         Fill(dc, inside, ::GetSysColor(COLOR_WINDOW));
     }
-    Fill(dc, entry.bounds, border);
+    Fill(dc, bounds, border);
     ::SetBkMode(dc, TRANSPARENT);
 
-    RECT text = entry.bounds;
+    RECT text = bounds;
     text.left += binding_.Scale(6);
     const imaging::Bitmap& icon = icons_[static_cast<std::size_t>(entry.group)];
     if (!icon.Empty()) {
@@ -192,12 +183,12 @@ void TaskPanelWindow::PaintGroupHeader(HDC dc, const TaskPanelEntry& entry) cons
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
-void TaskPanelWindow::PaintItem(HDC dc, const TaskPanelEntry& entry) const {
+void TaskPanelWindow::PaintItem(HDC dc, const ui::TaskPanelEntry& entry) const {
     const ItemRef ref{entry.group, entry.item};
     const bool hot = ref == hot_;
-    if (hot)
-        Fill(dc, entry.bounds, BlendColor(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT), 10));
-    RECT text = entry.bounds;
+    const RECT bounds = ToRect(entry.bounds);
+    if (hot) Fill(dc, bounds, BlendColor(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT), 10));
+    RECT text = bounds;
     text.left += binding_.Scale(kTextIndent);
     text.right -= binding_.Scale(4);
     const std::wstring caption = Widen(panel_.Group(entry.group).Item(entry.item).Caption());
@@ -208,7 +199,7 @@ void TaskPanelWindow::PaintItem(HDC dc, const TaskPanelEntry& entry) const {
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     const bool focusHidden = (::SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
     if (ref == focus_ && keyboardFocus_ && ::GetFocus() == Handle() && !focusHidden) {
-        RECT focus = entry.bounds;
+        RECT focus = bounds;
         ::InflateRect(&focus, -1, -1);
         ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
         ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
@@ -240,7 +231,7 @@ void TaskPanelWindow::OnSetFocus() {
     // control of the window, so it also gets the focus whenever the window is shown or
     // activated: an item framed then would look chosen while another page is on display.
     keyboardFocus_ = ::GetKeyState(VK_TAB) < 0;
-    if (focus_ == kNoItem && !VisibleItems().empty()) focus_ = VisibleItems().front();
+    if (focus_ == kNoItem) focus_ = ui::StepTaskItem(entries_, kNoItem, 1);
 }
 
 void TaskPanelWindow::OnButtonDown(POINT point) {
@@ -278,16 +269,7 @@ void TaskPanelWindow::OnKeyDown(WPARAM key) {
 }
 
 void TaskPanelWindow::MoveFocus(int step) {
-    const std::vector<ItemRef> items = VisibleItems();
-    if (items.empty()) return;
-    const auto at = std::find(items.begin(), items.end(), focus_);
-    if (at == items.end()) {
-        focus_ = step > 0 ? items.front() : items.back();
-    } else {
-        const auto index = std::clamp<std::ptrdiff_t>((at - items.begin()) + step, 0,
-                                                      static_cast<std::ptrdiff_t>(items.size()) - 1);
-        focus_ = items[static_cast<std::size_t>(index)];
-    }
+    focus_ = ui::StepTaskItem(entries_, focus_, step);
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -295,7 +277,7 @@ void TaskPanelWindow::Click(ItemRef item) {
     focus_ = item;
     ::InvalidateRect(Handle(), nullptr, FALSE);
     // The handler may change the panel (hide items): nothing of the layout is used after it.
-    panel_.Group(item.first).Item(item.second).UserClick();
+    panel_.Group(item.group).Item(item.item).UserClick();
 }
 
 bool TaskPanelWindow::OnSetCursor() {

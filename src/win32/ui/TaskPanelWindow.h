@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include <utility>
 #include <vector>
 
 #include "core/ui/TaskPanel.h"
+#include "core/ui/TaskPanelLayout.h"
 #include "win32/ui/Binding.h"
-#include "win32/ui/TaskPanelLayout.h"
 #include "win32/ui/Window.h"
 
 namespace vitrex::win32 {
@@ -22,19 +21,19 @@ public:
     void Create(HWND parent, const RECT& bounds, DWORD style, UINT id);
     // The groups or items changed, or the DPI or the size: lay out and paint anew.
     void Refresh();
-    const std::vector<TaskPanelEntry>& Entries() const { return entries_; }
+    const std::vector<ui::TaskPanelEntry>& Entries() const { return entries_; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    using ItemRef = std::pair<int, int>;  // group, item
-    static constexpr ItemRef kNoItem{-1, -1};
+    using ItemRef = ui::TaskItemRef;
+    static constexpr ItemRef kNoItem = ui::kNoTaskItem;
 
     void OnPaint();
     void Paint(HDC dc) const;
-    void PaintGroupHeader(HDC dc, const TaskPanelEntry& entry) const;
-    void PaintItem(HDC dc, const TaskPanelEntry& entry) const;
+    void PaintGroupHeader(HDC dc, const ui::TaskPanelEntry& entry) const;
+    void PaintItem(HDC dc, const ui::TaskPanelEntry& entry) const;
     void OnSetFocus();
     void OnMouseMove(POINT point);
     void OnMouseLeave();
@@ -44,15 +43,14 @@ private:
     bool OnSetCursor();
     LRESULT OnGetDialogCode(const MSG* message) const;
 
-    ItemRef HitTest(POINT point) const;
-    std::vector<ItemRef> VisibleItems() const;
+    ItemRef HitTest(POINT point) const { return ui::TaskItemAt(entries_, point.x, point.y); }
     void MoveFocus(int step);
     void Click(ItemRef item);
     void SetHot(ItemRef item);
 
     ui::TaskPanel& panel_;
     const Binding& binding_;
-    std::vector<TaskPanelEntry> entries_;
+    std::vector<ui::TaskPanelEntry> entries_;
     // The pictures of the group headers at the size they are drawn.
     std::vector<imaging::Bitmap> icons_;
     ItemRef hot_ = kNoItem;

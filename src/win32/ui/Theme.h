@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "core/imaging/Color.h"
+
 namespace vitrex::win32 {
 
 // Lets a tab page take the tab control's body texture where the system has visual styles.
@@ -12,15 +14,18 @@ void EnableTabPageTexture(HWND page);
 // brush, so that labels and check boxes on a tab page are not grey boxes.
 HBRUSH ParentBackgroundBrush(HWND control, HDC dc);
 
-// A colour between two, `percent` of the way from `from` to `to`.
+inline imaging::Rgb ToRgb(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+inline COLORREF ToColorRef(imaging::Rgb colour) {
+    return RGB(colour.r, colour.g, colour.b);
+}
+
+// imaging::BlendColor for the system's colour values.
 COLORREF BlendColor(COLORREF from, COLORREF to, int percent);
 
-// The contrast ratio of two colours as readability guidelines define it (1 to 21).
-double ContrastRatio(COLORREF a, COLORREF b);
-
-// Text colour for links on the window colour: the system's hot-tracking colour where it is
-// readable there, else a dark shade of the selection colour (some colour schemes make the
-// hot-tracking colour a pale background tint).
+// Text colour for links on the window colour, readable in any colour scheme
+// (imaging::ReadableLinkColor of the system's colours).
 COLORREF LinkTextColor();
 
 }  // namespace vitrex::win32

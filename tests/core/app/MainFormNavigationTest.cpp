@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -68,6 +70,20 @@ TEST(MainFormLayout, ControlsStayInsideTheirParentsAndDoNotOverlap) {
     // Every row of the about page in its place: a hidden row gives its place to the next one.
     form.TINFO_Label3.SetVisible(true);
     form.TINFO_LabelDatum.SetVisible(true);
+    ExpectTidy(form, {"GB_ShortCuts_HelpWin", "TAB_U_WaitPanel", "TAB_U_AbbrechenBTN", "TAB_U_UpdateBTN"});
+}
+
+// The shipped German file moves nothing out of place: its date row shows, and the rows below it
+// make room.
+TEST(MainFormLayout, WithTheGermanCaptionsTooNothingLeavesItsParentOrOverlaps) {
+    fakes::FakePlatform platform;
+    std::ifstream in(std::string(VITREX_LANGUAGES_DIR) + "/de.ini", std::ios::binary);
+    platform.files.Seed("C:\\Program Files\\Vitrex\\languages\\de.ini",
+                        std::string(std::istreambuf_iterator<char>(in), {}));
+    MainForm form(platform.ports);
+    form.LoadLanguage("de");
+    ASSERT_EQ(form.TabAllgemein.Caption(), "Allgemein");
+    EXPECT_TRUE(form.TINFO_LabelDatum.Visible());
     ExpectTidy(form, {"GB_ShortCuts_HelpWin", "TAB_U_WaitPanel", "TAB_U_AbbrechenBTN", "TAB_U_UpdateBTN"});
 }
 

@@ -7,6 +7,7 @@
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
 #include "testing/FakeTextCollation.h"
+#include "testing/TestCatalogue.h"
 
 namespace vitrex::views::exceptions {
 namespace {
@@ -130,18 +131,16 @@ TEST_F(ExceptionsButtons, ExportWritesAnsiLinesToTheNameTheFilterGives) {
 }
 
 TEST_F(ExceptionsButtons, TheDialogsSpeakTheLanguageLoadedLast) {
-    ExceptionsTexts german;
-    german.AddPrograms = "Programme hinzuf\xC3\xBCgen...";
-    german.Programs = "Programme";
-    german.AllFiles = "Alle Dateien";
-    german.EraseList = "Liste wirklich l\xC3\xB6schen?";
+    const i18n::Catalogue german = fakes::CatalogueFrom(
+        "[TabExceptions]\nAddPrograms=Programme hinzuf\xC3\xBCgen...\nPrograms=Programme\n"
+        "AllFiles=Alle Dateien\nEraseList=Liste wirklich l\xC3\xB6schen?\n");
     page.SetTexts(german);
     page.TAB_AUS_BTN_AddClick();
     page.TAB_AUS_BTN_DeleteAllClick();
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].text, german.AddPrograms);
+    EXPECT_EQ(dialogs.shown[0].text, "Programme hinzuf\xC3\xBCgen...");
     EXPECT_EQ(dialogs.shown[0].options.filter, "Programme|*.exe|Alle Dateien|*.*");
-    EXPECT_EQ(dialogs.shown[1].text, german.EraseList);
+    EXPECT_EQ(dialogs.shown[1].text, "Liste wirklich l\xC3\xB6schen?");
 }
 
 TEST_F(ExceptionsButtons, TheEngineReadsTheListAndTheClassExceptionField) {

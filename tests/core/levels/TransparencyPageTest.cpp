@@ -4,6 +4,7 @@
 
 #include "core/views/transparency/TransparencyPage.h"
 #include "testing/FakeWindowSystem.h"
+#include "testing/TestCatalogue.h"
 
 namespace vitrex::views::levels {
 namespace {
@@ -49,7 +50,10 @@ struct TransparencyPageTest : ::testing::Test {
 };
 
 TEST_F(TransparencyPageTest, MovingALevelPreviewsItOnTheOwnWindowAndNamesItInTheCurrentLanguage) {
-    page.SetTexts({"Aktives Fenster", "Inaktive Fenster", "Transparenz"});
+    const i18n::Catalogue german = fakes::CatalogueFrom(
+        "[TabTransparency]\nActiveWindow=Aktives Fenster\nInActiveWindows=Inaktive Fenster\n"
+        "Transparency=Transparenz\n");
+    page.SetTexts(german);
     activeLevel.SetPosition(30);
     page.TAB_TPZ_TB_ActiveChange();
     EXPECT_EQ(activeGroup.Caption(), "Aktives Fenster (30%)");

@@ -54,7 +54,7 @@ TEST_F(UpdateInTheForm, TheLastStartupStepChecksOnlyWhenTheOptionIsOnAndAnnounce
         EXPECT_EQ(form.Pages.ActivePageIndex(), kPageUpdate);
         EXPECT_FALSE(form.TrayUpdate.IconVisible());
         EXPECT_EQ(platform.http.requests.back().url,
-                  "https://vitrex.example.org/update.php?infos=1&language=");
+                  "https://vitrex.example.org/update.php?infos=1&language=en");
     }
     platform.http.Fail(kCheckUrl);
     {

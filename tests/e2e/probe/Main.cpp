@@ -30,6 +30,8 @@ constexpr const char* kUsage =
     "                                  each column's image, each column's text (tab-separated)\n"
     "  point    TARGET --client X,Y    the screen position x=, y= of a client-area point\n"
     "  listbox  TARGET                 count=, then item= per entry of a list box\n"
+    "  combo    TARGET [--select N]   count=, selected=, then item= per entry; --select chooses N as a\n"
+    "                                  user does (the owner hears CBN_SELCHANGE)\n"
     "  foreground                     hwnd= and title= of the foreground window\n"
     "  menus                          count= of the open popup menus (class #32768)\n"
     "  ping     TARGET [--timeout MS] answered=1 when the window's thread answers in time (1000)\n"
@@ -74,6 +76,8 @@ int wmain(int argc, wchar_t** argv) {
         code = PointCommand(args);
     } else if (command == L"listbox") {
         code = ListBoxCommand(args);
+    } else if (command == L"combo") {
+        code = ComboBoxCommand(args);
     } else if (command == L"foreground") {
         code = ForegroundCommand(args);
     } else if (command == L"menus") {

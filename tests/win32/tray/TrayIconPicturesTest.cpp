@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "core/sysinfo/cpu/GaugeImages.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/TrayIcon.h"
+#include "win32/Dib.h"
 #include "win32/UniqueHandle.h"
 #include "win32/tray/TrayIconPictures.h"
 
@@ -33,18 +35,11 @@ IconPixels Read(HICON icon) {
     result.width = bitmap.bmWidth;
     result.height = bitmap.bmHeight;
     result.bitsPerPixel = bitmap.bmBitsPixel;
-    BITMAPINFO request{};
-    request.bmiHeader.biSize = sizeof request.bmiHeader;
-    request.bmiHeader.biWidth = result.width;
-    request.bmiHeader.biHeight = -result.height;
-    request.bmiHeader.biPlanes = 1;
-    request.bmiHeader.biBitCount = 32;
-    request.bmiHeader.biCompression = BI_RGB;
-    result.pixels.resize(static_cast<std::size_t>(result.width) * result.height);
-    HDC screen = ::GetDC(nullptr);
-    ::GetDIBits(screen, colour.Get(), 0, static_cast<UINT>(result.height), result.pixels.data(), &request,
-                DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
+    // Zeros when unreadable, so that the checks fail rather than read past the end.
+    auto pixels = ReadBitmapPixels(colour.Get());
+    result.pixels = pixels
+                        ? std::move(pixels->pixels)
+                        : std::vector<std::uint32_t>(static_cast<std::size_t>(result.width) * result.height);
     return result;
 }
 

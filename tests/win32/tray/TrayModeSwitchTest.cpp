@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "core/ui/Form.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/TrayIcon.h"
+#include "win32/Dib.h"
 #include "win32/UniqueHandle.h"
 #include "win32/tray/TrayIconBinder.h"
 
@@ -45,13 +47,10 @@ std::size_t ColoursShownIn(HWND window) {
         SelectObjectScope select(memory.Get(), bitmap.Get());
         ::BitBlt(memory.Get(), 0, 0, width, height, screen.Dc(), place.left, place.top, SRCCOPY);
     }
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<DWORD> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    ::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(), &info,
-                DIB_RGB_COLORS);
-    std::set<DWORD> colours;
-    for (DWORD pixel : pixels)
+    const auto shown = ReadBitmapPixels(bitmap.Get());
+    if (!shown) return 0;
+    std::set<std::uint32_t> colours;
+    for (std::uint32_t pixel : shown->pixels)
         colours.insert(pixel & 0xFFFFFF);
     return colours.size();
 }

@@ -10,17 +10,19 @@
 #include "UiTestSupport.h"
 #include "core/app/MainForm.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
+#include "core/ui/HotKeyWord.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Dialogs.h"
 #include "win32/platform/Win32Files.h"
 #include "win32/platform/Win32HotKeys.h"
+#include "win32/platform/Win32Http.h"
 #include "win32/platform/Win32OperatingSystem.h"
 #include "win32/platform/Win32Processes.h"
 #include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32Shell.h"
 #include "win32/platform/Win32TextCollation.h"
 #include "win32/platform/Win32WindowSystem.h"
 #include "win32/ui/FormWindow.h"
-#include "win32/ui/HotKeyValue.h"
 
 namespace vitrex::win32 {
 namespace {
@@ -49,7 +51,7 @@ struct MainWindowFixture : ::testing::Test {
         }
         const HWND control = H(field);
         ::SetFocus(control);
-        ::SendMessageW(control, HKM_SETHOTKEY, HotKeyFromShortcut(shortcut), 0);
+        ::SendMessageW(control, HKM_SETHOTKEY, ui::HotKeyFromShortcut(shortcut), 0);
         // The control places its caret when it draws the text.
         ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         POINT caret{};
@@ -69,8 +71,10 @@ struct MainWindowFixture : ::testing::Test {
     Win32Processes processes;
     Win32TextCollation collation;
     sysinfo::cpu::CpuMeter cpu;
-    app::Platform platform{registry, windows, files,     clock,     dialogs,
-                           system,   hotKeys, processes, collation, cpu};
+    Win32Http http;
+    Win32Shell shell;
+    app::Platform platform{registry, windows,   files,     clock, dialogs, system,
+                           hotKeys,  processes, collation, cpu,   http,    shell};
     app::MainForm form{platform};
     std::unique_ptr<FormWindow> window;
 };

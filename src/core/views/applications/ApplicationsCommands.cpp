@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "core/i18n/CatalogueKeys.h"
 #include "core/transparency/Alpha.h"
 #include "core/views/applications/ApplicationsPage.h"
 #include "core/views/exceptions/ExceptionsList.h"
@@ -111,8 +112,10 @@ void ApplicationsPage::PMLevelClick(int percent) {
 void ApplicationsPage::PMFensterumbennenClick() {
     const std::optional<Target> target = Chosen();
     if (!target) return;
-    const std::optional<std::string> title =
-        dialogs_.InputQuery(texts_.RenameWindowTitle, texts_.RenameWindowText, target->title);
+    const std::optional<std::string> title = dialogs_.InputQuery(
+        texts_->Text("TabApplications", "RenameWindowTitle"),
+        texts_->Text("TabApplications", "RenameWindowText"), target->title,
+        {texts_->Text(i18n::kOwnSection, "InputOK"), texts_->Text(i18n::kOwnSection, "InputCancel")});
     if (!title) return;
     // An empty title is applied as well; the window then drops out of the list.
     windows_.SetText(target->window, *title);

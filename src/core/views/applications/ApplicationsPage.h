@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "core/i18n/Catalogue.h"
 
 #include "core/platform/Dialogs.h"
 #include "core/platform/TextCollation.h"
@@ -21,12 +22,6 @@ enum Column : int { kColumnWindow = 0, kColumnHandle = 1, kColumnPid = 2, kColum
 
 // How long the icon query waits for a window's thread before the row goes without an icon.
 inline constexpr std::uint32_t kIconWaitMs = 200;
-
-// The dialog texts of the page, in the current language.
-struct ApplicationsTexts {
-    std::string RenameWindowTitle = "Rename Window";
-    std::string RenameWindowText = "New Name:";
-};
 
 // The columns with their English captions and widths; the process id is centred.
 std::vector<ui::ListColumn> ApplicationColumns();
@@ -66,8 +61,9 @@ public:
     void SetOwnWindow(std::function<WindowHandle()> ownWindow) { ownWindow_ = std::move(ownWindow); }
     void SetEngineSwitch(EngineSwitch engine) { engine_ = std::move(engine); }
 
-    const ApplicationsTexts& Texts() const { return texts_; }
-    void SetTexts(ApplicationsTexts texts) { texts_ = std::move(texts); }
+    // The texts of the current language; the English ones until a language is set. The catalogue
+    // must outlive the page.
+    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
     // Refills the rows and pictures from the desktop as it is now.
     void ReloadApplicationList();
@@ -108,7 +104,7 @@ private:
     transparency::Eligibility& eligibility_;
     std::function<WindowHandle()> ownWindow_;
     EngineSwitch engine_;
-    ApplicationsTexts texts_;
+    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
 };
 
 // The picture on the Process cell of a program in the exceptions list.

@@ -1,4 +1,5 @@
 #include "core/views/bugreport/BugReportPage.h"
+#include "core/i18n/StoredTexts.h"
 
 #include "core/app/ProjectLinks.h"
 #include "core/app/Version.h"
@@ -7,7 +8,7 @@
 namespace vitrex::views::bugreport {
 
 std::string BugReportPage::MailPlaceholder() const {
-    return "(" + texts_.Text("TabReportBug", "OnlyIfAnswer") + ")";
+    return i18n::MailPlaceholder(texts_);
 }
 
 void BugReportPage::Bug_MailClick() {

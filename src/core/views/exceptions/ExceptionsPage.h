@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/i18n/Catalogue.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/Files.h"
 #include "core/platform/TextCollation.h"
@@ -9,22 +10,10 @@
 
 namespace vitrex::views::exceptions {
 
-// The dialog texts of the exceptions page, in the current language.
-struct ExceptionsTexts {
-    std::string AddPrograms = "Add Programms...";
-    std::string ImportList = "Import List";
-    std::string ExportList = "Export List";
-    std::string Programs = "Programs";
-    std::string ProgramLists = "Program Lists";
-    std::string TextFiles = "Text Files";
-    std::string AllFiles = "All Files";
-    std::string EraseList = "Would you really erase the list?";
-};
-
 // "Programs|*.exe|All Files|*.*"
-std::string ProgramsFilter(const ExceptionsTexts& texts);
+std::string ProgramsFilter(const i18n::Catalogue& texts);
 // "Program Lists (*.lst)|*.lst|Text Files (*.txt)|*.txt|All Files|*.*"
-std::string ListFilesFilter(const ExceptionsTexts& texts);
+std::string ListFilesFilter(const i18n::Catalogue& texts);
 
 // The exceptions page: the sorted list of programs the engine leaves alone, and its buttons.
 // Cancelling a dialog changes nothing. A list file that cannot be read or written throws
@@ -39,8 +28,9 @@ public:
     // The list's order: the locale's, letter case ignored.
     void SetUpList();
 
-    const ExceptionsTexts& Texts() const { return texts_; }
-    void SetTexts(ExceptionsTexts texts) { texts_ = std::move(texts); }
+    // The texts of the current language; the English ones until a language is set. The catalogue
+    // must outlive the page.
+    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
     // Add: picks executables (several at once) and adds the file names not listed yet.
     void TAB_AUS_BTN_AddClick();
@@ -58,7 +48,7 @@ private:
     Dialogs& dialogs_;
     Files& files_;
     TextCollation& collation_;
-    ExceptionsTexts texts_;
+    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
 };
 
 }  // namespace vitrex::views::exceptions

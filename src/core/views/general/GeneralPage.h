@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/i18n/Catalogue.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
 #include "core/ui/Controls.h"
 #include "core/ui/Form.h"
@@ -9,12 +10,6 @@
 #include "core/ui/TrayIcon.h"
 
 namespace vitrex::views::general {
-
-// The texts of the page, in the current language.
-struct GeneralTexts {
-    // The word before the load in the window title ("CPU Usage: 12 %").
-    std::string cpuUsage = "CPU Usage";
-};
 
 // The controls of the general page the presenter works on.
 struct GeneralControls {
@@ -36,8 +31,9 @@ public:
     GeneralPage(const GeneralPage&) = delete;
     GeneralPage& operator=(const GeneralPage&) = delete;
 
-    const GeneralTexts& Texts() const { return texts_; }
-    void SetTexts(GeneralTexts texts) { texts_ = std::move(texts); }
+    // The texts of the current language; the English ones until a language is set. The catalogue
+    // must outlive the page.
+    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
     void GB_CPU_CBClick();
     void GB_CPU_TBChange();
@@ -57,7 +53,7 @@ private:
     ui::TrayIcon& gauge_;
     ui::TrayIcon& logo_;
     const sysinfo::cpu::CpuMeter& cpu_;
-    GeneralTexts texts_;
+    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
 };
 
 }  // namespace vitrex::views::general

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "core/i18n/Catalogue.h"
 #include "core/platform/HotKeys.h"
 #include "core/platform/WindowSystem.h"
 #include "core/ui/Controls.h"
@@ -34,6 +35,10 @@ public:
     ShortCutsPage(const ShortCutsPage&) = delete;
     ShortCutsPage& operator=(const ShortCutsPage&) = delete;
 
+    // The texts of the current language; the English ones until a language is set. The catalogue
+    // must outlive the page.
+    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
+
     // The ten digits with Ctrl or the Windows key, or none of them.
     void GB_ShortCuts_ChTransCBClick();
     // The on and off keys of the two fields, or neither.
@@ -52,6 +57,7 @@ private:
     ShortCutsControls c_;
     HotKeys& hotKeys_;
     WindowSystem& windows_;
+    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
     // Hot keys the system refused, by identifier, as "Win+1".
     std::map<int, std::string> refusedHotKeys_;
 };

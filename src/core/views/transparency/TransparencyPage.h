@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include "core/i18n/Catalogue.h"
 
 #include "core/platform/WindowSystem.h"
 #include "core/ui/Controls.h"
@@ -13,12 +14,6 @@
 namespace vitrex::views::levels {
 
 // The texts of the page, in the current language.
-struct TransparencyTexts {
-    std::string activeWindow = "Active Window";
-    std::string inactiveWindows = "Inactive Windows";
-    std::string transparency = "Transparency";
-};
-
 // A level group's caption: the name, then the slider's position as "(10%)".
 std::string LevelCaption(const std::string& name, int position);
 
@@ -51,8 +46,9 @@ public:
     TransparencyPage(const TransparencyPage&) = delete;
     TransparencyPage& operator=(const TransparencyPage&) = delete;
 
-    const TransparencyTexts& Texts() const { return texts_; }
-    void SetTexts(TransparencyTexts texts) { texts_ = std::move(texts); }
+    // The texts of the current language; the English ones until a language is set. The catalogue
+    // must outlive the page.
+    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
     // Between deactivated and inactive: the state display, and what only the switch allows.
     void TAB_TPZ_CBClick();
@@ -74,7 +70,7 @@ private:
     TransparencyControls c_;
     WindowSystem& windows_;
     std::function<WindowHandle()> ownWindow_;
-    TransparencyTexts texts_;
+    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
 };
 
 }  // namespace vitrex::views::levels

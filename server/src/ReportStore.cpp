@@ -1,0 +1,67 @@
+#include "ReportStore.h"
+
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace vitrex::server {
+namespace {
+
+constexpr const char* kSchema =
+    "CREATE TABLE IF NOT EXISTS reports ("
+    " id INTEGER PRIMARY KEY,"
+    " received TEXT NOT NULL,"
+    " address TEXT NOT NULL,"
+    " language TEXT, title TEXT, mail TEXT, os TEXT, text TEXT,"
+    " version TEXT, datum TEXT, buildnumber TEXT,"
+    " body BLOB NOT NULL)";
+
+constexpr const char* kInsert =
+    "INSERT INTO reports (received, address, language, title, mail, os, text, version, datum, "
+    "buildnumber, body) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+}  // namespace
+
+std::unique_ptr<ReportStore> ReportStore::Open(const std::filesystem::path& path, std::string& error) {
+    sqlite3* db = nullptr;
+    const int opened =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (opened != SQLITE_OK) {
+        error = path.string() + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(opened));
+        sqlite3_close(db);
+        return nullptr;
+    }
+    // Someone reading the reports with the sqlite3 tool holds a lock for a moment.
+    sqlite3_busy_timeout(db, 5000);
+    char* message = nullptr;
+    if (sqlite3_exec(db, kSchema, nullptr, nullptr, &message) != SQLITE_OK) {
+        error = path.string() + ": " + (message ? message : "cannot create the reports table");
+        sqlite3_free(message);
+        sqlite3_close(db);
+        return nullptr;
+    }
+    return std::unique_ptr<ReportStore>(new ReportStore(db));
+}
+
+ReportStore::~ReportStore() {
+    sqlite3_close(db_);
+}
+
+std::optional<long long> ReportStore::Add(const Report& report) {
+    std::lock_guard<std::mutex> hold(lock_);
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db_, kInsert, -1, &raw, nullptr) != SQLITE_OK) return std::nullopt;
+    const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(raw, &sqlite3_finalize);
+    int column = 0;
+    for (const std::string* value :
+         {&report.received, &report.address, &report.language, &report.title, &report.mail, &report.os,
+          &report.text, &report.version, &report.datum, &report.buildnumber}) {
+        sqlite3_bind_text(raw, ++column, value->data(), static_cast<int>(value->size()), SQLITE_TRANSIENT);
+    }
+    sqlite3_bind_blob(raw, ++column, report.body.data(), static_cast<int>(report.body.size()),
+                      SQLITE_TRANSIENT);
+    if (sqlite3_step(raw) != SQLITE_DONE) return std::nullopt;
+    return sqlite3_last_insert_rowid(db_);
+}
+
+}  // namespace vitrex::server

@@ -1,0 +1,120 @@
+#include <chrono>
+
+#include "Script.h"
+#include "TestSite.h"
+
+namespace vitrex::server::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using ScriptedTest = TestSite;
+
+Options WithFaults(std::initializer_list<const char*> specs) {
+    Options options;
+    for (const char* spec : specs) {
+        std::string error;
+        auto fault = ParseFault(spec, error);
+        EXPECT_TRUE(fault) << error;
+        if (fault) options.script.faults.push_back(*fault);
+    }
+    return options;
+}
+
+TEST_F(ScriptedTest, TheAnnouncedBuildCanBeEqualOrNone) {
+    WriteReleases("abc");
+    Options options;
+    options.script.newest_build = "0021";
+    Start(options);
+    EXPECT_EQ(Body("/update.php?check=1"), "0021");
+    const std::string infos = Body("/update.php?infos=1&language=en");
+    EXPECT_EQ(infos.substr(0, 21), "0021\r\n0.21 PreBuild\r\n") << "the listed release of that build";
+
+    std::string error;
+    ASSERT_TRUE(server_->Scripting().Apply({{"newest", ""}}, error)) << error;
+    EXPECT_EQ(Body("/update.php?check=1"), "");
+    EXPECT_EQ(Body("/update.php?infos=1&language=en"), "") << "no lines: the program shows its error";
+}
+
+TEST_F(ScriptedTest, AThrottledDownloadArrivesWholeAtTheRate) {
+    WriteReleases(std::string(3000, 'u'));
+    Options options;
+    options.script.throttle = 6000;
+    Start(options);
+    const auto begin = Clock::now();
+    EXPECT_EQ(Body("/download.php?build=0022"), std::string(3000, 'u'));
+    EXPECT_GE(Clock::now() - begin, std::chrono::milliseconds(400)) << "3000 bytes at 6000 per second";
+    EXPECT_LT(Clock::now() - begin, std::chrono::seconds(5));
+}
+
+TEST_F(ScriptedTest, AStalledPathNeverAnswersWhileTheOthersDoAndTheServerStillEnds) {
+    WriteReleases();
+    Start(WithFaults({"stall@/update.php?infos"}));
+    auto client = Client();
+    client.set_read_timeout(0, 300 * 1000);
+    const auto stalled = client.Get("/update.php?infos=1&language=en");
+    ASSERT_FALSE(stalled);
+    EXPECT_EQ(stalled.error(), httplib::Error::Read);
+    EXPECT_EQ(Body("/update.php?check=1"), "0022");
+
+    const auto begin = Clock::now();
+    server_->Stop();
+    EXPECT_LT(Clock::now() - begin, std::chrono::seconds(5));
+}
+
+TEST_F(ScriptedTest, ACutReplyPromisesTheWholeBodyAndClosesAfterHalf) {
+    WriteReleases(std::string(100000, 'u'));
+    Start(WithFaults({"cut@download.php"}));
+    auto client = Client();
+    std::string header_length;
+    std::size_t received = 0;
+    const auto reply = client.Get(
+        "/download.php?build=0022",
+        [&](const httplib::Response& response) {
+            header_length = response.get_header_value("Content-Length");
+            return true;
+        },
+        [&](const char*, std::size_t length) {
+            received += length;
+            return true;
+        });
+    EXPECT_FALSE(reply);
+    EXPECT_EQ(header_length, "100000");
+    EXPECT_EQ(received, 50000u);
+    EXPECT_EQ(Body("/update.php?check=1"), "0022") << "only the scripted path is cut";
+}
+
+TEST_F(ScriptedTest, AHugeBodyAndAnErrorStatusAreServedOnTheirPaths) {
+    WriteReleases();
+    Start(WithFaults({"huge:5000000@update.php?check=1", "status:500@/sendbug.php"}));
+    const std::string huge = Body("/update.php?check=1");
+    EXPECT_EQ(huge.size(), 5000000u);
+    EXPECT_EQ(huge.find_first_not_of('x'), std::string::npos);
+    EXPECT_EQ(Body("/update.php?check=2").size(), 4u) << "a value given must match";
+    const auto reply = Client().Post("/sendbug.php", "sendbug=1&title=t&os=o&text=x&", "text/plain");
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->status, 500);
+}
+
+TEST_F(ScriptedTest, TheControlPathChangesTheScriptOnlyWhenAllowed) {
+    WriteReleases();
+    Start();
+    EXPECT_EQ(Client().Get("/test-control?newest=0030")->status, 404);
+    EXPECT_EQ(Body("/update.php?check=1"), "0022");
+
+    Options options;
+    options.test_control = true;
+    server_.reset();
+    Start(options);
+    EXPECT_EQ(Body("/test-control?newest=0030&fault=status%3A503%40%2Fpage.php"), "ok\n");
+    EXPECT_EQ(Body("/update.php?check=1"), "0030");
+    EXPECT_EQ(Client().Get("/page.php?intern=1")->status, 503);
+    const auto refused = Client().Get("/test-control?clear=1&throttle=fast");
+    EXPECT_EQ(refused->status, 400);
+    EXPECT_EQ(Body("/update.php?check=1"), "0030") << "a refused change changes nothing";
+    EXPECT_EQ(Body("/test-control?clear=1"), "ok\n");
+    EXPECT_EQ(Body("/update.php?check=1"), "0022");
+    EXPECT_EQ(Client().Get("/page.php?intern=1")->status, 200);
+}
+
+}  // namespace
+}  // namespace vitrex::server::testing
