@@ -129,7 +129,8 @@ public:
     ui::GroupBox TAB_Ausnahmen_GB1{"TAB_Ausnahmen_GB1", &TabAusnahmen, {6, 4, 362, 208}, "Programs"};
     ui::ListBox TAB_Ausnahmen_List{"TAB_Ausnahmen_List", &TAB_Ausnahmen_GB1, {10, 18, 232, 180}};
     ui::Button TAB_AUS_BTN_Add{"TAB_AUS_BTN_Add", &TAB_Ausnahmen_GB1, {250, 18, 104, 25}, "Add..."};
-    ui::Button TAB_AUS_BTN_Delete{"TAB_AUS_BTN_Delete", &TAB_Ausnahmen_GB1, {250, 48, 104, 25}, "Delete Item"};
+    ui::Button TAB_AUS_BTN_Delete{
+        "TAB_AUS_BTN_Delete", &TAB_Ausnahmen_GB1, {250, 48, 104, 25}, "Delete Item"};
     ui::Button TAB_AUS_BTN_DeleteAll{
         "TAB_AUS_BTN_DeleteAll", &TAB_Ausnahmen_GB1, {250, 78, 104, 25}, "Delete All"};
     ui::GroupBox TAB_Ausnahmen_GB2{
