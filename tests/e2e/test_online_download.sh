@@ -1,0 +1,78 @@
+# The update's download against the project's server: a throttled download shows its progress and
+# is cancelled at once, leaving the page as before it and no half file; a download whose digest
+# does not match the offered one is not started; a matching one is started and Vitrex ends with
+# its settings saved.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/online.sh"
+
+UPDATE_ITEM=${UPDATE_ITEM:-5}
+key='Software\Vitrex'
+
+require "the server starts" server_up
+own_program
+installer=$(dirname "$VTX_E2E_EXE")/update.exe
+marker=$(dirname "$VTX_E2E_EXE")/installer-ran.txt
+start_app
+require "Vitrex starts" wait_window "${target[@]}" --visible --timeout 30000
+
+newer_shown() { controls | awk -F'\t' '$5 == 1' | grep -q '99.0 Test'; }
+load_page() {
+    go_to_item "$UPDATE_ITEM"
+    vtx_wait_until 15 newer_shown
+}
+require "the update page loads" load_page
+update_button=$(control_by Button Update)
+cancel_button=$(control_by Button Cancel)
+manual_button=$(control_by Button 'Manual Update')
+progress=$(controls | awk -F'\t' '$3 == "msctls_progress32" { print $1; exit }')
+require "the page's buttons and progress bar are found" test -n "$update_button" -a -n "$cancel_button" -a -n "$progress"
+shown() { [ "$(visible_of "$1")" = 1 ]; }
+hidden() { [ "$(visible_of "$1")" = 0 ]; }
+# The speed label: the page's visible static whose text ends in a rate ("... /s").
+speed_shown() { controls | awk -F'\t' '$3 == "Static" && $5 == 1' | grep -q '/s'; }
+
+# A slow download: progress, then a cancel that takes effect at once.
+control "throttle=4000"
+probe click --hwnd "$update_button" >/dev/null
+check "the progress bar shows during the download" vtx_wait_until 10 shown "$progress"
+check "the cancel button shows" shown "$cancel_button"
+check "the update button is hidden meanwhile" hidden "$update_button"
+check "the speed shows" vtx_wait_until 10 speed_shown
+check_eq "the window answers during the download" "$(field answered "$(probe ping "${target[@]}")")" 1
+probe click --hwnd "$cancel_button" >/dev/null
+check "after the cancel the update button is back" vtx_wait_until 5 shown "$update_button"
+check "and the manual update button" shown "$manual_button"
+check "the cancel button and the progress bar are hidden" eval 'hidden "$cancel_button" && hidden "$progress"'
+check "the speed label is hidden" eval '! speed_shown'
+check "no half installer is left" vtx_wait_until 5 test ! -e "$installer"
+check "nothing was started" test ! -e "$marker"
+check "no message box came up" test -z "$(message_boxes)"
+control "clear=1"
+
+# A file that is not the offered one: the page was loaded with the digest of the stand-in, the
+# server then sends another file under the same name.
+offered=$SERVER_DATA/files/update-$NEWER_BUILD.exe
+cp "$offered" "$VTX_LOGDIR/offered.exe"
+cp "$(dirname "$VTX_PROBE")/vtxsample.exe" "$offered"
+probe click --hwnd "$update_button" >/dev/null
+question() { message_boxes | grep -q 'could not be verified'; }
+check "a download with the wrong digest asks about the manual update" vtx_wait_until 20 question
+check "and was not started" test ! -e "$marker"
+check "nor left beside the program" test ! -e "$installer"
+box=$(message_boxes | cut -f1 | head -n 1)
+no=$(probe children --hwnd "$box" | awk -F'\t' '$3 == "Button" && $NF ~ /No/ { print $1; exit }')
+[ -n "$no" ] && probe click --hwnd "$no" >/dev/null
+check "the question goes with No" vtx_wait_until 5 eval 'test -z "$(message_boxes)"'
+check "Vitrex still runs" app_running
+cp "$VTX_LOGDIR/offered.exe" "$offered"
+
+# The right file: started, and Vitrex ends with its settings saved (a value removed while it ran
+# is written again at the end).
+require "the page loads again" load_page
+wine reg delete "HKCU\\$key" /v AB_ActiveWindow /f >/dev/null 2>&1
+check "AB_ActiveWindow is removed for the moment" test -z "$(field data "$(probe reg "$key" AB_ActiveWindow)")"
+probe click --hwnd "$update_button" >/dev/null
+check "Vitrex ends for the installer" vtx_wait_until 30 eval '! app_running'
+check "the downloaded installer was started" vtx_wait_until 20 test -e "$marker"
+check "its settings were saved at the end" test -n "$(field data "$(probe reg "$key" AB_ActiveWindow)")"
+finish
