@@ -39,9 +39,16 @@ own_program() {
 
 # The main window's controls, one tab-separated row each (see vtxprobe children).
 controls() { probe children "${target[@]}"; }
-# control_by CLASS TEXT: the handle of the first control of that class showing that text.
-control_by() { controls | awk -F'\t' -v c="$1" -v t="$2" '$3 == c && $NF == t { print $1; exit }'; }
+# control_by CLASS TEXT: the handle of the shown control of that class with that text.
+control_by() { controls | awk -F'\t' -v c="$1" -v t="$2" '$3 == c && $5 == 1 && $NF == t { print $1; exit }'; }
 # visible_of HWND: 1 when the control is shown.
+# sibling_by HWND CLASS TEXT: the control of that class and text beside HWND, shown or not.
+sibling_by() {
+    local rows parent
+    rows=$(controls)
+    parent=$(awk -F'\t' -v h="$1" '$1 == h { print $2; exit }' <<<"$rows")
+    awk -F'\t' -v p="$parent" -v c="$2" -v t="$3" '$2 == p && $3 == c && $NF == t { print $1; exit }' <<<"$rows"
+}
 visible_of() { probe children "${target[@]}" | awk -F'\t' -v h="$1" '$1 == h { print $5; exit }'; }
 text_of() { probe children "${target[@]}" | awk -F'\t' -v h="$1" '$1 == h { print $NF; exit }'; }
 

@@ -22,7 +22,7 @@ load_page() {
 }
 require "the update page loads" load_page
 update_button=$(control_by Button Update)
-cancel_button=$(control_by Button Cancel)
+cancel_button=$(sibling_by "$update_button" Button Cancel)
 manual_button=$(control_by Button 'Manual Update')
 progress=$(controls | awk -F'\t' '$3 == "msctls_progress32" { print $1; exit }')
 require "the page's buttons and progress bar are found" test -n "$update_button" -a -n "$cancel_button" -a -n "$progress"
@@ -53,7 +53,7 @@ control "clear=1"
 # server then sends another file under the same name.
 offered=$SERVER_DATA/files/update-$NEWER_BUILD.exe
 cp "$offered" "$VTX_LOGDIR/offered.exe"
-cp "$(dirname "$VTX_PROBE")/vtxsample.exe" "$offered"
+cp "$VTX_PROBE" "$offered"
 probe click --hwnd "$update_button" >/dev/null
 question() { message_boxes | grep -q 'could not be verified'; }
 check "a download with the wrong digest asks about the manual update" vtx_wait_until 20 question
