@@ -35,7 +35,14 @@ offered=$SERVER_DATA/files/update-$NEWER_BUILD.exe
 cp "$offered" "$VTX_LOGDIR/offered.exe"
 cp "$VTX_PROBE" "$offered"
 probe click --hwnd "$update_button" >/dev/null
-question() { message_boxes | grep -q 'could not be verified'; }
+# The question is the text of a message box's static, not its title.
+question() {
+    local box
+    for box in $(message_boxes | cut -f1); do
+        probe children --hwnd "$box" | grep -q 'could not be verified' && return 0
+    done
+    return 1
+}
 check "a download with the wrong digest asks about the manual update" vtx_wait_until 20 question
 check "and was not started" test ! -e "$marker"
 check "nor left beside the program" test ! -e "$installer"
