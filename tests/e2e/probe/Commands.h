@@ -21,6 +21,10 @@ int RegistryProtectCommand(Args& args);
 int ForegroundCommand(Args& args);
 int MenusCommand(Args& args);
 int PingCommand(Args& args);
+int ClickCommand(Args& args);
+int SetTextCommand(Args& args);
+int KeyCommand(Args& args);
+int WindowsCommand(Args& args);
 
 constexpr int kDone = 0;
 constexpr int kFailed = 1;

@@ -36,6 +36,10 @@ constexpr const char* kUsage =
     "  menus                          count= of the open popup menus (class #32768)\n"
     "  ping     TARGET [--timeout MS] answered=1 when the window's thread answers in time (1000)\n"
     "  regprotect KEY --read-only|--writable   takes write access to a HKCU key away, or gives it back\n"
+    "  click    TARGET                 BM_CLICK posted, as a user presses the button\n"
+    "  settext  TARGET --text TEXT     WM_SETTEXT sent, as a user types into the edit\n"
+    "  key      TARGET --vk NUMBER     WM_KEYDOWN and WM_KEYUP of the virtual key, posted\n"
+    "  windows  [--class NAME]         one row per top-level window: hwnd class pid visible title\n"
     "TARGET: --class NAME and/or --title TEXT (exact), or --hwnd 0xHANDLE\n";
 
 }  // namespace
@@ -86,6 +90,14 @@ int wmain(int argc, wchar_t** argv) {
         code = PingCommand(args);
     } else if (command == L"regprotect") {
         code = RegistryProtectCommand(args);
+    } else if (command == L"click") {
+        code = ClickCommand(args);
+    } else if (command == L"settext") {
+        code = SetTextCommand(args);
+    } else if (command == L"key") {
+        code = KeyCommand(args);
+    } else if (command == L"windows") {
+        code = WindowsCommand(args);
     } else {
         std::fputs(kUsage, stderr);
     }

@@ -1,0 +1,79 @@
+# Helpers of the end-to-end tests of the online services, sourced after lib.sh: the project's
+# server with a release newer than the program, a copy of the program of the test's own (the
+# update is downloaded beside the executable), and the update and bug report pages' controls.
+e2e_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$e2e_repo/server/server.sh"
+
+target=(--class TVTXForm)
+NEWER_BUILD=9999
+SERVER_DATA=$VTX_LOGDIR/data
+DATABASE=$VTX_LOGDIR/reports.sqlite
+
+# A data folder whose newest release is NEWER_BUILD, its update file the stand-in installer.
+make_server_data() {
+    cp -r "$e2e_repo/server/data-sample" "$SERVER_DATA"
+    echo "$NEWER_BUILD | 99.0 Test | 1. Januar 2030 | update-$NEWER_BUILD.exe" >>"$SERVER_DATA/releases.txt"
+    cp "$SERVER_DATA/changelog/0022.en.txt" "$SERVER_DATA/changelog/$NEWER_BUILD.en.txt"
+    cp "$SERVER_DATA/changelog/0022.de.txt" "$SERVER_DATA/changelog/$NEWER_BUILD.de.txt"
+    cp "$(dirname "$VTX_PROBE")/vtxinstaller.exe" "$SERVER_DATA/files/update-$NEWER_BUILD.exe"
+}
+
+# server_up [SERVER-OPTIONS...]: the server on a free port, VITREX_SERVER_URL exported for the
+# program; it is ended when the test ends.
+server_up() {
+    [ -d "$SERVER_DATA" ] || make_server_data
+    vtx_server_up "$e2e_repo/build" "$VTX_LOGDIR" --data "$SERVER_DATA" --database "$DATABASE" --test-control "$@"
+}
+trap vtx_server_down EXIT
+
+# control QUERY: changes the running server's behaviour (clear=1, throttle=N, fault=MODE@PATH).
+control() { curl -fsS "${VITREX_SERVER_URL}test-control?$1" >/dev/null; }
+
+# The program copied into the test's folder, so that its download lands there.
+own_program() {
+    local copy=$VTX_LOGDIR/program
+    rm -rf "$copy"
+    cp -r "$(dirname "$VTX_E2E_EXE")" "$copy"
+    VTX_E2E_EXE=$copy/$(basename "$VTX_E2E_EXE")
+}
+
+# The main window's controls, one tab-separated row each (see vtxprobe children).
+controls() { probe children "${target[@]}"; }
+# control_by CLASS TEXT: the handle of the shown control of that class with that text.
+control_by() { controls | awk -F'\t' -v c="$1" -v t="$2" '$3 == c && $5 == 1 && $NF == t { print $1; exit }'; }
+# visible_of HWND: 1 when the control is shown.
+# sibling_by HWND CLASS TEXT: the control of that class and text beside HWND, shown or not.
+sibling_by() {
+    local rows parent
+    rows=$(controls)
+    parent=$(awk -F'\t' -v h="$1" '$1 == h { print $2; exit }' <<<"$rows")
+    awk -F'\t' -v p="$parent" -v c="$2" -v t="$3" '$2 == p && $3 == c && $NF == t { print $1; exit }' <<<"$rows"
+}
+visible_of() { probe children "${target[@]}" | awk -F'\t' -v h="$1" '$1 == h { print $5; exit }'; }
+text_of() { probe children "${target[@]}" | awk -F'\t' -v h="$1" '$1 == h { print $NF; exit }'; }
+
+# go_to_item N: takes the task panel's item N (0 the first shown) with the keyboard, as a user
+# does: to the top, N steps down, Enter.
+go_to_item() {
+    local panel i
+    panel=$(controls | awk -F'\t' '$3 == "VitrexTaskPanel" { print $1; exit }')
+    [ -n "$panel" ] || { echo "# no task panel"; return 1; }
+    for i in $(seq 1 16); do probe key --hwnd "$panel" --vk 0x26 >/dev/null; done
+    for ((i = 0; i < $1; i++)); do probe key --hwnd "$panel" --vk 0x28 >/dev/null; done
+    probe key --hwnd "$panel" --vk 0x0D >/dev/null
+}
+
+# The message boxes open now (Wine's dialog class), one row each (see vtxprobe windows).
+message_boxes() { probe windows --class '#32770' | awk -F'\t' '$4 == 1'; }
+
+# The debug page's list box: the one whose first line is the log's title.
+crash_log_list() {
+    local hwnd
+    for hwnd in $(controls | awk -F'\t' '$3 == "ListBox" { print $1 }'); do
+        if probe listbox --hwnd "$hwnd" | grep -q '^item=Vitrex v0.21 PreBuild Log$'; then
+            echo "$hwnd"
+            return 0
+        fi
+    done
+    return 1
+}

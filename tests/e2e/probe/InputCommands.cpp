@@ -1,0 +1,109 @@
+// Input a user gives a control, delivered from outside: a button pressed, an edit typed into, a
+// key pressed on a window that has its own keyboard handling; and the list of top-level windows,
+// for windows whose title or class is not known in advance (a message box, a notice).
+#include <windows.h>
+
+#include <string>
+
+#include "Commands.h"
+#include "Output.h"
+#include "Target.h"
+
+namespace vitrex::probe {
+namespace {
+
+constexpr UINT kSendTimeoutMs = 5000;
+
+std::wstring ClassName(HWND hwnd) {
+    wchar_t name[256] = {};
+    GetClassNameW(hwnd, name, 256);
+    return name;
+}
+
+std::wstring Text(HWND hwnd) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, 1000, &copied)) {
+        return {};
+    }
+    text.resize(copied);
+    return text;
+}
+
+BOOL CALLBACK ListOne(HWND hwnd, LPARAM lParam) {
+    const auto* wanted = reinterpret_cast<const std::wstring*>(lParam);
+    const std::wstring className = ClassName(hwnd);
+    if (!wanted->empty() && className != *wanted) return TRUE;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    Line(HandleText(hwnd) + "\t" + Utf8(className) + "\t" + std::to_string(pid) + "\t" +
+         (IsWindowVisible(hwnd) ? "1" : "0") + "\t" + Escaped(Text(hwnd)));
+    return TRUE;
+}
+
+}  // namespace
+
+// Posted, as a click arrives: a handler that opens a modal window does not hold up the probe.
+int ClickCommand(Args& args) {
+    HWND hwnd = nullptr;
+    if (int code = ResolveTarget(args, hwnd); code != kDone) return code;
+    if (!PostMessageW(hwnd, BM_CLICK, 0, 0)) {
+        Field("error", static_cast<long long>(GetLastError()));
+        return kFailed;
+    }
+    Field("posted", 1);
+    return kDone;
+}
+
+// Sent, so the text is in place when the probe ends; the owner hears EN_CHANGE as for typing.
+int SetTextCommand(Args& args) {
+    auto text = args.Option(L"--text");
+    if (!text) {
+        Error("settext wants --text TEXT");
+        return kMisuse;
+    }
+    HWND hwnd = nullptr;
+    if (int code = ResolveTarget(args, hwnd); code != kDone) return code;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text->c_str()), SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &result)) {
+        Field("error", static_cast<long long>(GetLastError()));
+        return kFailed;
+    }
+    Field("result", static_cast<long long>(result));
+    return kDone;
+}
+
+// A key press and release posted to the window, whatever has the focus.
+int KeyCommand(Args& args) {
+    auto vkText = args.Option(L"--vk");
+    auto vk = vkText ? ParseNumber(*vkText) : std::nullopt;
+    if (!vk) {
+        Error("key wants --vk NUMBER");
+        return kMisuse;
+    }
+    HWND hwnd = nullptr;
+    if (int code = ResolveTarget(args, hwnd); code != kDone) return code;
+    const UINT scan = MapVirtualKeyW(static_cast<UINT>(*vk), MAPVK_VK_TO_VSC);
+    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
+    const LPARAM up = down | (1LL << 30) | (1LL << 31);
+    if (!PostMessageW(hwnd, WM_KEYDOWN, static_cast<WPARAM>(*vk), down) ||
+        !PostMessageW(hwnd, WM_KEYUP, static_cast<WPARAM>(*vk), up)) {
+        Field("error", static_cast<long long>(GetLastError()));
+        return kFailed;
+    }
+    Field("posted", 1);
+    return kDone;
+}
+
+int WindowsCommand(Args& args) {
+    const std::wstring wanted = args.Option(L"--class").value_or(L"");
+    if (!NoLeftovers(args)) return kMisuse;
+    EnumWindows(ListOne, reinterpret_cast<LPARAM>(&wanted));
+    return kDone;
+}
+
+}  // namespace vitrex::probe
