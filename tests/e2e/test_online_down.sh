@@ -19,11 +19,15 @@ require "the first run ends" wait_app_gone
 require "the server starts" server_up --fault 'stall@/update.php?infos'
 start_app
 require "Vitrex starts again" wait_window "${target[@]}" --timeout 30000
+# A later start stays in the notification area; "config" shows the window as the tray would.
+second_start config >/dev/null
+require "the window shows" wait_window "${target[@]}" --visible --timeout 20000
 go_to_item "$UPDATE_ITEM"
 check "the page asks the server" vtx_wait_until 10 grep -q 'update.php?infos' "$VTX_LOGDIR/server.log"
 check "the window answers while the request waits" probe ping "${target[@]}" --timeout 2000
 error_shown() { controls | awk -F'\t' '$5 == 1' | grep -qF "Could'nt download update data!"; }
 check "the time-out ends the wait with the error on the page" vtx_wait_until 12 error_shown
+controls >"$VTX_LOGDIR/controls-after.txt"
 check "with the manual update button beside it" test -n "$(control_by Button 'Manual Update')"
 check "the window still answers" probe ping "${target[@]}" --timeout 2000
 finish

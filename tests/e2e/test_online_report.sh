@@ -26,12 +26,15 @@ check_eq "the mail field shows its placeholder" "$(text_of "${edits[1]}")" "(Onl
 probe settext --hwnd "${edits[0]}" --text "$title" >/dev/null
 probe combo --hwnd "$os_box" --select 1 >/dev/null
 probe settext --hwnd "${edits[2]}" --text "$body" >/dev/null
+controls >"$VTX_LOGDIR/controls-filled.txt"
 probe click --hwnd "$(control_by Button Send)" >/dev/null
 
 success_shown() { message_boxes | grep -q .; }
 require "a message answers the sending" vtx_wait_until 20 success_shown
 box=$(message_boxes | awk -F'\t' '{ print $1; exit }')
-check "it says the report was sent" grep -qF 'Bug report send sucessfully.' <<<"$(probe children --hwnd "$box")"
+said=$(probe children --hwnd "$box")
+echo "# the message: $(awk -F'\t' '{ print $NF }' <<<"$said" | tr '\n' ' ')"
+check "it says the report was sent" grep -qF 'Bug report send sucessfully.' <<<"$said"
 probe close --hwnd "$box" >/dev/null
 
 row=$(sqlite3 -separator '|' "$DATABASE" "SELECT title, mail, os, text, language, buildnumber FROM reports ORDER BY id DESC LIMIT 1")

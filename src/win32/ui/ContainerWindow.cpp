@@ -11,13 +11,17 @@ constexpr wchar_t kContainerClass[] = L"VitrexContainer";
 void ContainerWindow::CreateChild(HINSTANCE instance, HWND parent, const RECT& bounds, DWORD style, UINT id) {
     RegisterClassOnce(instance, kContainerClass, CS_HREDRAW | CS_VREDRAW, nullptr);
     // WS_EX_CONTROLPARENT: the dialog keyboard navigation walks into the container's controls.
-    CreateNative(instance, kContainerClass, WS_EX_CONTROLPARENT, L"", style | WS_CHILD, bounds, parent, id);
+    CreateNative(instance, kContainerClass, WS_EX_CONTROLPARENT, caption_.c_str(), style | WS_CHILD, bounds,
+                 parent, id);
 }
 
 void ContainerWindow::SetCaption(const std::wstring& caption) {
     if (caption_ == caption) return;
     caption_ = caption;
-    if (Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, TRUE);
+    if (Handle() == nullptr) return;
+    // The window's text too, so that a screen reader (and a look from outside) reads what it says.
+    ::SetWindowTextW(Handle(), caption_.c_str());
+    ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void ContainerWindow::SetBordered(bool bordered) {

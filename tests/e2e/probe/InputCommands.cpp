@@ -73,6 +73,12 @@ int SetTextCommand(Args& args) {
         Field("error", static_cast<long long>(GetLastError()));
         return kFailed;
     }
+    // A multi-line edit says nothing of text set this way; typing would have raised EN_CHANGE.
+    if ((GetWindowLongPtrW(hwnd, GWL_STYLE) & ES_MULTILINE) != 0) {
+        const auto id = static_cast<WORD>(GetDlgCtrlID(hwnd));
+        SendMessageTimeoutW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE),
+                            reinterpret_cast<LPARAM>(hwnd), SMTO_ABORTIFHUNG, kSendTimeoutMs, nullptr);
+    }
     Field("result", static_cast<long long>(result));
     return kDone;
 }
