@@ -135,6 +135,23 @@ ENTRIES = [
     ("Vitrex", "InputCancel", "Cancel", "Abbrechen"),
     ("Vitrex", "PlatformMessage", "This Programm runs only with Windows 2000, XP or newer!",
      "Dieses Programm läuft nur unter Windows 2000, XP oder neuer!"),
+    # Remembered levels and windows the program may not change.
+    ("Vitrex", "RememberFor", "Remember for",
+     "Merken für"),
+    ("Vitrex", "RememberedLevels", "Remembered Levels",
+     "Gemerkte Stufen"),
+    ("Vitrex", "RememberedProgram", "Program",
+     "Programm"),
+    ("Vitrex", "RememberedLevel", "Level",
+     "Stufe"),
+    ("Vitrex", "RememberedOnTop", "On Top",
+     "Im Vordergrund"),
+    ("Vitrex", "RememberedYes", "Yes",
+     "Ja"),
+    ("Vitrex", "Remove", "Remove",
+     "Entfernen"),
+    ("Vitrex", "HigherRights", "This program runs with higher rights than Vitrex, so Vitrex may not change its windows.",
+     "Dieses Programm läuft mit höheren Rechten als Vitrex, daher darf Vitrex seine Fenster nicht ändern."),
 ]
 
 

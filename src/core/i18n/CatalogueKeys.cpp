@@ -126,6 +126,15 @@ constexpr CatalogueKey kKeys[] = {
     {"Vitrex", "InputOK", "OK"},
     {"Vitrex", "InputCancel", "Cancel"},
     {"Vitrex", "PlatformMessage", "This Programm runs only with Windows 2000, XP or newer!"},
+    {"Vitrex", "RememberFor", "Remember for"},
+    {"Vitrex", "RememberedLevels", "Remembered Levels"},
+    {"Vitrex", "RememberedProgram", "Program"},
+    {"Vitrex", "RememberedLevel", "Level"},
+    {"Vitrex", "RememberedOnTop", "On Top"},
+    {"Vitrex", "RememberedYes", "Yes"},
+    {"Vitrex", "Remove", "Remove"},
+    {"Vitrex", "HigherRights",
+     "This program runs with higher rights than Vitrex, so Vitrex may not change its windows."},
 };
 
 }  // namespace
