@@ -136,8 +136,8 @@ ENTRIES = [
     ("Vitrex", "PlatformMessage", "This Programm runs only with Windows 2000, XP or newer!",
      "Dieses Programm läuft nur unter Windows 2000, XP oder neuer!"),
     # Remembered levels and windows the program may not change.
-    ("Vitrex", "RememberFor", "Remember for",
-     "Merken für"),
+    ("Vitrex", "RememberFor", "&Remember for",
+     "&Merken für"),
     ("Vitrex", "RememberedLevels", "Remembered Levels",
      "Gemerkte Stufen"),
     ("Vitrex", "RememberedProgram", "Program",

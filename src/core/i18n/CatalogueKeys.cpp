@@ -126,7 +126,7 @@ constexpr CatalogueKey kKeys[] = {
     {"Vitrex", "InputOK", "OK"},
     {"Vitrex", "InputCancel", "Cancel"},
     {"Vitrex", "PlatformMessage", "This Programm runs only with Windows 2000, XP or newer!"},
-    {"Vitrex", "RememberFor", "Remember for"},
+    {"Vitrex", "RememberFor", "&Remember for"},
     {"Vitrex", "RememberedLevels", "Remembered Levels"},
     {"Vitrex", "RememberedProgram", "Program"},
     {"Vitrex", "RememberedLevel", "Level"},

@@ -75,7 +75,7 @@ TEST_F(RememberedWindow, TheTransparencyMenuRemembersTheWindowsLevelAndForgetsIt
     const auto& menu = form->PMenu_AW_ListItems;
     Choose(*form, editor);
     EXPECT_TRUE(menu.PMRemember.Visible());
-    EXPECT_EQ(menu.PMRemember.Caption(), "Remember for Editor.exe");
+    EXPECT_EQ(menu.PMRemember.Caption(), "&Remember for Editor.exe");
     EXPECT_FALSE(menu.PMRemember.Checked());
 
     menu.PM40.UserClick();
