@@ -35,6 +35,12 @@ open_menu_on() {
     until_eq 1 selected "$1" || { echo "# the row of $1 was not selected"; return 1; }
     click_at "$place" 3
 }
+# Opens the menu on the row of the window titled $1 and takes the entries whose captions follow.
+menu_on() {
+    open_menu_on "$1" || return 1
+    shift
+    menu_choose "$@"
+}
 show_applications() {
     [ "$(second_start config)" = 0 ] || return 1
     wait_window "${target[@]}" --visible --timeout 10000 || return 1
@@ -63,7 +69,7 @@ start_app
 require "Vitrex starts" wait_window "${target[@]}" --timeout 30000
 check "the tray icon comes up" until_eq 1 bash -c "xdotool search --name 'Wine System Tray' >/dev/null && echo 1"
 require "the applications page lists the sample" show_applications "Kept 1"
-check "40% is given from the menu" bash -c "$(declare -f); open_menu_on 'Kept 1' && menu_choose 'Change &Transparency' '&40%'"
+check "40% is given from the menu" menu_on "Kept 1" "Change &Transparency" "&40%"
 check "40 % gives alpha 153" until_eq 153 alpha_of "Kept 1"
 # The submenu open, with its entry for the program: the picture of the menu.
 open_menu_on "Kept 1"
@@ -93,8 +99,8 @@ check_eq "the other program's second window has the inactive level" "$(alpha_of 
 
 # A second program remembered, then the exceptions page shows both.
 require "the applications page opens again" show_applications "Other 2"
-check "20% is given to the other program" bash -c "$(declare -f); open_menu_on 'Other 2' && menu_choose 'Change &Transparency' '&20%'"
-check "Remember is taken for the other program" bash -c "$(declare -f); open_menu_on 'Other 2' && menu_choose 'Change &Transparency' '&Remember for vtxsample.exe'"
+check "20% is given to the other program" menu_on "Other 2" "Change &Transparency" "&20%"
+check "Remember is taken for the other program" menu_on "Other 2" "Change &Transparency" "&Remember for vtxsample.exe"
 check_eq "the other program is remembered with its level" "$(remembered_value vtxsample.exe)" "level=20;ontop=0"
 check "its windows take the level at once" until_eq 204 alpha_of "Other 1"
 panel_item 88
