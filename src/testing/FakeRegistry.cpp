@@ -92,6 +92,13 @@ public:
         return true;
     }
 
+    std::vector<std::string> ValueNames() const override {
+        std::vector<std::string> names;
+        for (const auto& [name, value] : Node().values)
+            names.push_back(name);
+        return names;
+    }
+
 private:
     const FakeRegistry::Key& Node() const {
         const FakeRegistry::Key* key = registry_.FindKey(path_);

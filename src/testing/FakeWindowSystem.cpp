@@ -85,9 +85,13 @@ std::uint32_t FakeWindowSystem::GetExStyle(WindowHandle window) {
     return found == nullptr ? 0 : found->exStyle;
 }
 
-void FakeWindowSystem::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
+WindowChange FakeWindowSystem::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
     FakeWindow* found = Find(window);
-    if (found == nullptr) return;
+    if (found == nullptr) return WindowChange::Done;
+    if (found->higherRights) {
+        ++found->refusedChanges;
+        return WindowChange::Refused;
+    }
     ++exStyleWrites_;
     found->exStyle = exStyle;
     if ((exStyle & kWsExLayered) == 0) {
@@ -95,12 +99,17 @@ void FakeWindowSystem::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
         found->colorKey.reset();
         found->perPixelAlpha = false;
     }
+    return WindowChange::Done;
 }
 
-bool FakeWindowSystem::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
-    if (!layeredAlphaAvailable_) return false;
+WindowChange FakeWindowSystem::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
+    if (!layeredAlphaAvailable_) return WindowChange::Unavailable;
+    if (FakeWindow* found = Find(window); found != nullptr && found->higherRights) {
+        ++found->refusedChanges;
+        return WindowChange::Refused;
+    }
     SetLayeredAttributes(window, {0, alpha, kLwaAlpha});
-    return true;
+    return WindowChange::Done;
 }
 
 std::optional<std::uint8_t> FakeWindowSystem::GetLayeredAlpha(WindowHandle window) {
@@ -128,6 +137,10 @@ void FakeWindowSystem::SetLayeredAttributes(WindowHandle window, const LayeredAt
     FakeWindow* found = Find(window);
     // The system refuses attributes for a window that is not layered; the caller is not told.
     if (found == nullptr || (found->exStyle & kWsExLayered) == 0) return;
+    if (found->higherRights) {
+        ++found->refusedChanges;
+        return;
+    }
     ++alphaWrites_;
     found->perPixelAlpha = false;
     found->alpha.reset();
@@ -205,8 +218,11 @@ WindowThreadProcess FakeWindowSystem::ThreadProcessOf(WindowHandle window) {
 }
 
 void FakeWindowSystem::SetTopmost(WindowHandle window, bool topmost) {
-    constexpr std::uint32_t kWsExTopmost = 0x00000008;
     if (FakeWindow* found = Find(window)) {
+        if (found->higherRights) {
+            ++found->refusedChanges;
+            return;
+        }
         found->exStyle = topmost ? (found->exStyle | kWsExTopmost) : (found->exStyle & ~kWsExTopmost);
     }
 }

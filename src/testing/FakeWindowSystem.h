@@ -37,6 +37,11 @@ struct FakeWindow {
     // The window's thread answers no message: the icon questions wait in vain and a new title is
     // not taken.
     bool hung = false;
+    // The window's program runs with higher rights than the program under test: the system
+    // refuses every change to it (style, attributes, z-order) with access denied.
+    bool higherRights = false;
+    // Changes refused to it so far.
+    int refusedChanges = 0;
     // System commands posted to the window, in order; the window does not act on them.
     std::vector<std::uint32_t> systemCommands;
 };
@@ -79,9 +84,9 @@ public:
     std::uint64_t IconWaitMs() const { return iconWaitMs_; }
 
     std::uint32_t GetExStyle(WindowHandle window) override;
-    void SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
+    WindowChange SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
     bool HasLayeredAlpha() override { return layeredAlphaAvailable_; }
-    bool SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
+    WindowChange SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
     std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) override;
     std::optional<LayeredAttributes> GetLayeredAttributes(WindowHandle window) override;
     void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) override;

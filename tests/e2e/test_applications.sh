@@ -8,7 +8,8 @@ tools=$(dirname "$VTX_PROBE")
 samples="$VTX_LOGDIR/samples"
 
 # The list view's rows: index, x,y, selected, images, texts (see vtxprobe listview).
-rows() { probe listview "${target[@]}" | tail -n +3; }
+# The applications list is the second list view; the exceptions page's remembered programs come first.
+rows() { probe listview "${target[@]}" --index 1 | tail -n +3; }
 row_of() { awk -F '\t' -v t="$1" '$5 == t' <<<"$2" | head -n 1; }
 column() { cut -f "$1" <<<"$2"; }
 click_at() { xdotool mousemove "${1%,*}" "${1#*,}" click "$2"; }

@@ -139,6 +139,23 @@ ENTRIES = [
      "The downloaded update could not be verified, so it was not started. Open the manual update page?",
      "Das heruntergeladene Update konnte nicht überprüft werden und wurde deshalb nicht gestartet. "
      "Die Seite für das manuelle Update öffnen?"),
+    # Remembered levels and windows the program may not change.
+    ("Vitrex", "RememberFor", "&Remember for",
+     "&Merken für"),
+    ("Vitrex", "RememberedLevels", "Remembered Levels",
+     "Gemerkte Stufen"),
+    ("Vitrex", "RememberedProgram", "Program",
+     "Programm"),
+    ("Vitrex", "RememberedLevel", "Level",
+     "Stufe"),
+    ("Vitrex", "RememberedOnTop", "On Top",
+     "Im Vordergrund"),
+    ("Vitrex", "RememberedYes", "Yes",
+     "Ja"),
+    ("Vitrex", "Remove", "Remove",
+     "Entfernen"),
+    ("Vitrex", "HigherRights", "This program runs with higher rights than Vitrex, so Vitrex may not change its windows.",
+     "Dieses Programm läuft mit höheren Rechten als Vitrex, daher darf Vitrex seine Fenster nicht ändern."),
 ]
 
 

@@ -4,6 +4,8 @@ namespace vitrex::app {
 
 void ActivationState::CreateEngine() {
     engine_.emplace(windows_, eligibility_, &ownAlphas_, &journal_);
+    engine_->SetRemembered(remembered_);
+    engine_->SetRefused(refused_);
 }
 
 bool ActivationState::SetEngineActive(bool active) {
@@ -20,10 +22,18 @@ bool ActivationState::SetEngineActive(bool active) {
     return true;
 }
 
+transparency::EngineSettings ActivationState::Settings() const {
+    return {c_.TAB_TPZ_TB_Active.Position(), c_.TAB_TPZ_TB_InActive.Position(),
+            c_.GB_Transparenz_All.Checked()};
+}
+
 void ActivationState::Tick() {
     if (!engine_) return;
-    engine_->Tick({c_.TAB_TPZ_TB_Active.Position(), c_.TAB_TPZ_TB_InActive.Position(),
-                   c_.GB_Transparenz_All.Checked()});
+    engine_->Tick(Settings());
+}
+
+void ActivationState::Relevel(const std::string& programKey) {
+    if (engine_ && c_.Vitrex_Timer.Enabled()) engine_->Relevel(Settings(), programKey);
 }
 
 void ActivationState::ShowEngineUnavailable() {

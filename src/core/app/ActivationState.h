@@ -50,6 +50,12 @@ public:
     ActivationState(const ActivationState&) = delete;
     ActivationState& operator=(const ActivationState&) = delete;
 
+    // The remembered programs and the refused windows the engine is to use, once it is made.
+    void SetProgramMemory(const transparency::RememberedPrograms& remembered,
+                          transparency::RefusedWindows& refused) {
+        remembered_ = &remembered;
+        refused_ = &refused;
+    }
     // Makes the engine with no window known yet.
     void CreateEngine();
     // Absent until start-up has made it.
@@ -62,6 +68,9 @@ public:
     bool SetEngineActive(bool active);
     // The policy tick with the levels and the scope as the controls hold them.
     void Tick();
+    // While the engine runs: the program's windows get their levels again, after what is
+    // remembered for it changed.
+    void Relevel(const std::string& programKey);
     // After a start-up that stopped before the engine existed: deactivated, and nothing offers
     // activation.
     void ShowEngineUnavailable();
@@ -72,7 +81,11 @@ private:
     transparency::Eligibility& eligibility_;
     transparency::OwnAlphas& ownAlphas_;
     transparency::WindowJournal& journal_;
+    const transparency::RememberedPrograms* remembered_ = nullptr;
+    transparency::RefusedWindows* refused_ = nullptr;
     std::optional<transparency::Engine> engine_;
+
+    transparency::EngineSettings Settings() const;
 };
 
 }  // namespace vitrex::app

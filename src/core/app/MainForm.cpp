@@ -23,6 +23,7 @@ MainForm::MainForm(Platform& platform)
       exceptionsSource_(TAB_Ausnahmen_List, DebugClassException, platform.collation),
       inspector_(platform.processes, platform.registry, platform_.windows),
       eligibility_(platform_.windows, inspector_, exceptionsSource_),
+      remembered_(platform.registry, std::string(settings::kSettingsKey) + "\\Remembered"),
       activation_(
           {XPBarStatus,
            TrayPopup_Aktiv,
@@ -50,6 +51,7 @@ MainForm::MainForm(Platform& platform)
                      XPBarStatus, TrayPopup_Inaktiv, TrayPopup_Deaktiv},
                     platform_.windows, [this] { return ownWindow_; }),
       exceptions_(TAB_Ausnahmen_List, platform_.dialogs, platform_.files, platform_.collation),
+      rememberedView_(TAB_AUS_RememberedList, TAB_AUS_BTN_Forget, remembered_),
       applications_(TAB_AW_List, ImageList_AW, PMenu_AW_List, PMenu_AW_ListItems, TAB_Ausnahmen_List,
                     platform_.windows, platform_.dialogs, platform_.collation, eligibility_),
       debug_({DebugHotKey,
@@ -78,8 +80,10 @@ MainForm::MainForm(Platform& platform)
     transparency_.SetTexts(texts_);
     exceptions_.SetTexts(texts_);
     applications_.SetTexts(texts_);
+    rememberedView_.SetTexts(texts_);
     exceptions_.SetUpList();
     applications_.SetUpList();
+    SetUpProgramMemory();
     SetUpTrayIcons();
     AttachHandlers();
     AttachOnlineHandlers();

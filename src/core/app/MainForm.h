@@ -15,6 +15,8 @@
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/Engine.h"
 #include "core/transparency/OwnAlphas.h"
+#include "core/transparency/RefusedWindows.h"
+#include "core/transparency/RememberedPrograms.h"
 #include "core/transparency/WindowJournal.h"
 #include "core/ui/Menu.h"
 #include "core/ui/Timer.h"
@@ -24,6 +26,7 @@
 #include "core/views/debug/DebugPage.h"
 #include "core/views/exceptions/ExceptionsList.h"
 #include "core/views/exceptions/ExceptionsPage.h"
+#include "core/views/exceptions/RememberedView.h"
 #include "core/views/general/GeneralPage.h"
 #include "core/views/shortcuts/ShortCutsPage.h"
 #include "core/views/transparency/TransparencyPage.h"
@@ -120,6 +123,10 @@ public:
     void TAB_AUS_BTN_DeleteAllClick();
     void TAB_AUS_BTN_ImportClick();
     void TAB_AUS_BTN_ExportClick();
+    // The programs whose level is remembered, and the windows that refused changes.
+    transparency::RememberedPrograms& Remembered() { return remembered_; }
+    transparency::RefusedWindows& Refused() { return refused_; }
+    void TAB_AUS_BTN_ForgetClick();
 
     // Command channel of second starts.
     void CommandTimerTimer();
@@ -200,6 +207,7 @@ private:
     // The language chosen by its display name: the scan, then its captions.
     void ChangeLanguage(const std::string& wanted);
     void ApplyCaptions();
+    void SetUpProgramMemory();
 
     // Every alpha this run gives goes through the notes, so the ports below carry them.
     transparency::OwnAlphas ownAlphas_;
@@ -218,6 +226,8 @@ private:
     views::exceptions::ControlsExceptionsSource exceptionsSource_;
     sysinfo::SystemInspector inspector_;
     transparency::Eligibility eligibility_;
+    transparency::RememberedPrograms remembered_;
+    transparency::RefusedWindows refused_;
     ActivationState activation_;
 
     // The pages' presenters.
@@ -225,6 +235,7 @@ private:
     views::shortcuts::ShortCutsPage shortCuts_;
     views::levels::TransparencyPage transparency_;
     views::exceptions::ExceptionsPage exceptions_;
+    views::exceptions::RememberedView rememberedView_;
     views::applications::ApplicationsPage applications_;
     views::debug::DebugPage debug_;
 

@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "core/app/MainForm.h"
+#include "core/i18n/CatalogueKeys.h"
 #include "core/i18n/StoredTexts.h"
 
 namespace vitrex::app {
@@ -69,6 +70,10 @@ void MainForm::ApplyCaptions() {
     TAB_Ausnahmen_GB2.SetCaption(text("TabExceptions", "ImportExport"));
     TAB_AUS_BTN_Import.SetCaption(text("TabExceptions", "Import"));
     TAB_AUS_BTN_Export.SetCaption(text("TabExceptions", "Export"));
+    TAB_AUS_GB_Remembered.SetCaption(text(i18n::kOwnSection, "RememberedLevels"));
+    TAB_AUS_BTN_Forget.SetCaption(text(i18n::kOwnSection, "Remove"));
+    rememberedView_.ShowColumns();
+    rememberedView_.Show();
 
     // Applications page: the list's columns and its menu.
     XPBarConfig.Item(3).SetCaption(text("TabApplications", "Applications"));

@@ -126,13 +126,18 @@ public:
 
     // Page 2: the exceptions list.
     ui::TabSheet TabAusnahmen{"TabAusnahmen", &Pages, "Exceptions"};
-    ui::GroupBox TAB_Ausnahmen_GB1{"TAB_Ausnahmen_GB1", &TabAusnahmen, {6, 4, 362, 208}, "Programs"};
-    ui::ListBox TAB_Ausnahmen_List{"TAB_Ausnahmen_List", &TAB_Ausnahmen_GB1, {10, 18, 232, 180}};
+    ui::GroupBox TAB_Ausnahmen_GB1{"TAB_Ausnahmen_GB1", &TabAusnahmen, {6, 4, 362, 114}, "Programs"};
+    ui::ListBox TAB_Ausnahmen_List{"TAB_Ausnahmen_List", &TAB_Ausnahmen_GB1, {10, 18, 232, 88}};
     ui::Button TAB_AUS_BTN_Add{"TAB_AUS_BTN_Add", &TAB_Ausnahmen_GB1, {250, 18, 104, 25}, "Add..."};
     ui::Button TAB_AUS_BTN_Delete{
         "TAB_AUS_BTN_Delete", &TAB_Ausnahmen_GB1, {250, 48, 104, 25}, "Delete Item"};
     ui::Button TAB_AUS_BTN_DeleteAll{
         "TAB_AUS_BTN_DeleteAll", &TAB_Ausnahmen_GB1, {250, 78, 104, 25}, "Delete All"};
+    // The programs whose level is remembered, with the button that forgets one.
+    ui::GroupBox TAB_AUS_GB_Remembered{
+        "TAB_AUS_GB_Remembered", &TabAusnahmen, {6, 122, 362, 92}, "Remembered Levels"};
+    ui::ListView TAB_AUS_RememberedList{"TAB_AUS_RememberedList", &TAB_AUS_GB_Remembered, {10, 18, 232, 66}};
+    ui::Button TAB_AUS_BTN_Forget{"TAB_AUS_BTN_Forget", &TAB_AUS_GB_Remembered, {250, 18, 104, 25}, "Remove"};
     ui::GroupBox TAB_Ausnahmen_GB2{
         "TAB_Ausnahmen_GB2", &TabAusnahmen, {6, 218, 362, 60}, "Import/Export List"};
     ui::Button TAB_AUS_BTN_Import{"TAB_AUS_BTN_Import", &TAB_Ausnahmen_GB2, {10, 22, 100, 25}, "Import"};

@@ -1,6 +1,7 @@
 // The short-cut group of the general page and the hot keys of the main window.
 
 #include "core/app/MainForm.h"
+#include "core/app/RememberedHotKeys.h"
 #include "core/transparency/ShortCuts.h"
 
 namespace vitrex::app {
@@ -28,7 +29,9 @@ void MainForm::OnHotKey(int id) {
         if (id == kHotKeyDebug) {
             DebugWindowInformation();
         } else {
+            const WindowHandle foreground = platform_.windows.ForegroundWindow();
             shortCuts_.HotKeyPressed(id);
+            FollowHotKeyInRemembered(remembered_, eligibility_, id, foreground);
         }
     });
 }

@@ -37,6 +37,7 @@ private:
     void ReadTaskbar();
     void ShowLevelCaptions();
     void ReadExceptions();
+    void ReadRememberedPrograms();
     void ReadTransparencyHotKeys();
     void ReadOnTopHotKeys();
     void ReadClassException();
@@ -85,6 +86,8 @@ const MainFormStartup::Step MainFormStartup::kSteps[] = {
     {&MainFormStartup::ReadTaskbar},
     {&MainFormStartup::ShowLevelCaptions},
     {&MainFormStartup::ReadExceptions},
+    // On its own: remembered levels that cannot be read cost only themselves.
+    {&MainFormStartup::ReadRememberedPrograms, OnFailure::LogAndGoOn},
     {&MainFormStartup::ReadTransparencyHotKeys},
     {&MainFormStartup::ReadOnTopHotKeys},
     {&MainFormStartup::ReadClassException},
@@ -217,6 +220,12 @@ void MainFormStartup::ShowLevelCaptions() {
 void MainFormStartup::ReadExceptions() {
     form_.TAB_Ausnahmen_List.SetItems(Store().ReadNoABList());
     form_.loaded_.Mark({SettingId::NoABList});
+}
+
+// The programs with a remembered level, before the engine may start.
+void MainFormStartup::ReadRememberedPrograms() {
+    form_.remembered_.Load();
+    form_.rememberedView_.Show();
 }
 
 // The box, then the modifier, each registering as its click does.

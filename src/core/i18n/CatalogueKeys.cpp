@@ -128,6 +128,15 @@ constexpr CatalogueKey kKeys[] = {
     {"Vitrex", "PlatformMessage", "This Programm runs only with Windows 2000, XP or newer!"},
     {"Vitrex", "UpdateNotVerified",
      "The downloaded update could not be verified, so it was not started. Open the manual update page?"},
+    {"Vitrex", "RememberFor", "&Remember for"},
+    {"Vitrex", "RememberedLevels", "Remembered Levels"},
+    {"Vitrex", "RememberedProgram", "Program"},
+    {"Vitrex", "RememberedLevel", "Level"},
+    {"Vitrex", "RememberedOnTop", "On Top"},
+    {"Vitrex", "RememberedYes", "Yes"},
+    {"Vitrex", "Remove", "Remove"},
+    {"Vitrex", "HigherRights",
+     "This program runs with higher rights than Vitrex, so Vitrex may not change its windows."},
 };
 
 }  // namespace

@@ -46,6 +46,8 @@ public:
     virtual void SetSzValue(std::string_view name, std::string_view utf8) = 0;
     // False when the value did not exist; throws RegistryError on any other failure.
     virtual bool DeleteValue(std::string_view name) = 0;
+    // The names of the key's values, in the system's order. Throws RegistryError.
+    virtual std::vector<std::string> ValueNames() const = 0;
 
     bool ValueExists(std::string_view name) const { return QueryValue(name).has_value(); }
     // A REG_DWORD of at most four bytes; true for any value other than 0.

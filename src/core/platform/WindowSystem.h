@@ -16,6 +16,8 @@ using WindowHandle = std::uint64_t;
 
 // The extended-style bit that makes a window layered, so that it can have a constant alpha.
 inline constexpr std::uint32_t kWsExLayered = 0x00080000;
+// Set on a window that stays above all windows without it (always on top).
+inline constexpr std::uint32_t kWsExTopmost = 0x00000008;
 // Tool windows (floating palettes) get no taskbar button and are no application windows.
 inline constexpr std::uint32_t kWsExToolWindow = 0x00000080;
 
@@ -63,6 +65,16 @@ struct WindowIcon {
     bool timedOut = false;
 };
 
+// How a change to another program's window ended. The system refuses changes to the windows of a
+// program that runs with higher rights than this one (access denied); every other failure (a
+// window that closed meanwhile) is not reported and counts as done.
+enum class WindowChange {
+    Done,
+    // The system lacks the layered-attributes function.
+    Unavailable,
+    Refused,
+};
+
 // Called once per window; returning false stops the enumeration.
 using WindowVisitor = FunctionRef<bool(WindowHandle)>;
 
@@ -74,14 +86,14 @@ public:
 
     // The extended style word; 0 for a window that does not exist.
     virtual std::uint32_t GetExStyle(WindowHandle window) = 0;
-    // Does nothing for a window that does not exist.
-    virtual void SetExStyle(WindowHandle window, std::uint32_t exStyle) = 0;
+    // Does nothing for a window that does not exist. Done or Refused.
+    virtual WindowChange SetExStyle(WindowHandle window, std::uint32_t exStyle) = 0;
 
     // Whether the system offers the layered-attributes function; asked anew on every call.
     virtual bool HasLayeredAlpha() = 0;
-    // Gives a layered window a constant alpha (255 opaque), without a colour key. False when the
-    // function is not available; the system's own result is not reported.
-    virtual bool SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) = 0;
+    // Gives a layered window a constant alpha (255 opaque), without a colour key. Unavailable when
+    // the function is missing, Refused when the window's program runs with higher rights.
+    virtual WindowChange SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) = 0;
     // The alpha last set, while the window is layered and has one.
     virtual std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) = 0;
     // The attributes a layered window was given. Nothing when the window is not layered, was

@@ -1,6 +1,7 @@
 #include "core/transparency/Alpha.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vitrex::transparency {
 
@@ -11,12 +12,25 @@ std::uint8_t TransparencyToAlpha(int percent) {
 }
 
 bool SetWindowTransparency(WindowSystem& windows, WindowHandle window, int percent) {
-    if (!windows.HasLayeredAlpha()) return false;
+    return ApplyTransparency(windows, window, percent) != WindowChange::Unavailable;
+}
+
+WindowChange ApplyTransparency(WindowSystem& windows, WindowHandle window, int percent) {
+    if (!windows.HasLayeredAlpha()) return WindowChange::Unavailable;
     // Written on every call, even when the flag is set already: another program may have taken
     // it away in the meantime, and the alpha only sticks to a layered window.
-    windows.SetExStyle(window, windows.GetExStyle(window) | kWsExLayered);
-    windows.SetLayeredAlpha(window, TransparencyToAlpha(percent));
-    return true;
+    if (windows.SetExStyle(window, windows.GetExStyle(window) | kWsExLayered) == WindowChange::Refused)
+        return WindowChange::Refused;
+    return windows.SetLayeredAlpha(window, TransparencyToAlpha(percent));
+}
+
+int AlphaToTransparency(std::uint8_t alpha) {
+    int best = 0;
+    for (int percent = 1; percent <= 100; ++percent) {
+        if (std::abs(TransparencyToAlpha(percent) - alpha) < std::abs(TransparencyToAlpha(best) - alpha))
+            best = percent;
+    }
+    return best;
 }
 
 bool ClearWindowTransparency(WindowSystem& windows, WindowHandle window) {

@@ -16,6 +16,14 @@ std::uint8_t TransparencyToAlpha(int percent);
 // took it (callers never act on the result).
 bool SetWindowTransparency(WindowSystem& windows, WindowHandle window, int percent);
 
+// As SetWindowTransparency, telling how it ended: Refused when the window's program runs with
+// higher rights (then its alpha is not asked for either).
+WindowChange ApplyTransparency(WindowSystem& windows, WindowHandle window, int percent);
+
+// The transparency percentage whose alpha is nearest to `alpha`: the one it was made from, for an
+// alpha this program gave.
+int AlphaToTransparency(std::uint8_t alpha);
+
 // Takes the layered style away, so the window is drawn opaque again. Always true.
 bool ClearWindowTransparency(WindowSystem& windows, WindowHandle window);
 

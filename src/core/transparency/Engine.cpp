@@ -42,6 +42,56 @@ void Engine::Tick(const EngineSettings& settings) {
         lastSequence_.swap(sequence_);
     }
     lastSequenceValid_ = true;
+    if (refused_ != nullptr && !refused_->Empty()) MeetWindowsInRefusedPlaces(settings, foreground);
+    KeepJournal();
+}
+
+void Engine::MeetWindowsInRefusedPlaces(const EngineSettings& settings, WindowHandle foreground) {
+    for (WindowHandle window : refused_->ForgetChanged(windows_)) {
+        // Known by its handle, but a window the engine never met: it gets its level now.
+        if (known_.Contains(window) && windows_.IsVisible(window) &&
+            eligibility_.IsTransparencyAllowed(window))
+            SetLevel(window, NormalLevelOf(window, settings, foreground));
+    }
+}
+
+int Engine::NormalLevelOf(WindowHandle window, const EngineSettings& settings, WindowHandle foreground) {
+    if (window == foreground) return settings.activeLevel;
+    if (settings.wholeGroupMode && windows_.ThreadProcessOf(window).threadId == activeThreadId_)
+        return settings.activeLevel;
+    return settings.inactiveLevel;
+}
+
+int Engine::LevelFor(WindowHandle window, int normal) {
+    if (remembered_ == nullptr || remembered_->Empty()) return normal;
+    const std::optional<Remembered> remembered =
+        remembered_->Find(eligibility_.GetWindowProcessName(window, true));
+    return remembered && remembered->level ? *remembered->level : normal;
+}
+
+bool Engine::KnownRefused(WindowHandle window) {
+    return refused_ != nullptr && !refused_->Empty() &&
+           refused_->Holds(window, windows_.ThreadProcessOf(window));
+}
+
+void Engine::Change(WindowHandle window, int percent) {
+    if (KnownRefused(window)) return;
+    if (ApplyTransparency(windows_, window, percent) == WindowChange::Refused && refused_ != nullptr)
+        refused_->Note(window, windows_.ThreadProcessOf(window));
+}
+
+void Engine::Relevel(const EngineSettings& settings, const std::string& programKey) {
+    {
+        SharedLookups shared(eligibility_);
+        const std::optional<Remembered> remembered =
+            remembered_ != nullptr ? remembered_->Find(programKey) : std::nullopt;
+        for (WindowHandle window : known_.Windows()) {
+            if (ProgramKey(eligibility_.GetWindowProcessName(window, true)) != programKey) continue;
+            if (!windows_.IsVisible(window) || !eligibility_.IsTransparencyAllowed(window)) continue;
+            SetLevel(window, NormalLevelOf(window, settings, lastForegroundWindow_));
+            if (remembered && remembered->onTop && !KnownRefused(window)) windows_.SetTopmost(window, true);
+        }
+    }
     KeepJournal();
 }
 
@@ -139,12 +189,18 @@ void Engine::Meet(WindowHandle window, std::optional<int> percent) {
         layeredBefore_.insert_or_assign(window, attributes);
     }
     known_.Add(window);
-    if (percent && !perPixel) SetWindowTransparency(windows_, window, *percent);
+    if (!percent || perPixel) return;
+    Change(window, LevelFor(window, *percent));
+    if (remembered_ != nullptr && !remembered_->Empty() && !KnownRefused(window)) {
+        const std::optional<Remembered> remembered =
+            remembered_->Find(eligibility_.GetWindowProcessName(window, true));
+        if (remembered && remembered->onTop) windows_.SetTopmost(window, true);
+    }
 }
 
 void Engine::SetLevel(WindowHandle window, int percent) {
     if (DrawnWithPerPixelAlpha(window)) return;
-    SetWindowTransparency(windows_, window, percent);
+    Change(window, LevelFor(window, percent));
 }
 
 bool Engine::DrawnWithPerPixelAlpha(WindowHandle window) {
@@ -168,7 +224,7 @@ void Engine::SwitchOff() {
 }
 
 void Engine::Restore(WindowHandle window) {
-    if (DrawnWithPerPixelAlpha(window)) return;
+    if (KnownRefused(window) || DrawnWithPerPixelAlpha(window)) return;
     auto before = layeredBefore_.find(window);
     if (before == layeredBefore_.end()) {
         ClearWindowTransparency(windows_, window);

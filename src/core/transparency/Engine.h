@@ -9,6 +9,8 @@
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/KnownWindows.h"
 #include "core/transparency/OwnAlphas.h"
+#include "core/transparency/RefusedWindows.h"
+#include "core/transparency/RememberedPrograms.h"
 #include "core/transparency/WindowJournal.h"
 
 namespace vitrex::transparency {
@@ -33,6 +35,12 @@ struct EngineSettings {
 // that carries an alpha this run gave it (`ownAlphas`: a hot key, a preview) is not such a window:
 // it is cleared at switch-off like the others.
 //
+// A program with a remembered level has that level on all its windows instead of the active and
+// the inactive level (and, when remembered so, its windows are put always on top when the engine
+// meets them); the exceptions list still wins, as for any window. A window whose program runs
+// with higher rights refuses every change: it is noted as refused and not asked again while it
+// exists; a new window that takes its handle is given its level at once.
+//
 // With a journal, the windows it changed are written down whenever that set changes, so that a
 // later start can give them back if this process never switches the engine off.
 class Engine {
@@ -47,6 +55,13 @@ public:
     // engine changed it, then the known windows are forgotten and the journal emptied. The
     // foreground and group state is kept, as the next switch-on expects.
     void SwitchOff();
+
+    // Gives every known window of the program (its key, see ProgramKey) its level again, after
+    // the program was remembered, changed or forgotten while the engine runs.
+    void Relevel(const EngineSettings& settings, const std::string& programKey);
+
+    void SetRemembered(const RememberedPrograms* remembered) { remembered_ = remembered; }
+    void SetRefused(RefusedWindows* refused) { refused_ = refused; }
 
     const KnownWindows& Known() const { return known_; }
 
@@ -63,6 +78,15 @@ private:
     // and gives it the level, if any.
     void Meet(WindowHandle window, std::optional<int> percent);
     void SetLevel(WindowHandle window, int percent);
+    // The program's remembered level, or `normal`.
+    int LevelFor(WindowHandle window, int normal);
+    // The active level for the foreground window and its group, the inactive one for the others.
+    int NormalLevelOf(WindowHandle window, const EngineSettings& settings, WindowHandle foreground);
+    // Gives the window the level unless it refused a change before; notes a refusal.
+    void Change(WindowHandle window, int percent);
+    bool KnownRefused(WindowHandle window);
+    // Handles of refused windows that new windows took get their level.
+    void MeetWindowsInRefusedPlaces(const EngineSettings& settings, WindowHandle foreground);
     void Restore(WindowHandle window);
     bool DrawnWithPerPixelAlpha(WindowHandle window);
     // Writes the journal when the windows changed, or their alphas, since it was last written.
@@ -72,6 +96,8 @@ private:
     Eligibility& eligibility_;
     OwnAlphas* ownAlphas_;
     WindowJournal* journal_;
+    const RememberedPrograms* remembered_ = nullptr;
+    RefusedWindows* refused_ = nullptr;
     // What the journal was last written from: the notes' version and the number of known windows.
     std::uint64_t journalledVersion_ = 0;
     std::size_t journalledKnown_ = 0;

@@ -10,20 +10,22 @@ std::optional<std::uint8_t> OwnAlphas::CurrentOwnAlpha(WindowHandle window) {
     return noted->second;
 }
 
-void OwnAlphas::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
-    system_.SetExStyle(window, exStyle);
+WindowChange OwnAlphas::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
+    const WindowChange change = system_.SetExStyle(window, exStyle);
     // The system drops a window's layered attributes with its layered style.
-    if ((exStyle & kWsExLayered) == 0) Forget(window);
+    if (change == WindowChange::Done && (exStyle & kWsExLayered) == 0) Forget(window);
+    return change;
 }
 
-bool OwnAlphas::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
-    if (!system_.SetLayeredAlpha(window, alpha)) return false;
+WindowChange OwnAlphas::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
+    const WindowChange change = system_.SetLayeredAlpha(window, alpha);
+    if (change != WindowChange::Done) return change;
     const auto [noted, added] = noted_.try_emplace(window, alpha);
     if (added || noted->second != alpha) {
         noted->second = alpha;
         ++version_;
     }
-    return true;
+    return change;
 }
 
 void OwnAlphas::SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) {

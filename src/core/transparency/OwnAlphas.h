@@ -27,9 +27,9 @@ public:
     std::uint64_t Version() const { return version_; }
 
     std::uint32_t GetExStyle(WindowHandle window) override { return system_.GetExStyle(window); }
-    void SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
+    WindowChange SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
     bool HasLayeredAlpha() override { return system_.HasLayeredAlpha(); }
-    bool SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
+    WindowChange SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
     std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) override {
         return system_.GetLayeredAlpha(window);
     }

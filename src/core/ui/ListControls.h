@@ -118,6 +118,8 @@ struct ListRow {
     // Pictures drawn before the other cells, by cell index: entry 0 is not used (the first cell
     // shows imageIndex); a missing entry or -1 is no picture.
     std::vector<int> cellImages = {};
+    // Shown while the pointer rests on the row; empty for none.
+    std::string tip = {};
 
     int CellImage(std::size_t cell) const {
         return cell > 0 && cell < cellImages.size() ? cellImages[cell] : -1;

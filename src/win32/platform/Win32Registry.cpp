@@ -80,6 +80,20 @@ public:
         return true;
     }
 
+    std::vector<std::string> ValueNames() const override {
+        std::vector<std::string> names;
+        // Value names are at most 16383 characters.
+        std::wstring name(16384, L'\0');
+        for (DWORD index = 0;; ++index) {
+            DWORD length = static_cast<DWORD>(name.size());
+            const LSTATUS status =
+                RegEnumValueW(key_.Get(), index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+            if (status == ERROR_NO_MORE_ITEMS) return names;
+            if (status != ERROR_SUCCESS) Fail("Values of the key", "RegEnumValueW", status);
+            names.push_back(Narrow(std::wstring_view(name.data(), length)));
+        }
+    }
+
 private:
     void Set(std::string_view name, DWORD type, const BYTE* data, DWORD size) {
         const LSTATUS status = RegSetValueExW(key_.Get(), Widen(name).c_str(), 0, type, data, size);

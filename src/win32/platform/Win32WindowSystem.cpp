@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "win32/platform/TextConvert.h"
+#include "win32/platform/WindowChangeOutcome.h"
 #include "win32/platform/WindowHandle.h"
 #include "win32/platform/WindowIcon.h"
 
@@ -55,19 +56,23 @@ std::uint32_t Win32WindowSystem::GetExStyle(WindowHandle window) {
     return static_cast<std::uint32_t>(GetWindowLongPtrW(ToHwnd(window), GWL_EXSTYLE));
 }
 
-void Win32WindowSystem::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
-    SetWindowLongPtrW(ToHwnd(window), GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+WindowChange Win32WindowSystem::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
+    // The previous style may be 0, so only the last error tells a failure.
+    SetLastError(ERROR_SUCCESS);
+    const LONG_PTR previous = SetWindowLongPtrW(ToHwnd(window), GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+    const DWORD error = GetLastError();
+    return WindowChangeOf(previous != 0 || error == ERROR_SUCCESS, error);
 }
 
 bool Win32WindowSystem::HasLayeredAlpha() {
     return LookUpSetLayeredWindowAttributes() != nullptr;
 }
 
-bool Win32WindowSystem::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
+WindowChange Win32WindowSystem::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
     const SetLayeredWindowAttributesFn setLayered = LookUpSetLayeredWindowAttributes();
-    if (setLayered == nullptr) return false;
-    setLayered(ToHwnd(window), 0, alpha, LWA_ALPHA);
-    return true;
+    if (setLayered == nullptr) return WindowChange::Unavailable;
+    const bool succeeded = setLayered(ToHwnd(window), 0, alpha, LWA_ALPHA) != FALSE;
+    return WindowChangeOf(succeeded, succeeded ? ERROR_SUCCESS : GetLastError());
 }
 
 std::optional<std::uint8_t> Win32WindowSystem::GetLayeredAlpha(WindowHandle window) {

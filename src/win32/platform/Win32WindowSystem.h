@@ -8,9 +8,9 @@ namespace vitrex::win32 {
 class Win32WindowSystem : public WindowSystem {
 public:
     std::uint32_t GetExStyle(WindowHandle window) override;
-    void SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
+    WindowChange SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
     bool HasLayeredAlpha() override;
-    bool SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
+    WindowChange SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
     std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) override;
     std::optional<LayeredAttributes> GetLayeredAttributes(WindowHandle window) override;
     void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) override;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "win32/platform/TextConvert.h"
 #include "win32/ui/BitmapGdi.h"
 #include "win32/ui/Dpi.h"
@@ -49,7 +51,8 @@ void ListViewBinder::DpiChanged() {
 
 void ListViewBinder::ApplyStyle() {
     // Sub-item images: a cell after the first may carry a picture of the row's image list.
-    DWORD style = LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_SUBITEMIMAGES;
+    // Info tips: a row may carry a tip of its own (LVN_GETINFOTIP).
+    DWORD style = LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_SUBITEMIMAGES | LVS_EX_INFOTIP;
     if (view_.ColumnsMovable()) style |= LVS_EX_HEADERDRAGDROP;
     ListView_SetExtendedListViewStyle(Handle(), style);
 }
@@ -162,6 +165,8 @@ int ListViewBinder::SelectedRow() const {
 LRESULT ListViewBinder::OnNotify(const NMHDR& header) {
     if (header.code == NM_DBLCLK) {
         view_.UserDblClick();
+    } else if (header.code == LVN_GETINFOTIPW) {
+        ShowRowTip(const_cast<NMLVGETINFOTIPW&>(reinterpret_cast<const NMLVGETINFOTIPW&>(header)));
     } else if (header.code == LVN_ITEMCHANGED && !Applying()) {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
         if ((change.uChanged & LVIF_STATE) == 0 ||
@@ -178,6 +183,20 @@ LRESULT ListViewBinder::OnNotify(const NMHDR& header) {
         }
     }
     return 0;
+}
+
+void ListViewBinder::ShowRowTip(NMLVGETINFOTIPW& tip) const {
+    const auto& rows = view_.Rows();
+    if (tip.iItem < 0 || tip.iItem >= static_cast<int>(rows.size()) || tip.pszText == nullptr ||
+        tip.cchTextMax <= 0)
+        return;
+    const std::string& text = rows[static_cast<std::size_t>(tip.iItem)].tip;
+    if (text.empty()) return;
+    // The control offers the cut-off cell text as the tip; the row's own tip replaces it.
+    const std::wstring wide = Widen(text);
+    const std::size_t length = std::min(wide.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
+    wide.copy(tip.pszText, length);
+    tip.pszText[length] = L'\0';
 }
 
 void ListViewBinder::OnDeferred() {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "core/ui/ListControls.h"
 #include "win32/UniqueHandle.h"
 #include "win32/ui/ControlBinder.h"
@@ -25,6 +29,7 @@ private:
     void ApplySelection();
     void ApplyImages();
     int SelectedRow() const;
+    void ShowRowTip(NMLVGETINFOTIPW& tip) const;
 
     ui::ListView& view_;
     UniqueImageList images_;

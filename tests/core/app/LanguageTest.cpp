@@ -104,6 +104,11 @@ TEST_F(Language, EveryKeyReachesExactlyItsTargetsWithItsComposition) {
     EXPECT_EQ(form.TAB_Ausnahmen_GB2.Caption(), v("TabExceptions", "ImportExport"));
     EXPECT_EQ(form.TAB_AUS_BTN_Import.Caption(), v("TabExceptions", "Import"));
     EXPECT_EQ(form.TAB_AUS_BTN_Export.Caption(), v("TabExceptions", "Export"));
+    EXPECT_EQ(form.TAB_AUS_GB_Remembered.Caption(), v("Vitrex", "RememberedLevels"));
+    EXPECT_EQ(form.TAB_AUS_BTN_Forget.Caption(), v("Vitrex", "Remove"));
+    const char* rememberedColumns[] = {"RememberedProgram", "RememberedLevel", "RememberedOnTop"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(form.TAB_AUS_RememberedList.Columns().at(i).caption, v("Vitrex", rememberedColumns[i]));
 
     EXPECT_EQ(form.XPBarConfig.Item(3).Caption(), v("TabApplications", "Applications"));
     EXPECT_EQ(form.TabAnwendungen.Caption(), v("TabApplications", "Applications"));

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -120,6 +121,18 @@ TEST_F(Win32RegistryFixture, WritesNumbersAsDwordsAndTextAsUtf16Sz) {
     EXPECT_TRUE(key->DeleteValue("Flag"));
     EXPECT_FALSE(key->DeleteValue("Flag"));
     EXPECT_FALSE(key->ValueExists("Flag"));
+}
+
+TEST_F(Win32RegistryFixture, ValueNamesListsEveryValueWithItsWholeName) {
+    auto key = registry.OpenOrCreateKey(scratch.Path());
+    EXPECT_TRUE(key->ValueNames().empty());
+    const std::string long_(300, 'x');
+    key->WriteText("notepad.exe", "level=40;ontop=0");
+    key->WriteInteger("\xD0\x98\xD0\xBC\xD1\x8F.exe", 1);
+    key->WriteText(long_, "");
+    std::vector<std::string> names = key->ValueNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"notepad.exe", long_, "\xD0\x98\xD0\xBC\xD1\x8F.exe"}));
 }
 
 TEST_F(Win32RegistryFixture, ExpandSzIsReadUnexpanded) {

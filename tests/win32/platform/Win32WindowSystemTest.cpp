@@ -5,6 +5,7 @@
 #include "core/transparency/Alpha.h"
 #include "win32/UniqueHandle.h"
 #include "win32/platform/Win32WindowSystem.h"
+#include "win32/platform/WindowChangeOutcome.h"
 #include "win32/platform/WindowHandle.h"
 
 namespace vitrex::win32 {
@@ -66,6 +67,26 @@ TEST_F(AlphaOnARealWindow, HandleOfAWindowThatIsGoneChangesNothing) {
     EXPECT_EQ(windows.GetExStyle(gone), 0u);
     EXPECT_EQ(windows.GetLayeredAlpha(gone), std::nullopt);
     EXPECT_TRUE(windows.HasLayeredAlpha());
+}
+
+TEST_F(AlphaOnARealWindow, ChangesThatTookAndChangesToAClosedWindowAreDone) {
+    const WindowHandle handle = FromHwnd(window.Get());
+    // A style word of 0 before the change is no failure.
+    EXPECT_EQ(windows.SetExStyle(handle, 0), WindowChange::Done);
+    EXPECT_EQ(windows.SetExStyle(handle, WS_EX_LAYERED), WindowChange::Done);
+    EXPECT_EQ(windows.SetLayeredAlpha(handle, 153), WindowChange::Done);
+    EXPECT_EQ(transparency::ApplyTransparency(windows, handle, 40), WindowChange::Done);
+    window.Reset();
+    EXPECT_EQ(windows.SetExStyle(handle, WS_EX_LAYERED), WindowChange::Done);
+    EXPECT_EQ(windows.SetLayeredAlpha(handle, 153), WindowChange::Done);
+}
+
+// Under Wine no window refuses, so the mapping from the system's answer is checked on its own.
+TEST(WindowChangeOf, OnlyAccessDeniedIsARefusal) {
+    EXPECT_EQ(WindowChangeOf(false, ERROR_ACCESS_DENIED), WindowChange::Refused);
+    EXPECT_EQ(WindowChangeOf(false, ERROR_INVALID_WINDOW_HANDLE), WindowChange::Done);
+    EXPECT_EQ(WindowChangeOf(false, ERROR_INVALID_PARAMETER), WindowChange::Done);
+    EXPECT_EQ(WindowChangeOf(true, ERROR_ACCESS_DENIED), WindowChange::Done) << "a stale last error";
 }
 
 }  // namespace

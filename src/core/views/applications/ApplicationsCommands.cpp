@@ -1,5 +1,6 @@
 // The context menu of the applications list: its preparation and its commands.
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/i18n/CatalogueKeys.h"
@@ -24,6 +25,7 @@ void ApplicationsPage::AttachHandlers() {
     menu_.PMFensterumbennen.OnClick = [this] { PMFensterumbennenClick(); };
     menu_.PM_AOT_True.OnClick = [this] { PM_AOT_TrueClick(); };
     menu_.PM_AOT_False.OnClick = [this] { PM_AOT_FalseClick(); };
+    menu_.PMRemember.OnClick = [this] { PMRememberClick(); };
 }
 
 std::optional<ApplicationsPage::Target> ApplicationsPage::Chosen() const {
@@ -37,7 +39,8 @@ std::optional<ApplicationsPage::Target> ApplicationsPage::Chosen() const {
     std::from_chars(handle.data(), handle.data() + handle.size(), target.window);
     target.title = row.cells[kColumnWindow];
     target.exeName = row.cells[kColumnProcess];
-    target.excepted = row.CellImage(kColumnProcess) >= 0;
+    // Only the exception mark: a refused program's cell carries a picture of its own.
+    target.excepted = exceptionMark_ >= 0 && row.CellImage(kColumnProcess) == exceptionMark_;
     return target;
 }
 
@@ -54,6 +57,17 @@ void ApplicationsPage::PMenu_AW_ListPopup() {
     // A window whose program was not found has no name to put on the exceptions list.
     menu_.PMAusnahme.SetEnabled(!target->exeName.empty());
     menu_.PMMaximize.SetEnabled(!windows_.IsZoomed(target->window));
+    // A window whose program was not found has no name to remember it by.
+    const bool canRemember = remembered_ != nullptr && !target->exeName.empty();
+    menu_.PMS3.SetVisible(canRemember);
+    menu_.PMRemember.SetVisible(canRemember);
+    if (!canRemember) return;
+    std::string program;
+    // An ampersand of the name is shown, not taken for the item's access key.
+    for (char c : target->exeName)
+        program += c == '&' ? std::string("&&") : std::string(1, c);
+    menu_.PMRemember.SetCaption(texts_->Text(i18n::kOwnSection, "RememberFor") + " " + program);
+    menu_.PMRemember.SetChecked(remembered_->Find(target->exeName).has_value());
 }
 
 void ApplicationsPage::PMReloadClick() {
@@ -100,13 +114,20 @@ void ApplicationsPage::PMAusnahmeClick() {
 }
 
 void ApplicationsPage::PMNoClick() {
-    if (const std::optional<Target> target = Chosen())
-        transparency::ClearWindowTransparency(windows_, target->window);
+    const std::optional<Target> target = Chosen();
+    if (!target) return;
+    transparency::ClearWindowTransparency(windows_, target->window);
+    if (remembered_ != nullptr) remembered_->Follow(target->exeName, 0, std::nullopt);
 }
 
 void ApplicationsPage::PMLevelClick(int percent) {
-    if (const std::optional<Target> target = Chosen())
-        transparency::SetWindowTransparency(windows_, target->window, percent);
+    const std::optional<Target> target = Chosen();
+    if (!target) return;
+    if (transparency::ApplyTransparency(windows_, target->window, percent) == WindowChange::Refused &&
+        refused_ != nullptr) {
+        refused_->Note(target->window, windows_.ThreadProcessOf(target->window));
+    }
+    if (remembered_ != nullptr) remembered_->Follow(target->exeName, percent, std::nullopt);
 }
 
 void ApplicationsPage::PMFensterumbennenClick() {
@@ -122,12 +143,37 @@ void ApplicationsPage::PMFensterumbennenClick() {
     ReloadApplicationList();
 }
 
+void ApplicationsPage::SetChosenOnTop(bool onTop) {
+    const std::optional<Target> target = Chosen();
+    if (!target) return;
+    windows_.SetTopmost(target->window, onTop);
+    if (remembered_ != nullptr) remembered_->Follow(target->exeName, std::nullopt, onTop);
+}
+
 void ApplicationsPage::PM_AOT_TrueClick() {
-    if (const std::optional<Target> target = Chosen()) windows_.SetTopmost(target->window, true);
+    SetChosenOnTop(true);
 }
 
 void ApplicationsPage::PM_AOT_FalseClick() {
-    if (const std::optional<Target> target = Chosen()) windows_.SetTopmost(target->window, false);
+    SetChosenOnTop(false);
+}
+
+void ApplicationsPage::PMRememberClick() {
+    const std::optional<Target> target = Chosen();
+    if (!target || target->exeName.empty() || remembered_ == nullptr) return;
+    if (remembered_->Find(target->exeName)) {
+        remembered_->Forget(target->exeName);
+        return;
+    }
+    // What the window shows now: the level it carries (opaque when it is not layered) and
+    // whether it stays on top.
+    const std::uint32_t style = windows_.GetExStyle(target->window);
+    std::optional<std::uint8_t> alpha;
+    if ((style & kWsExLayered) != 0) alpha = windows_.GetLayeredAlpha(target->window);
+    transparency::Remembered remembered;
+    remembered.level = std::min(alpha ? transparency::AlphaToTransparency(*alpha) : 0, 90);
+    remembered.onTop = (style & kWsExTopmost) != 0;
+    remembered_->Remember(target->exeName, remembered);
 }
 
 }  // namespace vitrex::views::applications

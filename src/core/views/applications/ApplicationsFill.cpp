@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "core/i18n/CatalogueKeys.h"
 #include "core/views/applications/ApplicationsPage.h"
 #include "core/views/exceptions/ExceptionsList.h"
 
@@ -39,6 +40,28 @@ imaging::Bitmap ExceptionMarkPicture(int size) {
     return mark;
 }
 
+imaging::Bitmap RefusedMarkPicture(int size) {
+    // An amber disc with a white exclamation mark: "this one will not let us".
+    imaging::Bitmap mark{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size, 0)};
+    const double centre = size / 2.0;
+    const double radius = size / 2.0 - 0.5;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double distance = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
+            const double coverage = std::clamp(radius - distance + 0.5, 0.0, 1.0);
+            if (coverage <= 0.0) continue;
+            const double across = std::abs(x + 0.5 - centre);
+            const double down = (y + 0.5) / size;
+            const bool stroke = across < size * 0.1 && down > 0.2 && down < 0.6;
+            const bool dot = across < size * 0.1 && down > 0.68 && down < 0.8;
+            const std::uint32_t colour = stroke || dot ? 0xFFFFFFu : 0xE09000u;
+            const auto alpha = static_cast<std::uint32_t>(std::lround(coverage * 255.0));
+            mark.pixels[static_cast<std::size_t>(y) * size + x] = (alpha << 24) | colour;
+        }
+    }
+    return mark;
+}
+
 void ApplicationsPage::SetUpList() {
     list_.SetColumns(ApplicationColumns());
     list_.SetColumnsMovable(true);
@@ -58,6 +81,7 @@ void ApplicationsPage::ReloadApplicationList() {
 
     std::vector<ui::ListRow> rows;
     std::vector<std::size_t> exceptedRows;
+    std::vector<std::size_t> refusedRows;
     // Threads that did not answer the icon question in time: their other windows are not asked,
     // so one hung program costs one wait, however many windows it has.
     std::unordered_set<std::uint32_t> silentThreads;
@@ -76,22 +100,32 @@ void ApplicationsPage::ReloadApplicationList() {
             if (icon.picture) row.imageIndex = images_.Add(std::move(*icon.picture));
         }
         std::string exeName = eligibility_.GetWindowProcessName(window, false);
-        if (exceptions::ListContains(exceptions_.Items(), exeName, collation_))
+        const bool refused = refused_ != nullptr && refused_->Holds(window, owner);
+        if (exceptions::ListContains(exceptions_.Items(), exeName, collation_)) {
             exceptedRows.push_back(rows.size());
+        } else if (refused) {
+            refusedRows.push_back(rows.size());
+        }
+        if (refused) row.tip = texts_->Text(i18n::kOwnSection, "HigherRights");
         row.cells = {std::move(title), std::to_string(window), std::to_string(owner.processId),
                      std::move(exeName)};
         rows.push_back(std::move(row));
         return true;
     });
 
-    // The mark has a picture of its own after the icons, so it never looks like a window's icon.
-    if (!exceptedRows.empty()) {
-        const int mark = images_.Add(ExceptionMarkPicture(images_.Width()));
-        for (std::size_t index : exceptedRows) {
+    // Each mark has a picture of its own after the icons, so it never looks like a window's icon.
+    // An excepted program's mark wins: the engine never tries its windows.
+    const auto markRows = [this, &rows](const std::vector<std::size_t>& marked, imaging::Bitmap picture) {
+        if (marked.empty()) return -1;
+        const int mark = images_.Add(std::move(picture));
+        for (std::size_t index : marked) {
             rows[index].cellImages.assign(kColumnProcess + 1, -1);
             rows[index].cellImages[kColumnProcess] = mark;
         }
-    }
+        return mark;
+    };
+    exceptionMark_ = markRows(exceptedRows, ExceptionMarkPicture(images_.Width()));
+    markRows(refusedRows, RefusedMarkPicture(images_.Width()));
     list_.ImagesChanged();
     list_.SetRows(std::move(rows));
 }

@@ -30,13 +30,17 @@ ApplicationsMenu BuildApplicationsMenu(ui::PopupMenu& menu) {
     ui::MenuItem& pm70 = level(70);
     ui::MenuItem& pm80 = level(80);
     ui::MenuItem& pm90 = level(90);
+    ui::MenuItem& separator3 = transparency.Add("PMS3", "-");
+    // The program's name is put on when the menu opens.
+    ui::MenuItem& remember = transparency.Add("PMRemember", "Remember for");
     ui::MenuItem& rename = menu.Add("PMFensterumbennen", "Rename &Window");
     ui::MenuItem& onTop = menu.Add("PMAlwaysOnTop", "A&lways on Top");
     ui::MenuItem& onTopOn = onTop.Add("PM_AOT_True", "&On");
     ui::MenuItem& onTopOff = onTop.Add("PM_AOT_False", "O&ff");
-    return {reload, separator1, restore, minimize, maximize, close, separator2, exception, transparency,
-            off,    pm0,        pm5,     pm10,     pm15,     pm20,  pm30,       pm40,      pm50,
-            pm60,   pm70,       pm80,    pm90,     rename,   onTop, onTopOn,    onTopOff};
+    return {reload,    separator1,   restore, minimize, maximize, close,      separator2,
+            exception, transparency, off,     pm0,      pm5,      pm10,       pm15,
+            pm20,      pm30,         pm40,    pm50,     pm60,     pm70,       pm80,
+            pm90,      rename,       onTop,   onTopOn,  onTopOff, separator3, remember};
 }
 
 }  // namespace vitrex::views::applications

@@ -36,6 +36,10 @@ struct ApplicationsMenu {
     ui::MenuItem& PMAlwaysOnTop;
     ui::MenuItem& PM_AOT_True;
     ui::MenuItem& PM_AOT_False;
+    // At the end of the transparency submenu: "Remember for <program>.exe", checked while the
+    // chosen row's program is remembered.
+    ui::MenuItem& PMS3;
+    ui::MenuItem& PMRemember;
 
     // The transparency submenu's percentage items with their percentages, in menu order.
     std::array<std::pair<ui::MenuItem*, int>, 12> Levels() const {

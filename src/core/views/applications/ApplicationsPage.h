@@ -11,6 +11,8 @@
 #include "core/platform/TextCollation.h"
 #include "core/platform/WindowSystem.h"
 #include "core/transparency/Eligibility.h"
+#include "core/transparency/RefusedWindows.h"
+#include "core/transparency/RememberedPrograms.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Menu.h"
 #include "core/views/applications/ApplicationsMenu.h"
@@ -60,6 +62,13 @@ public:
     // The program's own main window, which is never listed; asked at each fill.
     void SetOwnWindow(std::function<WindowHandle()> ownWindow) { ownWindow_ = std::move(ownWindow); }
     void SetEngineSwitch(EngineSwitch engine) { engine_ = std::move(engine); }
+    // The remembered programs the menu remembers and forgets, and the windows known to refuse
+    // changes, which the list marks. Both must outlive the page.
+    void SetProgramMemory(transparency::RememberedPrograms& remembered,
+                          transparency::RefusedWindows& refused) {
+        remembered_ = &remembered;
+        refused_ = &refused;
+    }
 
     // The texts of the current language; the English ones until a language is set. The catalogue
     // must outlive the page.
@@ -81,6 +90,9 @@ public:
     void PMFensterumbennenClick();
     void PM_AOT_TrueClick();
     void PM_AOT_FalseClick();
+    // Remembers the chosen row's program with its window's level and always-on-top as they are
+    // now, or forgets it when it is remembered.
+    void PMRememberClick();
 
 private:
     struct Target {
@@ -92,6 +104,7 @@ private:
     // The chosen row, read back from its cells; nothing without one.
     std::optional<Target> Chosen() const;
     void PostToChosen(std::uint32_t command);
+    void SetChosenOnTop(bool onTop);
 
     ui::ListView& list_;
     ui::ImageList& images_;
@@ -105,10 +118,17 @@ private:
     std::function<WindowHandle()> ownWindow_;
     EngineSwitch engine_;
     const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
+    transparency::RememberedPrograms* remembered_ = nullptr;
+    transparency::RefusedWindows* refused_ = nullptr;
+    // The picture of the exception mark in the last fill; -1 when no row had it.
+    int exceptionMark_ = -1;
 };
 
 // The picture on the Process cell of a program in the exceptions list.
 imaging::Bitmap ExceptionMarkPicture(int size);
+
+// The picture on the Process cell of a window whose program runs with higher rights.
+imaging::Bitmap RefusedMarkPicture(int size);
 
 // Whether the title holds nothing but blanks and control characters.
 bool IsBlankTitle(const std::string& title);
