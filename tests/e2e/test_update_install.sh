@@ -33,9 +33,13 @@ check_eq "its version is recorded" "$(installed_version)" 0.0.1
 VTX_E2E_EXE=$folder/Vitrex.exe
 start_app
 require "the installed program shows its window" wait_window "${target[@]}" --visible --timeout 30000
+check_eq "it quits on close" "$(second_start close)" 0
+check "and ends" wait_app_gone
+# Changed while no program runs, which would save its own values over it on quitting.
 check "a setting of the user's is changed" wine reg add 'HKCU\Software\Vitrex' /v AB_ActiveWindow /t REG_DWORD /d 42 /f
+start_app
+require "the program runs again" wait_window "${target[@]}" --timeout 30000
 cp "$update" "$folder/update.exe"
-old_pid=$APP_PID
 
 (cd "$folder" && exec wine ./update.exe) </dev/null >>"$VTX_LOGDIR/update.log" 2>&1 &
 check_eq "the program is asked to quit, as it does after starting the update" "$(second_start close)" 0
@@ -57,10 +61,11 @@ replaced() {
 check "the carried package replaces the older one" replaced
 echo "# installed version: $(installed_version)"
 APP_PID=
-check "the installed program is started again" wait_window "${target[@]}" --visible --timeout 60000
-check_eq "with the user's setting" "$(field data "$(probe reg "$key" AB_ActiveWindow)")" 42
+check "the installed program is started again" wait_window "${target[@]}" --timeout 60000
 check "the program is in place" test -f "$folder/Vitrex.exe" -a -f "$folder/languages/en.ini"
 check_eq "one package of it is installed" "$(installed_versions | wc -l)" 1
 check_eq "the temporary package is deleted" "$(ls "$WINEPREFIX"/drive_c/users/*/AppData/Local/Temp/Vitrex-update-*.msi 2>/dev/null | wc -l)" 0
-check "the new program quits on close" test "$(second_start close)" = 0
+check_eq "the new program quits on close" "$(second_start close)" 0
+check "the new program ends" probe wait "${target[@]}" --gone --timeout 20000
+check_eq "having read and kept the user's setting" "$(field data "$(probe reg "$key" AB_ActiveWindow)")" 42
 finish
