@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace vitrex::update {
+
+// The named mutex the running Vitrex holds for its whole life.
+inline constexpr const wchar_t* kInstanceMutex = L"Vitrex";
+
+// How long the old program gets to save its settings and end after starting the update.
+inline constexpr DWORD kInstanceEndTimeoutMs = 30000;
+
+// One argument of a command line, quoted so that CommandLineToArgvW and msiexec read it back
+// whole: blanks and quotes inside survive, and so do backslashes before a quote.
+std::wstring QuoteArgument(const std::wstring& argument);
+
+// The command line that installs `package` with a progress window and no questions.
+std::wstring InstallCommandLine(const std::wstring& msiexec, const std::wstring& package);
+
+// Waits until no process holds the mutex `name` any more. False when it is still held after
+// `timeoutMs`.
+bool WaitForMutexToGo(const wchar_t* name, DWORD timeoutMs);
+
+// Writes `bytes` to `path`, replacing a file there. False (and no file) when that fails.
+bool WriteWholeFile(const std::wstring& path, std::span<const std::uint8_t> bytes);
+
+// The package this program carries: resource RCDATA 1 of its own image; empty when missing.
+std::span<const std::uint8_t> CarriedPackage();
+
+// Where the package puts the program for this user: %LOCALAPPDATA%\Programs\Vitrex\Vitrex.exe.
+std::wstring InstalledProgramPath();
+
+// Starts `commandLine` and waits for it to end; its exit code, or -1 when it could not start.
+long RunAndWait(const std::wstring& commandLine);
+
+}  // namespace vitrex::update
