@@ -77,3 +77,33 @@ crash_log_list() {
     done
     return 1
 }
+
+shown() { [ "$(visible_of "$1")" = 1 ]; }
+hidden() { [ "$(visible_of "$1")" = 0 ]; }
+# The speed label: the page's visible static whose text ends in a rate ("... /s").
+speed_shown() { controls | awk -F'\t' '$3 == "Static" && $5 == 1' | grep -q '/s'; }
+
+# The server and a program of the test's own started, the update page loaded with the newer
+# release; its controls in update_button, cancel_button, manual_button and progress, and where
+# the download lands and the stand-in installer leaves its mark in installer and marker.
+UPDATE_ITEM=${UPDATE_ITEM:-5}
+open_update_page() {
+    require "the server starts" server_up
+    own_program
+    installer=$(dirname "$VTX_E2E_EXE")/update.exe
+    marker=$(dirname "$VTX_E2E_EXE")/installer-ran.txt
+    start_app
+    require "Vitrex starts" wait_window "${target[@]}" --visible --timeout 30000
+    newer_shown() { controls | awk -F'\t' '$5 == 1' | grep -q '99.0 Test'; }
+    load_page() {
+        go_to_item "$UPDATE_ITEM"
+        vtx_wait_until 15 newer_shown
+    }
+    require "the update page loads" load_page
+    update_button=$(control_by Button Update)
+    cancel_button=$(sibling_by "$update_button" Button Cancel)
+    manual_button=$(control_by Button 'Manual Update')
+    progress=$(controls | awk -F'\t' '$3 == "msctls_progress32" { print $1; exit }')
+    require "the page's buttons and progress bar are found" \
+        test -n "$update_button" -a -n "$cancel_button" -a -n "$progress"
+}

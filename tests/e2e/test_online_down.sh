@@ -4,7 +4,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/online.sh"
 
-UPDATE_ITEM=${UPDATE_ITEM:-5}
 
 # Nothing listens on port 9 of this machine: the connection is refused at once.
 export VITREX_SERVER_URL=http://127.0.0.1:9/

@@ -7,21 +7,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "RealPlatform.h"
 #include "UiTestSupport.h"
 #include "core/app/MainForm.h"
-#include "core/sysinfo/cpu/CpuSampler.h"
 #include "core/ui/HotKeyWord.h"
-#include "win32/platform/Win32Clock.h"
-#include "win32/platform/Win32Dialogs.h"
-#include "win32/platform/Win32Files.h"
-#include "win32/platform/Win32HotKeys.h"
-#include "win32/platform/Win32Http.h"
-#include "win32/platform/Win32OperatingSystem.h"
-#include "win32/platform/Win32Processes.h"
-#include "win32/platform/Win32Registry.h"
-#include "win32/platform/Win32Shell.h"
-#include "win32/platform/Win32TextCollation.h"
-#include "win32/platform/Win32WindowSystem.h"
 #include "win32/ui/FormWindow.h"
 
 namespace vitrex::win32 {
@@ -61,21 +50,8 @@ struct MainWindowFixture : ::testing::Test {
     }
 
     CommonControls6Scope controls6;
-    Win32Registry registry;
-    Win32WindowSystem windows;
-    Win32Files files;
-    Win32Clock clock;
-    Win32Dialogs dialogs{::GetModuleHandleW(nullptr)};
-    Win32OperatingSystem system;
-    Win32HotKeys hotKeys;
-    Win32Processes processes;
-    Win32TextCollation collation;
-    sysinfo::cpu::CpuMeter cpu;
-    Win32Http http;
-    Win32Shell shell;
-    app::Platform platform{registry, windows,   files,     clock, dialogs, system,
-                           hotKeys,  processes, collation, cpu,   http,    shell};
-    app::MainForm form{platform};
+    RealPlatform<> real;
+    app::MainForm form{real.ports};
     std::unique_ptr<FormWindow> window;
 };
 

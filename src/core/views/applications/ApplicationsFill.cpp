@@ -19,47 +19,44 @@ bool IsBlankTitle(const std::string& title) {
                        [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
-imaging::Bitmap ExceptionMarkPicture(int size) {
-    // A red disc with a white bar: "no translucency here".
+namespace {
+
+// A round badge of `colour`, white where `symbol` holds for a pixel's centre (x across, y down,
+// both as fractions of the size). Edge pixels partly covered get a partial alpha, so the disc
+// looks round.
+template <typename Symbol>
+imaging::Bitmap DiscMark(int size, std::uint32_t colour, Symbol symbol) {
     imaging::Bitmap mark{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size, 0)};
     const double centre = size / 2.0;
     const double radius = size / 2.0 - 0.5;
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             const double distance = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
-            // Edge pixels partly covered get a partial alpha, so the disc looks round.
             const double coverage = std::clamp(radius - distance + 0.5, 0.0, 1.0);
             if (coverage <= 0.0) continue;
-            const bool bar =
-                std::abs(y + 0.5 - centre) < size * 0.14 && std::abs(x + 0.5 - centre) < size * 0.3;
-            const std::uint32_t colour = bar ? 0xFFFFFFu : 0xD42A2Au;
+            const bool white = symbol((x + 0.5) / size, (y + 0.5) / size);
             const auto alpha = static_cast<std::uint32_t>(std::lround(coverage * 255.0));
-            mark.pixels[static_cast<std::size_t>(y) * size + x] = (alpha << 24) | colour;
+            mark.pixels[static_cast<std::size_t>(y) * size + x] =
+                (alpha << 24) | (white ? 0xFFFFFFu : colour);
         }
     }
     return mark;
 }
 
+}  // namespace
+
+imaging::Bitmap ExceptionMarkPicture(int size) {
+    // A red disc with a white bar: "no translucency here".
+    return DiscMark(size, 0xD42A2Au,
+                    [](double x, double y) { return std::abs(y - 0.5) < 0.14 && std::abs(x - 0.5) < 0.3; });
+}
+
 imaging::Bitmap RefusedMarkPicture(int size) {
     // An amber disc with a white exclamation mark: "this one will not let us".
-    imaging::Bitmap mark{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size, 0)};
-    const double centre = size / 2.0;
-    const double radius = size / 2.0 - 0.5;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const double distance = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
-            const double coverage = std::clamp(radius - distance + 0.5, 0.0, 1.0);
-            if (coverage <= 0.0) continue;
-            const double across = std::abs(x + 0.5 - centre);
-            const double down = (y + 0.5) / size;
-            const bool stroke = across < size * 0.1 && down > 0.2 && down < 0.6;
-            const bool dot = across < size * 0.1 && down > 0.68 && down < 0.8;
-            const std::uint32_t colour = stroke || dot ? 0xFFFFFFu : 0xE09000u;
-            const auto alpha = static_cast<std::uint32_t>(std::lround(coverage * 255.0));
-            mark.pixels[static_cast<std::size_t>(y) * size + x] = (alpha << 24) | colour;
-        }
-    }
-    return mark;
+    return DiscMark(size, 0xE09000u, [](double x, double y) {
+        const bool across = std::abs(x - 0.5) < 0.1;
+        return across && ((y > 0.2 && y < 0.6) || (y > 0.68 && y < 0.8));
+    });
 }
 
 void ApplicationsPage::SetUpList() {

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include "core/app/Platform.h"
+#include "core/sysinfo/cpu/CpuSampler.h"
+#include "win32/platform/Win32Clock.h"
+#include "win32/platform/Win32Dialogs.h"
+#include "win32/platform/Win32Files.h"
+#include "win32/platform/Win32HotKeys.h"
+#include "win32/platform/Win32Http.h"
+#include "win32/platform/Win32OperatingSystem.h"
+#include "win32/platform/Win32Processes.h"
+#include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32Shell.h"
+#include "win32/platform/Win32TextCollation.h"
+#include "win32/platform/Win32WindowSystem.h"
+
+namespace vitrex::win32::testing {
+
+// The main window's ports on the real system, as the program makes them; a test may choose the
+// files adapter (to read the shipped language files from the source tree, say).
+template <typename FilesAdapter = Win32Files>
+struct RealPlatform {
+    Win32Registry registry;
+    Win32WindowSystem windows;
+    FilesAdapter files;
+    Win32Clock clock;
+    Win32Dialogs dialogs{::GetModuleHandleW(nullptr)};
+    Win32OperatingSystem system;
+    Win32HotKeys hotKeys;
+    Win32Processes processes;
+    Win32TextCollation collation;
+    sysinfo::cpu::CpuMeter cpu;
+    Win32Http http;
+    Win32Shell shell;
+    app::Platform ports{registry, windows,   files,     clock, dialogs, system,
+                        hotKeys,  processes, collation, cpu,   http,    shell};
+};
+
+}  // namespace vitrex::win32::testing
