@@ -7,6 +7,7 @@
 #include "core/ui/Menu.h"
 #include "core/ui/PageControl.h"
 #include "core/ui/TaskPanel.h"
+#include "core/ui/WebBrowser.h"
 #include "core/views/applications/ApplicationsMenu.h"
 
 namespace vitrex::app {
@@ -129,7 +130,8 @@ public:
     ui::GroupBox TAB_Ausnahmen_GB1{"TAB_Ausnahmen_GB1", &TabAusnahmen, {6, 4, 362, 208}, "Programs"};
     ui::ListBox TAB_Ausnahmen_List{"TAB_Ausnahmen_List", &TAB_Ausnahmen_GB1, {10, 18, 232, 180}};
     ui::Button TAB_AUS_BTN_Add{"TAB_AUS_BTN_Add", &TAB_Ausnahmen_GB1, {250, 18, 104, 25}, "Add..."};
-    ui::Button TAB_AUS_BTN_Delete{"TAB_AUS_BTN_Delete", &TAB_Ausnahmen_GB1, {250, 48, 104, 25}, "Delete Item"};
+    ui::Button TAB_AUS_BTN_Delete{
+        "TAB_AUS_BTN_Delete", &TAB_Ausnahmen_GB1, {250, 48, 104, 25}, "Delete Item"};
     ui::Button TAB_AUS_BTN_DeleteAll{
         "TAB_AUS_BTN_DeleteAll", &TAB_Ausnahmen_GB1, {250, 78, 104, 25}, "Delete All"};
     ui::GroupBox TAB_Ausnahmen_GB2{
@@ -197,6 +199,11 @@ public:
 
     // Page 7: the project's web page.
     ui::TabSheet TabHomepage{"TabHomepage", &Pages, "Homepage"};
+    ui::WebBrowser WebBrowser{"WebBrowser", &TabHomepage, {0, 0, 372, 292}};
+    // In the browser's place when no page ever finishes loading.
+    ui::Panel WebBrowserMessage{"WebBrowserMessage", &TabHomepage, {0, 0, 372, 292}};
+    ui::Label WebBrowserMessageText{"WebBrowserMessageText", &WebBrowserMessage, {16, 110, 340, 32}};
+    ui::Label WebBrowserMessageLink{"WebBrowserMessageLink", &WebBrowserMessage, {16, 150, 340, 16}};
 
     // Page 8: welcome page of the first start.
     ui::TabSheet TabWillkommen{"TabWillkommen", &Pages, "Welcome"};
