@@ -8,8 +8,10 @@
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
 #include "testing/FakeHotKeys.h"
+#include "testing/FakeHttp.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeRegistry.h"
+#include "testing/FakeShell.h"
 #include "testing/FakeTextCollation.h"
 #include "testing/FakeWindowSystem.h"
 
@@ -46,7 +48,10 @@ struct FakePlatform {
     FakeProcesses processes;
     FakeTextCollation collation;
     sysinfo::cpu::CpuMeter cpu;
-    app::Platform ports{registry, windows, files, clock, dialogs, system, hotKeys, processes, collation, cpu};
+    FakeHttp http;
+    FakeShell shell;
+    app::Platform ports{registry, windows,   files,     clock, dialogs, system,
+                        hotKeys,  processes, collation, cpu,   http,    shell};
 };
 
 }  // namespace vitrex::fakes

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 #include "core/platform/TextCollation.h"
@@ -21,7 +22,9 @@ public:
         }
         return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
     }
+    std::string DecimalSeparator() override { return decimalSeparator; }
     int comparisons = 0;
+    std::string decimalSeparator = ".";
 };
 
 }  // namespace vitrex::fakes

@@ -136,6 +136,10 @@ ENTRIES = [
     ("Vitrex", "InputCancel", "Cancel", "Abbrechen"),
     ("Vitrex", "PlatformMessage", "This Programm runs only with Windows 2000, XP or newer!",
      "Dieses Programm läuft nur unter Windows 2000, XP oder neuer!"),
+    ("Vitrex", "UpdateNotVerified",
+     "The downloaded update could not be verified, so it was not started. Open the manual update page?",
+     "Das heruntergeladene Update konnte nicht überprüft werden und wurde deshalb nicht gestartet. "
+     "Die Seite für das manuelle Update öffnen?"),
 ]
 
 

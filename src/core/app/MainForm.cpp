@@ -1,6 +1,7 @@
 #include "core/app/MainForm.h"
 
 #include "core/app/settings/SettingsStore.h"
+#include "core/net/ServerAddress.h"
 #include "core/sysinfo/cpu/GaugeImages.h"
 
 namespace vitrex::app {
@@ -13,8 +14,9 @@ MainForm::MainForm(Platform& platform)
       TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", "Restore"))),
       TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "&Exit")),
       ownAlphas_(platform.windows),
-      platform_{platform.registry, ownAlphas_,       platform.files,     platform.clock,     platform.dialogs,
-                platform.system,   platform.hotKeys, platform.processes, platform.collation, platform.cpu},
+      platform_{platform.registry,  ownAlphas_,      platform.files,   platform.clock,
+                platform.dialogs,   platform.system, platform.hotKeys, platform.processes,
+                platform.collation, platform.cpu,    platform.http,    platform.shell},
       journal_(platform.registry, std::string(settings::kSettingsKey) + "\\Journal"),
       crashLog_(platform.clock),
       dispatcher_(crashLog_),
@@ -56,7 +58,15 @@ MainForm::MainForm(Platform& platform)
               {TabDebugL1, TabDebugL2, TabDebugL3, TabDebugL4},
               {TabDebugL5, TabDebugL6, TabDebugL7, TabDebugL8}},
              {TAB_AW_List, [this] { ReloadApplicationList(); }}, platform_.windows, platform_.hotKeys,
-             platform_.files, platform_.dialogs, crashLog_) {
+             platform_.files, platform_.dialogs, crashLog_),
+      client_(platform_.http, net::ServerBase(platform_.system)),
+      update_({TAB_U_WaitPanel, TAB_U_NoConnection, TAB_U_Install, TAB_U_New, TAB_U_Infos, TAB_U_Progress,
+               TAB_U_SpeedLabel, TAB_U_ManuellBTN, TAB_U_UpdateBTN, TAB_U_AbbrechenBTN, TrayUpdate},
+              {client_, platform_.files, platform_.shell, platform_.dialogs, platform_.clock,
+               platform_.collation},
+              texts_, languageFileBase_, [this] { RequestQuit(); }),
+      bugReport_({Bug_Headline, Bug_Mail, Bug_OS, Bug_Text, Bug_Send}, client_, platform_.files,
+                 platform_.dialogs, texts_, languageFileBase_) {
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);
     // Only systems without Toolhelp list processes from the performance counters; when those
@@ -72,6 +82,7 @@ MainForm::MainForm(Platform& platform)
     applications_.SetUpList();
     SetUpTrayIcons();
     AttachHandlers();
+    AttachOnlineHandlers();
 }
 
 MainForm::~MainForm() = default;
@@ -188,6 +199,7 @@ void MainForm::XPBarVTXItems0Click() {
 }
 void MainForm::XPBarVTXItems1Click() {
     ShowPage(kPageUpdate);
+    update_.XPBarVTXItems1Click();
 }
 void MainForm::XPBarVTXItems2Click() {
     ShowPage(kPageBugReport);

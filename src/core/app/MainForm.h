@@ -10,6 +10,7 @@
 #include "core/app/crashlog/CrashLog.h"
 #include "core/app/settings/LoadedSettings.h"
 #include "core/i18n/Catalogue.h"
+#include "core/net/Client.h"
 #include "core/sysinfo/SystemInspector.h"
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/Engine.h"
@@ -19,12 +20,14 @@
 #include "core/ui/Timer.h"
 #include "core/ui/TrayIcon.h"
 #include "core/views/applications/ApplicationsPage.h"
+#include "core/views/bugreport/BugReportPage.h"
 #include "core/views/debug/DebugPage.h"
 #include "core/views/exceptions/ExceptionsList.h"
 #include "core/views/exceptions/ExceptionsPage.h"
 #include "core/views/general/GeneralPage.h"
 #include "core/views/shortcuts/ShortCutsPage.h"
 #include "core/views/transparency/TransparencyPage.h"
+#include "core/views/update/UpdatePage.h"
 
 namespace vitrex::app {
 
@@ -142,6 +145,23 @@ public:
     // The debug hot key: the first listed window and the foreground window on the debug page.
     void DebugWindowInformation();
 
+    // Update page, the update notice and the progress of every transfer.
+    views::update::UpdatePage& Update() { return update_; }
+    void TAB_U_ManuellBTNClick();
+    void TAB_U_NoConnectionClick();
+    void TAB_U_UpdateBTNClick();
+    void TAB_U_AbbrechenBTNClick();
+    void HTTPWorkBegin(std::int64_t expected);
+    void HTTPWork(std::int64_t count);
+    void TrayUpdateBalloonHintClick();
+    void TrayUpdateBalloonHintHide();
+    void TrayUpdateBalloonHintTimeout();
+
+    // Bug report page.
+    void Bug_MailClick();
+    void Bug_MailExit();
+    void Bug_SendClick();
+
     // Close path.
     bool FormCloseQuery();
     void FormClose();
@@ -174,6 +194,7 @@ private:
 
     void SetUpTrayIcons();
     void AttachHandlers();
+    void AttachOnlineHandlers();
     void AppendExitToWindowMenu();
     void SaveAllSettings();
     // The language chosen by its display name: the scan, then its captions.
@@ -206,6 +227,11 @@ private:
     views::exceptions::ExceptionsPage exceptions_;
     views::applications::ApplicationsPage applications_;
     views::debug::DebugPage debug_;
+
+    // The project's web server, one request at a time.
+    net::Client client_;
+    views::update::UpdatePage update_;
+    views::bugreport::BugReportPage bugReport_;
 };
 
 }  // namespace vitrex::app

@@ -58,6 +58,12 @@ void MainForm::SaveAllSettings() {
 }
 
 void MainForm::RequestQuit() {
+    // A transfer waits with the window's messages running inside it: it is ended, and the close
+    // runs once its call has unwound, so that nothing goes on inside a wait whose window is gone.
+    if (client_.Busy()) {
+        client_.QuitWhenIdle([this] { RequestQuit(); });
+        return;
+    }
     quitRequested_ = true;
     Close();
 }

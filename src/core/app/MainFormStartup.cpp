@@ -292,11 +292,14 @@ void MainFormStartup::CreateEngine() {
     form_.activation_.CreateEngine();
 }
 
-// The update check at start-up, from the key opened again under its rooted path.
+// The update check at start-up, from the key opened again under its rooted path. A failed
+// request shows nothing; it ends the sequence here, as the last step, with its log entry.
 void MainFormStartup::ReadUpdateCheck() {
     settings::SettingsStore rooted(form_.platform_.registry, settings::kSettingsKeyRooted);
-    if (rooted.ReadBool(SettingId::UpdateCheck)) form_.GB_Start_CUpdate.SetChecked(true);
+    const bool check = rooted.ReadBool(SettingId::UpdateCheck);
+    if (check) form_.GB_Start_CUpdate.SetChecked(true);
     form_.loaded_.Mark({SettingId::UpdateCheck});
+    if (check) form_.update_.StartupCheck();
 }
 
 void MainForm::AppendExitToWindowMenu() {

@@ -4,9 +4,11 @@
 #include "core/platform/Dialogs.h"
 #include "core/platform/Files.h"
 #include "core/platform/HotKeys.h"
+#include "core/platform/Http.h"
 #include "core/platform/OperatingSystem.h"
 #include "core/platform/Processes.h"
 #include "core/platform/Registry.h"
+#include "core/platform/Shell.h"
 #include "core/platform/TextCollation.h"
 #include "core/platform/WindowSystem.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
@@ -27,6 +29,9 @@ struct Platform {
     TextCollation& collation;
     // The load the sampling worker publishes.
     const sysinfo::cpu::CpuMeter& cpu;
+    // The project's web server, and the user's browser and programs.
+    Http& http;
+    Shell& shell;
 };
 
 }  // namespace vitrex::app

@@ -127,6 +127,8 @@ constexpr CatalogueKey kKeys[] = {
     {"Vitrex", "InputOK", "OK"},
     {"Vitrex", "InputCancel", "Cancel"},
     {"Vitrex", "PlatformMessage", "This Programm runs only with Windows 2000, XP or newer!"},
+    {"Vitrex", "UpdateNotVerified",
+     "The downloaded update could not be verified, so it was not started. Open the manual update page?"},
 };
 
 }  // namespace

@@ -41,7 +41,8 @@ public:
     virtual std::optional<SaveChoice> SaveFile(const FileDialogOptions& options) = 0;
     // A one-line input box; nothing when cancelled.
     virtual std::optional<std::string> InputQuery(const std::string& title, const std::string& prompt,
-                                                  const std::string& initial, const InputButtons& buttons) = 0;
+                                                  const std::string& initial,
+                                                  const InputButtons& buttons) = 0;
 };
 
 }  // namespace vitrex

@@ -123,9 +123,17 @@ public:
         bordered_ = bordered;
         Notify(Change::Style);
     }
+    // Normal, or Warning for a caption in red.
+    TextStyle Style() const { return style_; }
+    void SetStyle(TextStyle style) {
+        if (style_ == style) return;
+        style_ = style;
+        Notify(Change::Style);
+    }
 
 private:
     bool bordered_ = false;
+    TextStyle style_ = TextStyle::Normal;
 };
 
 class Image : public Widget {
@@ -161,7 +169,12 @@ public:
     }
 
     Handler OnChange;
+    // The field got the keyboard focus (a click into it, or the tab key), and lost it.
+    Handler OnEnter;
+    Handler OnExit;
     void UserSetText(const std::string& text);
+    void UserEnter() { Fire(OnEnter); }
+    void UserExit() { Fire(OnExit); }
 
 protected:
     Edit(WidgetKind kind, std::string name, std::string className, Widget* parent, Rect bounds)

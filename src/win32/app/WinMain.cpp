@@ -17,9 +17,11 @@
 #include "win32/platform/Win32Dialogs.h"
 #include "win32/platform/Win32Files.h"
 #include "win32/platform/Win32HotKeys.h"
+#include "win32/platform/Win32Http.h"
 #include "win32/platform/Win32OperatingSystem.h"
 #include "win32/platform/Win32Processes.h"
 #include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32Shell.h"
 #include "win32/platform/Win32SystemCounters.h"
 #include "win32/platform/Win32TextCollation.h"
 #include "win32/platform/Win32WindowSystem.h"
@@ -95,8 +97,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::Win32HotKeys hotKeys;
     win32::Win32Processes processes;
     win32::Win32TextCollation collation;
-    app::Platform platform{registry, windows, files,     clock,     dialogs,
-                           system,   hotKeys, processes, collation, cpuMeter};
+    // The transfers wait with the window's messages flowing; the pump learns the window once bound.
+    win32::Win32Http http;
+    win32::Win32Shell shell;
+    app::Platform platform{registry, windows,   files,     clock,    dialogs, system,
+                           hotKeys,  processes, collation, cpuMeter, http,    shell};
 
     app::MainForm form(platform);
     form.Journal().SetObserver(&win32::KeepForCrashRestore);
@@ -104,6 +109,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const HWND handle = window->HandleOf(form);
     SetWindowIcons(instance, handle);
     dialogs.SetOwner(handle);
+    http.SetWindow(window.get());
+    shell.SetOwner(handle);
     hotKeys.SetWindow(handle);
     form.SetOwnWindow(win32::FromHwnd(handle));
     form.FormCreate();

@@ -18,4 +18,11 @@ int Win32TextCollation::CompareIgnoringCase(std::string_view a, std::string_view
     return wideA.compare(wideB) < 0 ? -1 : (wideA == wideB ? 0 : 1);
 }
 
+std::string Win32TextCollation::DecimalSeparator() {
+    // At most four characters and the terminating zero, as the locale data allows.
+    wchar_t separator[5] = {};
+    if (::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 5) <= 1) return ".";
+    return Narrow(separator);
+}
+
 }  // namespace vitrex::win32

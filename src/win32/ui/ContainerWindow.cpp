@@ -26,6 +26,12 @@ void ContainerWindow::SetBordered(bool bordered) {
     if (Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void ContainerWindow::SetWarning(bool warning) {
+    if (warning_ == warning) return;
+    warning_ = warning;
+    if (Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 LRESULT ContainerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (binding_ != nullptr && binding_->Reflect(message, wParam, lParam, result)) return result;
@@ -56,7 +62,7 @@ void ContainerWindow::PaintContent(HDC dc) {
     if (caption_.empty()) return;
     SelectObjectScope font(dc, font_ != nullptr ? font_ : ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+    ::SetTextColor(dc, warning_ ? RGB(0xC0, 0x00, 0x00) : ::GetSysColor(COLOR_BTNTEXT));
     ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &client,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }

@@ -21,6 +21,8 @@ public:
     // A caption drawn in the middle (a "please wait" panel) and a raised border.
     void SetCaption(const std::wstring& caption);
     void SetBordered(bool bordered);
+    // The caption in the warning colour (red) instead of the button text's.
+    void SetWarning(bool warning);
     void SetFont(HFONT font) { font_ = font; }
 
 protected:
@@ -35,6 +37,7 @@ private:
     Binding* binding_;
     std::wstring caption_;
     bool bordered_ = false;
+    bool warning_ = false;
     HFONT font_ = nullptr;
 };
 

@@ -70,7 +70,10 @@ void EditBinder::Layout() {
 }
 
 void EditBinder::OnCommand(HWND control, UINT code) {
-    if (control == Handle() && code == EN_CHANGE && !Applying()) edit_.UserSetText(WindowText(Handle()));
+    if (control != Handle()) return;
+    if (code == EN_CHANGE && !Applying()) edit_.UserSetText(WindowText(Handle()));
+    if (code == EN_SETFOCUS) edit_.UserEnter();
+    if (code == EN_KILLFOCUS) edit_.UserExit();
 }
 
 HBRUSH EditBinder::OnCtlColor(HWND control, UINT, HDC dc) {

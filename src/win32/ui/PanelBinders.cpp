@@ -12,6 +12,7 @@ void PanelBinder::Create() {
     window_ = std::make_unique<ContainerWindow>(&binding_);
     window_->SetCaption(Widen(panel_.Caption()));
     window_->SetBordered(panel_.Bordered());
+    window_->SetWarning(panel_.Style() == ui::TextStyle::Warning);
     window_->SetFont(binding_.Fonts().Normal());
     window_->CreateChild(binding_.Instance(), binding_.ParentHandleFor(panel_), binding_.DeviceBounds(panel_),
                          ChildStyle(), binding_.NextControlId());
@@ -45,6 +46,7 @@ void PanelBinder::Apply(ui::Change change) {
             break;
         case ui::Change::Style:
             window_->SetBordered(panel_.Bordered());
+            window_->SetWarning(panel_.Style() == ui::TextStyle::Warning);
             break;
         default:
             ControlBinder::Apply(change);

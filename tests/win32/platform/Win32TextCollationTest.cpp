@@ -25,5 +25,12 @@ TEST(Win32TextCollation, OrdersWithoutRegardToCaseAndKeepsAccentedLettersBesideT
     EXPECT_TRUE(views::exceptions::ListContains(names, "\xC3\xA4rger.EXE", collation));
 }
 
+TEST(Win32TextCollation, TheDecimalSeparatorIsTheLocalesOwnAndNeverADigit) {
+    Win32TextCollation collation;
+    const std::string separator = collation.DecimalSeparator();
+    ASSERT_FALSE(separator.empty());
+    EXPECT_EQ(separator.find_first_of("0123456789"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vitrex::win32

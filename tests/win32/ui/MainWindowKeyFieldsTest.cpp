@@ -15,9 +15,11 @@
 #include "win32/platform/Win32Dialogs.h"
 #include "win32/platform/Win32Files.h"
 #include "win32/platform/Win32HotKeys.h"
+#include "win32/platform/Win32Http.h"
 #include "win32/platform/Win32OperatingSystem.h"
 #include "win32/platform/Win32Processes.h"
 #include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32Shell.h"
 #include "win32/platform/Win32TextCollation.h"
 #include "win32/platform/Win32WindowSystem.h"
 #include "win32/ui/FormWindow.h"
@@ -69,8 +71,10 @@ struct MainWindowFixture : ::testing::Test {
     Win32Processes processes;
     Win32TextCollation collation;
     sysinfo::cpu::CpuMeter cpu;
-    app::Platform platform{registry, windows, files,     clock,     dialogs,
-                           system,   hotKeys, processes, collation, cpu};
+    Win32Http http;
+    Win32Shell shell;
+    app::Platform platform{registry, windows,   files,     clock, dialogs, system,
+                           hotKeys,  processes, collation, cpu,   http,    shell};
     app::MainForm form{platform};
     std::unique_ptr<FormWindow> window;
 };

@@ -1,0 +1,59 @@
+#include "core/net/Client.h"
+
+#include <exception>
+
+#include "core/net/ServerAddress.h"
+#include "core/platform/Errors.h"
+
+namespace vitrex::net {
+
+std::string Client::Url(const std::string& url) const {
+    return Resolve(base_, url);
+}
+
+std::string Client::Get(const std::string& url) {
+    std::string body;
+    Run([&] { body = http_.Get(Url(url)); });
+    return body;
+}
+
+void Client::Get(const std::string& url, FunctionRef<void(std::string_view)> sink) {
+    Run([&] { http_.Get(Url(url), sink); });
+}
+
+std::string Client::Post(const std::string& url, std::string_view body, const std::string& contentType) {
+    std::string reply;
+    Run([&] { reply = http_.Post(Url(url), body, contentType); });
+    return reply;
+}
+
+void Client::QuitWhenIdle(std::function<void()> quit) {
+    if (!Busy()) {
+        quit();
+        return;
+    }
+    if (!pendingQuit_) pendingQuit_ = std::move(quit);
+    http_.Disconnect();
+}
+
+void Client::Run(FunctionRef<void()> call) {
+    if (Busy()) throw HttpError("Another request to the server is still running");
+    running_ = true;
+    std::exception_ptr failure;
+    try {
+        call();
+    } catch (...) {
+        // Held while the quit below runs: the request's own failure no longer matters then.
+        failure = std::current_exception();
+    }
+    running_ = false;
+    if (pendingQuit_) {
+        const std::function<void()> quit = std::move(pendingQuit_);
+        pendingQuit_ = nullptr;
+        quit();
+        throw SilentAbort();
+    }
+    if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace vitrex::net

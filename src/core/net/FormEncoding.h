@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/platform/Files.h"
+
+namespace vitrex::net {
+
+// One field of a form the program posts; the value is UTF-8 text as the user typed it.
+struct FormField {
+    std::string name;
+    std::string value;
+};
+
+// Every byte outside A-Z a-z 0-9 and "*-._" as %XX with upper-case digits, a blank too, so that
+// a decoder that knows nothing of "+" for a blank reads the same text.
+std::string PercentEncode(std::string_view bytes);
+
+// The body of an application/x-www-form-urlencoded post: each field as name=value followed by
+// "&" (the last one too), the values in the system's ANSI code page, both percent-encoded, so a
+// value holding "&", "=", "+" or "%" reaches the server as typed and cannot add fields of its own.
+std::string EncodeForm(const std::vector<FormField>& fields, Files& files);
+
+}  // namespace vitrex::net

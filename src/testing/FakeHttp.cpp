@@ -1,0 +1,54 @@
+#include "testing/FakeHttp.h"
+
+#include <algorithm>
+
+#include "core/platform/Errors.h"
+
+namespace vitrex::fakes {
+
+std::string FakeHttp::Get(const std::string& url) {
+    std::string body;
+    Transfer({"GET", url, {}, {}}, [&](std::string_view piece) { body += piece; });
+    return body;
+}
+
+void FakeHttp::Get(const std::string& url, FunctionRef<void(std::string_view)> sink) {
+    Transfer({"GET", url, {}, {}}, sink);
+}
+
+std::string FakeHttp::Post(const std::string& url, std::string_view body, const std::string& contentType) {
+    std::string reply;
+    Transfer({"POST", url, std::string(body), contentType}, [&](std::string_view piece) { reply += piece; });
+    return reply;
+}
+
+void FakeHttp::Transfer(const Request& request, FunctionRef<void(std::string_view)> sink) {
+    if (busy_) ++overlappingCalls;
+    requests.push_back(request);
+    const auto it = replies.find(request.url);
+    const Reply reply = it != replies.end() ? it->second : Reply{};
+    busy_ = true;
+    disconnected_ = false;
+    struct Done {
+        bool& busy;
+        ~Done() { busy = false; }
+    } done{busy_};
+    std::int64_t total = 0;
+    for (const std::string& piece : reply.pieces)
+        total += static_cast<std::int64_t>(piece.size());
+    const bool refused = reply.pieces.empty() && reply.failure;
+    if (!refused && OnWorkBegin) OnWorkBegin(reply.expected.value_or(total));
+    std::int64_t count = 0;
+    const std::size_t steps = std::max<std::size_t>(reply.pieces.size(), 1);
+    for (std::size_t i = 0; i < steps; ++i) {
+        if (inside) inside(i);
+        if (disconnected_) throw HttpError("Connection closed by Disconnect");
+        if (i >= reply.pieces.size()) break;
+        sink(reply.pieces[i]);
+        count += static_cast<std::int64_t>(reply.pieces[i].size());
+        if (OnWork) OnWork(count);
+    }
+    if (reply.failure) throw HttpError(*reply.failure);
+}
+
+}  // namespace vitrex::fakes

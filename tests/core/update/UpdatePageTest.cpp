@@ -1,0 +1,290 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "core/net/Sha256.h"
+#include "core/platform/Errors.h"
+#include "core/views/update/UpdatePage.h"
+#include "testing/FakeClock.h"
+#include "testing/FakeDialogs.h"
+#include "testing/FakeFiles.h"
+#include "testing/FakeHttp.h"
+#include "testing/FakeShell.h"
+#include "testing/FakeTextCollation.h"
+
+namespace vitrex::views::update {
+namespace {
+
+constexpr const char* kBase = "https://vitrex.example.org/";
+constexpr const char* kInstaller = "C:\\Program Files\\Vitrex\\update.exe";
+constexpr const char* kChangeLog = "https://vitrex.example.org/changes.php?build=";
+
+std::string InfoReply(const std::string& build, const std::string& downloadUrl,
+                      const std::string& digest = {}) {
+    std::string reply = build + "\r\n0.22 Beta\r\n1. Mai 2006\r\n" + downloadUrl +
+                        "\r\nhttps://vitrex.example.org/manual.php?build=\r\n" + kChangeLog + "\r\n";
+    if (!digest.empty()) reply += digest + "\r\n";
+    return reply;
+}
+
+struct UpdateTab : ::testing::Test {
+    UpdateTab() {
+        progress.SetVisible(false);
+        cancel.SetVisible(false);
+        noConnection.SetVisible(false);
+        http.OnWorkBegin = [this](std::int64_t expected) { page.HTTPWorkBegin(expected); };
+        http.OnWork = [this](std::int64_t count) { page.HTTPWork(count); };
+    }
+    std::string InfoUrl() const { return std::string(kBase) + "update.php?infos=1&language=" + language; }
+    // The page loaded with an offer of build 0022 to download from `downloadUrl`.
+    void Load(const std::string& downloadUrl, const std::string& digest = {}) {
+        http.Respond(InfoUrl(), InfoReply("0022", downloadUrl, digest));
+        http.Respond(std::string(kChangeLog) + "0021&language=" + language, "- faster\r\n- smaller");
+        page.XPBarVTXItems1Click();
+    }
+    bool LoadedButtons() const {
+        return manual.Visible() && update.Visible() && !progress.Visible() && !cancel.Visible() &&
+               !speed.Visible();
+    }
+
+    ui::Panel waitPanel{"TAB_U_WaitPanel", nullptr, {}, "Checking for Updates..."};
+    ui::Button noConnection{"TAB_U_NoConnection", nullptr, {}};
+    ui::Label install{"TAB_U_Install", nullptr, {}};
+    ui::Label offered{"TAB_U_New", nullptr, {}};
+    ui::Memo infos{"TAB_U_Infos", nullptr, {}};
+    ui::ProgressBar progress{"TAB_U_Progress", nullptr, {}};
+    ui::Label speed{"TAB_U_SpeedLabel", nullptr, {}};
+    ui::Button manual{"TAB_U_ManuellBTN", nullptr, {}};
+    ui::Button update{"TAB_U_UpdateBTN", nullptr, {}};
+    ui::Button cancel{"TAB_U_AbbrechenBTN", nullptr, {}};
+    ui::TrayIcon trayUpdate{"TrayUpdate", nullptr};
+    fakes::FakeHttp http;
+    fakes::FakeFiles files;
+    fakes::FakeShell shell;
+    fakes::FakeDialogs dialogs;
+    fakes::FakeClock clock;
+    fakes::FakeTextCollation locale;
+    net::Client client{http, kBase};
+    i18n::Catalogue texts;
+    std::string language = "en";
+    int quits = 0;
+    UpdatePage page{{waitPanel, noConnection, install, offered, infos, progress, speed, manual, update,
+                     cancel, trayUpdate},
+                    {client, files, shell, dialogs, clock, locale},
+                    texts,
+                    language,
+                    [this] { ++quits; }};
+};
+
+TEST_F(UpdateTab, AnyReplyOfFewerThanSixLinesShowsTheErrorInRedWithTheManualButton) {
+    for (const char* reply : {"", "0022\r\n0.22\r\ndate\r\nurl\r\nmanual\r\n", "\r\n"}) {
+        http.Respond(InfoUrl(), reply);
+        page.XPBarVTXItems1Click();
+        EXPECT_TRUE(waitPanel.Visible());
+        EXPECT_EQ(waitPanel.Caption(), "Could'nt download update data!");
+        EXPECT_EQ(waitPanel.Style(), ui::TextStyle::Warning);
+        EXPECT_TRUE(noConnection.Visible());
+        EXPECT_EQ(http.requests.size(), 1u) << "no change log is asked for";
+        http.requests.clear();
+    }
+    http.Fail(InfoUrl());
+    EXPECT_THROW(page.XPBarVTXItems1Click(), HttpError) << "the failure goes on to the crash log";
+    EXPECT_EQ(waitPanel.Caption(), "Could'nt download update data!");
+    EXPECT_TRUE(page.DownloadURL().empty());
+}
+
+TEST_F(UpdateTab, ALoadShowsTheVersionsAndTheChangeLogAndEnablesUpdateOnlyForAnotherBuild) {
+    http.Respond(InfoUrl(), InfoReply("0021", "https://dl/setup.exe"));
+    http.Respond(std::string(kChangeLog) + "0021&language=en", "- faster");
+    update.SetEnabled(true);
+    page.XPBarVTXItems1Click();
+    EXPECT_FALSE(waitPanel.Visible());
+    EXPECT_EQ(install.Caption(), "0.21 PreBuild");
+    EXPECT_EQ(offered.Caption(), "0.22 Beta");
+    EXPECT_EQ(infos.Text(), "- faster");
+    EXPECT_FALSE(update.Enabled()) << "the same build";
+    EXPECT_EQ(page.DownloadURL(), "https://dl/setup.exe");
+    EXPECT_EQ(page.ManualUpdateURL(), "https://vitrex.example.org/manual.php?build=");
+
+    // Any other build, an older one too, is offered; German shows the dates.
+    language = "de";
+    http.Respond(InfoUrl(), InfoReply("0020", "https://dl/setup.exe"));
+    http.Respond(std::string(kChangeLog) + "0021&language=de", "- schneller");
+    page.XPBarVTXItems1Click();
+    EXPECT_TRUE(update.Enabled());
+    EXPECT_EQ(install.Caption(), "0.21 PreBuild (26. Oktober 2005)");
+    EXPECT_EQ(offered.Caption(), "0.22 Beta (1. Mai 2006)");
+    EXPECT_EQ(infos.Text(), "- schneller");
+}
+
+TEST_F(UpdateTab, AFailedChangeLogLeavesTheWaitPanelAndTheButtonAsTheyWere) {
+    http.Respond(InfoUrl(), InfoReply("0022", "https://dl/setup.exe"));
+    http.Fail(std::string(kChangeLog) + "0021&language=en");
+    update.SetEnabled(false);
+    EXPECT_THROW(page.XPBarVTXItems1Click(), HttpError);
+    EXPECT_TRUE(waitPanel.Visible());
+    EXPECT_EQ(waitPanel.Caption(), "Checking for Updates...");
+    EXPECT_FALSE(noConnection.Visible());
+    EXPECT_FALSE(update.Enabled());
+    EXPECT_TRUE(page.DownloadURL().empty());
+}
+
+TEST_F(UpdateTab, TheManualPagesOpenInTheBrowserWithBuildAndLanguage) {
+    page.TAB_U_NoConnectionClick();
+    page.TAB_U_ManuellBTNClick();  // nothing loaded: nothing to open
+    Load("https://dl/setup.exe");
+    page.TAB_U_ManuellBTNClick();
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{
+                                "https://vitrex.example.org/page.php?page=update&update=0021&language=en",
+                                "https://vitrex.example.org/manual.php?build=0021&language=en"}));
+}
+
+TEST_F(UpdateTab, AnInstallerThatCameOverHttpsIsWrittenBesideTheProgramStartedAndTheProgramEnds) {
+    Load("https://dl/setup.exe");
+    http.RespondInPieces("https://dl/setup.exe", {"MZ", std::string("\x90\x00", 2), "rest"});
+    http.inside = [&](std::size_t) {
+        EXPECT_TRUE(progress.Visible());
+        EXPECT_TRUE(cancel.Visible());
+        EXPECT_FALSE(update.Visible());
+        EXPECT_FALSE(manual.Visible());
+    };
+    shell.onOpen = [&](const std::string&) {
+        EXPECT_EQ(files.File(kInstaller), std::string("MZ\x90\x00rest", 8)) << "whole and closed";
+        EXPECT_EQ(quits, 0);
+    };
+    page.TAB_U_UpdateBTNClick();
+    EXPECT_EQ(shell.opened, std::vector<std::string>{kInstaller});
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(progress.Max(), 8);
+    EXPECT_EQ(progress.Position(), 8);
+}
+
+TEST_F(UpdateTab, OverPlainHttpOnlyAnInstallerMatchingTheServersDigestIsStarted) {
+    const std::string body = "installer bytes";
+    const std::string digest = net::Sha256Hex(body);
+    std::string upperDigest = digest;
+    std::transform(digest.begin(), digest.end(), upperDigest.begin(), [](char c) { return std::toupper(c); });
+    struct Case {
+        std::string url;
+        std::string digest;
+        bool started;
+    };
+    for (const Case& c :
+         {Case{"http://dl/setup.exe", digest, true}, Case{"http://dl/setup.exe", upperDigest, true},
+          Case{"http://dl/setup.exe", "ABC" + digest.substr(3), false},
+          Case{"http://dl/setup.exe", "", false}, Case{"https://dl/setup.exe", "", true},
+          Case{"https://dl/setup.exe", std::string(64, '0'), false}}) {
+        shell.opened.clear();
+        dialogs.shown.clear();
+        quits = 0;
+        Load(c.url, c.digest);
+        http.Respond(c.url, body);
+        page.TAB_U_UpdateBTNClick();
+        SCOPED_TRACE(c.url + " " + c.digest);
+        EXPECT_EQ(quits, c.started ? 1 : 0);
+        EXPECT_EQ(shell.opened.size(), c.started ? 1u : 0u);
+        if (c.started) continue;
+        EXPECT_FALSE(files.File(kInstaller).has_value()) << "a refused installer is not kept";
+        EXPECT_TRUE(LoadedButtons());
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].kind, "question");
+        EXPECT_EQ(dialogs.shown[0].text,
+                  "The downloaded update could not be verified, so it was not started. Open the manual "
+                  "update page?");
+    }
+    // Yes opens the manual-update page instead.
+    dialogs.yesNoAnswers.push_back(true);
+    Load("http://dl/setup.exe");
+    http.Respond("http://dl/setup.exe", body);
+    page.TAB_U_UpdateBTNClick();
+    EXPECT_EQ(shell.opened,
+              std::vector<std::string>{"https://vitrex.example.org/manual.php?build=0021&language=en"});
+}
+
+TEST_F(UpdateTab, CancelEndsTheDownloadQuietlyRestoresTheButtonsAndDropsThePartlyWrittenFile) {
+    Load("https://dl/setup.exe");
+    http.RespondInPieces("https://dl/setup.exe", {"part one", "part two", "part three"});
+    http.inside = [&](std::size_t piece) {
+        if (piece != 2) return;
+        EXPECT_EQ(files.File(kInstaller), "part onepart two");
+        page.TAB_U_AbbrechenBTNClick();
+    };
+    EXPECT_THROW(page.TAB_U_UpdateBTNClick(), SilentAbort) << "a cancel is no failure for the log";
+    EXPECT_TRUE(LoadedButtons());
+    EXPECT_FALSE(files.File(kInstaller).has_value());
+    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(UpdateTab, AFailedDownloadKeepsItsControlsUntilCancelAndAFolderWithoutWriteAccessChangesNothing) {
+    Load("https://dl/setup.exe");
+    http.replies["https://dl/setup.exe"] = {{"half"}, "Connection reset", {}};
+    EXPECT_THROW(page.TAB_U_UpdateBTNClick(), HttpError);
+    EXPECT_TRUE(progress.Visible());
+    EXPECT_TRUE(cancel.Visible());
+    EXPECT_FALSE(files.File(kInstaller).has_value());
+    page.TAB_U_AbbrechenBTNClick();
+    EXPECT_TRUE(LoadedButtons());
+
+    files.DenyWritesUnder("C:\\Program Files\\Vitrex");
+    http.requests.clear();
+    EXPECT_THROW(page.TAB_U_UpdateBTNClick(), FileError);
+    EXPECT_TRUE(LoadedButtons());
+    EXPECT_TRUE(http.requests.empty());
+}
+
+TEST_F(UpdateTab, TheSpeedIsMeasuredOverEachSecondInTheUsersDecimalFormat) {
+    locale.decimalSeparator = ",";
+    Load("https://dl/setup.exe");
+    // 2,500,000 bytes in 250 pieces, one every 8 ms: two seconds.
+    http.RespondInPieces("https://dl/setup.exe", std::vector<std::string>(250, std::string(10'000, 'x')));
+    std::vector<std::string> shown;
+    http.inside = [&](std::size_t) {
+        clock.Advance(8);
+        if (speed.Visible() && (shown.empty() || shown.back() != speed.Caption()))
+            shown.push_back(speed.Caption());
+    };
+    speed.SetVisible(false);
+    page.TAB_U_UpdateBTNClick();
+    EXPECT_EQ(shown, std::vector<std::string>{"1250,00 KB/s"}) << "first shown after a second";
+    EXPECT_EQ(speed.Caption(), "1250,00 KB/s");
+    EXPECT_EQ(progress.Max(), 2'500'000);
+}
+
+TEST_F(UpdateTab, TheSpeedSurvivesTheTickCountsWrap) {
+    clock.SetTickCount(0xFFFFFFFFu - 499);
+    Load("https://dl/setup.exe");
+    http.RespondInPieces("https://dl/setup.exe", {std::string(600, 'x'), std::string(600, 'x')});
+    http.inside = [&](std::size_t) { clock.Advance(600); };
+    speed.SetVisible(false);
+    page.TAB_U_UpdateBTNClick();
+    EXPECT_TRUE(speed.Visible());
+    EXPECT_EQ(speed.Caption(), "1.00 KB/s") << "1200 bytes in 1200 ms across the wrap";
+}
+
+TEST_F(UpdateTab, TheStartupCheckAnnouncesAnyOtherBuildComparingTheWholeBody) {
+    const std::string url = std::string(kBase) + "update.php?check=1";
+    for (const char* reply : {"0021", ""}) {
+        http.Respond(url, reply);
+        page.StartupCheck();
+        EXPECT_FALSE(trayUpdate.IconVisible()) << reply;
+    }
+    http.Fail(url);
+    EXPECT_THROW(page.StartupCheck(), HttpError);
+    EXPECT_FALSE(trayUpdate.IconVisible());
+
+    http.Respond(url, "0021\r\n");
+    page.StartupCheck();
+    EXPECT_TRUE(trayUpdate.IconVisible());
+    EXPECT_EQ(trayUpdate.LastBalloon().title, "Vitrex - Update");
+    EXPECT_EQ(trayUpdate.LastBalloon().text, "A Update is available. Click here to download it.");
+    EXPECT_EQ(trayUpdate.LastBalloon().timeoutSeconds, 60);
+    EXPECT_EQ(trayUpdate.LastBalloon().icon, ui::BalloonIcon::Info);
+    page.TrayUpdateBalloonHintHide();
+    EXPECT_FALSE(trayUpdate.IconVisible());
+}
+
+}  // namespace
+}  // namespace vitrex::views::update
