@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "RecordingShell.h"
 #include "core/app/ProjectLinks.h"
 #include "core/views/web/OutsideLinks.h"
 #include "core/views/web/PageAddress.h"
+#include "testing/FakeShell.h"
 #include "testing/TestCatalogue.h"
 
 namespace vitrex::views::web {
@@ -12,13 +12,19 @@ namespace {
 using Targets = std::vector<std::string>;
 
 struct AboutLinks : ::testing::Test {
-    AboutLinks() { links.AttachHandlers(); }
+    AboutLinks() {
+        homepage.OnClick = [this] { links.TINFO_LabelHomepageClick(); };
+        email.OnClick = [this] { links.TINFO_LabelEmailClick(); };
+        translator.OnClick = [this] { links.TINFO_LabelTranslatorClick(); };
+        image1.OnClick = [this] { links.WelcomePayPalClick(); };
+        welcomePayPal.OnClick = [this] { links.WelcomePayPalClick(); };
+    }
     ui::Label homepage{"TINFO_LabelHomepage", nullptr, {}};
     ui::Label email{"TINFO_LabelEmail", nullptr, {}};
     ui::Label translator{"TINFO_LabelTranslator", nullptr, {}};
     ui::Image image1{"Image1", nullptr, {}};
     ui::Image welcomePayPal{"WelcomePayPal", nullptr, {}};
-    RecordingShell shell;
+    fakes::FakeShell shell;
     std::string languageFileBase = "de";
     OutsideLinks links{{homepage, email, translator, image1, welcomePayPal},
                        shell,

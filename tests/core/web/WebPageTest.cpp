@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "RecordingShell.h"
 #include "core/app/crashlog/CrashDispatcher.h"
 #include "core/app/crashlog/CrashLog.h"
 #include "core/views/web/ErrorPages.h"
@@ -8,6 +7,7 @@
 #include "testing/FakeClock.h"
 #include "testing/FakeFiles.h"
 #include "testing/FakePlatform.h"
+#include "testing/FakeShell.h"
 #include "testing/TestCatalogue.h"
 
 namespace vitrex::views::web {
@@ -33,7 +33,9 @@ struct WebTab : ::testing::Test {
         system.environment["temp"] = kTemp;
         browser.SetDispatcher(&dispatcher);
         link.SetDispatcher(&dispatcher);
-        page.AttachHandlers();
+        browser.OnDocumentComplete = [this] { page.WebBrowserDocumentComplete(); };
+        wait.OnTimer = [this] { page.WebBrowserWaitTimer(); };
+        link.OnClick = [this] { page.WebBrowserMessageLinkClick(); };
     }
     std::optional<std::string> File(const char* name) const {
         return files.File(std::string(kTemp) + "\\" + name);
@@ -49,7 +51,7 @@ struct WebTab : ::testing::Test {
     ui::Timer wait{"WebBrowserWait", nullptr, 1, false};
     fakes::FakeFiles files;
     fakes::FakeOperatingSystem system;
-    RecordingShell shell;
+    fakes::FakeShell shell;
     WebPage page{{browser, message, text, link, wait}, files, system, shell, kServer};
 };
 

@@ -23,14 +23,6 @@ OutsideLinks::OutsideLinks(OutsideLinkControls controls, Shell& shell, std::stri
     }
 }
 
-void OutsideLinks::AttachHandlers() {
-    controls_.TINFO_LabelHomepage.OnClick = [this] { TINFO_LabelHomepageClick(); };
-    controls_.TINFO_LabelEmail.OnClick = [this] { TINFO_LabelEmailClick(); };
-    controls_.TINFO_LabelTranslator.OnClick = [this] { TINFO_LabelTranslatorClick(); };
-    controls_.Image1.OnClick = [this] { WelcomePayPalClick(); };
-    controls_.WelcomePayPal.OnClick = [this] { WelcomePayPalClick(); };
-}
-
 void OutsideLinks::TINFO_LabelHomepageClick() {
     shell_.Open(serverBase_);
 }

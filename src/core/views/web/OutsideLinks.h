@@ -24,7 +24,6 @@ public:
     OutsideLinks(OutsideLinkControls controls, Shell& shell, std::string serverBase,
                  const std::string& languageFileBase);
     void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
-    void AttachHandlers();
 
     void TINFO_LabelHomepageClick();
     void TINFO_LabelEmailClick();

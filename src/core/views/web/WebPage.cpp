@@ -17,12 +17,6 @@ WebPage::WebPage(WebPageControls controls, Files& files, OperatingSystem& system
     controls_.WebBrowserWait.SetEnabled(false);
 }
 
-void WebPage::AttachHandlers() {
-    controls_.WebBrowser.OnDocumentComplete = [this] { WebBrowserDocumentComplete(); };
-    controls_.WebBrowserWait.OnTimer = [this] { WebBrowserWaitTimer(); };
-    controls_.WebBrowserMessageLink.OnClick = [this] { WebBrowserMessageLinkClick(); };
-}
-
 void WebPage::ShowProjectPage(const std::string& path) {
     wantedUrl_ = serverBase_ + path;
     Navigate(wantedUrl_);

@@ -34,7 +34,6 @@ public:
     WebPage(WebPageControls controls, Files& files, OperatingSystem& system, Shell& shell,
             std::string serverBase);
     void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
-    void AttachHandlers();
 
     // Loads the page at `path` of the project's web server.
     void ShowProjectPage(const std::string& path);
