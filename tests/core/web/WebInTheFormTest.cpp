@@ -63,7 +63,7 @@ TEST_F(WebInTheForm, AnErrorPageThatCannotBeWrittenBecomesACrashLogEntryOfTheWeb
     const std::size_t before = form.Log().Lines().size();
     form.WebBrowser.UserDocumentComplete("Navigation Canceled");
     ASSERT_EQ(form.Log().Lines().size(), before + 4);
-    EXPECT_EQ(form.Log().Lines()[before + 2], "Sender: WebBrowser [TWebBrowser] in VTXForm [TVTXForm]");
+    EXPECT_EQ(form.Log().Lines()[before + 2], "Sender: WebBrowser [TWebBrowser]");
 }
 
 TEST_F(WebInTheForm, TheNativeMessageSpeaksTheCurrentLanguage) {
@@ -77,7 +77,8 @@ TEST_F(WebInTheForm, TheNativeMessageSpeaksTheCurrentLanguage) {
     form.WebBrowserWait.Tick();
     EXPECT_EQ(form.WebBrowserMessageText.Caption(), "Seite fehlt!\nPlease check your internet connection.");
     EXPECT_EQ(form.WebBrowserMessageLink.Caption(), "Im Browser");
-    EXPECT_TRUE(form.WebBrowserMessage.Showing());
+    EXPECT_TRUE(form.WebBrowserMessage.Visible());
+    EXPECT_FALSE(form.WebBrowser.Visible());
 }
 
 }  // namespace
