@@ -1,5 +1,6 @@
 #include "win32/ui/BrowserSite.h"
 
+#include <exdisp.h>
 #include <exdispid.h>
 
 #include <utility>
