@@ -35,8 +35,8 @@ TEST(BrowserSite, EveryInterfaceIsOneObjectWithOneCountAndOnlyFinishedDocumentsA
         face.Get()->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(back.Put()));
         EXPECT_EQ(back.Get(), identity) << "one identity for every interface";
     }
-    UniqueCom<IUnknown> none;
-    EXPECT_EQ(site.Get()->QueryInterface(IID_IOleContainer, reinterpret_cast<void**>(none.Put())),
+    UniqueCom<IUnknown> container;
+    EXPECT_EQ(site.Get()->QueryInterface(IID_IOleContainer, reinterpret_cast<void**>(container.Put())),
               E_NOINTERFACE);
     EXPECT_EQ(identity->Release(), 1u) << "the references handed out are all given back";
 
