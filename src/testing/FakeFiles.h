@@ -15,6 +15,7 @@ namespace vitrex::fakes {
 class FakeFiles : public Files {
 public:
     void SetExecutablePath(std::string path) { executablePath_ = std::move(path); }
+    void SetTemporaryFolder(std::string path) { temporaryFolder_ = std::move(path); }
     // Every write to a path under this folder fails, as in a folder without write permission.
     void DenyWritesUnder(std::string folder) { deniedFolders_.push_back(std::move(folder)); }
     void Seed(const std::string& path, std::string bytes);
@@ -28,6 +29,7 @@ public:
     int WriteCount() const { return writeCount_; }
 
     std::string ExecutablePath() override { return executablePath_; }
+    std::string TemporaryFolder() override { return temporaryFolder_; }
     std::string ReadWholeFile(const std::string& path) override;
     void WriteWholeFile(const std::string& path, std::string_view bytes) override;
     std::string Utf8ToAnsi(std::string_view utf8) override;
@@ -48,6 +50,7 @@ private:
     Listed& Remember(const std::string& path, bool directory);
     std::vector<Listed> listed_;  // in the order first seeded
     std::string executablePath_ = "C:\\Program Files\\Vitrex\\Vitrex.exe";
+    std::string temporaryFolder_ = "C:\\Users\\User\\AppData\\Local\\Temp";
     std::vector<std::string> deniedFolders_;
     std::map<std::string, std::string> files_;  // by lower-case path
     int writeCount_ = 0;

@@ -96,6 +96,14 @@ using UniqueImageList = UniqueHandleOf<handle_traits::NullIsEmpty<HIMAGELIST, ::
 // A memory device context from CreateCompatibleDC (not one from GetDC: see WindowDcScope).
 using UniqueMemoryDc = UniqueHandleOf<handle_traits::NullIsEmpty<HDC, ::DeleteDC>>;
 
+// One reference to a COM object, released once; Put() takes the pointer an API hands out.
+template <typename Interface>
+void ReleaseCom(Interface* object) noexcept {
+    object->Release();
+}
+template <typename Interface>
+using UniqueCom = UniqueHandleOf<handle_traits::NullIsEmpty<Interface*, &ReleaseCom<Interface>>>;
+
 // Selects a GDI object into a device context and puts the previous one back at the end of the
 // scope, so that the object can be deleted afterwards (an object still selected cannot be).
 class SelectObjectScope {

@@ -130,6 +130,7 @@ ENTRIES = [
     ("Other", "SiteNotFound1", "Couldn't download site!", "Die Seite konnte nicht geladen werden!"),
     ("Other", "SiteNotFound2", "Please check your internet connection.", "Bitte prüfen Sie Ihre Internetverbindung."),
     # Texts the program shows that the caption tables do not hold: a section of its own.
+    ("Vitrex", "OpenInBrowser", "Open the page in your web browser", "Die Seite im Webbrowser öffnen"),
     ("Vitrex", "NotAvailable", "Not available:", "Nicht verfügbar:"),
     ("Vitrex", "InputOK", "OK", "OK"),
     ("Vitrex", "InputCancel", "Cancel", "Abbrechen"),

@@ -3,6 +3,7 @@
 #include "core/app/settings/SettingsStore.h"
 #include "core/net/ServerAddress.h"
 #include "core/sysinfo/cpu/GaugeImages.h"
+#include "core/views/web/PageAddress.h"
 
 namespace vitrex::app {
 
@@ -68,7 +69,11 @@ MainForm::MainForm(Platform& platform)
                platform_.collation},
               texts_, languageFileBase_, [this] { RequestQuit(); }),
       bugReport_({Bug_Headline, Bug_Mail, Bug_OS, Bug_Text, Bug_Send}, client_, platform_.files,
-                 platform_.dialogs, texts_, languageFileBase_) {
+                 platform_.dialogs, texts_, languageFileBase_),
+      web_({WebBrowser, WebBrowserMessage, WebBrowserMessageText, WebBrowserMessageLink, WebBrowserWait},
+           platform_.files, platform_.system, platform_.shell, client_.Base()),
+      links_({TINFO_LabelHomepage, TINFO_LabelEmail, TINFO_LabelTranslator, Image1, WelcomePayPal},
+             platform_.shell, client_.Base(), languageFileBase_) {
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);
     // Only systems without Toolhelp list processes from the performance counters; when those
@@ -87,6 +92,7 @@ MainForm::MainForm(Platform& platform)
     SetUpTrayIcons();
     AttachHandlers();
     AttachOnlineHandlers();
+    AttachWebHandlers();
 }
 
 MainForm::~MainForm() = default;
@@ -210,6 +216,7 @@ void MainForm::XPBarVTXItems2Click() {
 }
 void MainForm::XPBarVTXItems3Click() {
     ShowPage(kPageHomepage);
+    web_.ShowProjectPage(views::web::ProjectPage(languageFileBase_));
 }
 void MainForm::XPBarStatusItems2Click() {
     ShowPage(kPageTransparency);

@@ -31,6 +31,8 @@
 #include "core/views/shortcuts/ShortCutsPage.h"
 #include "core/views/transparency/TransparencyPage.h"
 #include "core/views/update/UpdatePage.h"
+#include "core/views/web/OutsideLinks.h"
+#include "core/views/web/WebPage.h"
 
 namespace vitrex::app {
 
@@ -169,6 +171,15 @@ public:
     void Bug_MailExit();
     void Bug_SendClick();
 
+    // Web page tab, the about page's links and the donation pictures.
+    void WebBrowserDocumentComplete();
+    void WebBrowserWaitTimer();
+    void WebBrowserMessageLinkClick();
+    void TINFO_LabelHomepageClick();
+    void TINFO_LabelEmailClick();
+    void TINFO_LabelTranslatorClick();
+    void WelcomePayPalClick();
+
     // Close path.
     bool FormCloseQuery();
     void FormClose();
@@ -179,6 +190,8 @@ public:
     ui::Timer Vitrex_Timer{"Vitrex_Timer", this, 100, false};
     ui::Timer CPU_Timer{"CPU_Timer", this, 1000, false};
     ui::Timer CommandTimer{"CommandTimer", this, 1000, true};
+    // Stops when a page finishes in the web tab; its tick shows the message in the browser's place.
+    ui::Timer WebBrowserWait{"WebBrowserWait", this, views::web::kDocumentWaitMs, false};
 
     // Notification-area icons: the load gauge, the logo, and the update notice.
     ui::ImageList TrayIcons{16, 16};
@@ -202,6 +215,7 @@ private:
     void SetUpTrayIcons();
     void AttachHandlers();
     void AttachOnlineHandlers();
+    void AttachWebHandlers();
     void AppendExitToWindowMenu();
     void SaveAllSettings();
     // The language chosen by its display name: the scan, then its captions.
@@ -243,6 +257,8 @@ private:
     net::Client client_;
     views::update::UpdatePage update_;
     views::bugreport::BugReportPage bugReport_;
+    views::web::WebPage web_;
+    views::web::OutsideLinks links_;
 };
 
 }  // namespace vitrex::app

@@ -1,6 +1,5 @@
 #include "core/app/MainFormControls.h"
 
-#include "core/app/ProjectLinks.h"
 #include "core/imaging/Resources.h"
 #include "core/ui/ShortCut.h"
 
@@ -76,11 +75,7 @@ void MainFormControls::SetUpControls() {
     TabUeber.SetCollapseHiddenRows(true);
     TINFO_Label3.SetVisible(false);
     TINFO_LabelDatum.SetVisible(false);
-    TINFO_LabelHomepage.SetCaption(kProjectServer);
-    TINFO_LabelEmail.SetCaption(kContactMailbox);
-    for (ui::Label* link : {&TINFO_LabelHomepage, &TINFO_LabelEmail, &TINFO_LabelTranslator}) {
-        link->SetStyle(ui::TextStyle::Link);
-    }
+    // The links' targets and looks are the links' presenter's (views/web).
 
     TAB_U_WaitPanel.SetBordered(false);
     TAB_U_NoConnection.SetVisible(false);

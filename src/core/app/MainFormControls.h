@@ -7,6 +7,7 @@
 #include "core/ui/Menu.h"
 #include "core/ui/PageControl.h"
 #include "core/ui/TaskPanel.h"
+#include "core/ui/WebBrowser.h"
 #include "core/views/applications/ApplicationsMenu.h"
 
 namespace vitrex::app {
@@ -203,6 +204,11 @@ public:
 
     // Page 7: the project's web page.
     ui::TabSheet TabHomepage{"TabHomepage", &Pages, "Homepage"};
+    ui::WebBrowser WebBrowser{"WebBrowser", &TabHomepage, {0, 0, 372, 292}};
+    // In the browser's place when no page ever finishes loading.
+    ui::Panel WebBrowserMessage{"WebBrowserMessage", &TabHomepage, {0, 0, 372, 292}};
+    ui::Label WebBrowserMessageText{"WebBrowserMessageText", &WebBrowserMessage, {16, 110, 340, 32}};
+    ui::Label WebBrowserMessageLink{"WebBrowserMessageLink", &WebBrowserMessage, {16, 150, 340, 16}};
 
     // Page 8: welcome page of the first start.
     ui::TabSheet TabWillkommen{"TabWillkommen", &Pages, "Welcome"};

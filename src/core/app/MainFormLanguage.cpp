@@ -5,6 +5,7 @@
 #include "core/i18n/IniFile.h"
 #include "core/i18n/LanguageFiles.h"
 #include "core/i18n/StoredTexts.h"
+#include "core/views/web/PageAddress.h"
 
 namespace vitrex::app {
 std::string MainForm::FindLanguageFiles(const std::string& wanted) {
@@ -31,6 +32,7 @@ void MainForm::GB_Language_CBChange() {
     const auto& items = GB_Language_CB.Items();
     if (GB_Language_CB.ItemIndex() == static_cast<int>(items.size()) - 1) {
         ShowPage(kPageHomepage);
+        web_.ShowProjectPage(views::web::LanguagesPage(languageFileBase_));
         const std::string current = i18n::LanguageDisplayName(texts_);
         const auto found = std::find_if(items.begin(), items.end(), [&](const std::string& item) {
             return i18n::EqualIgnoringCase(item, current);

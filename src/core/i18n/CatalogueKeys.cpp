@@ -122,6 +122,7 @@ constexpr CatalogueKey kKeys[] = {
     {"Other", "Exit", "&Exit"},
     {"Other", "SiteNotFound1", "Couldn't download site!"},
     {"Other", "SiteNotFound2", "Please check your internet connection."},
+    {"Vitrex", "OpenInBrowser", "Open the page in your web browser"},
     {"Vitrex", "NotAvailable", "Not available:"},
     {"Vitrex", "InputOK", "OK"},
     {"Vitrex", "InputCancel", "Cancel"},

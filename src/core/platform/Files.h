@@ -32,6 +32,8 @@ public:
 
     // The full path of the running executable, exactly as the system reports it.
     virtual std::string ExecutablePath() = 0;
+    // The user's folder for temporary files, without a trailing separator.
+    virtual std::string TemporaryFolder() = 0;
     // The file's bytes as they are. Throws FileError.
     virtual std::string ReadWholeFile(const std::string& path) = 0;
     // Creates the file or replaces it as a whole. Throws FileError.

@@ -19,9 +19,11 @@ public:
         SetCaption(caption);
     }
     TextStyle Style() const { return style_; }
+    // A link takes the keyboard focus, so that it can be reached and opened without the mouse.
     void SetStyle(TextStyle style) {
         if (style_ == style) return;
         style_ = style;
+        SetTabStop(style == TextStyle::Link);
         Notify(Change::Style);
     }
     bool WordWrap() const { return wordWrap_; }

@@ -38,6 +38,7 @@ enum class WidgetKind {
     PageControl,
     TabSheet,
     TaskPanel,
+    WebBrowser,
 };
 
 // What changed on a widget; the binder of the real control listens for these.
@@ -60,7 +61,8 @@ enum class Change {
     ActivePage,
     TaskItems,
     Value,
-    Style,  // how the control looks: text style, word wrap, default button, border, read-only
+    Navigation,  // a web view was asked to load a page
+    Style,       // how the control looks: text style, word wrap, default button, border, read-only
 };
 
 class Widget;

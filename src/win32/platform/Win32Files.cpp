@@ -71,6 +71,16 @@ std::string Win32Files::ExecutablePath() {
     }
 }
 
+std::string Win32Files::TemporaryFolder() {
+    wchar_t path[MAX_PATH + 2] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, path);
+    if (length == 0 || length > MAX_PATH + 1) ThrowLastError("GetTempPathW");
+    std::wstring folder(path, length);
+    while (folder.size() > 3 && (folder.back() == L'\\' || folder.back() == L'/'))
+        folder.pop_back();
+    return Narrow(folder);
+}
+
 std::string Win32Files::ReadWholeFile(const std::string& path) {
     UniqueFileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -9,6 +9,7 @@ namespace vitrex::win32 {
 class Win32Files : public Files {
 public:
     std::string ExecutablePath() override;
+    std::string TemporaryFolder() override;
     std::string ReadWholeFile(const std::string& path) override;
     void WriteWholeFile(const std::string& path, std::string_view bytes) override;
     std::string Utf8ToAnsi(std::string_view utf8) override;

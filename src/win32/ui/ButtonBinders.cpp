@@ -1,5 +1,13 @@
 #include "win32/ui/ButtonBinders.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "win32/UniqueHandle.h"
+#include "win32/platform/TextConvert.h"
+#include "win32/ui/FailureReport.h"
 #include "win32/ui/Theme.h"
 
 namespace vitrex::win32 {
@@ -8,8 +16,70 @@ namespace {
 constexpr COLORREF kWarningColor = RGB(0xC0, 0x00, 0x00);
 }  // namespace
 
+LabelBinder::~LabelBinder() {
+    if (Handle() != nullptr) ::RemoveWindowSubclass(Handle(), &LabelBinder::LinkProc, 0);
+}
+
 void LabelBinder::Create() {
     CreateControl(L"STATIC", StaticStyle(), 0, label_.Caption());
+    ::SetWindowSubclass(Handle(), &LabelBinder::LinkProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK LabelBinder::LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR self) noexcept {
+    auto* binder = reinterpret_cast<LabelBinder*>(self);
+    if (!binder->IsLink()) return ::DefSubclassProc(window, message, wParam, lParam);
+    switch (message) {
+        case WM_GETDLGCODE: {
+            // Enter would otherwise press the form's default button.
+            const auto* key = reinterpret_cast<const MSG*>(lParam);
+            LRESULT code = ::DefSubclassProc(window, message, wParam, lParam);
+            if (key != nullptr && key->message == WM_KEYDOWN &&
+                (key->wParam == VK_RETURN || key->wParam == VK_SPACE))
+                code |= DLGC_WANTMESSAGE;
+            return code;
+        }
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN || wParam == VK_SPACE) {
+                try {
+                    binder->label_.UserClick();
+                } catch (...) {
+                    ReportFailure(&binder->label_, std::current_exception());
+                }
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            ::InvalidateRect(window, nullptr, TRUE);
+            break;
+        case WM_PAINT: {
+            const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+            if (::GetFocus() == window) binder->PaintFocus();
+            return result;
+        }
+        default:
+            break;
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+void LabelBinder::PaintFocus() const {
+    const HDC dc = ::GetDC(Handle());
+    if (dc == nullptr) return;
+    {
+        SelectObjectScope font(dc, binding_.Fonts().For(label_.Style()));
+        const std::wstring text = Widen(label_.Caption());
+        RECT area{};
+        ::GetClientRect(Handle(), &area);
+        RECT extent = area;
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent,
+                    DT_CALCRECT | DT_NOPREFIX | (label_.WordWrap() ? DT_WORDBREAK : DT_SINGLELINE));
+        extent.right = std::min(extent.right + 1, area.right);
+        extent.bottom = std::min(extent.bottom, area.bottom);
+        ::DrawFocusRect(dc, &extent);
+    }
+    ::ReleaseDC(Handle(), dc);
 }
 
 DWORD LabelBinder::StaticStyle() const {
@@ -22,7 +92,8 @@ void LabelBinder::Apply(ui::Change change) {
         return;
     }
     LONG_PTR style = ::GetWindowLongPtrW(Handle(), GWL_STYLE);
-    style = (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | StaticStyle();
+    style = (style & ~static_cast<LONG_PTR>(SS_TYPEMASK | WS_TABSTOP)) | StaticStyle() |
+            (label_.TabStop() ? WS_TABSTOP : 0);
     ::SetWindowLongPtrW(Handle(), GWL_STYLE, style);
     ApplyFont();
     ::InvalidateRect(Handle(), nullptr, TRUE);

@@ -9,6 +9,7 @@ namespace vitrex::win32 {
 class LabelBinder : public ControlBinder {
 public:
     LabelBinder(Binding& binding, ui::Label& label) : ControlBinder(binding, label), label_(label) {}
+    ~LabelBinder() override;
     void Create() override;
     void Apply(ui::Change change) override;
     void ApplyFont() override;
@@ -18,6 +19,11 @@ public:
 
 private:
     DWORD StaticStyle() const;
+    bool IsLink() const { return label_.Style() == ui::TextStyle::Link; }
+    // A link with the focus opens on Enter and Space, and shows the focus around its text.
+    static LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self) noexcept;
+    void PaintFocus() const;
     ui::Label& label_;
 };
 

@@ -9,6 +9,7 @@
 #include "win32/ui/PanelBinders.h"
 #include "win32/ui/RangeBinders.h"
 #include "win32/ui/TaskPanelBinder.h"
+#include "win32/ui/WebBrowserBinder.h"
 
 namespace vitrex::win32 {
 
@@ -50,6 +51,8 @@ std::unique_ptr<ControlBinder> MakeBinder(Binding& binding, ui::Widget& widget) 
             return std::make_unique<TabSheetBinder>(binding, static_cast<ui::TabSheet&>(widget));
         case ui::WidgetKind::TaskPanel:
             return std::make_unique<TaskPanelBinder>(binding, static_cast<ui::TaskPanel&>(widget));
+        case ui::WidgetKind::WebBrowser:
+            return std::make_unique<WebBrowserBinder>(binding, static_cast<ui::WebBrowser&>(widget));
         case ui::WidgetKind::Form:
             // A form inside a form is not a thing this program makes.
             return nullptr;

@@ -1,0 +1,42 @@
+#include "core/views/web/OutsideLinks.h"
+
+#include <utility>
+
+#include "core/app/ProjectLinks.h"
+#include "core/i18n/StoredTexts.h"
+#include "core/views/web/PageAddress.h"
+
+namespace vitrex::views::web {
+
+OutsideLinks::OutsideLinks(OutsideLinkControls controls, Shell& shell, std::string serverBase,
+                           const std::string& languageFileBase)
+    : controls_(controls),
+      shell_(shell),
+      serverBase_(std::move(serverBase)),
+      languageFileBase_(languageFileBase) {
+    // The labels show what they open.
+    controls_.TINFO_LabelHomepage.SetCaption(serverBase_);
+    controls_.TINFO_LabelEmail.SetCaption(app::kContactMailbox);
+    for (ui::Label* link :
+         {&controls_.TINFO_LabelHomepage, &controls_.TINFO_LabelEmail, &controls_.TINFO_LabelTranslator}) {
+        link->SetStyle(ui::TextStyle::Link);
+    }
+}
+
+void OutsideLinks::TINFO_LabelHomepageClick() {
+    shell_.Open(serverBase_);
+}
+
+void OutsideLinks::TINFO_LabelEmailClick() {
+    shell_.Open(std::string("mailto:") + app::kContactMailbox);
+}
+
+void OutsideLinks::TINFO_LabelTranslatorClick() {
+    shell_.Open("mailto:" + i18n::TranslatorEmail(*texts_));
+}
+
+void OutsideLinks::WelcomePayPalClick() {
+    shell_.Open(serverBase_ + DonationPage(languageFileBase_));
+}
+
+}  // namespace vitrex::views::web

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "core/i18n/Catalogue.h"
+#include "core/platform/Shell.h"
+#include "core/ui/Controls.h"
+
+namespace vitrex::views::web {
+
+// The labels and pictures that open a project page or a mail in the user's own programs.
+struct OutsideLinkControls {
+    ui::Label& TINFO_LabelHomepage;
+    ui::Label& TINFO_LabelEmail;
+    ui::Label& TINFO_LabelTranslator;
+    ui::Image& Image1;
+    ui::Image& WelcomePayPal;
+};
+
+class OutsideLinks {
+public:
+    // `serverBase` is the project's web server, whose root is the homepage; `languageFileBase`
+    // is the current language's code, read at each click.
+    OutsideLinks(OutsideLinkControls controls, Shell& shell, std::string serverBase,
+                 const std::string& languageFileBase);
+    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
+
+    void TINFO_LabelHomepageClick();
+    void TINFO_LabelEmailClick();
+    // A language file without the translator's address opens an empty mail.
+    void TINFO_LabelTranslatorClick();
+    // Both donation pictures.
+    void WelcomePayPalClick();
+
+private:
+    OutsideLinkControls controls_;
+    Shell& shell_;
+    std::string serverBase_;
+    const std::string& languageFileBase_;
+    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
+};
+
+}  // namespace vitrex::views::web

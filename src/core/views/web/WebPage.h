@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+
+#include "core/i18n/Catalogue.h"
+#include "core/platform/Files.h"
+#include "core/platform/OperatingSystem.h"
+#include "core/platform/Shell.h"
+#include "core/ui/Controls.h"
+#include "core/ui/Timer.h"
+#include "core/ui/WebBrowser.h"
+
+namespace vitrex::views::web {
+
+// The web tab's controls: the browser, and the message shown in its place when no document
+// finishes loading at all (a system without a rendering engine), with a link to the page.
+struct WebPageControls {
+    ui::WebBrowser& WebBrowser;
+    ui::Panel& WebBrowserMessage;
+    ui::Label& WebBrowserMessageText;
+    ui::Label& WebBrowserMessageLink;
+    // Runs once after each navigation; a finished document stops it.
+    ui::Timer& WebBrowserWait;
+};
+
+// How long the tab waits for a document before it shows the message in the browser's place.
+// A page of the project's server, or the browser's own error page, finishes well within it.
+inline constexpr int kDocumentWaitMs = 10000;
+
+// The web tab: project pages in the browser, and the local error page in place of any page
+// that is not the project's.
+class WebPage {
+public:
+    WebPage(WebPageControls controls, Files& files, OperatingSystem& system, Shell& shell,
+            std::string serverBase);
+    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
+
+    // Loads the page at `path` of the project's web server.
+    void ShowProjectPage(const std::string& path);
+
+    // A document (the top page or a frame) finished: a top-level title other than the project's
+    // puts the local error page in its place.
+    void WebBrowserDocumentComplete();
+    // No document finished in time: the message and the link in the browser's place.
+    void WebBrowserWaitTimer();
+    // Opens the page that did not show in the user's own browser.
+    void WebBrowserMessageLinkClick();
+
+    // The folder the error pages are written to.
+    std::string ErrorPageFolder();
+
+private:
+    void Navigate(const std::string& url);
+    void ShowBrowser(bool shown);
+
+    WebPageControls controls_;
+    Files& files_;
+    OperatingSystem& system_;
+    Shell& shell_;
+    std::string serverBase_;
+    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
+    // The page the user asked for, which the link opens: not the local error page that may
+    // have replaced it.
+    std::string wantedUrl_;
+};
+
+}  // namespace vitrex::views::web

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "../app/EarlierRun.h"
+#include "core/app/MainForm.h"
+#include "core/app/ProjectLinks.h"
+#include "testing/FakePlatform.h"
+
+namespace vitrex::app {
+namespace {
+
+using Targets = std::vector<std::string>;
+
+struct WebInTheForm : ::testing::Test {
+    WebInTheForm() {
+        testing::SeedEarlierRun(platform.registry);
+        platform.files.Seed("C:\\Program Files\\Vitrex\\languages\\de.ini",
+                            "[Compatible]\r\n0021=1\r\n[Info]\r\nlanguage=Deutsch\r\n");
+    }
+    fakes::FakePlatform platform;
+};
+
+TEST_F(WebInTheForm, TheHomepageItemAndTheLanguagesEntryShowTheProjectsPagesInTheWebTab) {
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.XPBarVTXItems3Click();
+    EXPECT_EQ(form.Pages.ActivePageIndex(), kPageHomepage);
+    EXPECT_EQ(form.WebBrowser.RequestedUrl(), "https://vitrex.example.org/page.php?intern=1&language=en");
+    EXPECT_TRUE(form.WebBrowserWait.Enabled());
+
+    form.XPBarConfigItems0Click();
+    const int more = static_cast<int>(form.GB_Language_CB.Items().size()) - 1;
+    form.GB_Language_CB.UserSelect(more);
+    EXPECT_EQ(form.Pages.ActivePageIndex(), kPageHomepage);
+    EXPECT_EQ(form.WebBrowser.RequestedUrl(),
+              "https://vitrex.example.org/page.php?intern=1&language=en&page=languages");
+    EXPECT_EQ(form.GB_Language_CB.Text(), "English") << "the language stays as it was";
+}
+
+TEST_F(WebInTheForm, TheServerNamedByTheEnvironmentIsTheOneTheLinksAndPagesUse) {
+    platform.system.environment["VITREX_SERVER_URL"] = "http://127.0.0.1:8021";
+    MainForm form(platform.ports);
+    form.FormCreate();
+    EXPECT_EQ(form.TINFO_LabelHomepage.Caption(), "http://127.0.0.1:8021/");
+    EXPECT_EQ(form.TINFO_LabelEmail.Caption(), kContactMailbox);
+    form.TINFO_LabelHomepage.UserClick();
+    form.Image1.UserClick();
+    form.WelcomePayPal.UserClick();
+    form.TINFO_LabelEmail.UserClick();
+    form.TINFO_LabelTranslator.UserClick();
+    EXPECT_EQ(platform.shell.opened,
+              (Targets{"http://127.0.0.1:8021/", "http://127.0.0.1:8021/page.php?paypal=1&language=en",
+                       "http://127.0.0.1:8021/page.php?paypal=1&language=en",
+                       std::string("mailto:") + kContactMailbox, "mailto:"}));
+    form.XPBarVTXItems3Click();
+    EXPECT_EQ(form.WebBrowser.RequestedUrl(), "http://127.0.0.1:8021/page.php?intern=1&language=en");
+}
+
+TEST_F(WebInTheForm, AnErrorPageThatCannotBeWrittenBecomesACrashLogEntryOfTheWebBrowser) {
+    platform.system.environment["temp"] = "C:\\Locked";
+    platform.files.DenyWritesUnder("C:\\Locked");
+    MainForm form(platform.ports);
+    form.FormCreate();
+    const std::size_t before = form.Log().Lines().size();
+    form.WebBrowser.UserDocumentComplete("Navigation Canceled");
+    ASSERT_EQ(form.Log().Lines().size(), before + 4);
+    EXPECT_EQ(form.Log().Lines()[before + 2], "Sender: WebBrowser [TWebBrowser]");
+}
+
+TEST_F(WebInTheForm, TheNativeMessageSpeaksTheCurrentLanguage) {
+    platform.files.Seed("C:\\Program Files\\Vitrex\\languages\\de.ini",
+                        "[Compatible]\r\n0021=1\r\n[Info]\r\nlanguage=Deutsch\r\n[Other]\r\n"
+                        "SiteNotFound1=Seite fehlt!\r\n[Vitrex]\r\nOpenInBrowser=Im Browser\r\n");
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.LoadLanguage("de");
+    form.XPBarVTXItems3Click();
+    form.WebBrowserWait.Tick();
+    EXPECT_EQ(form.WebBrowserMessageText.Caption(), "Seite fehlt!\nPlease check your internet connection.");
+    EXPECT_EQ(form.WebBrowserMessageLink.Caption(), "Im Browser");
+    EXPECT_TRUE(form.WebBrowserMessage.Visible());
+    EXPECT_FALSE(form.WebBrowser.Visible());
+}
+
+}  // namespace
+}  // namespace vitrex::app
