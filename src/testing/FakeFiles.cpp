@@ -1,8 +1,8 @@
 #include "testing/FakeFiles.h"
 
 #include <algorithm>
-#include <array>
 
+#include "core/i18n/Cp1252.h"
 #include "core/platform/Errors.h"
 
 namespace vitrex::fakes {
@@ -13,39 +13,6 @@ std::string Lower(std::string_view text) {
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
     return lower;
-}
-
-// Windows-1252 bytes 0x80..0x9F; the five unassigned ones map to the C1 controls, as the system
-// maps them.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char32_t FromCp1252(unsigned char byte) {
-    return (byte >= 0x80 && byte <= 0x9F) ? kHighControls[byte - 0x80] : byte;
-}
-
-char ToCp1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
-    }
-    return '?';
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 // Decodes one character; malformed input yields U+FFFD and moves on by one byte.
@@ -202,15 +169,12 @@ bool FakeFiles::RemoveFile(const std::string& path) {
 std::string FakeFiles::Utf8ToAnsi(std::string_view utf8) {
     std::string out;
     for (std::size_t i = 0; i < utf8.size();)
-        out += ToCp1252(NextUtf8(utf8, i));
+        out += i18n::Cp1252Byte(NextUtf8(utf8, i));
     return out;
 }
 
 std::string FakeFiles::AnsiToUtf8(std::string_view ansi) {
-    std::string out;
-    for (char c : ansi)
-        AppendUtf8(out, FromCp1252(static_cast<unsigned char>(c)));
-    return out;
+    return i18n::Cp1252ToUtf8(ansi);
 }
 
 }  // namespace vitrex::fakes

@@ -14,33 +14,14 @@ namespace {
 
 constexpr UINT kSendTimeoutMs = 5000;
 
-std::wstring ClassName(HWND hwnd) {
-    wchar_t name[256] = {};
-    GetClassNameW(hwnd, name, 256);
-    return name;
-}
-
-std::wstring Text(HWND hwnd) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &length)) return {};
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, 1000, &copied)) {
-        return {};
-    }
-    text.resize(copied);
-    return text;
-}
-
 BOOL CALLBACK ListOne(HWND hwnd, LPARAM lParam) {
     const auto* wanted = reinterpret_cast<const std::wstring*>(lParam);
-    const std::wstring className = ClassName(hwnd);
+    const std::wstring className = ClassOf(hwnd);
     if (!wanted->empty() && className != *wanted) return TRUE;
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     Line(HandleText(hwnd) + "\t" + Utf8(className) + "\t" + std::to_string(pid) + "\t" +
-         (IsWindowVisible(hwnd) ? "1" : "0") + "\t" + Escaped(Text(hwnd)));
+         (IsWindowVisible(hwnd) ? "1" : "0") + "\t" + Escaped(TextOf(hwnd)));
     return TRUE;
 }
 

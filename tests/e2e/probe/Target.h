@@ -32,4 +32,9 @@ bool NoLeftovers(const Args& args);
 // set, or the exit code to give up with.
 int ResolveTarget(Args& args, HWND& hwnd);
 
+std::wstring ClassOf(HWND hwnd);
+// WM_GETTEXT rather than GetWindowTextW: across processes the latter gives an edit control's
+// stored caption, not what it shows. A hung owner costs at most a second per window.
+std::wstring TextOf(HWND hwnd);
+
 }  // namespace vitrex::probe

@@ -10,27 +10,6 @@
 namespace vitrex::probe {
 namespace {
 
-std::wstring ClassOf(HWND hwnd) {
-    wchar_t name[256] = {};
-    GetClassNameW(hwnd, name, 256);
-    return name;
-}
-
-// WM_GETTEXT rather than GetWindowTextW: across processes the latter gives an edit control's
-// stored caption, not what it shows. A hung owner costs at most a second per window.
-std::wstring TextOf(HWND hwnd) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &length)) return {};
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, 1000, &copied)) {
-        return {};
-    }
-    text.resize(copied);
-    return text;
-}
-
 std::string RectText(const RECT& r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
