@@ -6,9 +6,19 @@
 
 namespace vitrex::fakes {
 
+namespace {
+
+// The whole-body calls refuse what the real client refuses.
+void AppendBounded(std::string& body, std::string_view piece) {
+    if (piece.size() > Http::kWholeReplyLimit - body.size()) throw HttpError("The reply is too large");
+    body += piece;
+}
+
+}  // namespace
+
 std::string FakeHttp::Get(const std::string& url) {
     std::string body;
-    Transfer({"GET", url, {}, {}}, [&](std::string_view piece) { body += piece; });
+    Transfer({"GET", url, {}, {}}, [&](std::string_view piece) { AppendBounded(body, piece); });
     return body;
 }
 
@@ -18,7 +28,8 @@ void FakeHttp::Get(const std::string& url, FunctionRef<void(std::string_view)> s
 
 std::string FakeHttp::Post(const std::string& url, std::string_view body, const std::string& contentType) {
     std::string reply;
-    Transfer({"POST", url, std::string(body), contentType}, [&](std::string_view piece) { reply += piece; });
+    Transfer({"POST", url, std::string(body), contentType},
+             [&](std::string_view piece) { AppendBounded(reply, piece); });
     return reply;
 }
 
@@ -36,16 +47,19 @@ void FakeHttp::Transfer(const Request& request, FunctionRef<void(std::string_vie
     std::int64_t total = 0;
     for (const std::string& piece : reply.pieces)
         total += static_cast<std::int64_t>(piece.size());
+    total *= static_cast<std::int64_t>(reply.repeat);
     const bool refused = reply.pieces.empty() && reply.failure;
     if (!refused && OnWorkBegin) OnWorkBegin(reply.expected.value_or(total));
     std::int64_t count = 0;
-    const std::size_t steps = std::max<std::size_t>(reply.pieces.size(), 1);
+    const std::size_t sent = reply.pieces.size() * reply.repeat;
+    const std::size_t steps = std::max<std::size_t>(sent, 1);
     for (std::size_t i = 0; i < steps; ++i) {
         if (inside) inside(i);
         if (disconnected_) throw HttpError("Connection closed by Disconnect");
-        if (i >= reply.pieces.size()) break;
-        sink(reply.pieces[i]);
-        count += static_cast<std::int64_t>(reply.pieces[i].size());
+        if (i >= sent) break;
+        const std::string& piece = reply.pieces[i % reply.pieces.size()];
+        sink(piece);
+        count += static_cast<std::int64_t>(piece.size());
         if (OnWork) OnWork(count);
     }
     if (reply.failure) throw HttpError(*reply.failure);

@@ -22,6 +22,9 @@ public:
         // connection lost half-way when there are some).
         std::optional<std::string> failure;
         std::optional<std::int64_t> expected;  // the announced size; the body's size by default
+        // The pieces are sent this many times over, so that a test can send a gigabyte without
+        // holding one.
+        std::size_t repeat = 1;
     };
     struct Request {
         std::string method;  // "GET" or "POST"
@@ -31,13 +34,13 @@ public:
     };
 
     void Respond(const std::string& url, std::string body) {
-        replies[url] = Reply{{std::move(body)}, {}, {}};
+        replies[url] = Reply{{std::move(body)}, {}, {}, 1};
     }
     void RespondInPieces(const std::string& url, std::vector<std::string> pieces) {
-        replies[url] = Reply{std::move(pieces), {}, {}};
+        replies[url] = Reply{std::move(pieces), {}, {}, 1};
     }
     void Fail(const std::string& url, std::string message = "Connection refused") {
-        replies[url] = Reply{{}, std::move(message), {}};
+        replies[url] = Reply{{}, std::move(message), {}, 1};
     }
 
     // Replies by URL, kept for every request. A URL without one gets an empty body, as from a

@@ -1,6 +1,7 @@
 #include "testing/FakeRegistry.h"
 
 #include <algorithm>
+#include <set>
 
 #include "core/platform/Errors.h"
 
@@ -9,6 +10,8 @@ namespace vitrex::fakes {
 struct FakeRegistry::Key {
     std::string path;  // as first created, normalised
     bool writeProtected = false;
+    bool queriesFail = false;
+    std::set<std::string> refusedValues;  // lower case
     std::vector<std::pair<std::string, FakeRegistryValue>> values;
 
     using Entry = std::pair<std::string, FakeRegistryValue>;
@@ -48,6 +51,51 @@ std::vector<std::uint8_t> LittleEndian(std::uint64_t value, std::size_t size) {
     return bytes;
 }
 
+std::string LowerName(std::string_view name) {
+    std::string lower(name);
+    std::transform(lower.begin(), lower.end(), lower.begin(), LowerAscii);
+    return lower;
+}
+
+void AppendUtf8(std::string& out, std::uint32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Stored UTF-16 as the system hands it over: whole code units only, up to the first NUL or the
+// end of the data; a lone surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(const std::vector<std::uint8_t>& bytes) {
+    std::string out;
+    const std::size_t units = bytes.size() / 2;
+    for (std::size_t i = 0; i < units; ++i) {
+        std::uint32_t c = bytes[2 * i] | (bytes[2 * i + 1] << 8);
+        if (c == 0) break;
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < units) {
+            const std::uint32_t low = bytes[2 * i + 2] | (bytes[2 * i + 3] << 8);
+            if (low >= 0xDC00 && low < 0xE000) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                ++i;
+            }
+        }
+        if (c >= 0xD800 && c < 0xE000) c = 0xFFFD;
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
 bool IsText(RegistryType type) {
     return type == RegistryType::Sz || type == RegistryType::ExpandSz;
 }
@@ -58,14 +106,16 @@ public:
     FakeKey(FakeRegistry& registry, std::string path) : registry_(registry), path_(std::move(path)) {}
 
     std::optional<RegistryValue> QueryValue(std::string_view name) const override {
-        const FakeRegistry::Key& key = Node();
+        const FakeRegistry::Key& key = QueryableNode();
         auto it = key.Find(name);
         if (it == key.values.end()) return std::nullopt;
         const FakeRegistryValue& stored = it->second;
         RegistryValue value;
         value.type = stored.type;
         value.byteSize = FakeRegistryByteSize(stored);
-        if (IsText(stored.type)) {
+        if (IsText(stored.type) && !stored.bytes.empty()) {
+            value.text = Utf16ToUtf8(stored.bytes);
+        } else if (IsText(stored.type)) {
             value.text = stored.text.substr(0, stored.text.find('\0'));
         } else if (stored.type == RegistryType::Dword && stored.bytes.size() <= 4) {
             for (std::size_t i = 0; i < 4 && i < stored.bytes.size(); ++i) {
@@ -84,7 +134,7 @@ public:
     }
 
     bool DeleteValue(std::string_view name) override {
-        FakeRegistry::Key& key = WritableNode("RegDeleteValueW");
+        FakeRegistry::Key& key = WritableNode("RegDeleteValueW", name);
         auto it = key.Find(name);
         if (it == key.values.end()) return false;
         registry_.RecordChange({FakeRegistryChange::Kind::Delete, key.path, it->first});
@@ -94,7 +144,7 @@ public:
 
     std::vector<std::string> ValueNames() const override {
         std::vector<std::string> names;
-        for (const auto& [name, value] : Node().values)
+        for (const auto& [name, value] : QueryableNode().values)
             names.push_back(name);
         return names;
     }
@@ -107,15 +157,27 @@ private:
         return *key;
     }
 
-    FakeRegistry::Key& WritableNode(const char* api) {
+    const FakeRegistry::Key& QueryableNode() const {
+        const FakeRegistry::Key& key = Node();
+        if (key.queriesFail)
+            throw RegistryError(
+                "Key '" + path_ + "': RegQueryValueExW failed (1015): The registry is corrupted",
+                "RegQueryValueExW", 1015);
+        return key;
+    }
+
+    FakeRegistry::Key& WritableNode(const char* api, std::string_view name) {
         FakeRegistry::Key* key = registry_.FindKey(path_);
         if (key == nullptr) throw RegistryError("Key '" + path_ + "' has been deleted", api, 1018);
         if (key->writeProtected) throw RegistryError(std::string(api) + " failed (5): Access denied", api, 5);
+        if (key->refusedValues.contains(LowerName(name)))
+            throw RegistryError("Value '" + std::string(name) + "': " + api + " failed (1016): I/O error",
+                                api, 1016);
         return *key;
     }
 
     void Store(std::string_view name, FakeRegistryValue value) {
-        FakeRegistry::Key& key = WritableNode("RegSetValueExW");
+        FakeRegistry::Key& key = WritableNode("RegSetValueExW", name);
         auto it = key.Find(name);
         if (it == key.values.end()) {
             key.values.emplace_back(std::string(name), std::move(value));
@@ -156,9 +218,12 @@ FakeRegistryValue FakeRegistryValue::ExpandSz(std::string text) {
 FakeRegistryValue FakeRegistryValue::Binary(std::vector<std::uint8_t> bytes) {
     return {RegistryType::Binary, {}, std::move(bytes)};
 }
+FakeRegistryValue FakeRegistryValue::Raw(RegistryType type, std::vector<std::uint8_t> bytes) {
+    return {type, {}, std::move(bytes)};
+}
 
 std::uint32_t FakeRegistryByteSize(const FakeRegistryValue& value) {
-    if (!IsText(value.type)) return static_cast<std::uint32_t>(value.bytes.size());
+    if (!IsText(value.type) || !value.bytes.empty()) return static_cast<std::uint32_t>(value.bytes.size());
     // UTF-16 code units: one per UTF-8 lead byte, two for characters beyond the BMP; plus the NUL.
     std::uint32_t units = 1;
     for (unsigned char c : value.text) {
@@ -199,6 +264,9 @@ const FakeRegistry::Key* FakeRegistry::FindKey(std::string_view path) const {
 }
 
 std::unique_ptr<RegistryKey> FakeRegistry::OpenOrCreateKey(std::string_view path) {
+    if (openRefused_.contains(Lookup(path)))
+        throw RegistryError("Key '" + std::string(path) + "': RegOpenKeyExW failed (5): Access denied",
+                            "RegOpenKeyExW", 5);
     return std::make_unique<FakeKey>(*this, CreateKey(path).path);
 }
 
@@ -251,6 +319,27 @@ std::vector<std::string> FakeRegistry::ValueNames(std::string_view keyPath) cons
 
 void FakeRegistry::SetWriteProtected(std::string_view keyPath, bool writeProtected) {
     CreateKey(keyPath).writeProtected = writeProtected;
+}
+
+void FakeRegistry::SetValueRefused(std::string_view keyPath, std::string_view valueName, bool refused) {
+    Key& key = CreateKey(keyPath);
+    if (refused) {
+        key.refusedValues.insert(LowerName(valueName));
+    } else {
+        key.refusedValues.erase(LowerName(valueName));
+    }
+}
+
+void FakeRegistry::SetOpenRefused(std::string_view keyPath, bool refused) {
+    if (refused) {
+        openRefused_.insert(Lookup(keyPath));
+    } else {
+        openRefused_.erase(Lookup(keyPath));
+    }
+}
+
+void FakeRegistry::SetQueriesFail(std::string_view keyPath, bool fail) {
+    CreateKey(keyPath).queriesFail = fail;
 }
 
 void FakeRegistry::SetPerformanceData(std::string_view counters, std::vector<std::uint8_t> block) {

@@ -14,7 +14,8 @@
 namespace vitrex::fakes {
 
 // A stored value. Text types keep their UTF-8 text; every other type keeps its raw bytes, so a
-// test can seed odd data such as an eight-byte REG_DWORD.
+// test can seed odd data such as an eight-byte REG_DWORD. Raw() keeps the bytes of any type, text
+// included (UTF-16, as the system stores it, with or without its terminator).
 struct FakeRegistryValue {
     RegistryType type = RegistryType::None;
     std::string text;
@@ -25,6 +26,7 @@ struct FakeRegistryValue {
     static FakeRegistryValue Sz(std::string text);
     static FakeRegistryValue ExpandSz(std::string text);
     static FakeRegistryValue Binary(std::vector<std::uint8_t> bytes);
+    static FakeRegistryValue Raw(RegistryType type, std::vector<std::uint8_t> bytes);
 
     bool operator==(const FakeRegistryValue&) const = default;
 };
@@ -60,6 +62,13 @@ public:
     void ClearChanges() { changes_.clear(); }
     // A key whose writes and deletes fail with "access denied", as a key without write access does.
     void SetWriteProtected(std::string_view keyPath, bool writeProtected);
+    // One value whose writes and deletes fail (the system's store refusing it), the key's other
+    // values still written.
+    void SetValueRefused(std::string_view keyPath, std::string_view valueName, bool refused);
+    // A key that cannot be opened at all, as one whose access list shuts the user out.
+    void SetOpenRefused(std::string_view keyPath, bool refused);
+    // A key whose values cannot be queried or listed (a damaged hive).
+    void SetQueriesFail(std::string_view keyPath, bool fail);
     void SetPerformanceData(std::string_view counters, std::vector<std::uint8_t> block);
 
     // Used by the opened keys.
@@ -72,6 +81,7 @@ private:
     Key& CreateKey(std::string_view path);
 
     std::map<std::string, std::unique_ptr<Key>> keys_;  // by lower-case normalised path
+    std::set<std::string> openRefused_;                 // by lower-case normalised path
     std::map<std::string, std::vector<std::uint8_t>> performanceData_;
     std::vector<FakeRegistryChange> changes_;
 };

@@ -157,8 +157,10 @@ WindowHandle FakeWindowSystem::ForegroundWindow() {
 void FakeWindowSystem::EnumerateTopLevel(WindowVisitor visit) {
     ++enumerations_;
     for (WindowHandle window : zOrder_) {
-        if (!visit(window)) return;
+        if (!visit(window)) break;
     }
+    for (WindowHandle window : std::exchange(closeAfterEnumeration_, {}))
+        RemoveWindow(window);
 }
 
 void FakeWindowSystem::EnumerateThreadWindows(std::uint32_t threadId, WindowVisitor visit) {

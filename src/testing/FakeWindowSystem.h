@@ -58,6 +58,9 @@ public:
     // number to a new one. The handle must be one AddWindow gave out and must not be in use.
     void AddWindowWithHandle(WindowHandle handle, FakeWindow window);
     void RemoveWindow(WindowHandle window);
+    // The window closes right after the next enumeration has listed it, before the program can
+    // act on what it saw.
+    void CloseAfterNextEnumeration(WindowHandle window) { closeAfterEnumeration_.push_back(window); }
     FakeWindow* Find(WindowHandle window);
     const FakeWindow* Find(WindowHandle window) const;
     // The window's properties; the window must exist.
@@ -112,6 +115,7 @@ public:
     WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) override;
 
 private:
+    std::vector<WindowHandle> closeAfterEnumeration_;
     static constexpr WindowHandle kFirstHandle = 0x10010;
     static constexpr WindowHandle kHandleStep = 4;
 

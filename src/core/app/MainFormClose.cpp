@@ -32,6 +32,9 @@ void MainForm::FormClose() {
 }
 
 void MainForm::SaveAllSettings() {
+    // A start-up that ended before the first setting (the key could not be opened, the first
+    // start could not write its defaults) has nothing to save and no business with the key.
+    if (loaded_.Empty()) return;
     settings::SettingsStore store(platform_.registry, settings::kSettingsKeyRooted);
     settings::SettingsSnapshot values;
     values.NoABList = TAB_Ausnahmen_List.Items();

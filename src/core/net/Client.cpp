@@ -1,6 +1,7 @@
 #include "core/net/Client.h"
 
 #include <exception>
+#include <string>
 
 #include "core/net/ServerAddress.h"
 #include "core/platform/Errors.h"
@@ -11,9 +12,17 @@ std::string Client::Url(const std::string& url) const {
     return Resolve(base_, url);
 }
 
-std::string Client::Get(const std::string& url) {
+std::string Client::Get(const std::string& url, std::size_t limit) {
+    const std::string absolute = Url(url);
     std::string body;
-    Run([&] { body = http_.Get(Url(url)); });
+    Run([&] {
+        http_.Get(absolute, [&](std::string_view piece) {
+            if (piece.size() > limit - body.size())
+                throw HttpError("GET " + absolute + ": the reply is larger than " + std::to_string(limit) +
+                                " bytes");
+            body.append(piece);
+        });
+    });
     return body;
 }
 

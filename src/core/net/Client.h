@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,9 @@ namespace vitrex::net {
 // once the call has returned; the call then throws SilentAbort so that its caller stops there).
 class Client {
 public:
+    // A reply read whole: the information lines, the change log, the report's answer.
+    static constexpr std::size_t kTextReplyLimit = 64 * 1024;
+
     Client(Http& http, std::string base) : http_(http), base_(std::move(base)) {}
     Client(const Client&) = delete;
     Client& operator=(const Client&) = delete;
@@ -25,7 +29,9 @@ public:
     // An absolute URL as it is; a relative one under the base.
     std::string Url(const std::string& url) const;
 
-    std::string Get(const std::string& url);
+    // The whole reply, which may not pass `limit` bytes (HttpError: the transfer ends there, so a
+    // server that sends without end costs no more than the limit).
+    std::string Get(const std::string& url, std::size_t limit = kTextReplyLimit);
     void Get(const std::string& url, FunctionRef<void(std::string_view)> sink);
     std::string Post(const std::string& url, std::string_view body, const std::string& contentType);
 

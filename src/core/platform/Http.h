@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -21,6 +22,10 @@ namespace vitrex {
 // ("https://host/path?query"), bodies are bytes as sent on the wire.
 class Http {
 public:
+    // The calls that return the whole body hold it in memory, so they fail with HttpError once it
+    // passes this size; a larger body (a download) goes through a sink.
+    static constexpr std::size_t kWholeReplyLimit = 1024 * 1024;
+
     virtual ~Http() = default;
 
     // Progress of every transfer, raised on the user-interface thread: the expected byte count
@@ -29,11 +34,12 @@ public:
     std::function<void(std::int64_t expected)> OnWorkBegin;
     std::function<void(std::int64_t count)> OnWork;
 
-    // The whole reply body.
+    // The whole reply body, at most kWholeReplyLimit bytes.
     virtual std::string Get(const std::string& url) = 0;
     // The reply body in pieces as they arrive, in order; the sink may throw to end the transfer.
     virtual void Get(const std::string& url, FunctionRef<void(std::string_view)> sink) = 0;
-    // Posts the body with the given content type and returns the whole reply body.
+    // Posts the body with the given content type and returns the whole reply body, at most
+    // kWholeReplyLimit bytes.
     virtual std::string Post(const std::string& url, std::string_view body,
                              const std::string& contentType) = 0;
     // Ends a running transfer at once: the running call throws HttpError. Does nothing when no

@@ -27,10 +27,13 @@ void AttachThreads(ProcessList& processes, const ThreadList& threads) {
 ListOutcome SystemInspector::GetProcessList(ProcessList& list, bool withThreads, bool withWindows) {
     list.clear();
     ListOutcome outcome = ListOutcome::Listed;
+    processSnapshotFailed_ = false;
     ThreadList threads;
     if (processes_.ToolhelpAvailable()) {
         // A failed snapshot leaves the list empty without a word: the next request tries again.
-        if (std::optional<std::vector<ProcessRecord>> records = processes_.SnapshotProcesses()) {
+        std::optional<std::vector<ProcessRecord>> records = processes_.SnapshotProcesses();
+        processSnapshotFailed_ = !records;
+        if (records) {
             list.reserve(records->size());
             for (ProcessRecord& record : *records)
                 list.push_back({record.processId, std::move(record.exeName), {}});

@@ -40,6 +40,9 @@ public:
     void GetWindowList(std::uint32_t processId, std::uint32_t threadId, bool appWindowsOnly,
                        WindowList& list);
     bool ToolhelpAvailable() { return processes_.ToolhelpAvailable(); }
+    // Whether the last process list came from a snapshot that failed: empty, but not because no
+    // process runs.
+    bool ProcessSnapshotFailed() const { return processSnapshotFailed_; }
     // The fallback: fills the lists it is given from the performance counters. True when at least
     // one given list came out non-empty.
     bool ReadPerformanceData(ProcessList* processes, ThreadList* threads, bool withWindows);
@@ -52,6 +55,7 @@ private:
     Registry& registry_;
     WindowSystem& windows_;
     std::optional<bool> oldNt_;
+    bool processSnapshotFailed_ = false;
 };
 
 }  // namespace vitrex::sysinfo

@@ -32,10 +32,14 @@ bool Eligibility::IsShellOrClassException(WindowHandle window) {
 }
 
 bool Eligibility::IsExceptedProgram(WindowHandle window) {
-    if (sharedDepth_ == 0) return exceptions_.Contains(GetWindowProcessName(window, true));
+    if (sharedDepth_ == 0) {
+        const std::string name = GetWindowProcessName(window, true);
+        return (unreadableExcepted_ && processesUnreadable_) || exceptions_.Contains(name);
+    }
     // Within shared lookups, one answer per process: the process list and the exceptions are
     // taken not to change until the lookups end.
     if (!sharedSnapshotTaken_) RefreshProcessCache();
+    if (unreadableExcepted_ && processesUnreadable_) return true;
     const std::uint32_t processId = windows_.ThreadProcessOf(window).processId;
     const std::optional<std::size_t> entry = processId == 0 ? std::nullopt : FindProcess(processId);
     std::int8_t& excepted = sharedExcepted_[entry.value_or(processCache_.size())];
@@ -71,6 +75,7 @@ std::optional<std::size_t> Eligibility::FindProcess(std::uint32_t processId) con
 void Eligibility::RefreshProcessCache() {
     const sysinfo::ListOutcome outcome = inspector_.GetProcessList(processCache_);
     if (outcome != sysinfo::ListOutcome::Listed && listFailed_) listFailed_(outcome);
+    processesUnreadable_ = inspector_.ProcessSnapshotFailed();
     std::size_t slots = 16;
     while (slots < 2 * processCache_.size())
         slots *= 2;

@@ -71,6 +71,11 @@ public:
     void BeginShared();
     void EndShared();
 
+    // What a window counts as while the process list cannot be read: by default a window of no
+    // program (no exception matches it, so it may be restored); the engine, while it gives levels,
+    // counts it as excepted, since it cannot tell whether the user excepted its program.
+    void SetUnreadableProgramsExcepted(bool excepted) { unreadableExcepted_ = excepted; }
+
 private:
     void RefreshProcessCache();
     bool IsShellOrClassException(WindowHandle window);
@@ -88,6 +93,8 @@ private:
     // belongs to process 0.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> entryById_;
 
+    bool unreadableExcepted_ = false;
+    bool processesUnreadable_ = false;
     int sharedDepth_ = 0;
     bool sharedSnapshotTaken_ = false;
     struct RefusedWindows {

@@ -9,6 +9,15 @@ namespace vitrex::transparency {
 void Engine::Tick(const EngineSettings& settings) {
     // One process snapshot and one set of shell-window lookups for all of this tick's checks.
     SharedLookups shared(eligibility_);
+    // A window whose program cannot be told gets no level: it may be one the user excepted. It is
+    // met again when it next takes or loses the foreground.
+    struct UnreadableExcepted {
+        Eligibility& eligibility;
+        explicit UnreadableExcepted(Eligibility& e) : eligibility(e) {
+            eligibility.SetUnreadableProgramsExcepted(true);
+        }
+        ~UnreadableExcepted() { eligibility.SetUnreadableProgramsExcepted(false); }
+    } unreadableExcepted(eligibility_);
 
     const WindowHandle foreground = windows_.ForegroundWindow();
     const std::size_t knownBefore = known_.Size();

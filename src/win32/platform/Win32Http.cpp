@@ -13,6 +13,14 @@ namespace {
 // call that cannot be interrupted): the program's exit must not hang on a dead server.
 constexpr std::chrono::milliseconds kWorkerGrace{1000};
 
+// A whole body is held in memory: it ends the transfer as soon as it passes the limit.
+void AppendBounded(std::string& body, std::string_view piece, const std::string& context) {
+    if (piece.size() > Http::kWholeReplyLimit - body.size())
+        throw HttpError(context + ": the reply is larger than " + std::to_string(Http::kWholeReplyLimit) +
+                        " bytes");
+    body.append(piece);
+}
+
 }  // namespace
 
 Win32Http::Win32Http(FormWindow* window, HttpTimeouts timeouts) : pump_(window), timeouts_(timeouts) {}
@@ -34,7 +42,8 @@ Win32Http::~Win32Http() {
 
 std::string Win32Http::Get(const std::string& url) {
     std::string body;
-    Transfer({"GET", url, {}, {}, false}, [&](std::string_view piece) { body.append(piece); });
+    Transfer({"GET", url, {}, {}, false},
+             [&](std::string_view piece) { AppendBounded(body, piece, "GET " + url); });
     return body;
 }
 
@@ -46,7 +55,7 @@ std::string Win32Http::Post(const std::string& url, std::string_view body, const
     std::string reply;
     // HTTP/1.0, as the project's web server has always been sent its posts.
     Transfer({"POST", url, std::string(body), contentType, true},
-             [&](std::string_view piece) { reply.append(piece); });
+             [&](std::string_view piece) { AppendBounded(reply, piece, "POST " + url); });
     return reply;
 }
 

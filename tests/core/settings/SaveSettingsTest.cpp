@@ -116,6 +116,29 @@ TEST(SaveSettings, KeyWithoutWriteAccessFails) {
     EXPECT_THROW(SaveSettings(store, Snapshot(), LoadedSettings::All()), RegistryError);
 }
 
+// A write that fails at quit costs only its own value: the ones after it are still written, and
+// one failure names every value that was not saved.
+TEST(SaveSettings, AValueTheKeyRefusesCostsOnlyItselfAndIsNamedInTheFailure) {
+    FakeRegistry registry;
+    registry.SetValueRefused(kKey, "CPU_TIME", true);
+    registry.SetValueRefused(kKey, "DebugClassException", true);
+    SettingsStore store(registry);
+    try {
+        SaveSettings(store, Snapshot(), LoadedSettings::All());
+        FAIL() << "the refused writes are reported";
+    } catch (const RegistryError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Value 'CPU_TIME': RegSetValueExW failed (1016): I/O error (not saved: CPU_TIME, "
+                  "DebugClassException)");
+        EXPECT_EQ(error.Api(), "RegSetValueExW");
+    }
+    EXPECT_FALSE(registry.Value(kKey, "CPU_TIME").has_value());
+    EXPECT_EQ(registry.Value(kKey, "AB_ActiveWindow"), V::Dword(90));
+    EXPECT_EQ(registry.Value(kKey, "SC_AoT_On"), V::Dword(0x6070));
+    EXPECT_EQ(registry.Value(kKey, "Language"), V::Sz("Deutsch"));
+    EXPECT_EQ(registry.Changes().size(), 18u) << "every other value of the close path";
+}
+
 TEST(Autostart, StoresTheBarePathEvenWithBlanks) {
     FakeRegistry registry;
     const std::string path = "C:\\Program Files\\Vitrex Tools\\Vitrex.exe";

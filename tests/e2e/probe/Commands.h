@@ -25,6 +25,7 @@ int ClickCommand(Args& args);
 int SetTextCommand(Args& args);
 int KeyCommand(Args& args);
 int WindowsCommand(Args& args);
+int ProcessCommand(Args& args);
 
 constexpr int kDone = 0;
 constexpr int kFailed = 1;

@@ -40,6 +40,8 @@ constexpr const char* kUsage =
     "  settext  TARGET --text TEXT     WM_SETTEXT sent, as a user types into the edit\n"
     "  key      TARGET --vk NUMBER     WM_KEYDOWN and WM_KEYUP of the virtual key, posted\n"
     "  windows  [--class NAME]         one row per top-level window: hwnd class pid visible title\n"
+    "  process  TARGET                 the owner process's pid=, private=, workingset= (bytes), handles=,\n"
+    "                                  gdi=, user=\n"
     "TARGET: --class NAME and/or --title TEXT (exact), or --hwnd 0xHANDLE\n";
 
 }  // namespace
@@ -98,6 +100,8 @@ int wmain(int argc, wchar_t** argv) {
         code = KeyCommand(args);
     } else if (command == L"windows") {
         code = WindowsCommand(args);
+    } else if (command == L"process") {
+        code = ProcessCommand(args);
     } else {
         std::fputs(kUsage, stderr);
     }

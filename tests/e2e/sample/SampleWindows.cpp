@@ -4,11 +4,14 @@
 // --hang-after stops answering messages that long after start, as a hung program does.
 // --own-alpha makes the windows layered with alpha A, as a program that fades its own windows;
 // --per-pixel draws them with per-pixel alpha (UpdateLayeredWindow), as a shaped widget does.
+// --churn MS opens one more window every MS ms and closes the oldest, so windows come and go
+// for as long as the program runs (the soak run).
 #include <windows.h>
 
 #include <shellapi.h>
 
 #include <cwchar>
+#include <deque>
 #include <string>
 
 namespace {
@@ -71,6 +74,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int hangAfterMs = -1;
     int ownAlpha = -1;
     bool perPixel = false;
+    int churnMs = -1;
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -79,6 +83,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (std::wcscmp(argv[i], L"--hang-after") == 0) hangAfterMs = _wtoi(argv[i + 1]);
         if (std::wcscmp(argv[i], L"--own-alpha") == 0) ownAlpha = _wtoi(argv[i + 1]);
         if (std::wcscmp(argv[i], L"--per-pixel") == 0) perPixel = _wtoi(argv[i + 1]) != 0;
+        if (std::wcscmp(argv[i], L"--churn") == 0) churnMs = _wtoi(argv[i + 1]);
     }
     LocalFree(argv);
 
@@ -91,13 +96,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.lpszClassName = L"VtxSample";
     RegisterClassExW(&windowClass);
 
-    for (int i = 1; i <= count; ++i) {
+    std::deque<HWND> windows;
+    const auto open = [&](int i) {
         const std::wstring title = prefix + L" " + std::to_wstring(i);
         const DWORD exStyle = ownAlpha >= 0 || perPixel ? WS_EX_LAYERED : 0;
+        const int place = (i - 1) % 5;
         HWND window =
-            CreateWindowExW(exStyle, L"VtxSample", title.c_str(), WS_OVERLAPPEDWINDOW, 60 + 140 * (i - 1),
-                            60 + 90 * (i - 1), 360, 240, nullptr, nullptr, instance, nullptr);
-        if (window == nullptr) return 1;
+            CreateWindowExW(exStyle, L"VtxSample", title.c_str(), WS_OVERLAPPEDWINDOW, 60 + 140 * place,
+                            60 + 90 * place, 360, 240, nullptr, nullptr, instance, nullptr);
+        if (window == nullptr) return false;
         ++openWindows;
         if (perPixel) {
             DrawPerPixel(window, 360, 240);
@@ -106,13 +113,32 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         ShowWindow(window, SW_SHOWNORMAL);
         UpdateWindow(window);
+        windows.push_back(window);
+        return true;
+    };
+    int opened = 0;
+    for (; opened < count; ++opened) {
+        if (!open(opened + 1)) return 1;
     }
 
     const DWORD start = GetTickCount();
+    DWORD lastChurn = start;
     MSG message;
     for (;;) {
         if (hangAfterMs >= 0 && GetTickCount() - start >= static_cast<DWORD>(hangAfterMs)) {
             Sleep(INFINITE);
+        }
+        if (churnMs > 0 && GetTickCount() - lastChurn >= static_cast<DWORD>(churnMs)) {
+            lastChurn = GetTickCount();
+            // The new one first: the program ends with its last window.
+            if (open(++opened)) {
+                while (windows.size() > 1 && !IsWindow(windows.front()))
+                    windows.pop_front();
+                if (windows.size() > 1) {
+                    DestroyWindow(windows.front());
+                    windows.pop_front();
+                }
+            }
         }
         if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) == WAIT_TIMEOUT) continue;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

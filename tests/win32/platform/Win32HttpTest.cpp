@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <winsock2.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -208,6 +209,33 @@ TEST(Win32HttpTest, ABodyCutShortIsAFailureNotAShorterFile) {
     Win32Http http(nullptr, kPatient);
     const HttpError cut = HttpFailureOf([&] { http.Get(server.Url("/update.exe")); });
     EXPECT_NE(std::string(cut.what()).find("10 of 100"), std::string::npos) << cut.what();
+}
+
+// A server that sends without end: a reply read whole stops at the limit with a clear failure
+// (and the memory it holds with it), while a sink takes the body piece by piece, as a download.
+TEST(Win32HttpTest, AWholeReplyPastTheLimitFailsWhileASinkTakesEveryPiece) {
+    constexpr std::size_t kSent = 4 * Http::kWholeReplyLimit;
+    LoopbackHttpServer server([](ServerConnection& connection, int) {
+        connection.Send("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+        const std::string filler(64 * 1024, 'x');
+        for (std::size_t sent = 0; sent < kSent; sent += filler.size())
+            connection.Send(filler);
+    });
+    Win32Http http(nullptr, kPatient);
+    const HttpError huge = HttpFailureOf([&] { http.Get(server.Url("/update.php?infos=1")); });
+    EXPECT_NE(std::string(huge.what()).find("larger than 1048576 bytes"), std::string::npos) << huge.what();
+    const HttpError hugePost =
+        HttpFailureOf([&] { http.Post(server.Url("/sendbug.php"), "a=1", "text/plain"); });
+    EXPECT_NE(std::string(hugePost.what()).find("larger than"), std::string::npos) << hugePost.what();
+
+    std::size_t received = 0;
+    std::size_t largestPiece = 0;
+    http.Get(server.Url("/update.exe"), [&](std::string_view piece) {
+        received += piece.size();
+        largestPiece = std::max(largestPiece, piece.size());
+    });
+    EXPECT_EQ(received, kSent);
+    EXPECT_LE(largestPiece, 64u * 1024u);
 }
 
 TEST(Win32HttpTest, DisconnectFromAHandlerRunByTheWaitEndsTheCallAtOnce) {

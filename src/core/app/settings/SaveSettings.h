@@ -34,8 +34,10 @@ struct SettingsSnapshot {
 };
 
 // Writes every setting that start-up loaded, in the close path's order; the others are left as
-// the key holds them. ApplicationCommand belongs to the command channel and is never written
-// here; DebugClassException is the only value ever deleted.
+// the key holds them. A value the key refuses does not stop the values after it: every write is
+// tried, then one RegistryError names the first refusal and every value that was not saved.
+// ApplicationCommand belongs to the command channel and is never written here; DebugClassException is the
+// only value ever deleted.
 void SaveSettings(SettingsStore& store, const SettingsSnapshot& values, const LoadedSettings& loaded);
 
 }  // namespace vitrex::settings

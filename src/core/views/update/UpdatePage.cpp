@@ -9,6 +9,13 @@ namespace vitrex::views::update {
 
 using app::kBuildNumber;
 
+namespace {
+
+// The build number, or seven short lines: a reply beyond a few KB is no answer of the server's.
+constexpr std::size_t kInfoReplyLimit = 4096;
+
+}  // namespace
+
 UpdatePage::UpdatePage(UpdateControls controls, UpdatePorts ports, const i18n::Catalogue& texts,
                        const std::string& languageFileBase, std::function<void()> quitForInstaller)
     : c_(controls),
@@ -28,7 +35,7 @@ std::string UpdatePage::InstallerPath() const {
 
 void UpdatePage::StartupCheck() {
     // The whole body against the build number: a line end after the same number counts as other.
-    const std::string reply = ports_.client.Get("update.php?check=1");
+    const std::string reply = ports_.client.Get("update.php?check=1", kInfoReplyLimit);
     if (reply.empty() || reply == kBuildNumber) return;
     c_.TrayUpdate.SetIconVisible(true);
     c_.TrayUpdate.ShowBalloon(
@@ -40,7 +47,7 @@ void UpdatePage::XPBarVTXItems1Click() {
     if (ports_.client.Busy()) return;
     std::string reply;
     try {
-        reply = ports_.client.Get("update.php?infos=1" + LanguageQuery());
+        reply = ports_.client.Get("update.php?infos=1" + LanguageQuery(), kInfoReplyLimit);
     } catch (const HttpError&) {
         ShowLoadFailed();
         throw;

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "EarlierRun.h"
+#include "core/app/MainForm.h"
+#include "testing/FakePlatform.h"
+
+namespace vitrex::app {
+namespace {
+
+using V = fakes::FakeRegistryValue;
+
+constexpr const char* kKey = "Software\\Vitrex";
+constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The settings in the order start-up puts them into their controls; a step that fails leaves the
+// ones from its own on unloaded, and the quit must leave exactly those alone.
+const std::vector<std::string> kLoadOrder = {"Language",
+                                             "CPU",
+                                             "CPU_TIME",
+                                             "SYSTRAY",
+                                             "ChangeProcessAB",
+                                             "AB_Active",
+                                             "AB_ActiveWindow",
+                                             "AB_InActiveWindow",
+                                             "AB_TaskbarActive",
+                                             "AB_TaskBar",
+                                             "NoABList",
+                                             "SC_Transparency",
+                                             "SC_STRG",
+                                             "SC_AoT",
+                                             "SC_AoT_On",
+                                             "SC_AoT_Off",
+                                             "DebugClassException",
+                                             "StartActive",
+                                             "HideProgram",
+                                             "UpdateCheck"};
+
+// How far start-up gets before the fault, as far as the later steps leave traces.
+enum class Reached { NoSetting, BeforeVersion, BeforeWindowMenu, Everything };
+
+struct StepFault {
+    const char* step;
+    // Sets the fault up on settings an earlier run left; undone by `heal` before the quit.
+    std::function<void(fakes::FakePlatform&)> inject;
+    std::function<void(fakes::FakePlatform&)> heal;
+    const char* logged;         // part of the one crash-log entry's message
+    const char* firstUnloaded;  // the first setting of kLoadOrder left alone at quit; "" for none
+    Reached reached;
+};
+
+void Nothing(fakes::FakePlatform&) {}
+
+std::function<void(fakes::FakePlatform&)> Seed(const char* name, V value) {
+    return [name, value](fakes::FakePlatform& p) { p.registry.Seed(kKey, name, value); };
+}
+std::function<void(fakes::FakePlatform&)> Remove(const char* name) {
+    return [name](fakes::FakePlatform& p) { p.registry.Remove(kKey, name); };
+}
+
+const std::string kFetch = "Fehler beim Holen der Daten f\xC3\xBCr '";
+const std::string kType = "Ung\xC3\xBCltiger Datentyp f\xC3\xBCr '";
+
+std::vector<StepFault> Faults() {
+    using enum Reached;
+    return {
+        {"RestoreLeftBehindWindows",
+         [](fakes::FakePlatform& p) { p.registry.Seed("Software\\Vitrex\\Journal", "Windows", V::Dword(3)); },
+         Nothing, "'Windows'", "", Everything},
+        {"OpenSettings", [](fakes::FakePlatform& p) { p.registry.SetOpenRefused(kKey, true); },
+         [](fakes::FakePlatform& p) { p.registry.SetOpenRefused(kKey, false); }, "Access denied", "Language",
+         NoSetting},
+        {"WriteMissingDefaults",
+         [](fakes::FakePlatform& p) {
+             p.registry.Remove(kKey, "UpdateCheck");
+             p.registry.SetWriteProtected(kKey, true);
+         },
+         [](fakes::FakePlatform& p) { p.registry.SetWriteProtected(kKey, false); }, "Access denied",
+         "Language", NoSetting},
+        {"ReadLanguage", Seed("Language", V::Dword(1)), Nothing, "'Language'", "Language", NoSetting},
+        {"ReadCpuReadOut", Seed("CPU_TIME", V::Qword(10)), Nothing, "'CPU_TIME'", "CPU", BeforeVersion},
+        {"ReadTrayMode", Remove("SYSTRAY"), Nothing, "'SYSTRAY'", "SYSTRAY", BeforeVersion},
+        {"ReadTransparencyScope", Seed("ChangeProcessAB", V::Binary({1})), Nothing, "'ChangeProcessAB'",
+         "ChangeProcessAB", BeforeVersion},
+        {"ReadMasterSwitchAndLevels", Seed("AB_InActiveWindow", V::Sz("25")), Nothing, "'AB_InActiveWindow'",
+         "AB_InActiveWindow", BeforeVersion},
+        {"ReadTaskbar", Seed("AB_TaskBar", V::Raw(RegistryType::MultiSz, {'2', 0, 0, 0})), Nothing,
+         "'AB_TaskBar'", "AB_TaskbarActive", BeforeVersion},
+        {"ReadExceptions", Seed("NoABList", V::Dword(0)), Nothing, "'NoABList'", "NoABList", BeforeVersion},
+        {"ReadRememberedPrograms",
+         [](fakes::FakePlatform& p) {
+             p.registry.Seed("Software\\Vitrex\\Remembered", "notepad.exe", V::Sz("level=40"));
+             p.registry.SetQueriesFail("Software\\Vitrex\\Remembered", true);
+         },
+         Nothing, "corrupted", "", Everything},
+        {"ReadTransparencyHotKeys", Remove("SC_STRG"), Nothing, "'SC_STRG'", "SC_Transparency",
+         BeforeVersion},
+        {"ReadOnTopHotKeys", Seed("SC_AoT_Off", V::Sz("F2")), Nothing, "'SC_AoT_Off'", "SC_AoT",
+         BeforeVersion},
+        {"ReadClassException", Seed("DebugClassException", V::Dword(1)), Nothing, "'DebugClassException'",
+         "DebugClassException", BeforeVersion},
+        {"ReadStartActive", Remove("StartActive"), Nothing, "'StartActive'", "StartActive", BeforeWindowMenu},
+        {"ReadHideAtStartup", Remove("HideProgram"), Nothing, "'HideProgram'", "HideProgram",
+         BeforeWindowMenu},
+        {"ReadAutostart", [](fakes::FakePlatform& p) { p.registry.SetOpenRefused(kRunKey, true); },
+         [](fakes::FakePlatform& p) { p.registry.SetOpenRefused(kRunKey, false); }, "Access denied",
+         "UpdateCheck", BeforeWindowMenu},
+        {"ReadUpdateCheck", Seed("UpdateCheck", V::Binary({})), Nothing, "'UpdateCheck'", "UpdateCheck",
+         Everything},
+        {"ReadUpdateCheck (server)",
+         [](fakes::FakePlatform& p) { p.http.Fail("https://vitrex.example.org/update.php?check=1"); },
+         Nothing, "Connection refused", "", Everything},
+    };
+}
+
+std::vector<std::string> SavedAtQuit(const fakes::FakeRegistry& registry) {
+    std::vector<std::string> names;
+    for (const fakes::FakeRegistryChange& change : registry.Changes()) {
+        if (change.keyPath == kKey && change.valueName != "ApplicationCommand")
+            names.push_back(change.valueName);
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+std::vector<std::string> LoadedBefore(const std::string& firstUnloaded) {
+    std::vector<std::string> names;
+    for (const std::string& name : kLoadOrder) {
+        if (name == firstUnloaded) break;
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class StartupFaults : public ::testing::TestWithParam<StepFault> {};
+
+// Each step that can fail, failing in turn: one crash-log entry, the steps before it done and
+// none after it; the program runs on, and its quit uses nothing that start-up did not make and
+// writes back only what start-up loaded.
+TEST_P(StartupFaults, OneLogEntryEarlierStepsDoneLaterOnesNotAndAQuitThatUsesOnlyWhatWasMade) {
+    const StepFault& fault = GetParam();
+    fakes::FakePlatform platform;
+    testing::SeedEarlierRun(platform.registry);
+    platform.registry.Seed(kKey, "StartActive", V::Dword(1));
+    fault.inject(platform);
+
+    MainForm form(platform.ports);
+    form.FormCreate();
+
+    const std::vector<std::string>& log = form.TabDebugList.Items();
+    ASSERT_EQ(log.size(), 6u) << "two header lines and one entry";
+    EXPECT_NE(log[2].find(fault.logged), std::string::npos) << log[2];
+    EXPECT_EQ(log[4], "Sender: VTXForm [TVTXForm]");
+    EXPECT_TRUE(platform.dialogs.shown.empty());
+
+    const bool versionShown =
+        fault.reached == Reached::BeforeWindowMenu || fault.reached == Reached::Everything;
+    EXPECT_EQ(form.TINFO_LabelVersion.Caption().empty(), !versionShown);
+    const bool everything = fault.reached == Reached::Everything;
+    EXPECT_EQ(form.Engine() != nullptr, everything);
+    EXPECT_EQ(form.SystemMenu().Entries().back().id == kExitCommand, everything);
+    // Started active only when the engine to do it with was made.
+    EXPECT_EQ(form.Vitrex_Timer.Enabled(), everything);
+
+    // The window-menu entry quits only when it was appended; the command slot always does.
+    EXPECT_EQ(form.SystemMenu().UserCommand(kExitCommand), everything);
+    fault.heal(platform);
+    platform.registry.ClearChanges();
+    if (!form.Terminated()) {
+        platform.registry.Seed(kKey, "ApplicationCommand", V::Sz("CLOSE"));
+        form.CommandTimer.Tick();
+    }
+    ASSERT_TRUE(form.Terminated());
+    EXPECT_EQ(form.TabDebugList.Items().size(), 6u) << form.TabDebugList.Items().back();
+    EXPECT_EQ(SavedAtQuit(platform.registry), LoadedBefore(fault.firstUnloaded));
+    EXPECT_FALSE(form.Vitrex_Timer.Enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachStep, StartupFaults, ::testing::ValuesIn(Faults()),
+                         [](const ::testing::TestParamInfo<StepFault>& info) {
+                             std::string name;
+                             for (const char* c = info.param.step; *c != '\0'; ++c) {
+                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                             }
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace vitrex::app
