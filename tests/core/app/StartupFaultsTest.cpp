@@ -149,6 +149,8 @@ TEST_P(StartupFaults, OneLogEntryEarlierStepsDoneLaterOnesNotAndAQuitThatUsesOnl
     fakes::FakePlatform platform;
     testing::SeedEarlierRun(platform.registry);
     platform.registry.Seed(kKey, "StartActive", V::Dword(1));
+    // Stored, so that a quit that loaded it writes it back rather than deleting nothing.
+    platform.registry.Seed(kKey, "DebugClassException", V::Sz("Notepad"));
     fault.inject(platform);
 
     MainForm form(platform.ports);
@@ -170,9 +172,9 @@ TEST_P(StartupFaults, OneLogEntryEarlierStepsDoneLaterOnesNotAndAQuitThatUsesOnl
     EXPECT_EQ(form.Vitrex_Timer.Enabled(), everything);
 
     // The window-menu entry quits only when it was appended; the command slot always does.
-    EXPECT_EQ(form.SystemMenu().UserCommand(kExitCommand), everything);
     fault.heal(platform);
     platform.registry.ClearChanges();
+    EXPECT_EQ(form.SystemMenu().UserCommand(kExitCommand), everything);
     if (!form.Terminated()) {
         platform.registry.Seed(kKey, "ApplicationCommand", V::Sz("CLOSE"));
         form.CommandTimer.Tick();
@@ -181,6 +183,36 @@ TEST_P(StartupFaults, OneLogEntryEarlierStepsDoneLaterOnesNotAndAQuitThatUsesOnl
     EXPECT_EQ(form.TabDebugList.Items().size(), 6u) << form.TabDebugList.Items().back();
     EXPECT_EQ(SavedAtQuit(platform.registry), LoadedBefore(fault.firstUnloaded));
     EXPECT_FALSE(form.Vitrex_Timer.Enabled());
+}
+
+// A value the key refuses at quit: the others are saved, the refused one is named in the log, and
+// the quit still takes the translucency off the desktop.
+TEST(QuitFaults, AValueRefusedAtQuitIsLoggedAndEveryOtherValueIsSaved) {
+    fakes::FakePlatform platform;
+    testing::SeedEarlierRun(platform.registry);
+    platform.registry.Seed(kKey, "StartActive", V::Dword(1));
+    fakes::FakeWindow other;
+    other.className = "AppWindow";
+    other.processId = 4242;
+    const WindowHandle window = platform.windows.AddWindow(other);
+    platform.processes.AddProcess(4242, "editor.exe");
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.Vitrex_Timer.Tick();
+    ASSERT_TRUE(platform.windows.GetLayeredAlpha(window).has_value());
+    form.TAB_TPZ_TB_TL.SetPosition(60);
+    form.GB_CPU_TB.SetPosition(20);
+    platform.registry.SetValueRefused(kKey, "CPU", true);
+
+    form.TrayPopup_Exit.UserClick();
+
+    ASSERT_TRUE(form.Terminated());
+    const std::vector<std::string>& log = form.TabDebugList.Items();
+    ASSERT_EQ(log.size(), 6u);
+    EXPECT_NE(log[2].find("(not saved: CPU)"), std::string::npos) << log[2];
+    EXPECT_EQ(platform.registry.Value(kKey, "CPU_TIME"), V::Dword(20));
+    EXPECT_EQ(platform.registry.Value(kKey, "AB_TaskBar"), V::Dword(60));
+    EXPECT_FALSE(platform.windows.GetLayeredAlpha(window).has_value()) << "the engine was switched off";
 }
 
 INSTANTIATE_TEST_SUITE_P(EachStep, StartupFaults, ::testing::ValuesIn(Faults()),
