@@ -40,15 +40,16 @@ installed_versions() {
              END { put() }'
 }
 replaced() { [ "$(installed_versions)" = "$want" ]; }
-# The command lines of the Vitrex processes running in this test's prefix.
-running_programs() {
+# The command lines of the processes of this test's prefix whose command line matches $1.
+prefix_processes() {
     local pid
-    for pid in $(pgrep -f 'Vitrex\.exe'); do
+    for pid in $(pgrep -f "$1"); do
         tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
         tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null
         echo
     done
 }
+running_programs() { prefix_processes 'Vitrex\.exe'; }
 # The active window's level: the topmost shown track bar of the transparency page.
 active_bar() {
     controls | awk -F'\t' '$3 == "msctls_trackbar32" && $5 == 1 { print $1 "\t" $6 }' |
@@ -57,11 +58,34 @@ active_bar() {
 # A level's caption on the transparency page names it: "Active Window (13%)".
 caption_shows() { controls | awk -F'\t' '{ print $NF }' | grep -qF "($1%)"; }
 level() { field data "$(probe reg "$key" AB_ActiveWindow)"; }
-shot() { import -window root "$VTX_LOGDIR/$1.png" 2>/dev/null; }
+# check_shot DESCRIPTION CMD...: a check that, failing, leaves a screenshot of what the program shows.
+check_shot() {
+    local before=$vtx_failures
+    check "$@"
+    [ "$vtx_failures" = "$before" ] || import -window root "$VTX_LOGDIR/failed-$vtx_failures.png" 2>/dev/null
+}
+# require_shot DESCRIPTION CMD...: the same for a check that the rest of the test depends on.
+require_shot() {
+    local before=$vtx_failures
+    check_shot "$@"
+    [ "$vtx_failures" = "$before" ] || { echo "# giving up: later checks depend on this one"; finish; }
+}
+# within SECONDS CMD...: polls CMD until it succeeds, for at most SECONDS of the clock.
+within() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.5
+    done
+}
+at() { echo "# at $SECONDS s: $1"; }
 
+at "start"
 require "the older package installs" timeout 120 wine msiexec /i "$(winepath -w "$old")" /qn
 check_eq "it is the one version installed" "$(installed_versions)" 0.0.1
 
+at "the older package is installed"
 require "the server starts" server_up
 VTX_E2E_EXE=$folder/Vitrex.exe
 start_app
@@ -79,35 +103,38 @@ for step in 1 2 3; do probe key --hwnd "$bar" --vk 0x27 >/dev/null; done
 moved=$((before + 3))
 require "the level moves to $moved" vtx_wait_until 5 caption_shows "$moved"
 
+at "the level is moved"
 newer_shown() { controls | awk -F'\t' '$5 == 1' | grep -q '0.99 Loop'; }
 load_page() {
     go_to_item "$UPDATE_ITEM"
     vtx_wait_until 15 newer_shown
 }
-check "the update page offers the newer build" load_page || shot update-page
+check_shot "the update page offers the newer build" load_page
 update_button=$(control_by Button Update)
 require "its update button is found" test -n "$update_button"
+at "the update page is loaded"
 probe click --hwnd "$update_button" >/dev/null
 started=$SECONDS
-check "Vitrex ends for the update" vtx_wait_until 60 eval '! app_running' || shot not-ended
+require_shot "Vitrex ends for the update" within 60 eval '! app_running'
 APP_PID=
-echo "# the download, its check and the quit took $((SECONDS - started)) s"
+at "Vitrex has ended after $((SECONDS - started)) s of download, check and quit"
 # The installed program's own start-up check finds nothing newer any more.
 control "newest=$build"
 
-check "the package replaces the older one" vtx_wait_until 120 replaced || shot not-replaced
+require_shot "the package replaces the older one" within 90 replaced
 echo "# installed: $(installed_versions | tr '\n' ' ')"
-check "the new program is started" probe wait "${target[@]}" --timeout 60000
-echo "# replaced and started after $((SECONDS - started)) s"
+check_shot "the new program is started" probe wait "${target[@]}" --timeout 60000
+at "the new program has started"
 check "it shows the level the user set" vtx_wait_until 10 caption_shows "$moved"
 check "it runs from the install folder" vtx_wait_until 10 eval 'running_programs | grep -q "Programs.Vitrex.Vitrex\.exe"'
 check_eq "as the one Vitrex" "$(running_programs | grep -c .)" 1
 check "the program and its languages are in place" test -f "$folder/Vitrex.exe" -a -f "$folder/languages/en.ini"
-check "update.exe's work is done" vtx_wait_until 30 eval '! pgrep -f "Vitrex-update-" >/dev/null'
+check "update.exe's work is done, its removal included" vtx_wait_until 30 eval '[ -z "$(prefix_processes Vitrex-update-)" ]'
 check_eq "no temporary package or copy of update.exe is left" \
     "$(ls "$temp"/Vitrex-update-* 2>/dev/null | tr '\n' ' ')" ""
 check_eq "the downloaded update.exe is gone" "$(ls "$folder"/update.exe 2>/dev/null)" ""
 check_eq "the new program quits on close" "$(second_start close)" 0
 check "and has ended" vtx_wait_until 5 eval '[ -z "$(running_programs)" ]'
 check_eq "the level the user set is kept" "$(level)" "$moved"
+at "end"
 finish
