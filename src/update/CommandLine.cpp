@@ -31,9 +31,11 @@ std::wstring InstallCommandLine(const std::wstring& msiexec, const std::wstring&
 
 std::wstring RemovalCommandLine(const std::wstring& cmd, const std::wstring& file, int attempts) {
     // cmd.exe knows no backslash escapes: a path, which holds no quote, is simply enclosed in them.
+    // A blank ends the last redirection before the block's ")", which Wine's cmd would otherwise
+    // take as part of the file name "nul)".
     const std::wstring quoted = L"\"" + file + L"\"";
     return QuoteArgument(cmd) + L" /d /q /c for /l %i in (1,1," + std::to_wstring(attempts) +
-           L") do @if exist " + quoted + L" (ping -n 2 127.0.0.1 >nul & del /f /q " + quoted + L" 2>nul)";
+           L") do @if exist " + quoted + L" (ping -n 2 127.0.0.1 >nul & del /f /q " + quoted + L" 2>nul )";
 }
 
 }  // namespace vitrex::update

@@ -96,6 +96,7 @@ TEST(RemovalCommandLine, NamesTheFileWholeToCmdAndIsBounded) {
     const std::wstring quoted = L"\"" + file + L"\"";
     EXPECT_NE(line.find(L"if exist " + quoted + L" ("), std::wstring::npos);
     EXPECT_NE(line.find(L"del /f /q " + quoted), std::wstring::npos);
+    EXPECT_EQ(line.find(L"nul)"), std::wstring::npos) << "a redirection's file name ends before the \")\"";
     EXPECT_EQ(line.find(file), line.find(quoted) + 1) << "no unquoted mention";
 }
 
