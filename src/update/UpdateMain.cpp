@@ -107,11 +107,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (!relocated && !temp.empty() && StartedCopyInTempFolder(temp)) return 0;
     // Where update.exe was started from, which has ended by now.
     const std::wstring original = relocated && arguments.size() > 1 ? arguments[1] : std::wstring();
+    const auto done = [relocated](int code) {
+        if (relocated) RemoveOwnImageLater();
+        return code;
+    };
 
     const std::span<const std::uint8_t> package = CarriedPackage();
     if (package.empty()) {
         Tell(L"This update carries no installer package.");
-        return 1;
+        return done(1);
     }
     // The old program quits right after starting this one; its settings are saved on the way out.
     // Should it hang, the package's own removal of the old version asks it to close once more.
@@ -120,7 +124,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::wstring msi = temp + L"Vitrex-update-" + std::to_wstring(GetCurrentProcessId()) + L".msi";
     if (temp.empty() || !WriteWholeFile(msi, package)) {
         Tell(L"The update could not be written to the temporary folder.");
-        return 1;
+        return done(1);
     }
     const long result = RunAndWait(InstallCommandLine(SystemFolder() + L"\\msiexec.exe", msi));
     DeleteFileW(msi.c_str());
@@ -136,6 +140,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The program's download has served its purpose; an update.exe kept elsewhere is the user's.
     const std::wstring download = program.substr(0, program.find_last_of(L'\\') + 1) + L"update.exe";
     if (installed && !original.empty() && SamePath(original, download)) DeleteFileW(original.c_str());
-    if (relocated) RemoveOwnImageLater();
-    return installed ? 0 : 1;
+    return done(installed ? 0 : 1);
 }
