@@ -133,7 +133,7 @@ check "it shows the level the user set" vtx_wait_until 10 caption_shows "$moved"
 check "it runs from the install folder" vtx_wait_until 10 eval 'running_programs | grep -q "Programs.Vitrex.Vitrex\.exe"'
 check_eq "as the one Vitrex" "$(running_programs | grep -c .)" 1
 check "the program and its languages are in place" test -f "$folder/Vitrex.exe" -a -f "$folder/languages/en.ini"
-check "update.exe's work is done, its removal included" vtx_wait_until 30 eval '[ -z "$(prefix_processes Vitrex-update-)" ]'
+check "update.exe's work is done, its removal included" within 30 eval '[ -z "$(prefix_processes Vitrex-update-)" ]'
 check_eq "nothing new is left in the temporary folder" "$(temp_listing)" "$temp_before"
 check_eq "nor in the program's folder" "$(ls -A "$folder" | tr '\n' ' ')" "Vitrex.exe languages "
 check_shot "the new program quits on close" test "$(second_start close)" = 0
