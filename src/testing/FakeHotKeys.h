@@ -44,9 +44,16 @@ class FakeInstanceLock : public InstanceLock {
 public:
     bool heldByOther = false;
     std::string lastName;
+    // Whether the other instance ends within the wait, and the limit of the last wait (zero: none).
+    bool otherEnds = true;
+    std::chrono::milliseconds waitedUpTo{0};
     bool AcquireOrDetectOther(std::string_view name) override {
         lastName = std::string(name);
         return heldByOther;
+    }
+    bool WaitForOtherToEnd(std::chrono::milliseconds limit) override {
+        waitedUpTo = limit;
+        return otherEnds;
     }
 };
 

@@ -8,46 +8,15 @@
 
 namespace vitrex::update {
 
-std::wstring QuoteArgument(const std::wstring& argument) {
-    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
-    std::wstring quoted = L"\"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : argument) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        // Backslashes before a quote are doubled, and the quote itself escaped; elsewhere they
-        // are taken literally.
-        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    // The closing quote follows: backslashes at the end must not escape it.
-    quoted.append(backslashes * 2, L'\\');
-    quoted += L'"';
-    return quoted;
-}
-
-std::wstring InstallCommandLine(const std::wstring& msiexec, const std::wstring& package) {
-    // /passive shows the progress and asks nothing; REBOOT=ReallySuppress keeps a file in use
-    // from restarting the computer under the user.
-    return QuoteArgument(msiexec) + L" /i " + QuoteArgument(package) + L" /passive REBOOT=ReallySuppress";
-}
-
 bool WaitForMutexToGo(const wchar_t* name, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        win32::UniqueHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, name));
-        if (!mutex) return true;
-        // Its holder ending abandons it; the name then goes with the last handle, ours included.
-        const ULONGLONG now = GetTickCount64();
-        if (now >= deadline) return false;
-        const DWORD wait = WaitForSingleObject(mutex.Get(), static_cast<DWORD>(deadline - now));
-        if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) ReleaseMutex(mutex.Get());
-        if (wait == WAIT_TIMEOUT) return false;
-        Sleep(50);
-    }
+    win32::UniqueHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, name));
+    if (!mutex) return true;
+    // Its holder ending abandons it. Taking it means no one holds it any more, even while another
+    // process (a second start, say) still has it open and so keeps the name alive.
+    const DWORD wait = WaitForSingleObject(mutex.Get(), timeoutMs);
+    if (wait != WAIT_OBJECT_0 && wait != WAIT_ABANDONED) return false;
+    ReleaseMutex(mutex.Get());
+    return true;
 }
 
 bool WriteWholeFile(const std::wstring& path, std::span<const std::uint8_t> bytes) {

@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "update/CommandLine.h"
+
 namespace vitrex::update {
 
 // The named mutex the running Vitrex holds for its whole life.
@@ -14,15 +16,8 @@ inline constexpr const wchar_t* kInstanceMutex = L"Vitrex";
 // How long the old program gets to save its settings and end after starting the update.
 inline constexpr DWORD kInstanceEndTimeoutMs = 30000;
 
-// One argument of a command line, quoted so that CommandLineToArgvW and msiexec read it back
-// whole: blanks and quotes inside survive, and so do backslashes before a quote.
-std::wstring QuoteArgument(const std::wstring& argument);
-
-// The command line that installs `package` with a progress window and no questions.
-std::wstring InstallCommandLine(const std::wstring& msiexec, const std::wstring& package);
-
-// Waits until no process holds the mutex `name` any more. False when it is still held after
-// `timeoutMs`.
+// Waits until no thread of any process holds the mutex `name` any more (none existing counts).
+// False when it is still held after `timeoutMs`.
 bool WaitForMutexToGo(const wchar_t* name, DWORD timeoutMs);
 
 // Writes `bytes` to `path`, replacing a file there. False (and no file) when that fails.

@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <vector>
 
 #include "update/Bootstrap.h"
 
@@ -40,15 +41,33 @@ void Tell(const std::wstring& text) {
     MessageBoxW(nullptr, text.c_str(), L"Vitrex", MB_OK | MB_ICONERROR);
 }
 
+// The arguments after the program's name.
+std::vector<std::wstring> Arguments() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> result;
+    for (int i = 1; arguments != nullptr && i < count; ++i)
+        result.emplace_back(arguments[i]);
+    LocalFree(arguments);
+    return result;
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
+}
+
 // Vitrex writes this program beside itself, into the folder the package replaces: the work is
 // done by a copy in the temporary folder, so that no file of the old installation stays in use.
+// The copy learns where this one was, to remove it when it is the program's download.
 bool StartedCopyInTempFolder(const std::wstring& temp) {
     const std::wstring copy = temp + L"Vitrex-update-" + std::to_wstring(GetCurrentProcessId()) + L".exe";
-    if (!CopyFileW(OwnPath().c_str(), copy.c_str(), FALSE)) return false;
+    const std::wstring own = OwnPath();
+    if (!CopyFileW(own.c_str(), copy.c_str(), FALSE)) return false;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::wstring commandLine = QuoteArgument(copy) + L" " + kRelocatedArgument;
+    std::wstring commandLine = QuoteArgument(copy) + L" " + kRelocatedArgument + L" " + QuoteArgument(own);
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, temp.c_str(),
                         &startup, &process)) {
         DeleteFileW(copy.c_str());
@@ -59,6 +78,20 @@ bool StartedCopyInTempFolder(const std::wstring& temp) {
     return true;
 }
 
+// The copy in the temporary folder cannot delete itself while it runs: a hidden cmd.exe does once
+// it has ended.
+void RemoveOwnImageLater() {
+    std::wstring commandLine = RemovalCommandLine(SystemFolder() + L"\\cmd.exe", OwnPath(), 30);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                       nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
 void StartProgram(const std::wstring& program) {
     if (GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES) return;
     const std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
@@ -67,15 +100,22 @@ void StartProgram(const std::wstring& program) {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::wstring temp = TempFolder();
-    const bool relocated = std::wstring(commandLine).find(kRelocatedArgument) != std::wstring::npos;
+    const std::vector<std::wstring> arguments = Arguments();
+    const bool relocated = !arguments.empty() && arguments[0] == kRelocatedArgument;
     if (!relocated && !temp.empty() && StartedCopyInTempFolder(temp)) return 0;
+    // Where update.exe was started from, which has ended by now.
+    const std::wstring original = relocated && arguments.size() > 1 ? arguments[1] : std::wstring();
+    const auto done = [relocated](int code) {
+        if (relocated) RemoveOwnImageLater();
+        return code;
+    };
 
     const std::span<const std::uint8_t> package = CarriedPackage();
     if (package.empty()) {
         Tell(L"This update carries no installer package.");
-        return 1;
+        return done(1);
     }
     // The old program quits right after starting this one; its settings are saved on the way out.
     // Should it hang, the package's own removal of the old version asks it to close once more.
@@ -84,7 +124,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     const std::wstring msi = temp + L"Vitrex-update-" + std::to_wstring(GetCurrentProcessId()) + L".msi";
     if (temp.empty() || !WriteWholeFile(msi, package)) {
         Tell(L"The update could not be written to the temporary folder.");
-        return 1;
+        return done(1);
     }
     const long result = RunAndWait(InstallCommandLine(SystemFolder() + L"\\msiexec.exe", msi));
     DeleteFileW(msi.c_str());
@@ -95,6 +135,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
              L").");
     }
     // Also after a failure: the package rolls back, and the user keeps the program they had.
-    StartProgram(InstalledProgramPath());
-    return installed ? 0 : 1;
+    const std::wstring program = InstalledProgramPath();
+    StartProgram(program);
+    // The program's download has served its purpose; an update.exe kept elsewhere is the user's.
+    const std::wstring download = program.substr(0, program.find_last_of(L'\\') + 1) + L"update.exe";
+    if (installed && !original.empty() && SamePath(original, download)) DeleteFileW(original.c_str());
+    return done(installed ? 0 : 1);
 }

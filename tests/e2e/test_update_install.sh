@@ -64,7 +64,9 @@ APP_PID=
 check "the installed program is started again" wait_window "${target[@]}" --timeout 60000
 check "the program is in place" test -f "$folder/Vitrex.exe" -a -f "$folder/languages/en.ini"
 check_eq "one package of it is installed" "$(installed_versions | wc -l)" 1
-check_eq "the temporary package is deleted" "$(ls "$WINEPREFIX"/drive_c/users/*/AppData/Local/Temp/Vitrex-update-*.msi 2>/dev/null | wc -l)" 0
+temp=$(winepath -u "$(wine cmd /d /c echo %TEMP% | tr -d '\r')")
+check "the temporary folder is found" test -d "$temp"
+check_eq "the temporary package is deleted" "$(ls "$temp"/Vitrex-update-*.msi 2>/dev/null | wc -l)" 0
 check_eq "the new program quits on close" "$(second_start close)" 0
 check "the new program ends" probe wait "${target[@]}" --gone --timeout 20000
 check_eq "having read and kept the user's setting" "$(field data "$(probe reg "$key" AB_ActiveWindow)")" 42

@@ -27,6 +27,12 @@ InstanceCheck CheckSingleInstance(InstanceLock& lock, Registry& registry, std::s
             secondStart.exitCode = kExitCommandNotDelivered;
             secondStart.error = "Vitrex: the command " + command +
                                 " could not be handed to the running instance: " + error.what();
+            return secondStart;
+        }
+        if (command == kCommandClose && !lock.WaitForOtherToEnd(kCloseWaitLimit)) {
+            secondStart.exitCode = kExitInstanceStillRuns;
+            secondStart.error = "Vitrex: the running instance did not end within " +
+                                std::to_string(kCloseWaitLimit.count() / 1000) + " s of the command CLOSE.";
         }
         return secondStart;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -30,10 +31,18 @@ struct InstanceCheck {
 
 // The exit code of a second start whose command could not be written.
 inline constexpr int kExitCommandNotDelivered = 2;
+// The exit code of a second start "close" whose instance still ran at the end of its wait.
+inline constexpr int kExitInstanceStillRuns = 3;
+
+// How long a second start "close" waits for the running instance to end. The instance looks for
+// commands once a second and then saves its settings; whoever sent "close" (the package's removal
+// among them) may replace the program's files once the second start has returned 0.
+inline constexpr std::chrono::milliseconds kCloseWaitLimit{15000};
 
 // Runs before anything else of the program exists. A second start writes its upper-cased first
-// argument (when it has one) into the command slot for the running instance; a first start
-// with the argument "close" has nothing to close.
+// argument (when it has one) into the command slot for the running instance; with "close" it
+// returns only once that instance has ended (or kCloseWaitLimit has passed). A first start with
+// the argument "close" has nothing to close.
 InstanceCheck CheckSingleInstance(InstanceLock& lock, Registry& registry, std::string_view firstArgument);
 
 }  // namespace vitrex::app

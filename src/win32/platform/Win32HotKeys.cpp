@@ -17,4 +17,16 @@ bool Win32InstanceLock::AcquireOrDetectOther(std::string_view name) {
     return GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+bool Win32InstanceLock::WaitForOtherToEnd(std::chrono::milliseconds limit) {
+    if (!mutex_) return true;
+    // The other instance holds the mutex for its whole life and never gives it back: it becomes
+    // ours (abandoned) only once that process has ended. It is let go at once, name and all, so
+    // that a program started right after this one is a first start.
+    const DWORD wait = WaitForSingleObject(mutex_.Get(), static_cast<DWORD>(limit.count()));
+    if (wait != WAIT_OBJECT_0 && wait != WAIT_ABANDONED) return false;
+    ReleaseMutex(mutex_.Get());
+    mutex_.Reset();
+    return true;
+}
+
 }  // namespace vitrex::win32

@@ -23,6 +23,7 @@ private:
 class Win32InstanceLock : public InstanceLock {
 public:
     bool AcquireOrDetectOther(std::string_view name) override;
+    bool WaitForOtherToEnd(std::chrono::milliseconds limit) override;
 
 private:
     UniqueHandle mutex_;

@@ -183,6 +183,29 @@ TEST(SingleInstance, ASecondStartThatCannotWriteItsCommandSaysSo) {
     EXPECT_TRUE(delivered.error.empty());
 }
 
+TEST(SingleInstance, ASecondStartCloseReturnsOnlyOnceTheInstanceHasEnded) {
+    fakes::FakeRegistry registry;
+    fakes::FakeInstanceLock lock;
+    lock.heldByOther = true;
+    const InstanceCheck closed = CheckSingleInstance(lock, registry, "close");
+    EXPECT_EQ(lock.waitedUpTo, kCloseWaitLimit);
+    EXPECT_EQ(closed.exitCode, 0);
+    EXPECT_TRUE(closed.error.empty());
+
+    lock.otherEnds = false;
+    const InstanceCheck stillRuns = CheckSingleInstance(lock, registry, "Close");
+    EXPECT_FALSE(stillRuns.startProgram);
+    EXPECT_EQ(stillRuns.exitCode, kExitInstanceStillRuns) << "not reported as closed";
+    EXPECT_NE(stillRuns.error.find("CLOSE"), std::string::npos) << stillRuns.error;
+
+    lock.waitedUpTo = {};
+    EXPECT_EQ(CheckSingleInstance(lock, registry, "config").exitCode, 0);
+    EXPECT_EQ(lock.waitedUpTo.count(), 0) << "only close waits";
+    registry.SetWriteProtected(kKey, true);
+    EXPECT_EQ(CheckSingleInstance(lock, registry, "close").exitCode, kExitCommandNotDelivered);
+    EXPECT_EQ(lock.waitedUpTo.count(), 0) << "an undelivered close has nothing to wait for";
+}
+
 TEST(SingleInstance, FirstStartEndsOnlyForCloseAndTouchesNoSettings) {
     fakes::FakeRegistry registry;
     fakes::FakeInstanceLock lock;

@@ -1,0 +1,41 @@
+#include "update/CommandLine.h"
+
+namespace vitrex::update {
+
+std::wstring QuoteArgument(const std::wstring& argument) {
+    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes before a quote are doubled, and the quote itself escaped; elsewhere they
+        // are taken literally.
+        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    // The closing quote follows: backslashes at the end must not escape it.
+    quoted.append(backslashes * 2, L'\\');
+    quoted += L'"';
+    return quoted;
+}
+
+std::wstring InstallCommandLine(const std::wstring& msiexec, const std::wstring& package) {
+    // /passive shows the progress and asks nothing; REBOOT=ReallySuppress keeps a file in use
+    // from restarting the computer under the user.
+    return QuoteArgument(msiexec) + L" /i " + QuoteArgument(package) + L" /passive REBOOT=ReallySuppress";
+}
+
+std::wstring RemovalCommandLine(const std::wstring& cmd, const std::wstring& file, int attempts) {
+    // cmd.exe knows no backslash escapes: a path, which holds no quote, is simply enclosed in them.
+    // A blank ends the last redirection before the block's ")", which Wine's cmd would otherwise
+    // take as part of the file name "nul)".
+    const std::wstring quoted = L"\"" + file + L"\"";
+    return QuoteArgument(cmd) + L" /d /q /c for /l %i in (1,1," + std::to_wstring(attempts) +
+           L") do @if exist " + quoted + L" (ping -n 2 127.0.0.1 >nul & del /f /q " + quoted + L" 2>nul )";
+}
+
+}  // namespace vitrex::update
