@@ -13,6 +13,7 @@
 #include "testing/FakeRegistry.h"
 #include "testing/FakeShell.h"
 #include "testing/FakeTextCollation.h"
+#include "testing/FakeWindowEvents.h"
 #include "testing/FakeWindowSystem.h"
 
 namespace vitrex::fakes {
@@ -50,8 +51,9 @@ struct FakePlatform {
     sysinfo::cpu::CpuMeter cpu;
     FakeHttp http;
     FakeShell shell;
-    app::Platform ports{registry, windows,   files,     clock, dialogs, system,
-                        hotKeys,  processes, collation, cpu,   http,    shell};
+    FakeWindowEvents windowEvents;
+    app::Platform ports{registry,  windows,   files, clock, dialogs, system,      hotKeys,
+                        processes, collation, cpu,   http,  shell,   windowEvents};
 };
 
 }  // namespace vitrex::fakes

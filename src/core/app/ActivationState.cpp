@@ -2,10 +2,37 @@
 
 namespace vitrex::app {
 
+ActivationState::~ActivationState() {
+    events_.Stop();
+}
+
 void ActivationState::CreateEngine() {
     engine_.emplace(windows_, eligibility_, &ownAlphas_, &journal_);
     engine_->SetRemembered(remembered_);
     engine_->SetRefused(refused_);
+    follower_.emplace(*engine_, windows_);
+    // Start-up switches the engine on before it makes it, when it starts active.
+    if (c_.Vitrex_Timer.Enabled()) FollowEvents(true);
+}
+
+void ActivationState::FollowEvents(bool active) {
+    if (!follower_) return;
+    if (active) {
+        const bool reported = events_.Start([this](WindowEvent event, WindowHandle window) {
+            // A failure is logged as the policy's, whose decisions the events run.
+            const auto run = [&] { OnWindowEvent(event, window); };
+            if (ui::EventDispatcher* dispatcher = c_.Vitrex_Timer.Dispatcher()) {
+                dispatcher->Dispatch(&c_.Vitrex_Timer, run);
+            } else {
+                run();
+            }
+        });
+        follower_->SwitchedOn(reported);
+    } else {
+        events_.Stop();
+        follower_->SwitchedOff();
+    }
+    KeepTimersInStep();
 }
 
 bool ActivationState::SetEngineActive(bool active) {
@@ -17,6 +44,7 @@ bool ActivationState::SetEngineActive(bool active) {
     c_.TrayPopup_Inaktiv.SetVisible(!active);
     c_.Vitrex_Timer.SetEnabled(active);
     c_.DebugClassException.SetEnabled(!active);
+    FollowEvents(active);
     // Every window the engine changed and that may still be changed goes back to how it was.
     if (!active && engine_) engine_->SwitchOff();
     return true;
@@ -28,8 +56,30 @@ transparency::EngineSettings ActivationState::Settings() const {
 }
 
 void ActivationState::Tick() {
-    if (!engine_) return;
-    engine_->Tick(Settings());
+    if (!follower_) return;
+    follower_->Tick(Settings());
+    KeepTimersInStep();
+}
+
+void ActivationState::PollForeground() {
+    if (follower_) follower_->PollForeground(Settings());
+}
+
+void ActivationState::LookAtShownWindows() {
+    if (!follower_) return;
+    follower_->LookAgain(Settings());
+    KeepTimersInStep();
+}
+
+void ActivationState::OnWindowEvent(WindowEvent event, WindowHandle window) {
+    if (!follower_ || !c_.Vitrex_Timer.Enabled()) return;
+    follower_->OnEvent(Settings(), event, window);
+    KeepTimersInStep();
+}
+
+void ActivationState::KeepTimersInStep() {
+    c_.ForegroundPoll.SetEnabled(follower_->PollingForeground());
+    c_.ShownWindowsLook.SetEnabled(follower_->LookingAgain());
 }
 
 void ActivationState::Relevel(const std::string& programKey) {

@@ -3,8 +3,10 @@
 #include <optional>
 #include <vector>
 
+#include "core/platform/WindowEvents.h"
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/Engine.h"
+#include "core/transparency/EventFollower.h"
 #include "core/transparency/OwnAlphas.h"
 #include "core/transparency/WindowJournal.h"
 #include "core/ui/Controls.h"
@@ -31,6 +33,10 @@ struct ActivationControls {
     ui::TrackBar& TAB_TPZ_TB_Active;
     ui::TrackBar& TAB_TPZ_TB_InActive;
     ui::RadioButton& GB_Transparenz_All;
+    // Between the ticks: the foreground poll where the system does not report foreground changes,
+    // and the second looks at created windows that were not visible yet.
+    ui::Timer& ForegroundPoll;
+    ui::Timer& ShownWindowsLook;
 };
 
 // The activation state: deactivated (master switch off), inactive (switch on, engine off) and
@@ -39,14 +45,16 @@ struct ActivationControls {
 // (and for good when start-up stopped earlier) nothing can be switched on.
 class ActivationState {
 public:
-    ActivationState(ActivationControls controls, WindowSystem& windows,
+    ActivationState(ActivationControls controls, WindowSystem& windows, WindowEvents& events,
                     transparency::Eligibility& eligibility, transparency::OwnAlphas& ownAlphas,
                     transparency::WindowJournal& journal)
         : c_(std::move(controls)),
           windows_(windows),
+          events_(events),
           eligibility_(eligibility),
           ownAlphas_(ownAlphas),
           journal_(journal) {}
+    ~ActivationState();
     ActivationState(const ActivationState&) = delete;
     ActivationState& operator=(const ActivationState&) = delete;
 
@@ -63,11 +71,16 @@ public:
     // False when start-up ended before the engine was made: nothing can be switched on then.
     bool ActivationAvailable() const { return engine_.has_value(); }
 
-    // Shows the state, locks or unlocks what steers the engine and runs or stops the policy timer;
-    // switching off gives back every window the engine changed.
+    // Shows the state, locks or unlocks what steers the engine and runs or stops the policy timer
+    // and the system's window events; switching off gives back every window the engine changed.
     bool SetEngineActive(bool active);
     // The policy tick with the levels and the scope as the controls hold them.
     void Tick();
+    // Between the ticks: the two timers of ActivationControls, and the system's reports (which
+    // run through the policy timer's dispatch boundary).
+    void PollForeground();
+    void LookAtShownWindows();
+    void OnWindowEvent(WindowEvent event, WindowHandle window);
     // While the engine runs: the program's windows get their levels again, after what is
     // remembered for it changed.
     void Relevel(const std::string& programKey);
@@ -78,14 +91,20 @@ public:
 private:
     ActivationControls c_;
     WindowSystem& windows_;
+    WindowEvents& events_;
     transparency::Eligibility& eligibility_;
     transparency::OwnAlphas& ownAlphas_;
     transparency::WindowJournal& journal_;
     const transparency::RememberedPrograms* remembered_ = nullptr;
     transparency::RefusedWindows* refused_ = nullptr;
     std::optional<transparency::Engine> engine_;
+    std::optional<transparency::EventFollower> follower_;
 
     transparency::EngineSettings Settings() const;
+    // Starts or stops the system's reports and the follower with the engine.
+    void FollowEvents(bool active);
+    // The timers run exactly while the follower needs them.
+    void KeepTimersInStep();
 };
 
 }  // namespace vitrex::app

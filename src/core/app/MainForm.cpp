@@ -15,9 +15,10 @@ MainForm::MainForm(Platform& platform)
       TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", "Restore"))),
       TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "&Exit")),
       ownAlphas_(platform.windows),
-      platform_{platform.registry,  ownAlphas_,      platform.files,   platform.clock,
-                platform.dialogs,   platform.system, platform.hotKeys, platform.processes,
-                platform.collation, platform.cpu,    platform.http,    platform.shell},
+      platform_{platform.registry,    ownAlphas_,      platform.files,   platform.clock,
+                platform.dialogs,     platform.system, platform.hotKeys, platform.processes,
+                platform.collation,   platform.cpu,    platform.http,    platform.shell,
+                platform.windowEvents},
       journal_(platform.registry, std::string(settings::kSettingsKey) + "\\Journal"),
       crashLog_(platform.clock),
       dispatcher_(crashLog_),
@@ -39,8 +40,10 @@ MainForm::MainForm(Platform& platform)
            DebugClassException,
            TAB_TPZ_TB_Active,
            TAB_TPZ_TB_InActive,
-           GB_Transparenz_All},
-          platform_.windows, eligibility_, ownAlphas_, journal_),
+           GB_Transparenz_All,
+           ForegroundPoll,
+           ShownWindowsLook},
+          platform_.windows, platform_.windowEvents, eligibility_, ownAlphas_, journal_),
       general_({GB_CPU_CB, GB_CPU_TB, GB_STRAY_RB1, GB_STRAY_RB2, GB_STRAY_RB3}, *this, CPU_Timer, Tray,
                Tray2, platform.cpu),
       shortCuts_({GB_ShortCuts_ChTransCB, GB_ShortCuts_ChTransRB1, GB_ShortCuts_ChTransRB2,
@@ -144,6 +147,8 @@ void MainForm::AttachHandlers() {
     TabDebugList.OnDblClick = [this] { TabDebugListDblClick(); };
     CommandTimer.OnTimer = [this] { CommandTimerTimer(); };
     Vitrex_Timer.OnTimer = [this] { Vitrex_TimerTimer(); };
+    ForegroundPoll.OnTimer = [this] { ForegroundPollTimer(); };
+    ShownWindowsLook.OnTimer = [this] { ShownWindowsLookTimer(); };
 
     TAB_AUS_BTN_Add.OnClick = [this] { TAB_AUS_BTN_AddClick(); };
     TAB_AUS_BTN_Delete.OnClick = [this] { TAB_AUS_BTN_DeleteClick(); };

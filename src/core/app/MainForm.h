@@ -78,6 +78,8 @@ public:
     // False when start-up ended before the engine was made: nothing can be switched on then.
     bool ActivationAvailable() const { return activation_.ActivationAvailable(); }
     void Vitrex_TimerTimer();
+    void ForegroundPollTimer();
+    void ShownWindowsLookTimer();
     // Absent until start-up has created it (with the known windows).
     transparency::Engine* Engine() { return activation_.Engine(); }
     transparency::Eligibility& WindowRules() { return eligibility_; }
@@ -190,6 +192,9 @@ public:
     ui::Timer Vitrex_Timer{"Vitrex_Timer", this, 100, false};
     ui::Timer CPU_Timer{"CPU_Timer", this, 1000, false};
     ui::Timer CommandTimer{"CommandTimer", this, 1000, true};
+    // Between the policy ticks, while the engine needs them.
+    ui::Timer ForegroundPoll{"ForegroundPoll", this, transparency::kForegroundPollMs, false};
+    ui::Timer ShownWindowsLook{"ShownWindowsLook", this, transparency::kLookAgainMs, false};
     // Stops when a page finishes in the web tab; its tick shows the message in the browser's place.
     ui::Timer WebBrowserWait{"WebBrowserWait", this, views::web::kDocumentWaitMs, false};
 

@@ -8,6 +8,12 @@ namespace vitrex::app {
 void MainForm::Vitrex_TimerTimer() {
     activation_.Tick();
 }
+void MainForm::ForegroundPollTimer() {
+    activation_.PollForeground();
+}
+void MainForm::ShownWindowsLookTimer() {
+    activation_.LookAtShownWindows();
+}
 void MainForm::XPBarStatusItems0Click() {
     SetEngineActive(false);
 }

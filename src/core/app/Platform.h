@@ -10,6 +10,7 @@
 #include "core/platform/Registry.h"
 #include "core/platform/Shell.h"
 #include "core/platform/TextCollation.h"
+#include "core/platform/WindowEvents.h"
 #include "core/platform/WindowSystem.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
 
@@ -32,6 +33,8 @@ struct Platform {
     // The project's web server, and the user's browser and programs.
     Http& http;
     Shell& shell;
+    // What the system reports about other programs' windows.
+    WindowEvents& windowEvents;
 };
 
 }  // namespace vitrex::app

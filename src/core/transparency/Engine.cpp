@@ -6,7 +6,7 @@
 
 namespace vitrex::transparency {
 
-void Engine::Tick(const EngineSettings& settings) {
+bool Engine::Tick(const EngineSettings& settings) {
     // One process snapshot and one set of shell-window lookups for all of this tick's checks.
     SharedLookups shared(eligibility_);
     // A window whose program cannot be told gets no level: it may be one the user excepted. It is
@@ -20,11 +20,11 @@ void Engine::Tick(const EngineSettings& settings) {
     } unreadableExcepted(eligibility_);
 
     const WindowHandle foreground = windows_.ForegroundWindow();
-    const std::size_t knownBefore = known_.Size();
-    if (foreground == lastForegroundWindow_) {
-        previousThreadId_ = activeThreadId_;
-    } else {
+    const bool caughtForeground = foreground != lastForegroundWindow_;
+    if (caughtForeground) {
         FollowForeground(settings, foreground);
+    } else {
+        previousThreadId_ = activeThreadId_;
     }
 
     sequence_.clear();
@@ -41,8 +41,9 @@ void Engine::Tick(const EngineSettings& settings) {
     // fails half-way leaves the next one to walk every window, so none is missed or met twice.
     lastSequenceValid_ = false;
     if (quiet) {
-        // One of the hidden windows may have become known above, as the new foreground window.
-        VisitUnknownOnly(settings, foreground, knownBefore != known_.Size());
+        // Some of the hidden windows may have become known since the last tick: met by an event,
+        // or above as the new foreground window.
+        VisitUnknownOnly(settings, foreground, known_.Size() != knownAtLastTick_);
     } else {
         unknownPlaces_.clear();
         for (std::size_t place = 0; place < sequence_.size(); ++place) {
@@ -52,7 +53,9 @@ void Engine::Tick(const EngineSettings& settings) {
     }
     lastSequenceValid_ = true;
     if (refused_ != nullptr && !refused_->Empty()) MeetWindowsInRefusedPlaces(settings, foreground);
+    knownAtLastTick_ = known_.Size();
     KeepJournal();
+    return caughtForeground;
 }
 
 void Engine::MeetWindowsInRefusedPlaces(const EngineSettings& settings, WindowHandle foreground) {
@@ -227,6 +230,7 @@ void Engine::SwitchOff() {
     layeredBefore_.clear();
     lastSequenceValid_ = false;
     unknownPlaces_.clear();
+    knownAtLastTick_ = 0;
     journalledKnown_ = 0;
     // Last: a registry that refuses the change must not keep the windows above from their state.
     if (journal_ != nullptr) journal_->Clear();

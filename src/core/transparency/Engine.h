@@ -49,8 +49,19 @@ public:
            WindowJournal* journal = nullptr)
         : windows_(windows), eligibility_(eligibility), ownAlphas_(ownAlphas), journal_(journal) {}
 
-    // One tick of the policy timer.
-    void Tick(const EngineSettings& settings);
+    // One tick of the policy timer. True when it found a foreground window that nothing had
+    // followed yet: no event reported the change before the tick.
+    bool Tick(const EngineSettings& settings);
+    // The system reported a foreground change, or a look found one: the old and the new
+    // foreground window (or groups) get their levels now, exactly as the next tick would give
+    // them. Nothing when `foreground` is the window followed already.
+    void ForegroundChanged(const EngineSettings& settings, WindowHandle foreground);
+    // The system reported a top-level window shown or created: when it is visible and was never
+    // met it gets its level now, as the next tick would give it. False while it is hidden and
+    // unknown, so that the caller may look again soon; the tick meets it in any case.
+    bool WindowShown(const EngineSettings& settings, WindowHandle window);
+    // The foreground window the engine follows now.
+    WindowHandle FollowedForeground() const { return lastForegroundWindow_; }
     // Switching off: every known window that is allowed now goes back to how it was before the
     // engine changed it, then the known windows are forgotten and the journal emptied. The
     // foreground and group state is kept, as the next switch-on expects.
@@ -68,6 +79,9 @@ public:
 private:
     // The foreground window changed since the last tick.
     void FollowForeground(const EngineSettings& settings, WindowHandle foreground);
+    // FollowForeground outside a tick, with the change of group the tick's pass would make,
+    // done on the two groups' windows only.
+    void FollowForegroundNow(const EngineSettings& settings, WindowHandle foreground);
     // The same windows as at the last tick and no change of group: only those still unknown.
     void VisitUnknownOnly(const EngineSettings& settings, WindowHandle foreground, bool someMayBeKnown);
     // One window of the enumeration; false when it stays unknown (hidden and never met).
@@ -117,6 +131,9 @@ private:
     std::vector<std::size_t> unknownPlaces_;
     bool lastSequenceValid_ = false;
     std::vector<WindowHandle> sequence_;
+    // The number of known windows when the last tick ended: events meet windows between ticks,
+    // some of them in the hidden windows' places.
+    std::size_t knownAtLastTick_ = 0;
 };
 
 }  // namespace vitrex::transparency

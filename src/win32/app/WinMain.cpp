@@ -24,6 +24,7 @@
 #include "win32/platform/Win32Shell.h"
 #include "win32/platform/Win32SystemCounters.h"
 #include "win32/platform/Win32TextCollation.h"
+#include "win32/platform/Win32WindowEvents.h"
 #include "win32/platform/Win32WindowSystem.h"
 #include "win32/platform/WindowHandle.h"
 #include "win32/ui/FormWindow.h"
@@ -100,8 +101,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The transfers wait with the window's messages flowing; the pump learns the window once bound.
     win32::Win32Http http;
     win32::Win32Shell shell;
-    app::Platform platform{registry, windows,   files,     clock,    dialogs, system,
-                           hotKeys,  processes, collation, cpuMeter, http,    shell};
+    // Reports other programs' windows until the form switches the engine off.
+    win32::Win32WindowEvents windowEvents;
+    app::Platform platform{registry,  windows,   files,    clock, dialogs, system,      hotKeys,
+                           processes, collation, cpuMeter, http,  shell,   windowEvents};
 
     app::MainForm form(platform);
     form.Journal().SetObserver(&win32::KeepForCrashRestore);

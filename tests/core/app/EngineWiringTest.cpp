@@ -110,5 +110,62 @@ TEST_F(EngineWiring, AFailedStartUpLeavesNoEngineToTick) {
     EXPECT_EQ(form.TabDebugList.Items().size(), 6u) << "and nothing failed on the way";
 }
 
+TEST_F(EngineWiring, TheSystemsReportsRunWhileTheEngineRunsAndFailuresReachTheLog) {
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.Vitrex_Timer.Tick();
+    ASSERT_TRUE(platform.windowEvents.Started());
+    platform.windows.SetForeground(browser);
+    platform.windowEvents.Report(WindowEvent::Foreground, browser);
+    EXPECT_EQ(Alpha(browser), std::optional<std::uint8_t>(229)) << "before the next tick";
+    const WindowHandle dialog = Add("Dialog", "Find", 30, 301);
+    platform.windowEvents.Report(WindowEvent::Created, dialog);
+    EXPECT_EQ(Alpha(dialog), std::optional<std::uint8_t>(191));
+
+    // A report whose work fails (the journal cannot be written) is one crash-log entry, and the
+    // program goes on.
+    const std::size_t lines = form.TabDebugList.Items().size();
+    platform.registry.SetWriteProtected("Software\\Vitrex\\Journal", true);
+    const WindowHandle another = Add("Other", "Other", 20, 202);
+    platform.windowEvents.Report(WindowEvent::Shown, another);
+    EXPECT_EQ(form.TabDebugList.Items().size(), lines + 4);
+    EXPECT_NE(form.TabDebugList.Items()[lines + 2].find("Vitrex_Timer"), std::string::npos);
+
+    form.XPBarStatus.Item(0).UserClick();
+    EXPECT_FALSE(platform.windowEvents.Started());
+    EXPECT_FALSE(form.ForegroundPoll.Enabled());
+    EXPECT_FALSE(form.ShownWindowsLook.Enabled());
+}
+
+TEST_F(EngineWiring, WithoutForegroundReportsTheFormPollsTheForegroundWhileTheEngineRuns) {
+    platform.windowEvents.deliversForeground = false;
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.Vitrex_Timer.Tick();
+    platform.windows.SetForeground(browser);
+    form.Vitrex_Timer.Tick();
+    ASSERT_TRUE(form.ForegroundPoll.Enabled());
+    platform.windows.SetForeground(editor);
+    form.ForegroundPoll.Tick();
+    EXPECT_EQ(Alpha(editor), std::optional<std::uint8_t>(229));
+    EXPECT_EQ(Alpha(browser), std::optional<std::uint8_t>(191));
+
+    // A created window that shows a moment later is looked at again by the second timer.
+    fakes::FakeWindow hidden;
+    hidden.processId = 30;
+    hidden.threadId = 302;
+    hidden.visible = false;
+    const WindowHandle late = platform.windows.AddWindow(hidden);
+    platform.windowEvents.Report(WindowEvent::Created, late);
+    ASSERT_TRUE(form.ShownWindowsLook.Enabled());
+    platform.windows.Window(late).visible = true;
+    form.ShownWindowsLook.Tick();
+    EXPECT_EQ(Alpha(late), std::optional<std::uint8_t>(191));
+    EXPECT_FALSE(form.ShownWindowsLook.Enabled());
+
+    form.XPBarStatus.Item(0).UserClick();
+    EXPECT_FALSE(form.ForegroundPoll.Enabled()) << "no poll while the engine is off";
+}
+
 }  // namespace
 }  // namespace vitrex::app

@@ -14,6 +14,7 @@
 #include "win32/platform/Win32Registry.h"
 #include "win32/platform/Win32Shell.h"
 #include "win32/platform/Win32TextCollation.h"
+#include "win32/platform/Win32WindowEvents.h"
 #include "win32/platform/Win32WindowSystem.h"
 
 namespace vitrex::win32::testing {
@@ -34,8 +35,9 @@ struct RealPlatform {
     sysinfo::cpu::CpuMeter cpu;
     Win32Http http;
     Win32Shell shell;
-    app::Platform ports{registry, windows,   files,     clock, dialogs, system,
-                        hotKeys,  processes, collation, cpu,   http,    shell};
+    Win32WindowEvents windowEvents;
+    app::Platform ports{registry,  windows,   files, clock, dialogs, system,      hotKeys,
+                        processes, collation, cpu,   http,  shell,   windowEvents};
 };
 
 }  // namespace vitrex::win32::testing

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+
+#include "core/platform/WindowSystem.h"
+
+namespace vitrex {
+
+// What the system reports about other programs' top-level windows.
+enum class WindowEvent {
+    // A window became the foreground window.
+    Foreground,
+    // A window was created; it is usually not visible yet.
+    Created,
+    // A window was shown.
+    Shown,
+};
+
+// The system's reports of changes to other programs' top-level windows, delivered on the
+// user-interface thread while its messages are pumped. A system may leave some of them out (some
+// never report another program's foreground change): the program cannot rely on any report.
+class WindowEvents {
+public:
+    using Sink = std::function<void(WindowEvent, WindowHandle)>;
+
+    virtual ~WindowEvents() = default;
+    // Reports every event to `sink` from now on, in place of an earlier sink. False when the
+    // system reports nothing at all.
+    virtual bool Start(Sink sink) = 0;
+    // No more reports; nothing when none were asked for.
+    virtual void Stop() = 0;
+};
+
+}  // namespace vitrex

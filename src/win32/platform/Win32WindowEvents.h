@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "core/platform/WindowEvents.h"
+
+namespace vitrex::win32 {
+
+// Which window events are reported: a whole top-level window (not a part of it, not a child
+// window) becoming the foreground, created or shown. Nothing for every other event.
+std::optional<WindowEvent> ReportedWindowEvent(DWORD event, LONG objectId, LONG childId, bool topLevel);
+
+// The system's window events through out-of-context event hooks of the calling thread: the
+// system queues them to that thread, which receives them while it pumps its messages, so they
+// arrive on the user-interface thread between other messages. The program's own windows are left
+// out, unless a test asks for them. Under Wine another program's foreground and show events are
+// never delivered (creation events are): the caller must not rely on them.
+class Win32WindowEvents : public WindowEvents {
+public:
+    explicit Win32WindowEvents(bool skipOwnProcess = true) : skipOwnProcess_(skipOwnProcess) {}
+    ~Win32WindowEvents() override;
+    Win32WindowEvents(const Win32WindowEvents&) = delete;
+    Win32WindowEvents& operator=(const Win32WindowEvents&) = delete;
+
+    bool Start(Sink sink) override;
+    void Stop() override;
+
+private:
+    static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG objectId, LONG childId,
+                                 DWORD thread, DWORD time) noexcept;
+
+    bool skipOwnProcess_;
+    Sink sink_;
+    HWINEVENTHOOK foregroundHook_ = nullptr;
+    HWINEVENTHOOK objectHook_ = nullptr;
+};
+
+}  // namespace vitrex::win32

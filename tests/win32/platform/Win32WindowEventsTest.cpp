@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <utility>
+#include <vector>
+
+#include "win32/UniqueHandle.h"
+#include "win32/platform/Win32WindowEvents.h"
+#include "win32/platform/WindowHandle.h"
+
+namespace vitrex::win32 {
+namespace {
+
+TEST(WindowEventFilter, OnlyWholeTopLevelWindowsAreReported) {
+    EXPECT_EQ(ReportedWindowEvent(EVENT_OBJECT_CREATE, OBJID_WINDOW, CHILDID_SELF, true),
+              WindowEvent::Created);
+    EXPECT_EQ(ReportedWindowEvent(EVENT_OBJECT_SHOW, OBJID_WINDOW, CHILDID_SELF, true), WindowEvent::Shown);
+    EXPECT_EQ(ReportedWindowEvent(EVENT_SYSTEM_FOREGROUND, OBJID_WINDOW, CHILDID_SELF, true),
+              WindowEvent::Foreground);
+    EXPECT_FALSE(ReportedWindowEvent(EVENT_OBJECT_CREATE, OBJID_WINDOW, CHILDID_SELF, false))
+        << "a child window";
+    EXPECT_FALSE(ReportedWindowEvent(EVENT_OBJECT_SHOW, OBJID_CURSOR, CHILDID_SELF, true)) << "the cursor";
+    EXPECT_FALSE(ReportedWindowEvent(EVENT_OBJECT_SHOW, OBJID_CARET, CHILDID_SELF, true));
+    EXPECT_FALSE(ReportedWindowEvent(EVENT_OBJECT_CREATE, OBJID_WINDOW, 3, true)) << "an item of a control";
+    EXPECT_FALSE(ReportedWindowEvent(EVENT_OBJECT_DESTROY, OBJID_WINDOW, CHILDID_SELF, true))
+        << "inside the hooked range, not asked for";
+}
+
+// Another program with a top-level window (Wine's notepad), ended when the test ends. Wine
+// reports the creation of other programs' windows only: the program's own never come.
+struct OtherProgram {
+    PROCESS_INFORMATION process{};
+
+    OtherProgram() {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        wchar_t command[] = L"notepad.exe";
+        ::CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    }
+    ~OtherProgram() {
+        if (process.hProcess == nullptr) return;
+        ::TerminateProcess(process.hProcess, 0);
+        ::WaitForSingleObject(process.hProcess, 5000);
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+};
+
+// Pumps this thread's messages for up to `ms`, or until `done` holds.
+template <typename Done>
+void PumpUntil(int ms, Done done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!done() && std::chrono::steady_clock::now() < end) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&message);
+    }
+}
+
+TEST(Win32WindowEvents, AnotherProgramsNewWindowReachesTheSinkOnThisThreadUntilStop) {
+    Win32WindowEvents events;
+    std::vector<std::pair<WindowEvent, WindowHandle>> seen;
+    const DWORD thisThread = ::GetCurrentThreadId();
+    bool otherThread = false;
+    ASSERT_TRUE(events.Start([&](WindowEvent event, WindowHandle window) {
+        otherThread = otherThread || ::GetCurrentThreadId() != thisThread;
+        seen.emplace_back(event, window);
+    }));
+    const auto createdBy = [&](DWORD processId) {
+        for (const auto& [event, handle] : seen) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(ToHwnd(handle), &owner);
+            if (event == WindowEvent::Created && owner == processId) return true;
+        }
+        return false;
+    };
+    {
+        OtherProgram notepad;
+        ASSERT_NE(notepad.process.hProcess, nullptr);
+        PumpUntil(10000, [&] { return createdBy(notepad.process.dwProcessId); });
+        EXPECT_TRUE(createdBy(notepad.process.dwProcessId));
+        for (const auto& [event, handle] : seen)
+            EXPECT_EQ(::GetAncestor(ToHwnd(handle), GA_PARENT), ::GetDesktopWindow())
+                << "top-level windows only";
+        EXPECT_FALSE(otherThread) << "delivered on the thread that asked";
+    }
+
+    events.Stop();
+    seen.clear();
+    OtherProgram later;
+    PumpUntil(1500, [] { return false; });
+    EXPECT_TRUE(seen.empty());
+}
+
+}  // namespace
+}  // namespace vitrex::win32
