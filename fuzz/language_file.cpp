@@ -47,7 +47,7 @@ std::vector<std::pair<std::string, std::string>> NamesIn(std::string_view bytes,
 }
 
 void CheckValue(const std::string& value, bool utf8File) {
-    Require(Utf8Length(value) <= kMaxValue || (!utf8File && value.size() <= 3 * kMaxValue),
+    Require(fuzz::Utf8Length(value) <= kMaxValue || (!utf8File && value.size() <= 3 * kMaxValue),
             "a value is cut to its greatest length");
     // An ANSI file is converted, so whatever it holds reads as well-formed text.
     if (!utf8File) Require(fuzz::IsUtf8(value), "an ANSI file reads as well-formed UTF-8");
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     i18n::Catalogue catalogue;
     catalogue.Load(file);
     for (const i18n::CatalogueKey& key : i18n::CatalogueKeys())
-        CheckValue(catalogue.Text(key.section, key.key), utf8File);
+        CheckValue(catalogue.Text(key.section, key.key, ""), utf8File);
 
     const std::string compatible = file.Read("Compatible", i18n::kLanguageBuild, "0");
     if (const std::optional<long long> number = i18n::WholeNumber(compatible))
