@@ -144,10 +144,12 @@ std::optional<PerformanceLists> ParsePerformanceData(std::span<const std::uint8_
             if ((!wantProcesses || lists.processesRead) && (!wantThreads || lists.threadsRead)) break;
             block.Require(object, kObjectSize);
             const std::uint32_t index = block.U32(object + kObjectNameTitleIndex);
-            if (wantProcesses && index == kProcessObjectIndex) {
+            // The first object of each kind counts; a second one (a damaged block) is passed over,
+            // so the process list does not depend on whether threads were asked for too.
+            if (wantProcesses && !lists.processesRead && index == kProcessObjectIndex) {
                 ReadObject(block, object, true, lists);
                 lists.processesRead = true;
-            } else if (wantThreads && index == kThreadObjectIndex) {
+            } else if (wantThreads && !lists.threadsRead && index == kThreadObjectIndex) {
                 ReadObject(block, object, false, lists);
                 lists.threadsRead = true;
             }

@@ -45,7 +45,7 @@ struct PerformanceLists {
     bool threadsRead = false;
 };
 
-// Reads the Process and/or Thread objects of a raw performance-data block. Of n instances the
+// Reads the (first) Process and/or Thread object of a raw performance-data block. Of n instances the
 // first n-1 become entries (the last is the total); a process with id 0 is "[System Process]",
 // one named exactly "System" keeps its name and every other name gets ".exe". Every offset and
 // length taken from the block is checked against it: a block that points outside itself, or

@@ -5,8 +5,8 @@
 #include <winhttp.h>
 
 #include <algorithm>
-#include <charconv>
 
+#include "core/net/ContentLength.h"
 #include "core/platform/Errors.h"
 #include "win32/platform/SystemMessage.h"
 #include "win32/platform/TextConvert.h"
@@ -112,11 +112,7 @@ std::wstring HeaderText(HINTERNET request, DWORD query) {
 
 // The body's announced length; 0 when the server sends none (a chunked reply) or nonsense.
 std::int64_t ContentLength(HINTERNET request) {
-    const std::string text = Narrow(HeaderText(request, WINHTTP_QUERY_CONTENT_LENGTH));
-    std::int64_t length = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), length);
-    if (error != std::errc() || end != text.data() + text.size() || length < 0) return 0;
-    return length;
+    return net::ParseContentLength(Narrow(HeaderText(request, WINHTTP_QUERY_CONTENT_LENGTH)));
 }
 
 void RunRequest(const HttpSession& session, const HttpRequest& request, TransferState& state);

@@ -39,6 +39,18 @@ TEST(CpuLoad, NoTimeBetweenSamplesOrAClockSetBackGivesNothing) {
     EXPECT_FALSE(LoadBetween(At(0, 0), At(kSecond, 1), 0).has_value()) << "no processors";
 }
 
+TEST(CpuLoad, CountsTooFarApartForTheirDifferenceGiveNothing) {
+    constexpr std::int64_t kLeast = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
+    // Records the system filled with nonsense: the clock or the idle time jumps past 64 bits.
+    EXPECT_FALSE(LoadBetween({0, kLeast}, {0, 0}, 1).has_value());
+    EXPECT_FALSE(LoadBetween({0, -1}, {0, kMost}, 1).has_value());
+    EXPECT_FALSE(LoadBetween({kMost, 0}, {-2, kSecond}, 1).has_value());
+    // The widest differences that still are numbers give a load.
+    EXPECT_TRUE(LoadBetween({0, 0}, {0, kMost}, 1).has_value());
+    EXPECT_TRUE(LoadBetween({kLeast + 1, 0}, {0, kSecond}, 1).has_value());
+}
+
 TEST(CpuLoad, CountersThatOvershootAreHeldToTheScale) {
     // Idle time read a moment after the clock: more idle than there was time.
     EXPECT_FLOAT_EQ(*LoadBetween(At(0, 0), At(kSecond + kSecond / 10, 1), 1), 0.5f);

@@ -65,6 +65,19 @@ TEST(PerformanceData, ThreadObjectGivesOwnerAndThreadIdsAndBothObjectsAreFoundIn
     EXPECT_TRUE(processesOnly->threads.empty());
 }
 
+TEST(PerformanceData, OnlyTheFirstObjectOfEachKindCountsWhateverElseIsAskedFor) {
+    // A damaged block with a second process object before the threads.
+    const auto block = PerfBlock::Build({ProcessObject({{u"first", 10}, {u"second", 20}}),
+                                         ProcessObject({{u"stray", 99}}), ThreadObject({{10, 1}})});
+    const auto both = ParsePerformanceData(block, true, true);
+    const auto processesOnly = ParsePerformanceData(block, true, false);
+    ASSERT_TRUE(both && processesOnly);
+    EXPECT_EQ(Names(both->processes), (std::vector<std::string>{"first.exe", "second.exe"}));
+    EXPECT_EQ(Names(processesOnly->processes), Names(both->processes));
+    ASSERT_EQ(both->threads.size(), 1u);
+    EXPECT_EQ(both->threads[0].OwnerProcessID, 10u);
+}
+
 TEST(PerformanceData, ABlockWithoutObjectsReadsAsEmpty) {
     // What Wine hands out: a header and nothing else.
     const auto lists = ParsePerformanceData(PerfBlock::Build({}), true, true);

@@ -111,10 +111,13 @@ TEST_F(UpdateInTheForm, QuittingDuringATransferClosesOnceAfterTheWait) {
             ++closes;
             close();
         };
+        // Through a reference of its own: clang 14, which the sanitizer build uses, cannot capture
+        // a structured binding.
+        const auto& quitNow = quit;
         platform.http.inside = [&](std::size_t piece) {
             if (piece != 1) return;
-            quit(form);
-            quit(form);
+            quitNow(form);
+            quitNow(form);
             EXPECT_EQ(closes, 0);
             EXPECT_FALSE(form.Terminated());
         };

@@ -9,10 +9,14 @@ namespace vitrex::sysinfo::cpu {
 std::optional<float> LoadBetween(const CpuSample& previous, const CpuSample& current, int processors) {
     if (processors < 1) return std::nullopt;
     // Differences in integers first: the counts are near 2^57, where a double has lost the
-    // last few units.
-    const std::int64_t timeDiff = current.systemTime - previous.systemTime;
+    // last few units. Counts from damaged records can lie so far apart that their difference has
+    // no 64-bit value.
+    std::int64_t timeDiff = 0;
+    std::int64_t idleDiff = 0;
+    if (__builtin_sub_overflow(current.systemTime, previous.systemTime, &timeDiff) ||
+        __builtin_sub_overflow(current.idleTime, previous.idleTime, &idleDiff))
+        return std::nullopt;
     if (timeDiff <= 0) return std::nullopt;
-    const std::int64_t idleDiff = current.idleTime - previous.idleTime;
     const double busy =
         100.0 - static_cast<double>(idleDiff) / static_cast<double>(timeDiff) * 100.0 / processors;
     return static_cast<float>(std::clamp(busy, 0.0, 100.0) + 0.5);

@@ -15,7 +15,8 @@ struct CpuSample {
 // The load between two samples in percent with 0.5 added (0.5 idle, 100.5 saturated), the form
 // the meter publishes: 100 - idle difference / time difference * 100 / processors + 0.5.
 // Nothing when no time passed or the clock went back (the quotient would be meaningless or not a
-// number) or when there are no processors. Counters read a moment apart can overshoot a little,
+// number), when the counts lie too far apart for their difference to be a number, or when there
+// are no processors. Counters read a moment apart can overshoot a little,
 // so the load is held to 0..100 before the 0.5 is added.
 std::optional<float> LoadBetween(const CpuSample& previous, const CpuSample& current, int processors);
 
