@@ -5,26 +5,18 @@
 # tests; here its quit is the "close" it receives. update.exe is VITREX_E2E_UPDATE, else dist/update.exe;
 # the older package is made from the same program with scripts/package --msi-version.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 dist=$(dirname "$(dirname "$VTX_E2E_EXE")")
 update=${VITREX_E2E_UPDATE:-$dist/update.exe}
 require "update.exe exists (scripts/package)" test -f "$update"
-require "an older package is made" env VITREX_DIST_DIR="$dist" "$repo/scripts/package" --no-build --msi-only \
-    --msi-version 0.0.1 --out "$VTX_LOGDIR/old"
-old=$(ls "$VTX_LOGDIR"/old/Vitrex-*.msi | head -n 1)
+old=$(older_package "$dist")
+require "an older package is made" test -f "$old"
 
 folder="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Vitrex"
 target=(--class TVTXForm)
 key='Software\Vitrex'
-# The versions of Vitrex that Windows Installer lists as installed (Wine keeps the list in HKLM),
-# one a line.
-installed_versions() {
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r' |
-        awk 'function put() { if (name == "Vitrex") print version; name = version = "" }
-             /^HKEY/ { put() } $1 == "DisplayName" { name = $3 } $1 == "DisplayVersion" { version = $3 }
-             END { put() }'
-}
 installed_version() { installed_versions | head -n 1; }
 
 check "the older package installs" timeout 120 wine msiexec /i "$(winepath -w "$old")" /qn

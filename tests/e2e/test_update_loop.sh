@@ -6,13 +6,13 @@
 # left behind. update.exe and the server's release folder are dist/'s (scripts/package).
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/online.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 
 dist=$(dirname "$(dirname "$VTX_E2E_EXE")")
 update=${VITREX_E2E_UPDATE:-$dist/update.exe}
 require "update.exe and the release folder exist (scripts/package)" test -f "$update" -a -d "$dist/release"
-require "an older package is made" env VITREX_DIST_DIR="$dist" "$e2e_repo/scripts/package" --no-build --msi-only \
-    --msi-version 0.0.1 --out "$VTX_LOGDIR/old"
-old=$(ls "$VTX_LOGDIR"/old/Vitrex-*.msi | head -n 1)
+old=$(older_package "$dist")
+require "an older package is made" test -f "$old"
 
 constant() { sed -n "s/.*$1 = \"\\([^\"]*\\)\".*/\\1/p" "$e2e_repo/src/core/app/Version.h" | head -n 1; }
 build=$(constant kBuildNumber)
@@ -31,13 +31,6 @@ done
 user_dir="$WINEPREFIX/drive_c/users/$(id -un)"
 folder="$user_dir/AppData/Local/Programs/Vitrex"
 key='Software\Vitrex'
-# The versions of Vitrex that Windows Installer lists as installed (Wine keeps the list in HKLM).
-installed_versions() {
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r' |
-        awk 'function put() { if (name == "Vitrex") print version; name = version = "" }
-             /^HKEY/ { put() } $1 == "DisplayName" { name = $3 } $1 == "DisplayVersion" { version = $3 }
-             END { put() }'
-}
 replaced() { [ "$(installed_versions)" = "$want" ]; }
 # The command lines of the processes of this test's prefix whose command line matches $1.
 prefix_processes() {
