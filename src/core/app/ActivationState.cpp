@@ -28,6 +28,8 @@ void ActivationState::FollowEvents(bool active) {
             }
         });
         follower_->SwitchedOn(reported);
+        // Starting the reports anew ends any watch of before.
+        watching_ = false;
         cannotWatch_ = false;
     } else {
         // Stopping the reports stops the watch with them.
