@@ -11,6 +11,9 @@ public:
     bool refuses = false;
     bool deliversForeground = true;
     int starts = 0;
+    // Whether this system can watch the foreground, and whether it is watched now.
+    bool canWatch = false;
+    bool watching = false;
 
     bool Start(Sink sink) override {
         ++starts;
@@ -18,7 +21,14 @@ public:
         sink_ = std::move(sink);
         return true;
     }
-    void Stop() override { sink_ = nullptr; }
+    void Stop() override {
+        sink_ = nullptr;
+        watching = false;
+    }
+    bool WatchForeground(bool on) override {
+        watching = on && canWatch && sink_;
+        return !on || watching;
+    }
     bool Started() const { return static_cast<bool>(sink_); }
 
     // Delivers the event as the system would, if anyone listens and the system reports it.

@@ -28,8 +28,13 @@ void ActivationState::FollowEvents(bool active) {
             }
         });
         follower_->SwitchedOn(reported);
+        // Starting the reports anew ends any watch of before.
+        watching_ = false;
+        cannotWatch_ = false;
     } else {
+        // Stopping the reports stops the watch with them.
         events_.Stop();
+        watching_ = false;
         follower_->SwitchedOff();
     }
     KeepTimersInStep();
@@ -78,7 +83,14 @@ void ActivationState::OnWindowEvent(WindowEvent event, WindowHandle window) {
 }
 
 void ActivationState::KeepTimersInStep() {
-    c_.ForegroundPoll.SetEnabled(follower_->PollingForeground());
+    const bool poll = follower_->PollingForeground();
+    // The system's own watch where it has one; the poll's timer where it has none.
+    if (poll != watching_ && !(poll && cannotWatch_)) {
+        const bool watches = events_.WatchForeground(poll);
+        watching_ = poll && watches;
+        cannotWatch_ = poll && !watches;
+    }
+    c_.ForegroundPoll.SetEnabled(poll && !watching_);
     c_.ShownWindowsLook.SetEnabled(follower_->LookingAgain());
 }
 

@@ -99,6 +99,9 @@ private:
     transparency::RefusedWindows* refused_ = nullptr;
     std::optional<transparency::Engine> engine_;
     std::optional<transparency::EventFollower> follower_;
+    // Whether the system watches the foreground for the follower, and whether it could not.
+    bool watching_ = false;
+    bool cannotWatch_ = false;
 
     transparency::EngineSettings Settings() const;
     // Starts or stops the system's reports and the follower with the engine.

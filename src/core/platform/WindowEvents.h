@@ -14,6 +14,9 @@ enum class WindowEvent {
     Created,
     // A window was shown.
     Shown,
+    // The foreground window changed, found by watching it (WatchForeground), not reported by the
+    // system: unlike Foreground, it says nothing about whether the system reports such changes.
+    ForegroundSeen,
 };
 
 // The system's reports of changes to other programs' top-level windows, delivered on the
@@ -27,8 +30,13 @@ public:
     // Reports every event to `sink` from now on, in place of an earlier sink. False when the
     // system reports nothing at all.
     virtual bool Start(Sink sink) = 0;
-    // No more reports; nothing when none were asked for.
+    // No more reports, and no more watching; nothing when none were asked for.
     virtual void Stop() = 0;
+    // Watches the foreground window between reports, cheaply and off the user-interface thread,
+    // and reports ForegroundSeen to the sink when it changes; off again with false. False when
+    // this system cannot watch (then the caller asks for the foreground itself) or nothing was
+    // started.
+    virtual bool WatchForeground(bool on) = 0;
 };
 
 }  // namespace vitrex

@@ -38,9 +38,12 @@ bool Eligibility::IsExceptedProgram(WindowHandle window) {
     }
     // Within shared lookups, one answer per process: the process list and the exceptions are
     // taken not to change until the lookups end.
-    if (!sharedSnapshotTaken_) RefreshProcessCache();
-    if (unreadableExcepted_ && processesUnreadable_) return true;
     const std::uint32_t processId = windows_.ThreadProcessOf(window).processId;
+    if (!sharedSnapshotTaken_ && !ListNamesRightly(window, processId)) RefreshProcessCache();
+    if (unreadableExcepted_ && processesUnreadable_) return true;
+    // Answers from a trusted list are kept like those of a fresh one, until the lookups end.
+    if (sharedExcepted_.size() != processCache_.size() + 1)
+        sharedExcepted_.assign(processCache_.size() + 1, -1);
     const std::optional<std::size_t> entry = processId == 0 ? std::nullopt : FindProcess(processId);
     std::int8_t& excepted = sharedExcepted_[entry.value_or(processCache_.size())];
     if (excepted < 0)
@@ -49,8 +52,9 @@ bool Eligibility::IsExceptedProgram(WindowHandle window) {
 }
 
 std::string Eligibility::GetWindowProcessName(WindowHandle window, bool refresh) {
-    if (refresh && !(sharedDepth_ > 0 && sharedSnapshotTaken_)) RefreshProcessCache();
     const std::uint32_t processId = windows_.ThreadProcessOf(window).processId;
+    if (refresh && !(sharedDepth_ > 0 && (sharedSnapshotTaken_ || ListNamesRightly(window, processId))))
+        RefreshProcessCache();
     const std::optional<std::size_t> entry = processId == 0 ? std::nullopt : FindProcess(processId);
     return entry ? processCache_[*entry].ExeName : std::string();
 }
@@ -96,13 +100,20 @@ void Eligibility::RefreshProcessCache() {
     }
 }
 
-void Eligibility::BeginShared() {
-    ++sharedDepth_;
+bool Eligibility::ListNamesRightly(WindowHandle window, std::uint32_t processId) const {
+    return sharedDepth_ > 0 && trusted_ != nullptr && !processesUnreadable_ && trusted_->Contains(window) &&
+           FindProcess(processId).has_value();
+}
+
+void Eligibility::BeginShared(const KnownWindows* trusted) {
+    // The outermost lookups decide what is trusted.
+    if (sharedDepth_++ == 0) trusted_ = trusted;
 }
 
 void Eligibility::EndShared() {
     if (--sharedDepth_ > 0) return;
     sharedSnapshotTaken_ = false;
+    trusted_ = nullptr;
     sharedRefused_.reset();
     sharedExcepted_.clear();
 }

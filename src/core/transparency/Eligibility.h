@@ -12,6 +12,7 @@
 #include "core/platform/WindowSystem.h"
 #include "core/sysinfo/SystemInspector.h"
 #include "core/sysinfo/SystemLists.h"
+#include "core/transparency/KnownWindows.h"
 
 namespace vitrex::transparency {
 
@@ -49,6 +50,12 @@ inline constexpr std::array<ShellWindowRule, 5> kShellWindowRules{{
 // BeginShared and EndShared (see SharedLookups) the desktop is taken not to change, so the shell
 // windows, the class exception's window and one process snapshot are looked up once and shared
 // by all checks in between: the answers are those that fresh lookups per check would give.
+//
+// Shared lookups may trust the process list of the last refresh for the windows the engine knows:
+// a known window was met with a list read after it existed, and while it exists its process
+// keeps its id, so every later list names that process rightly. A window the engine does not
+// know yet may belong to a new process that took a listed process's id, so it has the list read
+// anew. A foreground switch between known windows then takes no process snapshot at all.
 class Eligibility {
 public:
     Eligibility(WindowSystem& windows, sysinfo::SystemInspector& inspector,
@@ -68,7 +75,8 @@ public:
         listFailed_ = std::move(handler);
     }
 
-    void BeginShared();
+    // `trusted`: the windows whose process may be named from the last list (see above).
+    void BeginShared(const KnownWindows* trusted = nullptr);
     void EndShared();
 
     // What a window counts as while the process list cannot be read: by default a window of no
@@ -82,6 +90,8 @@ private:
     bool IsExceptedProgram(WindowHandle window);
     // The index of the process's cache entry, or nothing.
     std::optional<std::size_t> FindProcess(std::uint32_t processId) const;
+    // Whether the window's process is named rightly by the last list without reading it anew.
+    bool ListNamesRightly(WindowHandle window, std::uint32_t processId) const;
 
     WindowSystem& windows_;
     sysinfo::SystemInspector& inspector_;
@@ -97,6 +107,7 @@ private:
     bool processesUnreadable_ = false;
     int sharedDepth_ = 0;
     bool sharedSnapshotTaken_ = false;
+    const KnownWindows* trusted_ = nullptr;
     struct RefusedWindows {
         std::array<WindowHandle, kShellWindowRules.size()> shell{};
         bool hasClassException = false;
@@ -111,8 +122,9 @@ private:
 // Shares the lookups of all eligibility checks made while it lives (one tick, one switch-off).
 class SharedLookups {
 public:
-    explicit SharedLookups(Eligibility& eligibility) : eligibility_(eligibility) {
-        eligibility_.BeginShared();
+    explicit SharedLookups(Eligibility& eligibility, const KnownWindows* trusted = nullptr)
+        : eligibility_(eligibility) {
+        eligibility_.BeginShared(trusted);
     }
     ~SharedLookups() { eligibility_.EndShared(); }
     SharedLookups(const SharedLookups&) = delete;

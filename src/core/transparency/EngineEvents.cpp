@@ -8,7 +8,9 @@ namespace vitrex::transparency {
 void Engine::ForegroundChanged(const EngineSettings& settings, WindowHandle foreground) {
     if (foreground == lastForegroundWindow_) return;
     {
-        SharedLookups shared(eligibility_);
+        // Usually a switch between windows met before: their programs are named from the list
+        // already read.
+        SharedLookups shared(eligibility_, &known_);
         FollowForegroundNow(settings, foreground);
     }
     KeepJournal();

@@ -20,6 +20,11 @@ void EventFollower::SwitchedOff() {
 
 void EventFollower::OnEvent(const EngineSettings& settings, WindowEvent event, WindowHandle window) {
     if (!running_) return;
+    if (event == WindowEvent::ForegroundSeen) {
+        // The watch stands in for the poll's timer: the same question, asked off this thread.
+        PollForeground(settings);
+        return;
+    }
     if (event == WindowEvent::Foreground) {
         // The report may be late: the engine follows the window that has the foreground now.
         foregroundReported_ = true;

@@ -29,7 +29,10 @@ inline constexpr int kForegroundPollMs = 10;
 // from the start.
 //
 // The caller owns the two timers: it runs PollForeground while PollingForeground() holds and
-// LookAgain while LookingAgain() does, and stops both while the engine is off.
+// LookAgain while LookingAgain() does, and stops both while the engine is off. Where the system
+// can watch the foreground itself (WindowEvents::WatchForeground), the caller has it watch while
+// PollingForeground() holds instead of running the poll's timer: a ForegroundSeen then does what
+// a poll that finds a change does, and leaves the polling on.
 class EventFollower {
 public:
     EventFollower(Engine& engine, WindowSystem& windows) : engine_(engine), windows_(windows) {}

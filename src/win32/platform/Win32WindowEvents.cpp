@@ -57,9 +57,24 @@ bool Win32WindowEvents::Start(Sink sink) {
 }
 
 void Win32WindowEvents::Stop() {
+    watch_.Stop();
     Forget(foregroundHook_);
     Forget(objectHook_);
     sink_ = nullptr;
+}
+
+bool Win32WindowEvents::WatchForeground(bool on) {
+    if (!on) {
+        watch_.Stop();
+        return true;
+    }
+    return sink_ && watch_.Start();
+}
+
+void Win32WindowEvents::OnForegroundSeen() {
+    if (!sink_) return;
+    Sink sink = sink_;
+    sink(WindowEvent::ForegroundSeen, FromHwnd(::GetForegroundWindow()));
 }
 
 void CALLBACK Win32WindowEvents::OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG objectId,

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/platform/WindowEvents.h"
+#include "win32/platform/ForegroundWatch.h"
 
 namespace vitrex::win32 {
 
@@ -17,7 +18,8 @@ std::optional<WindowEvent> ReportedWindowEvent(DWORD event, LONG objectId, LONG 
 // system queues them to that thread, which receives them while it pumps its messages, so they
 // arrive on the user-interface thread between other messages. The program's own windows are left
 // out, unless a test asks for them. Under Wine another program's foreground and show events are
-// never delivered (creation events are): the caller must not rely on them.
+// never delivered (creation events are): the caller must not rely on them, and can have the
+// foreground watched instead (ForegroundWatch), its changes delivered the same way.
 class Win32WindowEvents : public WindowEvents {
 public:
     explicit Win32WindowEvents(bool skipOwnProcess = true) : skipOwnProcess_(skipOwnProcess) {}
@@ -27,6 +29,7 @@ public:
 
     bool Start(Sink sink) override;
     void Stop() override;
+    bool WatchForeground(bool on) override;
 
 private:
     static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG objectId, LONG childId,
@@ -36,6 +39,9 @@ private:
     Sink sink_;
     HWINEVENTHOOK foregroundHook_ = nullptr;
     HWINEVENTHOOK objectHook_ = nullptr;
+    ForegroundWatch watch_{[this] { OnForegroundSeen(); }};
+
+    void OnForegroundSeen();
 };
 
 }  // namespace vitrex::win32

@@ -167,5 +167,55 @@ TEST_F(EngineWiring, WithoutForegroundReportsTheFormPollsTheForegroundWhileTheEn
     EXPECT_FALSE(form.ForegroundPoll.Enabled()) << "no poll while the engine is off";
 }
 
+TEST_F(EngineWiring, WhereTheSystemWatchesTheForegroundItsWatchStandsInForThePoll) {
+    platform.windowEvents.deliversForeground = false;
+    platform.windowEvents.canWatch = true;
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.Vitrex_Timer.Tick();
+    EXPECT_FALSE(platform.windowEvents.watching) << "not before a switch goes unreported";
+    platform.windows.SetForeground(browser);
+    form.Vitrex_Timer.Tick();
+    ASSERT_TRUE(platform.windowEvents.watching);
+    EXPECT_FALSE(form.ForegroundPoll.Enabled()) << "no timer beside the watch";
+
+    // What the watch sees is followed at once, and the watch goes on after it.
+    platform.windows.SetForeground(editor);
+    platform.windowEvents.Report(WindowEvent::ForegroundSeen, editor);
+    EXPECT_EQ(Alpha(editor), std::optional<std::uint8_t>(229));
+    EXPECT_EQ(Alpha(browser), std::optional<std::uint8_t>(191));
+    EXPECT_TRUE(platform.windowEvents.watching);
+
+    // A real report after all ends the watch; two unreported switches in a row start it again.
+    platform.windowEvents.deliversForeground = true;
+    platform.windows.SetForeground(browser);
+    platform.windowEvents.Report(WindowEvent::Foreground, browser);
+    EXPECT_FALSE(platform.windowEvents.watching);
+    EXPECT_FALSE(form.ForegroundPoll.Enabled());
+
+    platform.windowEvents.deliversForeground = false;
+    platform.windows.SetForeground(editor);
+    form.Vitrex_Timer.Tick();
+    platform.windows.SetForeground(browser);
+    form.Vitrex_Timer.Tick();
+    ASSERT_TRUE(platform.windowEvents.watching);
+    form.XPBarStatus.Item(0).UserClick();
+    EXPECT_FALSE(platform.windowEvents.watching) << "no watch while the engine is off";
+    EXPECT_FALSE(form.ForegroundPoll.Enabled());
+}
+
+TEST_F(EngineWiring, WhereTheSystemCannotWatchTheForegroundThePollsTimerRuns) {
+    platform.windowEvents.deliversForeground = false;
+    platform.windowEvents.canWatch = false;
+    MainForm form(platform.ports);
+    form.FormCreate();
+    form.Vitrex_Timer.Tick();
+    platform.windows.SetForeground(browser);
+    form.Vitrex_Timer.Tick();
+    EXPECT_TRUE(form.ForegroundPoll.Enabled());
+    form.Vitrex_Timer.Tick();
+    EXPECT_TRUE(form.ForegroundPoll.Enabled()) << "asking again changes nothing";
+}
+
 }  // namespace
 }  // namespace vitrex::app

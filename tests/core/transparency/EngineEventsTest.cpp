@@ -28,6 +28,34 @@ TEST_F(EngineEvents, AForegroundReportMovesBothWindowsAtOnceAndTheNextTickWrites
     EXPECT_EQ(desktop.AlphaWrites(), writes) << "the change was followed already";
 }
 
+TEST_F(EngineEvents, ASwitchBetweenKnownWindowsReadsNoProcessListButOneToANewWindowDoes) {
+    exceptions.names = {"opaque.exe"};
+    const WindowHandle a = Open("a.exe");
+    const WindowHandle b = Open("b.exe");
+    desktop.SetForeground(a);
+    Tick();
+    const int snapshots = processes.ProcessSnapshots();
+    desktop.SetForeground(b);
+    engine.ForegroundChanged(settings, b);
+    EXPECT_EQ(Alpha(b), kActive);
+    EXPECT_EQ(processes.ProcessSnapshots(), snapshots);
+
+    // A new program took the id of one that ended: its window is not known, so the list is read
+    // anew and the new program's exception holds.
+    for (ProcessRecord& process : processes.processes) {
+        if (process.processId == processIds["a.exe"]) process.exeName = "opaque.exe";
+    }
+    fakes::FakeWindow reused;
+    reused.processId = processIds["a.exe"];
+    reused.threadId = 999;
+    const WindowHandle newcomer = desktop.AddWindow(reused);
+    desktop.SetForeground(newcomer);
+    engine.ForegroundChanged(settings, newcomer);
+    EXPECT_EQ(Alpha(newcomer), -1) << "excepted";
+    EXPECT_EQ(Alpha(b), kInactive);
+    EXPECT_EQ(processes.ProcessSnapshots(), snapshots + 1);
+}
+
 TEST_F(EngineEvents, AShownWindowIsMetAtOnceAndAHiddenOneIsLeftForALaterLook) {
     const WindowHandle a = Open("a.exe");
     desktop.SetForeground(a);

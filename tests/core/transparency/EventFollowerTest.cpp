@@ -53,6 +53,21 @@ TEST_F(Follower, WhereNoForegroundIsReportedTheFirstCaughtSwitchStartsThePoll) {
     EXPECT_EQ(desktop.Enumerations(), enumerations);
 }
 
+TEST_F(Follower, AWatchedChangeIsFollowedLikeAPolledOneAndKeepsThePollOn) {
+    // Seen while nothing polls (a late message of a watch just stopped): left to the tick.
+    desktop.SetForeground(b);
+    follower.OnEvent(settings, WindowEvent::ForegroundSeen, b);
+    EXPECT_EQ(Alpha(b), kInactive);
+    follower.Tick(settings);
+    ASSERT_TRUE(follower.PollingForeground());
+
+    desktop.SetForeground(a);
+    follower.OnEvent(settings, WindowEvent::ForegroundSeen, a);
+    EXPECT_EQ(Alpha(a), kActive);
+    EXPECT_EQ(Alpha(b), kInactive);
+    EXPECT_TRUE(follower.PollingForeground()) << "a watched change is no report of the system";
+}
+
 TEST_F(Follower, OnceReportsCameTwoCaughtSwitchesInARowStartThePollAndAReportStopsIt) {
     Switch(b, true);
     Switch(a, false);

@@ -95,5 +95,27 @@ TEST(Win32WindowEvents, AnotherProgramsNewWindowReachesTheSinkOnThisThreadUntilS
     EXPECT_TRUE(seen.empty());
 }
 
+TEST(Win32WindowEvents, AWatchedForegroundChangeReachesTheSinkAsSeenUntilTheReportsStop) {
+    Win32WindowEvents events;
+    EXPECT_FALSE(events.WatchForeground(true)) << "no sink to tell";
+    std::vector<WindowHandle> seen;
+    ASSERT_TRUE(events.Start([&](WindowEvent event, WindowHandle window) {
+        if (event == WindowEvent::ForegroundSeen) seen.push_back(window);
+    }));
+    const HWND window = ::CreateWindowExW(0, L"STATIC", L"seen", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                                          200, 100, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(events.WatchForeground(true));
+    ::SetForegroundWindow(window);
+    PumpUntil(2000, [&] { return !seen.empty() && seen.back() == FromHwnd(window); });
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), FromHwnd(window));
+
+    events.Stop();
+    seen.clear();
+    ::DestroyWindow(window);
+    PumpUntil(300, [] { return false; });
+    EXPECT_TRUE(seen.empty()) << "stopping the reports stops the watch";
+}
+
 }  // namespace
 }  // namespace vitrex::win32

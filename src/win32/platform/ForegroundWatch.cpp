@@ -1,0 +1,82 @@
+#include "win32/platform/ForegroundWatch.h"
+
+namespace vitrex::win32 {
+
+namespace {
+
+constexpr UINT kChangedMessage = WM_APP + 1;
+constexpr wchar_t kClassName[] = L"VitrexForegroundWatch";
+
+}  // namespace
+
+ForegroundWatch::~ForegroundWatch() {
+    Stop();
+    if (window_ != nullptr) ::DestroyWindow(window_);
+}
+
+bool ForegroundWatch::Start() {
+    if (Watching()) return true;
+    if (window_ == nullptr) {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &WindowProc;
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = kClassName;
+        // A second watch finds the class registered already.
+        ::RegisterClassExW(&windowClass);
+        window_ = ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    windowClass.hInstance, nullptr);
+        if (window_ == nullptr) return false;
+        ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    stop_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (stop_ == nullptr) return false;
+    try {
+        thread_ = std::thread([this, target = window_, stop = stop_] { Watch(target, stop); });
+    } catch (...) {
+        ::CloseHandle(stop_);
+        stop_ = nullptr;
+        return false;
+    }
+    return true;
+}
+
+void ForegroundWatch::Stop() {
+    if (!Watching()) return;
+    ::SetEvent(stop_);
+    thread_.join();
+    ::CloseHandle(stop_);
+    stop_ = nullptr;
+    // What the thread posted before it stopped is no longer wanted.
+    MSG message;
+    while (::PeekMessageW(&message, window_, kChangedMessage, kChangedMessage, PM_REMOVE)) {
+    }
+}
+
+void ForegroundWatch::Watch(HWND target, HANDLE stop) {
+    // Nothing is known at the start: the first look reports whatever has the foreground, so a
+    // change made just before the watch began is not missed.
+    HWND last = reinterpret_cast<HWND>(-1);
+    while (::WaitForSingleObject(stop, kPeriodMs) == WAIT_TIMEOUT) {
+        const HWND foreground = ::GetForegroundWindow();
+        if (foreground == last) continue;
+        last = foreground;
+        ::PostMessageW(target, kChangedMessage, 0, 0);
+    }
+}
+
+LRESULT CALLBACK ForegroundWatch::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) noexcept {
+    if (message != kChangedMessage) return ::DefWindowProcW(window, message, wParam, lParam);
+    auto* self = reinterpret_cast<ForegroundWatch*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr || !self->Watching() || !self->changed_) return 0;
+    // Nothing may leave a window procedure.
+    try {
+        self->changed_();
+    } catch (...) {
+        ::OutputDebugStringW(L"Vitrex: a foreground change's handler failed\n");
+    }
+    return 0;
+}
+
+}  // namespace vitrex::win32
