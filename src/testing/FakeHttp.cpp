@@ -6,19 +6,10 @@
 
 namespace vitrex::fakes {
 
-namespace {
-
-// The whole-body calls refuse what the real client refuses.
-void AppendBounded(std::string& body, std::string_view piece) {
-    if (piece.size() > Http::kWholeReplyLimit - body.size()) throw HttpError("The reply is too large");
-    body += piece;
-}
-
-}  // namespace
-
 std::string FakeHttp::Get(const std::string& url) {
     std::string body;
-    Transfer({"GET", url, {}, {}}, [&](std::string_view piece) { AppendBounded(body, piece); });
+    Transfer({"GET", url, {}, {}},
+             [&](std::string_view piece) { AppendWithinLimit(body, piece, kWholeReplyLimit, "GET", url); });
     return body;
 }
 
@@ -29,7 +20,7 @@ void FakeHttp::Get(const std::string& url, FunctionRef<void(std::string_view)> s
 std::string FakeHttp::Post(const std::string& url, std::string_view body, const std::string& contentType) {
     std::string reply;
     Transfer({"POST", url, std::string(body), contentType},
-             [&](std::string_view piece) { AppendBounded(reply, piece); });
+             [&](std::string_view piece) { AppendWithinLimit(reply, piece, kWholeReplyLimit, "POST", url); });
     return reply;
 }
 

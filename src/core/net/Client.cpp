@@ -16,12 +16,8 @@ std::string Client::Get(const std::string& url, std::size_t limit) {
     const std::string absolute = Url(url);
     std::string body;
     Run([&] {
-        http_.Get(absolute, [&](std::string_view piece) {
-            if (piece.size() > limit - body.size())
-                throw HttpError("GET " + absolute + ": the reply is larger than " + std::to_string(limit) +
-                                " bytes");
-            body.append(piece);
-        });
+        http_.Get(absolute,
+                  [&](std::string_view piece) { AppendWithinLimit(body, piece, limit, "GET", absolute); });
     });
     return body;
 }

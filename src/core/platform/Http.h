@@ -49,4 +49,9 @@ public:
     virtual bool Busy() const = 0;
 };
 
+// Adds a piece to a body held whole; once the body would pass `limit` bytes it fails with
+// HttpError ("GET <url>: the reply is larger than N bytes"), which ends the transfer there.
+void AppendWithinLimit(std::string& body, std::string_view piece, std::size_t limit, std::string_view method,
+                       const std::string& url);
+
 }  // namespace vitrex

@@ -13,14 +13,6 @@ namespace {
 // call that cannot be interrupted): the program's exit must not hang on a dead server.
 constexpr std::chrono::milliseconds kWorkerGrace{1000};
 
-// A whole body is held in memory: it ends the transfer as soon as it passes the limit.
-void AppendBounded(std::string& body, std::string_view piece, const std::string& context) {
-    if (piece.size() > Http::kWholeReplyLimit - body.size())
-        throw HttpError(context + ": the reply is larger than " + std::to_string(Http::kWholeReplyLimit) +
-                        " bytes");
-    body.append(piece);
-}
-
 }  // namespace
 
 Win32Http::Win32Http(FormWindow* window, HttpTimeouts timeouts) : pump_(window), timeouts_(timeouts) {}
@@ -43,7 +35,7 @@ Win32Http::~Win32Http() {
 std::string Win32Http::Get(const std::string& url) {
     std::string body;
     Transfer({"GET", url, {}, {}, false},
-             [&](std::string_view piece) { AppendBounded(body, piece, "GET " + url); });
+             [&](std::string_view piece) { AppendWithinLimit(body, piece, kWholeReplyLimit, "GET", url); });
     return body;
 }
 
@@ -55,7 +47,7 @@ std::string Win32Http::Post(const std::string& url, std::string_view body, const
     std::string reply;
     // HTTP/1.0, as the project's web server has always been sent its posts.
     Transfer({"POST", url, std::string(body), contentType, true},
-             [&](std::string_view piece) { AppendBounded(reply, piece, "POST " + url); });
+             [&](std::string_view piece) { AppendWithinLimit(reply, piece, kWholeReplyLimit, "POST", url); });
     return reply;
 }
 
