@@ -29,13 +29,10 @@ bool ForegroundWatch::Start() {
         if (window_ == nullptr) return false;
         ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
-    stop_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (stop_ == nullptr) return false;
+    stop_ = false;
     try {
-        thread_ = std::thread([this, target = window_, stop = stop_] { Watch(target, stop); });
+        thread_ = std::thread([this, target = window_] { Watch(target); });
     } catch (...) {
-        ::CloseHandle(stop_);
-        stop_ = nullptr;
         return false;
     }
     return true;
@@ -43,21 +40,21 @@ bool ForegroundWatch::Start() {
 
 void ForegroundWatch::Stop() {
     if (!Watching()) return;
-    ::SetEvent(stop_);
+    stop_ = true;
     thread_.join();
-    ::CloseHandle(stop_);
-    stop_ = nullptr;
     // What the thread posted before it stopped is no longer wanted.
     MSG message;
     while (::PeekMessageW(&message, window_, kChangedMessage, kChangedMessage, PM_REMOVE)) {
     }
 }
 
-void ForegroundWatch::Watch(HWND target, HANDLE stop) {
+void ForegroundWatch::Watch(HWND target) {
     // Nothing is known at the start: the first look reports whatever has the foreground, so a
     // change made just before the watch began is not missed.
     HWND last = reinterpret_cast<HWND>(-1);
-    while (::WaitForSingleObject(stop, kPeriodMs) == WAIT_TIMEOUT) {
+    for (;;) {
+        ::Sleep(kPeriodMs);
+        if (stop_) return;
         const HWND foreground = ::GetForegroundWindow();
         if (foreground == last) continue;
         last = foreground;

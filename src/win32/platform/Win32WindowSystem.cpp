@@ -105,7 +105,17 @@ WindowHandle Win32WindowSystem::ForegroundWindow() {
 
 void Win32WindowSystem::EnumerateTopLevel(WindowVisitor visit) {
     Enumeration enumeration{visit, nullptr};
-    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&enumeration));
+    // The same top-level windows in the same order as EnumWindows, which under Wine asks the
+    // window server whether each still exists before visiting it: a round trip per window on
+    // every tick. A window closed since the listing is one the engine meets as vanished anyway.
+    // The desktop is named: without it Wine lists the message-only windows too. A thread keeps
+    // its desktop (this program never moves one), and asking is a round trip of its own.
+    static thread_local const HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
+    if (desktop != nullptr) {
+        EnumDesktopWindows(desktop, VisitWindow, reinterpret_cast<LPARAM>(&enumeration));
+    } else {
+        EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&enumeration));
+    }
     if (enumeration.failure) std::rethrow_exception(enumeration.failure);
 }
 

@@ -62,6 +62,15 @@ TEST_F(RealDesktop, EnumerationGoesFrontToBackAndStopsWhenAsked) {
     ASSERT_NE(frontAt, all.end());
     ASSERT_NE(backAt, all.end());
     EXPECT_LT(frontAt, backAt);
+    // The same windows in the same order as the system's own enumeration of top-level windows.
+    std::vector<WindowHandle> listed;
+    EnumWindows(
+        [](HWND w, LPARAM context) {
+            reinterpret_cast<std::vector<WindowHandle>*>(context)->push_back(FromHwnd(w));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&listed));
+    EXPECT_EQ(all, listed);
 
     int visited = 0;
     windows.EnumerateTopLevel([&](WindowHandle) { return ++visited < 2; });
