@@ -17,6 +17,11 @@ enum class WindowEvent {
     // The foreground window changed, found by watching it (WatchForeground), not reported by the
     // system: unlike Foreground, it says nothing about whether the system reports such changes.
     ForegroundSeen,
+    // The keyboard focus moved to the window (often a part of another window). The foreground
+    // moves the focus with it, so the foreground may have changed; but a program that gets the
+    // foreground back may keep its focus where it was, so this says nothing about whether the
+    // system reports foreground changes either.
+    FocusMoved,
 };
 
 // The system's reports of changes to other programs' top-level windows, delivered on the

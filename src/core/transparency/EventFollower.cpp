@@ -25,6 +25,11 @@ void EventFollower::OnEvent(const EngineSettings& settings, WindowEvent event, W
         PollForeground(settings);
         return;
     }
+    if (event == WindowEvent::FocusMoved) {
+        // Followed at once, whether the polling is on or not, and without changing it.
+        engine_.ForegroundChanged(settings, windows_.ForegroundWindow());
+        return;
+    }
     if (event == WindowEvent::Foreground) {
         // The report may be late: the engine follows the window that has the foreground now.
         foregroundReported_ = true;

@@ -26,7 +26,8 @@ inline constexpr int kForegroundPollMs = 10;
 // all in this run, twice in a row otherwise (a change can reach the tick just before its report
 // does). From then on it asks for the foreground every kForegroundPollMs while the engine runs,
 // until a foreground report comes after all. When the system reports nothing at all, it polls
-// from the start.
+// from the start. A moved keyboard focus makes the engine follow the foreground too, but is no
+// foreground report: a program given the foreground back may leave its focus where it was.
 //
 // The caller owns the two timers: it runs PollForeground while PollingForeground() holds and
 // LookAgain while LookingAgain() does, and stops both while the engine is off. Where the system

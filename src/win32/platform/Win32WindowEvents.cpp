@@ -24,7 +24,11 @@ void Forget(HWINEVENTHOOK& hook) {
 }  // namespace
 
 std::optional<WindowEvent> ReportedWindowEvent(DWORD event, LONG objectId, LONG childId, bool topLevel) {
-    if (objectId != OBJID_WINDOW || childId != CHILDID_SELF || !topLevel) return std::nullopt;
+    if (childId != CHILDID_SELF) return std::nullopt;
+    // Usually into a control of a window: Wine reports this where it reports no foreground change.
+    if (event == EVENT_OBJECT_FOCUS && (objectId == OBJID_CLIENT || objectId == OBJID_WINDOW))
+        return WindowEvent::FocusMoved;
+    if (objectId != OBJID_WINDOW || !topLevel) return std::nullopt;
     switch (event) {
         case EVENT_SYSTEM_FOREGROUND:
             return WindowEvent::Foreground;
@@ -48,10 +52,11 @@ bool Win32WindowEvents::Start(Sink sink) {
         ::SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, &OnEvent, 0, 0, flags);
     // One range for both; the destruction between them is passed over by the filter.
     objectHook_ = ::SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW, nullptr, &OnEvent, 0, 0, flags);
-    for (HWINEVENTHOOK hook : {foregroundHook_, objectHook_}) {
+    focusHook_ = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, &OnEvent, 0, 0, flags);
+    for (HWINEVENTHOOK hook : {foregroundHook_, objectHook_, focusHook_}) {
         if (hook != nullptr) hookOwners.emplace_back(hook, this);
     }
-    if (foregroundHook_ == nullptr && objectHook_ == nullptr) return false;
+    if (foregroundHook_ == nullptr && objectHook_ == nullptr && focusHook_ == nullptr) return false;
     sink_ = std::move(sink);
     return true;
 }
@@ -60,6 +65,7 @@ void Win32WindowEvents::Stop() {
     watch_.Stop();
     Forget(foregroundHook_);
     Forget(objectHook_);
+    Forget(focusHook_);
     sink_ = nullptr;
 }
 
@@ -83,10 +89,14 @@ void CALLBACK Win32WindowEvents::OnEvent(HWINEVENTHOOK hook, DWORD event, HWND w
                                     [hook](const auto& entry) { return entry.first == hook; });
     if (owner == hookOwners.end() || window == nullptr) return;
     Win32WindowEvents& self = *owner->second;
-    // The cheap tests first: asking for the parent is a round trip to the window server under Wine.
-    if (!self.sink_ || !ReportedWindowEvent(event, objectId, childId, true)) return;
-    const bool topLevel = ::GetAncestor(window, GA_PARENT) == ::GetDesktopWindow();
-    const std::optional<WindowEvent> reported = ReportedWindowEvent(event, objectId, childId, topLevel);
+    // The cheap tests first: asking for the parent is a round trip to the window server under Wine,
+    // and a moved focus needs no parent.
+    if (!self.sink_) return;
+    std::optional<WindowEvent> reported = ReportedWindowEvent(event, objectId, childId, true);
+    if (reported && event != EVENT_OBJECT_FOCUS) {
+        const bool topLevel = ::GetAncestor(window, GA_PARENT) == ::GetDesktopWindow();
+        reported = ReportedWindowEvent(event, objectId, childId, topLevel);
+    }
     if (!reported) return;
     // The sink runs its work through the dispatch boundary; nothing may leave a hook procedure.
     try {

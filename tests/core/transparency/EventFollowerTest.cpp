@@ -68,6 +68,35 @@ TEST_F(Follower, AWatchedChangeIsFollowedLikeAPolledOneAndKeepsThePollOn) {
     EXPECT_TRUE(follower.PollingForeground()) << "a watched change is no report of the system";
 }
 
+TEST_F(Follower, AMovedFocusIsFollowedAtOnceButIsNoForegroundReport) {
+    // A new window takes the foreground as it is shown: its focus report meets it at the active
+    // level, with no look at it again and no inactive level first.
+    const WindowHandle created = Open("setup.exe", 0, false);
+    follower.OnEvent(settings, WindowEvent::Created, created);
+    desktop.Window(created).visible = true;
+    desktop.SetForeground(created);
+    follower.OnEvent(settings, WindowEvent::FocusMoved, created);
+    EXPECT_EQ(Alpha(created), kActive);
+    EXPECT_EQ(Alpha(a), kInactive);
+    follower.LookAgain(settings);
+    EXPECT_FALSE(follower.LookingAgain());
+
+    // Focus within the same window: nothing to do.
+    const int writes = desktop.AlphaWrites();
+    follower.OnEvent(settings, WindowEvent::FocusMoved, created);
+    EXPECT_EQ(desktop.AlphaWrites(), writes);
+
+    // A program given the foreground back keeps its focus and reports nothing: the tick catches
+    // it, and since no foreground report ever came, the poll starts.
+    Switch(b, false);
+    follower.Tick(settings);
+    EXPECT_TRUE(follower.PollingForeground());
+    desktop.SetForeground(created);
+    follower.OnEvent(settings, WindowEvent::FocusMoved, created);
+    EXPECT_EQ(Alpha(created), kActive);
+    EXPECT_TRUE(follower.PollingForeground()) << "a moved focus does not stop the poll";
+}
+
 TEST_F(Follower, OnceReportsCameTwoCaughtSwitchesInARowStartThePollAndAReportStopsIt) {
     Switch(b, true);
     Switch(a, false);

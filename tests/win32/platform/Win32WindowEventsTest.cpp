@@ -28,6 +28,17 @@ TEST(WindowEventFilter, OnlyWholeTopLevelWindowsAreReported) {
         << "inside the hooked range, not asked for";
 }
 
+TEST(WindowEventFilter, AMovedFocusIsReportedWhereverItLands) {
+    EXPECT_EQ(ReportedWindowEvent(EVENT_OBJECT_FOCUS, OBJID_CLIENT, CHILDID_SELF, false),
+              WindowEvent::FocusMoved)
+        << "a control of the new foreground window";
+    EXPECT_EQ(ReportedWindowEvent(EVENT_OBJECT_FOCUS, OBJID_WINDOW, CHILDID_SELF, true),
+              WindowEvent::FocusMoved);
+    EXPECT_FALSE(ReportedWindowEvent(EVENT_OBJECT_FOCUS, OBJID_CLIENT, 4, false))
+        << "an item inside a control";
+    EXPECT_FALSE(ReportedWindowEvent(EVENT_OBJECT_FOCUS, OBJID_CARET, CHILDID_SELF, true));
+}
+
 // Another program with a top-level window (Wine's notepad), ended when the test ends. Wine
 // reports the creation of other programs' windows only: the program's own never come.
 struct OtherProgram {
@@ -93,6 +104,26 @@ TEST(Win32WindowEvents, AnotherProgramsNewWindowReachesTheSinkOnThisThreadUntilS
     OtherProgram later;
     PumpUntil(1500, [] { return false; });
     EXPECT_TRUE(seen.empty());
+}
+
+TEST(Win32WindowEvents, AnotherProgramsFocusReachesTheSink) {
+    Win32WindowEvents events;
+    std::vector<std::pair<WindowEvent, WindowHandle>> seen;
+    ASSERT_TRUE(
+        events.Start([&](WindowEvent event, WindowHandle window) { seen.emplace_back(event, window); }));
+    OtherProgram notepad;
+    ASSERT_NE(notepad.process.hProcess, nullptr);
+    // A program that starts gives its window, or a control of it, the keyboard focus.
+    const auto focusedInNotepad = [&] {
+        for (const auto& [event, window] : seen) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(ToHwnd(window), &owner);
+            if (event == WindowEvent::FocusMoved && owner == notepad.process.dwProcessId) return true;
+        }
+        return false;
+    };
+    PumpUntil(10000, focusedInNotepad);
+    EXPECT_TRUE(focusedInNotepad());
 }
 
 TEST(Win32WindowEvents, AWatchedForegroundChangeReachesTheSinkAsSeenUntilTheReportsStop) {
