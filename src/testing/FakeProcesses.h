@@ -26,6 +26,7 @@ public:
         threads.push_back({ownerProcessId, threadId});
     }
     int ProcessSnapshots() const { return processSnapshots_; }
+    int NameQueries() const { return nameQueries_; }
     int ThreadSnapshots() const { return threadSnapshots_; }
 
     bool ToolhelpAvailable() override { return toolhelp; }
@@ -33,6 +34,14 @@ public:
         ++processSnapshots_;
         if (snapshotsFail) return std::nullopt;
         return processes;
+    }
+    std::optional<std::string> ExeNameOf(std::uint32_t processId) override {
+        ++nameQueries_;
+        if (snapshotsFail) return std::nullopt;
+        for (const ProcessRecord& process : processes) {
+            if (process.processId == processId) return process.exeName;
+        }
+        return std::nullopt;
     }
     std::optional<std::vector<ThreadRecord>> SnapshotThreads() override {
         ++threadSnapshots_;
@@ -44,6 +53,7 @@ public:
 private:
     int processSnapshots_ = 0;
     int threadSnapshots_ = 0;
+    int nameQueries_ = 0;
 };
 
 }  // namespace vitrex::fakes

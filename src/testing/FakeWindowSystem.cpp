@@ -142,6 +142,7 @@ void FakeWindowSystem::SetLayeredAttributes(WindowHandle window, const LayeredAt
         return;
     }
     ++alphaWrites_;
+    lastAlphaWritten_ = window;
     found->perPixelAlpha = false;
     found->alpha.reset();
     found->colorKey.reset();

@@ -78,6 +78,8 @@ public:
     // How often the program changed a window's extended style or layered attributes.
     int ExStyleWrites() const { return exStyleWrites_; }
     int AlphaWrites() const { return alphaWrites_; }
+    // The window whose layered attributes were written last; 0 before any.
+    WindowHandle LastAlphaWritten() const { return lastAlphaWritten_; }
     // How often the program asked for the foreground window, enumerated the top-level windows, or
     // searched one by class.
     int ForegroundQueries() const { return foregroundQueries_; }
@@ -128,6 +130,7 @@ private:
     bool layeredAlphaAvailable_ = true;
     int exStyleWrites_ = 0;
     int alphaWrites_ = 0;
+    WindowHandle lastAlphaWritten_ = 0;
     int foregroundQueries_ = 0;
     int enumerations_ = 0;
     int findQueries_ = 0;

@@ -30,6 +30,9 @@ public:
     virtual bool ToolhelpAvailable() = 0;
     // Every process, in the system's order. Nothing when the snapshot cannot be taken or read.
     virtual std::optional<std::vector<ProcessRecord>> SnapshotProcesses() = 0;
+    // The executable's file name of the process that has this id now, as a snapshot would name
+    // it; nothing when no process has it or the process may not be asked (a protected one).
+    virtual std::optional<std::string> ExeNameOf(std::uint32_t processId) = 0;
     // Every thread of every process, in the system's order. Nothing on failure.
     virtual std::optional<std::vector<ThreadRecord>> SnapshotThreads() = 0;
     // An NT system of major version 4 or older, the only kind whose thread list may come from the

@@ -40,6 +40,11 @@ public:
     void GetWindowList(std::uint32_t processId, std::uint32_t threadId, bool appWindowsOnly,
                        WindowList& list);
     bool ToolhelpAvailable() { return processes_.ToolhelpAvailable(); }
+    // The executable's name of the process running now with this id, as GetProcessList would
+    // give it; nothing when it cannot be told without a whole list.
+    std::optional<std::string> ExeNameOf(std::uint32_t processId) {
+        return processes_.ToolhelpAvailable() ? processes_.ExeNameOf(processId) : std::nullopt;
+    }
     // Whether the last process list came from a snapshot that failed: empty, but not because no
     // process runs.
     bool ProcessSnapshotFailed() const { return processSnapshotFailed_; }

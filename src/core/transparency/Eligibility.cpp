@@ -1,5 +1,7 @@
 #include "core/transparency/Eligibility.h"
 
+#include <algorithm>
+
 namespace vitrex::transparency {
 
 bool Eligibility::IsTransparencyAllowed(WindowHandle window) {
@@ -100,9 +102,19 @@ void Eligibility::RefreshProcessCache() {
     }
 }
 
-bool Eligibility::ListNamesRightly(WindowHandle window, std::uint32_t processId) const {
-    return sharedDepth_ > 0 && trusted_ != nullptr && !processesUnreadable_ && trusted_->Contains(window) &&
-           FindProcess(processId).has_value();
+bool Eligibility::ListNamesRightly(WindowHandle window, std::uint32_t processId) {
+    if (sharedDepth_ == 0 || processesUnreadable_) return false;
+    const std::optional<std::size_t> entry = FindProcess(processId);
+    if (!entry) return false;
+    if (trusted_ != nullptr && trusted_->Contains(window)) return true;
+    if (std::find(namesConfirmed_.begin(), namesConfirmed_.end(), processId) != namesConfirmed_.end())
+        return true;
+    if (namesAsked_ == kNamesConfirmedAtMost) return false;
+    ++namesAsked_;
+    const std::optional<std::string> name = inspector_.ExeNameOf(processId);
+    if (!name || *name != processCache_[*entry].ExeName) return false;
+    namesConfirmed_.push_back(processId);
+    return true;
 }
 
 void Eligibility::BeginShared(const KnownWindows* trusted) {
@@ -114,6 +126,8 @@ void Eligibility::EndShared() {
     if (--sharedDepth_ > 0) return;
     sharedSnapshotTaken_ = false;
     trusted_ = nullptr;
+    namesConfirmed_.clear();
+    namesAsked_ = 0;
     sharedRefused_.reset();
     sharedExcepted_.clear();
 }

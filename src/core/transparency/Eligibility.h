@@ -54,8 +54,11 @@ inline constexpr std::array<ShellWindowRule, 5> kShellWindowRules{{
 // Shared lookups may trust the process list of the last refresh for the windows the engine knows:
 // a known window was met with a list read after it existed, and while it exists its process
 // keeps its id, so every later list names that process rightly. A window the engine does not
-// know yet may belong to a new process that took a listed process's id, so it has the list read
-// anew. A foreground switch between known windows then takes no process snapshot at all.
+// know yet may belong to a new process that took a listed process's id: its process is asked
+// for its name by its id, and only when that differs from the list's (or cannot be had) is the
+// list read anew. The same name gives the same answers, since exceptions and remembered levels go
+// by the name. A foreground switch then takes no process snapshot at all, and a new window of a
+// running program none either; a new program's window does.
 class Eligibility {
 public:
     Eligibility(WindowSystem& windows, sysinfo::SystemInspector& inspector,
@@ -91,7 +94,7 @@ private:
     // The index of the process's cache entry, or nothing.
     std::optional<std::size_t> FindProcess(std::uint32_t processId) const;
     // Whether the window's process is named rightly by the last list without reading it anew.
-    bool ListNamesRightly(WindowHandle window, std::uint32_t processId) const;
+    bool ListNamesRightly(WindowHandle window, std::uint32_t processId);
 
     WindowSystem& windows_;
     sysinfo::SystemInspector& inspector_;
@@ -108,6 +111,11 @@ private:
     int sharedDepth_ = 0;
     bool sharedSnapshotTaken_ = false;
     const KnownWindows* trusted_ = nullptr;
+    // Processes whose listed name their id confirmed within the shared lookups. Beyond a few, one
+    // whole list costs less than asking each.
+    static constexpr std::size_t kNamesConfirmedAtMost = 4;
+    std::vector<std::uint32_t> namesConfirmed_;
+    std::size_t namesAsked_ = 0;
     struct RefusedWindows {
         std::array<WindowHandle, kShellWindowRules.size()> shell{};
         bool hasClassException = false;

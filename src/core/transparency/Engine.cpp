@@ -127,15 +127,7 @@ void Engine::KeepJournal() {
 }
 
 void Engine::FollowForeground(const EngineSettings& settings, WindowHandle foreground) {
-    // In the only-active-window mode the window that lost the foreground is set directly; in the
-    // whole-group mode it is reached through its group.
-    if (!settings.wholeGroupMode && eligibility_.IsTransparencyAllowed(lastForegroundWindow_)) {
-        if (known_.Contains(lastForegroundWindow_)) {
-            SetLevel(lastForegroundWindow_, settings.inactiveLevel);
-        } else {
-            Meet(lastForegroundWindow_, settings.inactiveLevel);
-        }
-    }
+    const WindowHandle previous = lastForegroundWindow_;
     std::uint32_t foregroundThread = 0;
     if (settings.wholeGroupMode) {
         foregroundThread = windows_.ThreadProcessOf(foreground).threadId;
@@ -145,11 +137,21 @@ void Engine::FollowForeground(const EngineSettings& settings, WindowHandle foreg
     }
     lastForegroundWindow_ = foreground;
     if (settings.wholeGroupMode) activeThreadId_ = foregroundThread;
-    const bool allowed = eligibility_.IsTransparencyAllowed(lastForegroundWindow_);
-    if (known_.Contains(lastForegroundWindow_)) {
-        if (allowed) SetLevel(lastForegroundWindow_, settings.activeLevel);
+    // The window the user turns to first: a new one shows no other level before its own.
+    const bool allowed = eligibility_.IsTransparencyAllowed(foreground);
+    if (known_.Contains(foreground)) {
+        if (allowed) SetLevel(foreground, settings.activeLevel);
     } else {
-        Meet(lastForegroundWindow_, allowed ? std::optional<int>(settings.activeLevel) : std::nullopt);
+        Meet(foreground, allowed ? std::optional<int>(settings.activeLevel) : std::nullopt);
+    }
+    // In the only-active-window mode the window that lost the foreground is set directly; in the
+    // whole-group mode it is reached through its group.
+    if (!settings.wholeGroupMode && eligibility_.IsTransparencyAllowed(previous)) {
+        if (known_.Contains(previous)) {
+            SetLevel(previous, settings.inactiveLevel);
+        } else {
+            Meet(previous, settings.inactiveLevel);
+        }
     }
 }
 

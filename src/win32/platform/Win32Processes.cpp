@@ -38,6 +38,19 @@ std::optional<std::vector<ProcessRecord>> Win32Processes::SnapshotProcesses() {
     return records;
 }
 
+std::optional<std::string> Win32Processes::ExeNameOf(std::uint32_t processId) {
+    // The limited right is granted for nearly every process, elevated ones included.
+    const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process) return std::nullopt;
+    wchar_t path[MAX_PATH * 4];
+    DWORD length = static_cast<DWORD>(std::size(path));
+    if (!QueryFullProcessImageNameW(process.Get(), 0, path, &length)) return std::nullopt;
+    // A snapshot names the image file without its folder.
+    const std::wstring_view image(path, length);
+    const std::size_t folderEnd = image.find_last_of(L"\\/");
+    return Narrow(folderEnd == std::wstring_view::npos ? image : image.substr(folderEnd + 1));
+}
+
 std::optional<std::vector<ThreadRecord>> Win32Processes::SnapshotThreads() {
     const UniqueFileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
     if (!snapshot) return std::nullopt;

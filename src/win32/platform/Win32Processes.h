@@ -9,6 +9,7 @@ class Win32Processes : public Processes {
 public:
     bool ToolhelpAvailable() override;
     std::optional<std::vector<ProcessRecord>> SnapshotProcesses() override;
+    std::optional<std::string> ExeNameOf(std::uint32_t processId) override;
     std::optional<std::vector<ThreadRecord>> SnapshotThreads() override;
     bool IsNtVersion4OrOlder() override;
 };

@@ -89,6 +89,7 @@ TEST_F(Eligibility_, SharedLookupsGiveTheAnswersOfFreshLookupsPerCheck) {
         fresh.push_back(eligibility.IsTransparencyAllowed(w));
     const int snapshots = processes.ProcessSnapshots();
     const int finds = desktop.FindQueries();
+    const int nameQueries = processes.NameQueries();
     std::vector<bool> shared;
     {
         SharedLookups scope(eligibility);
@@ -96,11 +97,45 @@ TEST_F(Eligibility_, SharedLookupsGiveTheAnswersOfFreshLookupsPerCheck) {
             shared.push_back(eligibility.IsTransparencyAllowed(w));
     }
     EXPECT_EQ(shared, fresh);
-    EXPECT_EQ(processes.ProcessSnapshots(), snapshots + 1);
+    EXPECT_EQ(processes.ProcessSnapshots(), snapshots) << "the three programs' names confirmed by their ids";
+    EXPECT_EQ(processes.NameQueries(), nameQueries + 3);
     EXPECT_EQ(desktop.FindQueries(), finds + 6);
     // Outside the scope each check looks again.
     eligibility.IsTransparencyAllowed(windows[3]);
-    EXPECT_EQ(processes.ProcessSnapshots(), snapshots + 2);
+    EXPECT_EQ(processes.ProcessSnapshots(), snapshots + 1);
+}
+
+TEST_F(Eligibility_, AListedIdThatNowNamesAnotherProgramOrManyProgramsToConfirmReadTheListAnew) {
+    exceptions.names = {"opaque.exe"};
+    std::vector<WindowHandle> windows;
+    for (int i = 0; i < 6; ++i)
+        windows.push_back(Open("p" + std::to_string(i) + ".exe"));
+    eligibility.GetWindowProcessName(0, true);
+    const int snapshots = processes.ProcessSnapshots();
+    {
+        // The id of p0.exe went to a new program that the user excepted.
+        SharedLookups scope(eligibility);
+        processes.processes.front().exeName = "opaque.exe";
+        EXPECT_FALSE(eligibility.IsTransparencyAllowed(windows[0]));
+        EXPECT_EQ(processes.ProcessSnapshots(), snapshots + 1);
+    }
+    {
+        // Each program asked by its id up to a few; past them one whole list serves the rest.
+        SharedLookups scope(eligibility);
+        const int queries = processes.NameQueries();
+        for (WindowHandle window : windows)
+            EXPECT_EQ(eligibility.IsTransparencyAllowed(window), window != windows[0]);
+        EXPECT_EQ(processes.NameQueries(), queries + 4);
+        EXPECT_EQ(processes.ProcessSnapshots(), snapshots + 2);
+    }
+    {
+        // A process that cannot be asked is read from a whole list.
+        SharedLookups scope(eligibility);
+        processes.snapshotsFail = true;
+        eligibility.IsTransparencyAllowed(windows[1]);
+        EXPECT_EQ(processes.ProcessSnapshots(), snapshots + 3);
+        processes.snapshotsFail = false;
+    }
 }
 
 }  // namespace

@@ -86,6 +86,7 @@ TEST_F(EngineEvents, AWindowShownAsTheNewForegroundGetsTheActiveLevelWithoutAnIn
     EXPECT_EQ(Alpha(dialog), kActive);
     EXPECT_EQ(Alpha(a), kInactive);
     EXPECT_EQ(desktop.AlphaWrites(), writes + 2) << "one level each";
+    EXPECT_EQ(desktop.LastAlphaWritten(), a) << "the new window first";
 }
 
 TEST_F(EngineEvents, ReportsKeepTheExceptionsAndTheWholeGroupMode) {

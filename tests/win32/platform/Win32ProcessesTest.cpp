@@ -54,6 +54,30 @@ TEST(Win32Processes, ToolhelpIsThereAndListsThisProcessByItsExeName) {
     EXPECT_FALSE(processes.IsNtVersion4OrOlder());
 }
 
+TEST(Win32Processes, AProcessAskedByItsIdIsNamedAsTheSnapshotNamesIt) {
+    Win32Processes processes;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    wchar_t command[] = L"notepad.exe";
+    ASSERT_TRUE(
+        CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
+    const auto records = processes.SnapshotProcesses();
+    ASSERT_TRUE(records);
+    for (DWORD id : {GetCurrentProcessId(), child.dwProcessId}) {
+        const auto listed = std::find_if(records->begin(), records->end(),
+                                         [id](const ProcessRecord& r) { return r.processId == id; });
+        ASSERT_NE(listed, records->end());
+        EXPECT_EQ(processes.ExeNameOf(id), listed->exeName);
+    }
+    TerminateProcess(child.hProcess, 0);
+    WaitForSingleObject(child.hProcess, 5000);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    EXPECT_EQ(processes.ExeNameOf(0), std::nullopt);
+    EXPECT_EQ(processes.ExeNameOf(0xFFFFFFF0u), std::nullopt) << "no such process";
+}
+
 TEST(Win32Processes, ThreadSnapshotHoldsThisThread) {
     Win32Processes processes;
     const auto threads = processes.SnapshotThreads();
