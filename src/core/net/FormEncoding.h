@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,6 +8,11 @@
 #include "core/platform/Files.h"
 
 namespace vitrex::net {
+
+// The largest form body the program posts and the project's server accepts (a larger one is
+// refused with 413). The bug report's fields are held to lengths whose encoded form, every
+// character at its longest, stays below it.
+inline constexpr std::size_t kLargestFormBody = 1024 * 1024;
 
 // One field of a form the program posts; the value is UTF-8 text as the user typed it.
 struct FormField {
