@@ -4,6 +4,7 @@
 
 #include "core/i18n/Cp1252.h"
 #include "core/platform/Errors.h"
+#include "core/text/Utf8.h"
 
 namespace vitrex::fakes {
 namespace {
@@ -13,34 +14,6 @@ std::string Lower(std::string_view text) {
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
     return lower;
-}
-
-// Decodes one character; malformed input yields U+FFFD and moves on by one byte.
-char32_t NextUtf8(std::string_view text, std::size_t& i) {
-    const unsigned char lead = static_cast<unsigned char>(text[i++]);
-    int extra = 0;
-    char32_t c = 0;
-    if (lead < 0x80) return lead;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        c = lead & 0x07;
-    } else {
-        return 0xFFFD;
-    }
-    if (i + extra > text.size()) return 0xFFFD;
-    for (int k = 0; k < extra; ++k) {
-        const unsigned char next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) return 0xFFFD;
-        c = (c << 6) | (next & 0x3F);
-    }
-    i += extra;
-    return c;
 }
 
 // One separator, a backslash, however the path was written (C:\Vitrex\/languages/de.ini).
@@ -169,7 +142,18 @@ bool FakeFiles::RemoveFile(const std::string& path) {
 std::string FakeFiles::Utf8ToAnsi(std::string_view utf8) {
     std::string out;
     for (std::size_t i = 0; i < utf8.size();)
-        out += i18n::Cp1252Byte(NextUtf8(utf8, i));
+        out += i18n::Cp1252Byte(text::NextUtf8(utf8, i));
+    return out;
+}
+
+std::optional<std::string> FakeFiles::Utf8ToAnsiExactly(std::string_view utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = text::NextUtf8(utf8, i);
+        const char byte = i18n::Cp1252Byte(c);
+        if (byte == '?' && c != U'?') return std::nullopt;
+        out += byte;
+    }
     return out;
 }
 

@@ -18,6 +18,7 @@ public:
     void SetTemporaryFolder(std::string path) { temporaryFolder_ = std::move(path); }
     // Every write to a path under this folder fails, as in a folder without write permission.
     void DenyWritesUnder(std::string folder) { deniedFolders_.push_back(std::move(folder)); }
+    void AllowWrites() { deniedFolders_.clear(); }
     void Seed(const std::string& path, std::string bytes);
     // A folder (it lists "." and ".." and its entries); files seeded under it are listed in the
     // order they were first seeded.
@@ -33,6 +34,7 @@ public:
     std::string ReadWholeFile(const std::string& path) override;
     void WriteWholeFile(const std::string& path, std::string_view bytes) override;
     std::string Utf8ToAnsi(std::string_view utf8) override;
+    std::optional<std::string> Utf8ToAnsiExactly(std::string_view utf8) override;
     std::string AnsiToUtf8(std::string_view ansi) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
     std::unique_ptr<WritableFile> CreateForWriting(const std::string& path) override;

@@ -39,7 +39,11 @@ void FakeHttp::Transfer(const Request& request, FunctionRef<void(std::string_vie
     for (const std::string& piece : reply.pieces)
         total += static_cast<std::int64_t>(piece.size());
     total *= static_cast<std::int64_t>(reply.repeat);
+    contentType_.clear();
+    if (reply.status)
+        throw HttpError(request.url + ": " + reply.failure.value_or("refused"), {}, *reply.status);
     const bool refused = reply.pieces.empty() && reply.failure;
+    if (!refused) contentType_ = reply.contentType;
     if (!refused && OnWorkBegin) OnWorkBegin(reply.expected.value_or(total));
     std::int64_t count = 0;
     const std::size_t sent = reply.pieces.size() * reply.repeat;

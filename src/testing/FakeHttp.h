@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -25,6 +26,9 @@ public:
         // The pieces are sent this many times over, so that a test can send a gigabyte without
         // holding one.
         std::size_t repeat = 1;
+        std::string contentType;  // the reply's Content-Type header
+        // With a status, the failure is the server's answer of that status (no body is read).
+        std::optional<std::uint32_t> status;
     };
     struct Request {
         std::string method;  // "GET" or "POST"
@@ -34,13 +38,21 @@ public:
     };
 
     void Respond(const std::string& url, std::string body) {
-        replies[url] = Reply{{std::move(body)}, {}, {}, 1};
+        replies[url] = Reply{{std::move(body)}, {}, {}, 1, {}, {}};
+    }
+    // A reply with a Content-Type header.
+    void RespondTyped(const std::string& url, std::string body, std::string contentType) {
+        replies[url] = Reply{{std::move(body)}, {}, {}, 1, std::move(contentType), {}};
+    }
+    // The server answers with an error status.
+    void AnswerStatus(const std::string& url, std::uint32_t status) {
+        replies[url] = Reply{{}, "the server answered " + std::to_string(status), {}, 1, {}, status};
     }
     void RespondInPieces(const std::string& url, std::vector<std::string> pieces) {
-        replies[url] = Reply{std::move(pieces), {}, {}, 1};
+        replies[url] = Reply{std::move(pieces), {}, {}, 1, {}, {}};
     }
     void Fail(const std::string& url, std::string message = "Connection refused") {
-        replies[url] = Reply{{}, std::move(message), {}, 1};
+        replies[url] = Reply{{}, std::move(message), {}, 1, {}, {}};
     }
 
     // Replies by URL, kept for every request. A URL without one gets an empty body, as from a
@@ -61,12 +73,14 @@ public:
         if (busy_) disconnected_ = true;
     }
     bool Busy() const override { return busy_; }
+    std::string ReplyContentType() const override { return contentType_; }
 
 private:
     void Transfer(const Request& request, FunctionRef<void(std::string_view)> sink);
 
     bool busy_ = false;
     bool disconnected_ = false;
+    std::string contentType_;
 };
 
 }  // namespace vitrex::fakes

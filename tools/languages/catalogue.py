@@ -157,6 +157,13 @@ ENTRIES = [
      "Entfernen"),
     ("Vitrex", "HigherRights", "This program runs with higher rights than Vitrex, so Vitrex may not change its windows.",
      "Dieses Programm läuft mit höheren Rechten als Vitrex, daher darf Vitrex seine Fenster nicht ändern."),
+    # The bug report's answers besides success and a failed connection.
+    ("Vitrex", "ReportRefused",
+     "The server did not accept the bug report. Your text is kept, so you can send it again later.",
+     "Der Server hat den Fehlerbericht nicht angenommen. Ihr Text bleibt erhalten, Sie können ihn später erneut senden."),
+    ("Vitrex", "TransferRunning",
+     "Another transfer is still running. Please send the bug report once it has finished.",
+     "Eine andere Übertragung läuft noch. Bitte senden Sie den Fehlerbericht, wenn sie beendet ist."),
 ]
 
 

@@ -10,7 +10,9 @@ set(VITREX_EMBEDDED_FILES
     icons/settings-16.rgba
     icons/settings-32.rgba
     icons/state-16.rgba
-    icons/state-32.rgba)
+    icons/state-32.rgba
+    icons/update-16.rgba
+    icons/update-32.rgba)
 
 if(NOT CMAKE_SCRIPT_MODE_FILE)
   # Adds the generated source defining vitrex::resources::EmbeddedFiles() to `target`.

@@ -1,6 +1,7 @@
 #include "core/app/MainForm.h"
 
 #include "core/app/settings/SettingsStore.h"
+#include "core/imaging/Resources.h"
 #include "core/net/ServerAddress.h"
 #include "core/sysinfo/cpu/GaugeImages.h"
 #include "core/views/web/PageAddress.h"
@@ -67,7 +68,8 @@ MainForm::MainForm(Platform& platform)
              platform_.files, platform_.dialogs, crashLog_),
       client_(platform_.http, net::ServerBase(platform_.system)),
       update_({TAB_U_WaitPanel, TAB_U_NoConnection, TAB_U_Install, TAB_U_New, TAB_U_Infos, TAB_U_Progress,
-               TAB_U_SpeedLabel, TAB_U_ManuellBTN, TAB_U_UpdateBTN, TAB_U_AbbrechenBTN, TrayUpdate},
+               TAB_U_SpeedLabel, TAB_U_ManuellBTN, TAB_U_UpdateBTN, TAB_U_AbbrechenBTN, TAB_U_ErrorLabel,
+               TrayUpdate, UpdateLoadTimer},
               {client_, platform_.files, platform_.shell, platform_.dialogs, platform_.clock,
                platform_.collation},
               texts_, languageFileBase_, [this] { RequestQuit(); }),
@@ -90,6 +92,7 @@ MainForm::MainForm(Platform& platform)
     applications_.SetTexts(texts_);
     rememberedView_.SetTexts(texts_);
     exceptions_.SetUpList();
+    bugReport_.SetUpFields();
     applications_.SetUpList();
     SetUpProgramMemory();
     SetUpTrayIcons();
@@ -108,7 +111,8 @@ void MainForm::SetUpTrayIcons() {
                      [](int index, int sizePx) { return sysinfo::cpu::GaugeImage(index, sizePx); });
     Tray.SetIconIndex(0);
     Tray2.SetProgramIcon();
-    TrayUpdate.SetProgramIcon();
+    // The update notice has a picture of its own, so it is not taken for the program's icon.
+    TrayUpdate.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::Update, 32));
     for (ui::TrayIcon* icon : {&Tray, &Tray2}) {
         icon->SetPopupMenu(&TrayPopup);
         icon->OnDblClick = [this] { TrayDblClick(); };

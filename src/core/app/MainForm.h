@@ -197,12 +197,14 @@ public:
     ui::Timer ShownWindowsLook{"ShownWindowsLook", this, transparency::kLookAgainMs, false};
     // Stops when a page finishes in the web tab; its tick shows the message in the browser's place.
     ui::Timer WebBrowserWait{"WebBrowserWait", this, views::web::kDocumentWaitMs, false};
+    // Runs while the update page waits for another request of the client to end.
+    ui::Timer UpdateLoadTimer{"UpdateLoadTimer", this, 100, false};
 
     // Notification-area icons: the load gauge, the logo, and the update notice.
     ui::ImageList TrayIcons{16, 16};
     ui::TrayIcon Tray{"Tray", this, kApplicationTitle};
     ui::TrayIcon Tray2{"Tray2", this, kApplicationTitle};
-    ui::TrayIcon TrayUpdate{"TrayUpdate", this, kApplicationTitle};
+    ui::TrayIcon TrayUpdate{"TrayUpdate", this, std::string(kApplicationTitle) + " Update"};
 
     // The notification-area menu.
     ui::PopupMenu TrayPopup{"TrayPopup", this};

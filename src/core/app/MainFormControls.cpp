@@ -81,6 +81,9 @@ void MainFormControls::SetUpControls() {
     TAB_U_NoConnection.SetVisible(false);
     TAB_U_Progress.SetVisible(false);
     TAB_U_AbbrechenBTN.SetVisible(false);
+    TAB_U_ErrorLabel.SetVisible(false);
+    TAB_U_ErrorLabel.SetWordWrap(true);
+    TAB_U_ErrorLabel.SetStyle(ui::TextStyle::Warning);
     TAB_U_Infos.SetReadOnly(true);
 
     Bug_Headline.SetCaption("Description:");

@@ -11,6 +11,9 @@ void MainForm::AttachOnlineHandlers() {
     TAB_U_UpdateBTN.OnClick = [this] { TAB_U_UpdateBTNClick(); };
     TAB_U_AbbrechenBTN.OnClick = [this] { TAB_U_AbbrechenBTNClick(); };
     TrayUpdate.OnBalloonClick = [this] { TrayUpdateBalloonHintClick(); };
+    // The icon itself opens the page too: a balloon the user missed is gone, the icon stays.
+    TrayUpdate.OnClick = [this] { TrayUpdateBalloonHintClick(); };
+    UpdateLoadTimer.OnTimer = [this] { update_.UpdateLoadTimerTimer(); };
     TrayUpdate.OnBalloonClose = [this] { TrayUpdateBalloonHintHide(); };
     TrayUpdate.OnBalloonTimeout = [this] { TrayUpdateBalloonHintTimeout(); };
     // Raised inside the transfer's wait, for every transfer.

@@ -138,6 +138,10 @@ constexpr CatalogueKey kKeys[] = {
     {"Vitrex", "Remove", "Remove"},
     {"Vitrex", "HigherRights",
      "This program runs with higher rights than Vitrex, so Vitrex may not change its windows."},
+    {"Vitrex", "ReportRefused",
+     "The server did not accept the bug report. Your text is kept, so you can send it again later."},
+    {"Vitrex", "TransferRunning",
+     "Another transfer is still running. Please send the bug report once it has finished."},
 };
 
 }  // namespace

@@ -23,6 +23,8 @@ std::string_view IconName(PanelIcon icon) {
             return "settings";
         case PanelIcon::State:
             return "state";
+        case PanelIcon::Update:
+            return "update";
     }
     return "logo";
 }

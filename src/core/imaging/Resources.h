@@ -18,8 +18,8 @@ std::span<const std::uint8_t> DonateJpeg2x();
 std::optional<imaging::Bitmap> DonatePicture(int dpi);
 
 // Small pictures of the task-panel groups: the program's logo (XPBarVTX), a gear (XPBarConfig)
-// and a status light (XPBarStatus).
-enum class PanelIcon { Logo, Settings, State };
+// and a status light (XPBarStatus); and the update notice's arrow (TrayUpdate).
+enum class PanelIcon { Logo, Settings, State, Update };
 
 // 16 x 16, or 32 x 32 when more than 16 pixels are asked for. Pixels 0xAARRGGBB with straight
 // (not premultiplied) alpha: the corners and the gaps are transparent.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/net/ServerAddress.h"
+#include "core/net/ServerText.h"
 #include "core/platform/Errors.h"
 
 namespace vitrex::net {
@@ -20,6 +21,11 @@ std::string Client::Get(const std::string& url, std::size_t limit) {
                   [&](std::string_view piece) { AppendWithinLimit(body, piece, limit, "GET", absolute); });
     });
     return body;
+}
+
+std::string Client::GetText(const std::string& url, Files& files, std::size_t limit) {
+    const std::string body = Get(url, limit);
+    return DecodeServerText(body, http_.ReplyContentType(), files);
 }
 
 void Client::Get(const std::string& url, FunctionRef<void(std::string_view)> sink) {

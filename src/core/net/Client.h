@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/platform/Files.h"
 #include "core/platform/FunctionRef.h"
 #include "core/platform/Http.h"
 
@@ -33,6 +34,9 @@ public:
     // server that sends without end costs no more than the limit).
     std::string Get(const std::string& url, std::size_t limit = kTextReplyLimit);
     void Get(const std::string& url, FunctionRef<void(std::string_view)> sink);
+    // The whole reply as UTF-8 text, decoded by the charset its Content-Type declares (the
+    // system's ANSI code page when it declares none).
+    std::string GetText(const std::string& url, Files& files, std::size_t limit = kTextReplyLimit);
     std::string Post(const std::string& url, std::string_view body, const std::string& contentType);
 
     bool Busy() const { return running_ || http_.Busy(); }

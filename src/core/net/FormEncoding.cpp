@@ -1,5 +1,10 @@
 #include "core/net/FormEncoding.h"
 
+#include <cstdint>
+#include <optional>
+
+#include "core/text/Utf8.h"
+
 namespace vitrex::net {
 namespace {
 
@@ -27,12 +32,27 @@ std::string PercentEncode(std::string_view bytes) {
     return encoded;
 }
 
+std::string AnsiWithReferences(std::string_view utf8, Files& files) {
+    if (std::optional<std::string> whole = files.Utf8ToAnsiExactly(utf8)) return *whole;
+    std::string ansi;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t start = i;
+        const char32_t c = text::NextUtf8(utf8, i);
+        if (std::optional<std::string> one = files.Utf8ToAnsiExactly(utf8.substr(start, i - start))) {
+            ansi += *one;
+        } else {
+            ansi += "&#" + std::to_string(static_cast<std::uint32_t>(c)) + ";";
+        }
+    }
+    return ansi;
+}
+
 std::string EncodeForm(const std::vector<FormField>& fields, Files& files) {
     std::string body;
     for (const FormField& field : fields) {
         body += PercentEncode(field.name);
         body += '=';
-        body += PercentEncode(files.Utf8ToAnsi(field.value));
+        body += PercentEncode(AnsiWithReferences(field.value, files));
         body += '&';
     }
     return body;

@@ -24,9 +24,15 @@ struct FormField {
 // a decoder that knows nothing of "+" for a blank reads the same text.
 std::string PercentEncode(std::string_view bytes);
 
+// The text in the system's ANSI code page, where a character the code page cannot carry goes as
+// a numeric character reference ("&#26085;"), as browsers send such characters in a form; the
+// project's server turns them back into the characters. Nothing typed is lost on the way.
+std::string AnsiWithReferences(std::string_view utf8, Files& files);
+
 // The body of an application/x-www-form-urlencoded post: each field as name=value followed by
-// "&" (the last one too), the values in the system's ANSI code page, both percent-encoded, so a
-// value holding "&", "=", "+" or "%" reaches the server as typed and cannot add fields of its own.
+// "&" (the last one too), the values in the system's ANSI code page (with references for what it
+// cannot carry), both percent-encoded, so a value holding "&", "=", "+" or "%" reaches the server
+// as typed and cannot add fields of its own.
 std::string EncodeForm(const std::vector<FormField>& fields, Files& files);
 
 }  // namespace vitrex::net

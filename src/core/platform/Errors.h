@@ -53,6 +53,9 @@ class HttpError : public Error {
 public:
     explicit HttpError(const std::string& message, std::string api = {}, std::uint32_t code = 0)
         : Error("HttpError", message, std::move(api), code) {}
+    // The server answered, with a status other than success (held in Code()): a refusal, not a
+    // transfer that failed on the way.
+    bool IsRefusal() const noexcept { return Api().empty() && Code() >= 300 && Code() < 600; }
 };
 
 // Any other system call that failed.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,9 @@ public:
     virtual std::vector<FolderEntry> ListFolder(const std::string& folder) = 0;
     // Characters the code page lacks become '?'.
     virtual std::string Utf8ToAnsi(std::string_view utf8) = 0;
+    // Nothing when a character has no exact counterpart in the code page (no look-alike stands in
+    // for it, as the plain conversion may let one do).
+    virtual std::optional<std::string> Utf8ToAnsiExactly(std::string_view utf8) = 0;
     virtual std::string AnsiToUtf8(std::string_view ansi) = 0;
 
     // The executable's folder with its trailing separator.

@@ -47,6 +47,9 @@ public:
     virtual void Disconnect() = 0;
     // Whether a call is waiting for its transfer.
     virtual bool Busy() const = 0;
+    // The Content-Type header of the latest transfer's reply ("text/plain; charset=utf-8"):
+    // empty before its headers are in, and when the server sent none.
+    virtual std::string ReplyContentType() const = 0;
 };
 
 // Adds a piece to a body held whole; once the body would pass `limit` bytes it fails with

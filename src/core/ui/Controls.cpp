@@ -1,6 +1,8 @@
 #include "core/ui/Controls.h"
 #include "core/ui/ShortCut.h"
 
+#include "core/text/Utf8.h"
+
 #include <algorithm>
 
 namespace vitrex::ui {
@@ -30,16 +32,30 @@ void CheckControl::UserClick() {
     Fire(OnClick);
 }
 
+std::string Edit::HeldToMaxLength(const std::string& text) const {
+    if (maxLength_ == 0) return text;
+    return std::string(text::HeldToUtf16Length(text, maxLength_));
+}
+
 void Edit::SetText(const std::string& text) {
-    if (text_ == text) return;
-    text_ = text;
+    const std::string held = HeldToMaxLength(text);
+    if (text_ == held) return;
+    text_ = held;
     Notify(Change::Text);
 }
 
 void Edit::UserSetText(const std::string& text) {
-    if (text_ == text) return;
-    text_ = text;
+    const std::string held = HeldToMaxLength(text);
+    if (text_ == held) return;
+    text_ = held;
     Fire(OnChange);
+}
+
+void Edit::SetMaxLength(std::size_t units) {
+    if (maxLength_ == units) return;
+    maxLength_ = units;
+    SetText(text_);
+    Notify(Change::Style);
 }
 
 void HotKeyEdit::SetValue(std::uint16_t value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -167,6 +168,10 @@ public:
         readOnly_ = readOnly;
         Notify(Change::Style);
     }
+    // How many characters (UTF-16 units, as the system counts them) the field takes; 0 for the
+    // system's own limit. Text set or typed is held to it.
+    std::size_t MaxLength() const { return maxLength_; }
+    void SetMaxLength(std::size_t units);
 
     Handler OnChange;
     // The field got the keyboard focus (a click into it, or the tab key), and lost it.
@@ -183,8 +188,11 @@ protected:
     }
 
 private:
+    std::string HeldToMaxLength(const std::string& text) const;
+
     std::string text_;
     bool readOnly_ = false;
+    std::size_t maxLength_ = 0;
 };
 
 class LabeledEdit : public Edit {

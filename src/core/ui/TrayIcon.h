@@ -85,6 +85,7 @@ public:
     bool ShowBalloon(const Balloon& balloon);
     const Balloon& LastBalloon() const { return balloon_; }
 
+    Handler OnClick;
     Handler OnDblClick;
     Handler OnBalloonClick;
     Handler OnBalloonClose;
@@ -92,6 +93,7 @@ public:
 
     // User actions, reported by the binder. A hidden icon takes none (a click the shell queued
     // before the icon went away is dropped).
+    void UserClick() { FireIfVisible(OnClick); }
     void UserDblClick() { FireIfVisible(OnDblClick); }
     void UserBalloonClick() { FireIfVisible(OnBalloonClick); }
     void UserBalloonClose() { FireIfVisible(OnBalloonClose); }

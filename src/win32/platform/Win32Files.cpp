@@ -128,6 +128,23 @@ std::string Win32Files::Utf8ToAnsi(std::string_view utf8) {
     return ansi;
 }
 
+std::optional<std::string> Win32Files::Utf8ToAnsiExactly(std::string_view utf8) {
+    const std::wstring wide = Widen(utf8);
+    if (wide.empty()) return std::string();
+    // A system whose code page is UTF-8 carries every character; the flags below are refused there.
+    const bool utf8System = ::GetACP() == CP_UTF8;
+    const DWORD flags = utf8System ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* lost = utf8System ? nullptr : &usedDefault;
+    const int size = WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                         0, nullptr, lost);
+    if (size <= 0 || usedDefault) return std::nullopt;
+    std::string ansi(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), ansi.data(), size, nullptr,
+                        nullptr);
+    return ansi;
+}
+
 std::string Win32Files::AnsiToUtf8(std::string_view ansi) {
     if (ansi.empty()) return {};
     const int size = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);

@@ -13,6 +13,7 @@ public:
     std::string ReadWholeFile(const std::string& path) override;
     void WriteWholeFile(const std::string& path, std::string_view bytes) override;
     std::string Utf8ToAnsi(std::string_view utf8) override;
+    std::optional<std::string> Utf8ToAnsiExactly(std::string_view utf8) override;
     std::string AnsiToUtf8(std::string_view ansi) override;
     std::unique_ptr<WritableFile> CreateForWriting(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;

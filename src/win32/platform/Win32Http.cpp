@@ -93,6 +93,7 @@ void Win32Http::Wait(TransferState& state, FunctionRef<void(std::string_view)> s
             // A handler that disconnected sees no more events of the transfer it ended.
             if (state.Cancelled()) break;
             if (event.kind == TransferEvent::Kind::Begin) {
+                contentType_ = std::move(event.contentType);
                 if (OnWorkBegin) OnWorkBegin(event.expected);
             } else {
                 count += static_cast<std::int64_t>(event.bytes.size());

@@ -46,6 +46,7 @@ public:
     std::string Post(const std::string& url, std::string_view body, const std::string& contentType) override;
     void Disconnect() override;
     bool Busy() const override { return running_ != nullptr; }
+    std::string ReplyContentType() const override { return contentType_; }
 
 private:
     struct Worker {
@@ -62,6 +63,7 @@ private:
     std::shared_ptr<HttpSession> session_;
     std::shared_ptr<TransferState> running_;
     std::vector<Worker> workers_;
+    std::string contentType_;
 };
 
 }  // namespace vitrex::win32

@@ -202,7 +202,10 @@ void RunRequest(const HttpSession& session, const HttpRequest& request, Transfer
     }
 
     const std::int64_t expected = ContentLength(handle.Get());
-    state.Push({TransferEvent::Kind::Begin, expected, {}});
+    state.Push({TransferEvent::Kind::Begin,
+                expected,
+                {},
+                Narrow(HeaderText(handle.Get(), WINHTTP_QUERY_CONTENT_TYPE))});
     std::int64_t received = 0;
     std::string buffer(kPieceBytes, '\0');
     for (;;) {

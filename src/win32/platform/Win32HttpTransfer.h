@@ -37,7 +37,8 @@ struct TransferEvent {
     enum class Kind { Begin, Piece };
     Kind kind = Kind::Begin;
     std::int64_t expected = 0;
-    std::string bytes;
+    std::string bytes;        // Piece: the body's bytes
+    std::string contentType;  // Begin: the reply's Content-Type header, empty without one
 };
 
 // Shared by the worker thread and the call waiting for it, so that either may end first: a

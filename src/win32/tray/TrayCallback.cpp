@@ -24,6 +24,10 @@ TrayNotification DecodeTrayCallback(WPARAM wParam, LPARAM lParam, bool version4)
         case NIN_KEYSELECT:
             notification.event = TrayEvent::KeySelect;
             break;
+        case WM_LBUTTONUP:
+            // The older form reports a click as the button's release; the newer one as NIN_SELECT.
+            if (!version4) notification.event = TrayEvent::Select;
+            break;
         case WM_LBUTTONDBLCLK:
             notification.event = TrayEvent::DoubleClick;
             break;

@@ -111,6 +111,8 @@ void TrayIconBinder::OnNotification(const TrayNotification& notification) {
             model_.UserBalloonTimeout();
             return;
         case TrayEvent::Select:
+            model_.UserClick();
+            return;
         case TrayEvent::None:
             return;
     }

@@ -36,6 +36,7 @@ void EditBinder::Create() {
     if (edit_.ReadOnly()) style |= ES_READONLY;
     if (Labeled()) label_ = CreateCompanion(L"STATIC", SS_LEFTNOWORDWRAP, 0, edit_.Caption());
     CreateControl(WC_EDITW, style, WS_EX_CLIENTEDGE, edit_.Text());
+    if (edit_.MaxLength() != 0) ::SendMessageW(Handle(), EM_SETLIMITTEXT, edit_.MaxLength(), 0);
     if (Labeled()) Layout();
 }
 
@@ -48,6 +49,7 @@ void EditBinder::Apply(ui::Change change) {
         }
         case ui::Change::Style:
             ::SendMessageW(Handle(), EM_SETREADONLY, edit_.ReadOnly() ? TRUE : FALSE, 0);
+            if (edit_.MaxLength() != 0) ::SendMessageW(Handle(), EM_SETLIMITTEXT, edit_.MaxLength(), 0);
             break;
         case ui::Change::Caption:
             // An edit's caption is the text of its label; plain edits and memos have none.

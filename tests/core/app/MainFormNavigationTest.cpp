@@ -33,7 +33,8 @@ TEST(MainFormLayout, StartsWithOnlyTheGeneralTabAndHiddenStateItems) {
 }
 
 // Every control must lie inside its parent, and the siblings of one parent must not overlap,
-// except where one is meant to cover the others (the help box, the wait panel, the cancel button).
+// except where one is meant to cover the others (the help box, the wait panel, the cancel button,
+// the failed download's message in the progress's place).
 void ExpectTidy(const ui::Widget& parent, const std::set<std::string>& overlays) {
     const auto& kids = parent.Children();
     for (const ui::Widget* child : kids) {
@@ -71,7 +72,7 @@ TEST(MainFormLayout, ControlsStayInsideTheirParentsAndDoNotOverlap) {
     form.TINFO_Label3.SetVisible(true);
     form.TINFO_LabelDatum.SetVisible(true);
     ExpectTidy(form, {"GB_ShortCuts_HelpWin", "TAB_U_WaitPanel", "TAB_U_AbbrechenBTN", "TAB_U_UpdateBTN",
-                      "WebBrowserMessage"});
+                      "TAB_U_ErrorLabel", "WebBrowserMessage"});
 }
 
 // The shipped German file moves nothing out of place: its date row shows, and the rows below it
@@ -86,7 +87,7 @@ TEST(MainFormLayout, WithTheGermanCaptionsTooNothingLeavesItsParentOrOverlaps) {
     ASSERT_EQ(form.TabAllgemein.Caption(), "Allgemein");
     EXPECT_TRUE(form.TINFO_LabelDatum.Visible());
     ExpectTidy(form, {"GB_ShortCuts_HelpWin", "TAB_U_WaitPanel", "TAB_U_AbbrechenBTN", "TAB_U_UpdateBTN",
-                      "WebBrowserMessage"});
+                      "TAB_U_ErrorLabel", "WebBrowserMessage"});
 }
 
 TEST(MainFormLayout, TheAboutPageLeavesNoGapWhereTheHiddenDateRowWould) {

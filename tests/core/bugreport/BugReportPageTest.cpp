@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/platform/Errors.h"
 #include "core/views/bugreport/BugReportPage.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
@@ -18,6 +19,16 @@ struct BugReport : ::testing::Test {
         mail.SetText(kPlaceholder);
         os.SetItems({"Windows 2000", "Windows XP Home Edition", "Windows XP Professional",
                      "Other (Please declare!)"});
+        page.SetUpFields();
+    }
+    // Sends, and gives the failure the dispatch boundary would log ("" when there is none).
+    std::string Send() {
+        try {
+            page.Bug_SendClick();
+        } catch (const HttpError& failure) {
+            return failure.what();
+        }
+        return {};
     }
     void FillIn() {
         headline.SetText("Crash & burn");
@@ -65,14 +76,23 @@ TEST_F(BugReport, AMissingRequiredFieldIsReportedAndNothingIsSent) {
     expectRefused("no system chosen");
     os.SetItemIndex(0);
     expectRefused("no text");
+    // Blanks and line breaks alone say nothing either.
+    text.SetText(" \r\n\t");
+    expectRefused("a blank text");
+    text.SetText("text");
+    headline.SetText("   ");
+    expectRefused("a blank title");
     EXPECT_TRUE(http.requests.empty());
-    text.SetText(" ");  // a blank is content
-    page.Bug_SendClick();
+    headline.SetText(" x ");
+    text.SetText("\r\n.");
+    http.Respond(kSendUrl, "1");
+    Send();
     EXPECT_EQ(http.requests.size(), 1u);
 }
 
 TEST_F(BugReport, TheReportIsPostedAsAnEncodedFormWithItsNineFieldsInOrder) {
     FillIn();
+    http.Respond(kSendUrl, "1");
     page.Bug_SendClick();
     ASSERT_EQ(http.requests.size(), 1u);
     EXPECT_EQ(http.requests[0].url, kSendUrl);
@@ -101,18 +121,72 @@ TEST_F(BugReport, OnlyAReplyOfExactlyOneIsSuccessAndTheFormKeepsItsContents) {
     EXPECT_EQ(headline.Text(), "Crash & burn");
     EXPECT_EQ(os.ItemIndex(), 2);
 
-    for (const char* reply : {"", "0", "1\r\n"}) {
+    // Anything else is a report the server did not take: said so, logged, the form kept.
+    const std::vector<std::string> refused{
+        "The server did not accept the bug report. Your text is kept, so you can send it again later."};
+    for (const char* reply : {"", "0", "1\r\n", "<html>Stored?</html>"}) {
         dialogs.shown.clear();
         http.Respond(kSendUrl, reply);
-        page.Bug_SendClick();
-        EXPECT_TRUE(dialogs.shown.empty()) << reply;
+        EXPECT_NE(Send().find("did not accept the report"), std::string::npos) << reply;
+        EXPECT_EQ(dialogs.Messages(), refused) << reply;
+        EXPECT_TRUE(send.Enabled());
+        EXPECT_EQ(text.Text(), "a=b+c 100%\r\nzweite Zeile \xC3\xBC");
     }
+    dialogs.shown.clear();
+    http.AnswerStatus(kSendUrl, 413);
+    EXPECT_NE(Send().find("413"), std::string::npos);
+    EXPECT_EQ(dialogs.Messages(), refused) << "the server's refusal is no connection failure";
 
+    dialogs.shown.clear();
     http.Fail(kSendUrl);
-    page.Bug_SendClick();
+    EXPECT_EQ(Send(), "");
     EXPECT_EQ(dialogs.Messages(),
               std::vector<std::string>{"Bug report could'nt send. Please check your internet connection."});
     EXPECT_TRUE(send.Enabled());
+}
+
+TEST_F(BugReport, AReportDuringAnotherTransferSaysSoAndSendsNothing) {
+    FillIn();
+    http.Respond("https://vitrex.example.org/files/update.exe", "MZ");
+    http.inside = [&](std::size_t) {
+        http.inside = nullptr;
+        page.Bug_SendClick();
+    };
+    client.Get("files/update.exe", [](std::string_view) {});
+    EXPECT_EQ(
+        dialogs.Messages(),
+        std::vector<std::string>{"Another transfer is still running. Please send the bug report once it has "
+                                 "finished."});
+    EXPECT_EQ(http.requests.size(), 1u);
+    EXPECT_EQ(http.overlappingCalls, 0);
+    EXPECT_TRUE(send.Enabled());
+}
+
+TEST_F(BugReport, CharactersTheCodePageLacksTravelAsReferencesAndTheLargestReportFits) {
+    FillIn();
+    text.SetText("\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80 \xC3\xBC");  // 日本 😀 ü
+    Send();
+    const std::string& body = http.requests.at(0).body;
+    EXPECT_NE(body.find("&text=%26%2326085%3B%26%2326412%3B%20%26%23128512%3B%20%FC&"), std::string::npos)
+        << body;
+
+    // Every field at its length, every character the longest it can be on the way: still within
+    // what the server accepts, so it never refuses a report for its size.
+    const std::string widest = "\xEF\xBF\xBF";  // U+FFFF: "&#65535;", percent-encoded
+    std::string longest;
+    for (int i = 0; i < 40000; ++i)
+        longest += widest;
+    http.Respond(kSendUrl, "1");
+    headline.SetText(longest);
+    mail.SetText(longest);
+    text.SetText(longest);
+    EXPECT_EQ(text.Text().size(), BugReportPage::kTextLimit * widest.size()) << "held to its length";
+    EXPECT_EQ(headline.Text().size(), BugReportPage::kTitleLimit * widest.size());
+    http.requests.clear();
+    EXPECT_EQ(Send(), "");
+    ASSERT_EQ(http.requests.size(), 1u);
+    EXPECT_LE(http.requests[0].body.size(), net::kLargestFormBody);
+    EXPECT_GT(http.requests[0].body.size(), BugReportPage::kTextLimit * 14);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "core/net/FormEncoding.h"
 #include "core/net/PostForm.h"
 #include "core/net/ServerAddress.h"
+#include "core/net/ServerText.h"
 #include "core/net/Sha256.h"
 #include "core/platform/Errors.h"
 #include "testing/FakeDialogs.h"
@@ -123,13 +124,48 @@ TEST_F(ClientFixture, PostFormSaysSoWhenThePostFailsAndReturnsNothing) {
     EXPECT_EQ(http.requests[0].contentType, "application/x-www-form-urlencoded");
     EXPECT_TRUE(dialogs.shown.empty());
 
-    http.Fail("https://server/sendbug.php", "HTTP/1.1 500 Internal Server Error");
-    EXPECT_EQ(PostForm(&client, "sendbug.php", {{"a", "b"}}, files, dialogs, texts), "");
+    http.Fail("https://server/sendbug.php", "Connection reset");
+    EXPECT_EQ(PostForm(&client, "sendbug.php", {{"a", "b"}}, files, dialogs, texts), std::nullopt);
     EXPECT_EQ(dialogs.Messages(),
               std::vector<std::string>{"Bug report could'nt send. Please check your internet connection."});
 
+    // The server's refusal is the caller's to tell; so is a form larger than any server takes,
+    // which is never sent.
+    dialogs.shown.clear();
+    http.AnswerStatus("https://server/sendbug.php", 500);
+    EXPECT_THROW(PostForm(&client, "sendbug.php", {{"a", "b"}}, files, dialogs, texts), HttpError);
+    EXPECT_THROW(
+        PostForm(&client, "sendbug.php", {{"a", std::string(kLargestFormBody, 'b')}}, files, dialogs, texts),
+        HttpError);
+    EXPECT_TRUE(dialogs.shown.empty());
+
     EXPECT_EQ(PostForm(nullptr, "sendbug.php", {{"a", "b"}}, files, dialogs, texts), "");
-    EXPECT_EQ(http.requests.size(), 2u);
+    EXPECT_EQ(http.requests.size(), 3u);
+}
+
+TEST(ServerAddress, OnlyHttpAddressesOfTheServerAreFetchedOrOpened) {
+    const std::string base = "https://server/";
+    EXPECT_EQ(WebAddress(base, "download.php?build=22"), "https://server/download.php?build=22");
+    EXPECT_EQ(WebAddress(base, "HTTP://mirror/u.exe"), "HTTP://mirror/u.exe");
+    EXPECT_EQ(WebAddress(base, "page.php?next=http://x/"), "https://server/page.php?next=http://x/")
+        << "an address inside the query keeps the address relative";
+    for (const char* refused :
+         {"file:///C:/Windows/calc.exe", "FILE://host/share", "\\\\host\\share\\u.exe", "C:\\Temp\\u.exe",
+          "c:/temp/u.exe", "ftp://host/u.exe", "mailto:x@y", "javascript:x", "ms-settings:", "http:relative",
+          "https://", "https://a/\r\nX: y", ""})
+        EXPECT_EQ(WebAddress(base, refused), std::nullopt) << refused;
+    EXPECT_EQ(WebAddress("file:///C:/", "u.exe"), std::nullopt) << "whatever the base is";
+}
+
+TEST(ServerText, RepliesReadByTheirCharsetAndExcerptsReadPlainly) {
+    EXPECT_EQ(CharsetOf("text/plain"), ReplyCharset::SystemAnsi);
+    EXPECT_EQ(CharsetOf(""), ReplyCharset::SystemAnsi);
+    EXPECT_EQ(CharsetOf("text/plain; charset=koi8-r"), ReplyCharset::SystemAnsi);
+    EXPECT_EQ(CharsetOf("text/plain; format=flowed; Charset = \"UTF-8\""), ReplyCharset::Utf8);
+    EXPECT_EQ(CharsetOf("text/html;charset=us-ascii"), ReplyCharset::Windows1252);
+    EXPECT_EQ(CharsetOf("text/plain; name=\"charset=utf-8\""), ReplyCharset::SystemAnsi);
+    EXPECT_EQ(Excerpt("ab\x01\\c\xff", 40), "ab\\x01\\x5Cc\\xFF");
+    EXPECT_EQ(Excerpt("0123456789", 4), "0123...");
 }
 
 }  // namespace

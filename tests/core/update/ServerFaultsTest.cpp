@@ -22,13 +22,13 @@ struct ServerFault {
 
 std::vector<ServerFault> Faults() {
     return {
-        {"Refused", Reply{{}, "Connection refused", {}, 1}, "Connection refused"},
+        {"Refused", Reply{{}, "Connection refused", {}, 1, {}, {}}, "Connection refused"},
         // What the real client makes of a server that accepts and never answers.
-        {"Stalled", Reply{{}, "the server has not answered for 45000 ms", {}, 1}, "has not answered"},
-        {"ClosedMidBody", Reply{{"0022\r\n0.2"}, "the connection closed after 9 of 300 bytes", {}, 1},
+        {"Stalled", Reply{{}, "the server has not answered for 45000 ms", {}, 1, {}, {}}, "has not answered"},
+        {"ClosedMidBody", Reply{{"0022\r\n0.2"}, "the connection closed after 9 of 300 bytes", {}, 1, {}, {}},
          "closed after 9 of 300"},
         // A gigabyte, in pieces of a kilobyte.
-        {"Gigabyte", Reply{{std::string(1024, '7')}, {}, {}, 1024 * 1024}, "larger than 4096 bytes"},
+        {"Gigabyte", Reply{{std::string(1024, '7')}, {}, {}, 1024 * 1024, {}, {}}, "larger than 4096 bytes"},
     };
 }
 

@@ -5,6 +5,7 @@
 
 #include "../app/EarlierRun.h"
 #include "core/app/MainForm.h"
+#include "core/imaging/Resources.h"
 #include "testing/FakePlatform.h"
 
 namespace vitrex::app {
@@ -56,12 +57,37 @@ TEST_F(UpdateInTheForm, TheLastStartupStepChecksOnlyWhenTheOptionIsOnAndAnnounce
         EXPECT_EQ(platform.http.requests.back().url,
                   "https://vitrex.example.org/update.php?infos=1&language=en");
     }
-    platform.http.Fail(kCheckUrl);
+    // The notice has a hint and a picture of its own, and the icon itself opens the page too.
+    platform.http.requests.clear();
     {
+        MainForm form(platform.ports);
+        form.FormCreate();
+        EXPECT_EQ(form.TrayUpdate.Hint(), "Vitrex Update");
+        EXPECT_FALSE(form.TrayUpdate.ShowsProgramIcon());
+        const auto picture = form.TrayUpdate.Picture(16);
+        ASSERT_TRUE(picture.has_value());
+        EXPECT_NE(picture->pixels, resources::PanelIconBitmap(resources::PanelIcon::Logo, 32).pixels);
+        form.TrayUpdate.UserClick();
+        EXPECT_TRUE(form.Visible());
+        EXPECT_EQ(form.Pages.ActivePageIndex(), kPageUpdate);
+        EXPECT_FALSE(form.TrayUpdate.IconVisible());
+        EXPECT_EQ(platform.http.requests.back().url,
+                  "https://vitrex.example.org/update.php?infos=1&language=en");
+    }
+    for (const bool failed : {true, false}) {
+        if (failed) {
+            platform.http.Fail(kCheckUrl);
+        } else {
+            platform.http.Respond(kCheckUrl, "<!DOCTYPE html>\n<html><body>It works!</body></html>\n");
+        }
         MainForm form(platform.ports);
         form.FormCreate();
         EXPECT_FALSE(form.TrayUpdate.IconVisible());
         EXPECT_TRUE(LogHas(form, "Typ: HttpError")) << "the failure is logged, not shown";
+        EXPECT_EQ(
+            std::count_if(form.Log().Lines().begin(), form.Log().Lines().end(),
+                          [](const std::string& line) { return line.find("Typ: ") != std::string::npos; }),
+            1);
         EXPECT_TRUE(platform.dialogs.shown.empty());
     }
     platform.registry.Seed(kKey, "UpdateCheck", FakeRegistryValue::Dword(0));

@@ -34,6 +34,8 @@ struct UpdateTab : ::testing::Test {
         progress.SetVisible(false);
         cancel.SetVisible(false);
         noConnection.SetVisible(false);
+        errorLabel.SetVisible(false);
+        loadTimer.OnTimer = [this] { page.UpdateLoadTimerTimer(); };
         http.OnWorkBegin = [this](std::int64_t expected) { page.HTTPWorkBegin(expected); };
         http.OnWork = [this](std::int64_t count) { page.HTTPWork(count); };
     }
@@ -48,6 +50,16 @@ struct UpdateTab : ::testing::Test {
         return manual.Visible() && update.Visible() && !progress.Visible() && !cancel.Visible() &&
                !speed.Visible();
     }
+    // The failed download's state: the error in red where the progress was, Update back.
+    bool ShowsDownloadFailed() const {
+        return LoadedButtons() && errorLabel.Visible() &&
+               errorLabel.Caption() == "Could'nt download update data!" &&
+               !files.File(kInstaller).has_value();
+    }
+    bool ShowsLoadFailed() const {
+        return waitPanel.Visible() && waitPanel.Caption() == "Could'nt download update data!" &&
+               waitPanel.Style() == ui::TextStyle::Warning && noConnection.Visible();
+    }
 
     ui::Panel waitPanel{"TAB_U_WaitPanel", nullptr, {}, "Checking for Updates..."};
     ui::Button noConnection{"TAB_U_NoConnection", nullptr, {}};
@@ -59,7 +71,9 @@ struct UpdateTab : ::testing::Test {
     ui::Button manual{"TAB_U_ManuellBTN", nullptr, {}};
     ui::Button update{"TAB_U_UpdateBTN", nullptr, {}};
     ui::Button cancel{"TAB_U_AbbrechenBTN", nullptr, {}};
+    ui::Label errorLabel{"TAB_U_ErrorLabel", nullptr, {}};
     ui::TrayIcon trayUpdate{"TrayUpdate", nullptr};
+    ui::Timer loadTimer{"UpdateLoadTimer", nullptr, 100, false};
     fakes::FakeHttp http;
     fakes::FakeFiles files;
     fakes::FakeShell shell;
@@ -71,7 +85,7 @@ struct UpdateTab : ::testing::Test {
     std::string language = "en";
     int quits = 0;
     UpdatePage page{{waitPanel, noConnection, install, offered, infos, progress, speed, manual, update,
-                     cancel, trayUpdate},
+                     cancel, errorLabel, trayUpdate, loadTimer},
                     {client, files, shell, dialogs, clock, locale},
                     texts,
                     language,
@@ -119,16 +133,142 @@ TEST_F(UpdateTab, ALoadShowsTheVersionsAndTheChangeLogAndEnablesUpdateOnlyForAno
     EXPECT_EQ(infos.Text(), "- schneller");
 }
 
-TEST_F(UpdateTab, AFailedChangeLogLeavesTheWaitPanelAndTheButtonAsTheyWere) {
+TEST_F(UpdateTab, AFailedChangeLogOrAnUnreadableAnswerIsAFailedLoad) {
     http.Respond(InfoUrl(), InfoReply("0022", "https://dl/setup.exe"));
     http.Fail(std::string(kChangeLog) + "0021&language=en");
-    update.SetEnabled(false);
     EXPECT_THROW(page.XPBarVTXItems1Click(), HttpError);
-    EXPECT_TRUE(waitPanel.Visible());
-    EXPECT_EQ(waitPanel.Caption(), "Checking for Updates...");
-    EXPECT_FALSE(noConnection.Visible());
+    EXPECT_TRUE(ShowsLoadFailed()) << "never left waiting with nothing loading";
     EXPECT_FALSE(update.Enabled());
     EXPECT_TRUE(page.DownloadURL().empty());
+
+    // Six lines of an error page are no update information; a change log elsewhere than on the web
+    // is not fetched.
+    http.Respond(InfoUrl(), "<html>\r\n<head>\r\n<title>500</title>\r\n</head>\r\n<body>\r\n</body>\r\n");
+    http.requests.clear();
+    EXPECT_THROW(page.XPBarVTXItems1Click(), HttpError);
+    EXPECT_TRUE(ShowsLoadFailed());
+    http.Respond(InfoUrl(),
+                 "0022\r\n0.22\r\ndate\r\nhttps://dl/setup.exe\r\nhttps://m/\r\nfile:///C:/log.txt?\r\n");
+    EXPECT_THROW(page.XPBarVTXItems1Click(), HttpError);
+    EXPECT_TRUE(ShowsLoadFailed());
+    EXPECT_EQ(http.requests.size(), 2u) << "only the two information requests";
+}
+
+TEST_F(UpdateTab, EveryLoadStartsCleanSoUpdateOnlyUsesTheInformationOnThePage) {
+    Load("https://first.example/setup.exe");
+    ASSERT_TRUE(update.Enabled());
+    for (const bool garbage : {false, true}) {
+        if (garbage) {
+            http.Respond(InfoUrl(), "\x01\xff\xfe garbage");
+        } else {
+            http.AnswerStatus(InfoUrl(), 503);
+        }
+        try {
+            page.XPBarVTXItems1Click();
+        } catch (const HttpError&) {
+        }
+        EXPECT_TRUE(ShowsLoadFailed());
+        EXPECT_EQ(offered.Caption(), "");
+        EXPECT_EQ(infos.Text(), "");
+        EXPECT_FALSE(update.Enabled());
+        EXPECT_TRUE(page.DownloadURL().empty());
+        EXPECT_TRUE(page.ManualUpdateURL().empty());
+        http.requests.clear();
+        page.TAB_U_UpdateBTNClick();
+        EXPECT_TRUE(http.requests.empty()) << "the earlier server's address is not used";
+    }
+    // The next good load shows the panel while it loads, and the page once it has.
+    http.inside = [&](std::size_t) {
+        EXPECT_TRUE(waitPanel.Visible());
+        EXPECT_EQ(waitPanel.Caption(), "Checking for Updates...");
+        EXPECT_EQ(waitPanel.Style(), ui::TextStyle::Normal);
+        EXPECT_FALSE(noConnection.Visible());
+    };
+    Load("https://second.example/setup.exe");
+    EXPECT_FALSE(waitPanel.Visible());
+    EXPECT_EQ(page.DownloadURL(), "https://second.example/setup.exe");
+}
+
+TEST_F(UpdateTab, APageOpenedWhileAnotherRequestRunsLoadsOnceTheClientIsFree) {
+    const std::string check = std::string(kBase) + "update.php?check=1";
+    http.Respond(check, "0021");
+    http.Respond(InfoUrl(), InfoReply("0022", "https://dl/setup.exe"));
+    http.Respond(std::string(kChangeLog) + "0021&language=en", "- faster");
+    http.inside = [&](std::size_t) {
+        if (http.requests.size() != 1) return;
+        page.XPBarVTXItems1Click();  // the user opens the page during the start-up check
+        EXPECT_TRUE(waitPanel.Visible());
+        EXPECT_EQ(waitPanel.Caption(), "Checking for Updates...");
+        EXPECT_TRUE(loadTimer.Enabled());
+    };
+    page.StartupCheck();
+    http.inside = nullptr;
+    EXPECT_EQ(http.overlappingCalls, 0);
+    EXPECT_EQ(http.requests.size(), 1u);
+    loadTimer.Tick();
+    EXPECT_FALSE(loadTimer.Enabled());
+    EXPECT_FALSE(waitPanel.Visible());
+    EXPECT_EQ(offered.Caption(), "0.22 Beta");
+    EXPECT_EQ(infos.Text(), "- faster");
+}
+
+TEST_F(UpdateTab, ServerTextsAreDecodedByTheCharsetTheyDeclare) {
+    const std::string changeLog = std::string(kChangeLog) + "0021&language=en";
+    struct Case {
+        std::string body;
+        std::string contentType;
+        std::string shown;
+    };
+    for (const Case& c : {Case{"Pr\xfc"
+                               "fsumme",
+                               "text/plain; charset=windows-1252", "Prüfsumme"},
+                          Case{"Pr\xfc"
+                               "fsumme",
+                               "text/plain;charset=\"ISO-8859-1\"", "Prüfsumme"},
+                          Case{"Pr\xc3\xbc"
+                               "fsumme \xe2\x82\xac",
+                               "text/plain; charset=UTF-8", "Prüfsumme €"},
+                          Case{"Pr\xc3"
+                               "fsumme",
+                               "text/plain; charset=utf-8",
+                               "Pr\xef\xbf\xbd"
+                               "fsumme"},
+                          // No charset: the system's code page (Windows-1252 in the fake).
+                          Case{"vollst\xe4ndig \x80", "text/plain", "vollständig €"}}) {
+        http.RespondTyped(InfoUrl(), InfoReply("0022", "https://dl/setup.exe"), c.contentType);
+        http.RespondTyped(changeLog, c.body, c.contentType);
+        page.XPBarVTXItems1Click();
+        EXPECT_EQ(infos.Text(), c.shown) << c.contentType;
+    }
+    http.RespondTyped(InfoUrl(),
+                      "0022\r\n0.22 \xdc"
+                      "berarbeitet\r\n1. M\xe4rz\r\nhttps://d/\r\nhttps://m/\r\nhttps://c/\r\n",
+                      "text/plain; charset=windows-1252");
+    http.Respond("https://c/0021&language=en", "");
+    page.XPBarVTXItems1Click();
+    EXPECT_EQ(offered.Caption(), "0.22 Überarbeitet");
+}
+
+TEST_F(UpdateTab, OnlyHttpAddressesOfTheServerAreOpenedAndTheLanguageIsEncoded) {
+    http.Respond(InfoUrl(),
+                 "0022\r\n0.22\r\ndate\r\nhttps://dl/setup.exe\r\nfile:///C:/Windows/System32/calc.exe?\r\n" +
+                     std::string(kChangeLog) + "\r\n");
+    http.Respond(std::string(kChangeLog) + "0021&language=en", "");
+    page.XPBarVTXItems1Click();
+    EXPECT_THROW(page.TAB_U_ManuellBTNClick(), HttpError) << "refused, and so logged";
+    EXPECT_TRUE(shell.opened.empty());
+
+    language = "x y&z";
+    page.TAB_U_NoConnectionClick();
+    EXPECT_EQ(shell.opened,
+              std::vector<std::string>{
+                  "https://vitrex.example.org/page.php?page=update&update=0021&language=x%20y%26z"});
+    http.requests.clear();
+    try {
+        page.XPBarVTXItems1Click();
+    } catch (const HttpError&) {
+    }
+    EXPECT_EQ(http.requests.at(0).url, std::string(kBase) + "update.php?infos=1&language=x%20y%26z");
 }
 
 TEST_F(UpdateTab, TheManualPagesOpenInTheBrowserWithBuildAndLanguage) {
@@ -175,12 +315,14 @@ TEST_F(UpdateTab, OverPlainHttpOnlyAnInstallerMatchingTheServersDigestIsStarted)
          {Case{"http://dl/setup.exe", digest, true}, Case{"http://dl/setup.exe", upperDigest, true},
           Case{"http://dl/setup.exe", "ABC" + digest.substr(3), false},
           Case{"http://dl/setup.exe", "", false}, Case{"https://dl/setup.exe", "", true},
+          // A relative address is fetched from the server, here over HTTPS.
+          Case{"download.php?build=0022", "", true},
           Case{"https://dl/setup.exe", std::string(64, '0'), false}}) {
         shell.opened.clear();
         dialogs.shown.clear();
         quits = 0;
         Load(c.url, c.digest);
-        http.Respond(c.url, body);
+        http.Respond(client.Url(c.url), body);
         page.TAB_U_UpdateBTNClick();
         SCOPED_TRACE(c.url + " " + c.digest);
         EXPECT_EQ(quits, c.started ? 1 : 0);
@@ -218,21 +360,46 @@ TEST_F(UpdateTab, CancelEndsTheDownloadQuietlyRestoresTheButtonsAndDropsThePartl
     EXPECT_EQ(quits, 0);
 }
 
-TEST_F(UpdateTab, AFailedDownloadKeepsItsControlsUntilCancelAndAFolderWithoutWriteAccessChangesNothing) {
+TEST_F(UpdateTab, AFailedDownloadSaysSoAtOnceAndAFolderWithoutWriteAccessChangesNothing) {
     Load("https://dl/setup.exe");
-    http.replies["https://dl/setup.exe"] = {{"half"}, "Connection reset", {}};
+    // Cut half-way, an error status, or an address that is no web address at all.
+    http.replies["https://dl/setup.exe"] = {{"half"}, "Connection reset", {}, 1, {}, {}};
     EXPECT_THROW(page.TAB_U_UpdateBTNClick(), HttpError);
-    EXPECT_TRUE(progress.Visible());
-    EXPECT_TRUE(cancel.Visible());
-    EXPECT_FALSE(files.File(kInstaller).has_value());
-    page.TAB_U_AbbrechenBTNClick();
-    EXPECT_TRUE(LoadedButtons());
+    EXPECT_TRUE(ShowsDownloadFailed());
+    http.AnswerStatus("https://dl/setup.exe", 500);
+    EXPECT_THROW(page.TAB_U_UpdateBTNClick(), HttpError);
+    EXPECT_TRUE(ShowsDownloadFailed());
+    EXPECT_TRUE(update.Enabled()) << "the user may try again";
+    for (const char* address : {"file:///C:/Windows/System32/calc.exe", "\\\\host\\share\\u.exe", "C:\\u.exe",
+                                "ftp://dl/setup.exe", "javascript:alert(1)"}) {
+        Load(address);
+        http.requests.clear();
+        EXPECT_THROW(page.TAB_U_UpdateBTNClick(), HttpError) << address;
+        EXPECT_TRUE(ShowsDownloadFailed()) << address;
+        EXPECT_TRUE(http.requests.empty()) << address;
+    }
+    EXPECT_TRUE(shell.opened.empty());
 
+    // The file cannot be created: nothing changes, nothing is asked for.
+    Load("https://dl/setup.exe");
+    errorLabel.SetVisible(false);
     files.DenyWritesUnder("C:\\Program Files\\Vitrex");
     http.requests.clear();
     EXPECT_THROW(page.TAB_U_UpdateBTNClick(), FileError);
     EXPECT_TRUE(LoadedButtons());
     EXPECT_TRUE(http.requests.empty());
+    EXPECT_FALSE(errorLabel.Visible());
+
+    // A new download takes the message away.
+    files.AllowWrites();
+    http.Fail("https://dl/setup.exe");
+    EXPECT_THROW(page.TAB_U_UpdateBTNClick(), HttpError);
+    ASSERT_TRUE(errorLabel.Visible());
+    http.Respond("https://dl/setup.exe", "whole");
+    http.inside = [&](std::size_t) { EXPECT_FALSE(errorLabel.Visible()); };
+    page.TAB_U_UpdateBTNClick();
+    http.inside = nullptr;
+    EXPECT_EQ(quits, 1);
 }
 
 TEST_F(UpdateTab, TheSpeedIsMeasuredOverEachSecondInTheUsersDecimalFormat) {
@@ -274,6 +441,14 @@ TEST_F(UpdateTab, TheStartupCheckAnnouncesAnyOtherBuildComparingTheWholeBody) {
     http.Fail(url);
     EXPECT_THROW(page.StartupCheck(), HttpError);
     EXPECT_FALSE(trayUpdate.IconVisible());
+    // What is no build number is a failed check, not an update.
+    for (const std::string& reply :
+         {std::string("<html><body>Welcome</body></html>"), std::string("0021x"), std::string("0022\r\n\r\n"),
+          std::string(" 0022"), std::string("\x93\x00\xfe", 3)}) {
+        http.Respond(url, reply);
+        EXPECT_THROW(page.StartupCheck(), HttpError) << reply;
+        EXPECT_FALSE(trayUpdate.IconVisible()) << reply;
+    }
 
     http.Respond(url, "0021\r\n");
     page.StartupCheck();

@@ -74,6 +74,16 @@ TEST_F(Win32FilesFixture, CrashLogIsSavedAsAnsiTextWithCrLfAndReplaced) {
               "e \xE2\x82\xAC ?\r\nzwei\r\n");
 }
 
+// What the code page cannot carry exactly is said so, not replaced by a look-alike or '?'.
+TEST_F(Win32FilesFixture, AnExactConversionRefusesWhatTheCodePageLacks) {
+    if (GetACP() != 1252) GTEST_SKIP() << "expects the Western code page, this system has " << GetACP();
+    EXPECT_EQ(files.Utf8ToAnsiExactly("Gr\xc3\xbc\xc3\x9f \xe2\x82\xac?"), "Gr\xfc\xdf \x80?");
+    EXPECT_EQ(files.Utf8ToAnsiExactly(""), "");
+    for (const char* lacking :
+         {"\xe6\x97\xa5", "\xf0\x9f\x98\x80", "\xc4\x81" /* a with macron: best fit "a" */})
+        EXPECT_EQ(files.Utf8ToAnsiExactly(std::string("x") + lacking), std::nullopt) << lacking;
+}
+
 TEST_F(Win32FilesFixture, FailuresAreFileErrorsWithTheSystemCode) {
     try {
         files.WriteWholeFile(folder.Utf8() + "\\missing\\x.log", "x");

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "LoopbackHttpServer.h"
+#include "core/net/Client.h"
 #include "core/platform/Errors.h"
+#include "win32/platform/Win32Files.h"
 #include "win32/platform/Win32Http.h"
 
 namespace vitrex::win32 {
@@ -83,6 +85,37 @@ TEST(Win32HttpTest, GetSendsTheClientsHeadersAndReturnsTheBody) {
     EXPECT_EQ(request.Header("user-agent"), "Mozilla/3.0 (compatible; Indy Library)");
     EXPECT_EQ(request.Header("accept"), "text/html, */*");
     EXPECT_FALSE(http.Busy());
+}
+
+// The reply's Content-Type reaches the program, which reads the text by its charset: the
+// server's Windows-1252, UTF-8, and the system's code page when it names none.
+TEST(Win32HttpTest, TextRepliesAreReadByTheCharsetTheyDeclare) {
+    if (GetACP() != 1252) GTEST_SKIP() << "expects the Western code page, this system has " << GetACP();
+    LoopbackHttpServer server([](ServerConnection& connection, int index) {
+        const char* types[] = {"Content-Type: text/plain; charset=windows-1252\r\n",
+                               "Content-Type: text/plain;charset=UTF-8\r\n", "Content-Type: text/plain\r\n",
+                               ""};
+        const char* bodies[] = {
+            "Pr\xfc"
+            "fsumme",
+            "Pr\xc3\xbc"
+            "fsumme",
+            "vollst\xe4ndig", "vollst\xe4ndig"};
+        connection.Send(Response(200, "OK", bodies[index % 4], types[index % 4]));
+    });
+    Win32Http http(nullptr, kPatient);
+    Win32Files files;
+    net::Client client(http, server.Url("/"));
+    EXPECT_EQ(client.GetText("a", files),
+              "Pr\xc3\xbc"
+              "fsumme");
+    EXPECT_EQ(http.ReplyContentType(), "text/plain; charset=windows-1252");
+    EXPECT_EQ(client.GetText("b", files),
+              "Pr\xc3\xbc"
+              "fsumme");
+    EXPECT_EQ(client.GetText("c", files), "vollst\xc3\xa4ndig");
+    EXPECT_EQ(client.GetText("d", files), "vollst\xc3\xa4ndig");
+    EXPECT_EQ(http.ReplyContentType(), "");
 }
 
 TEST(Win32HttpTest, PostSendsTheBodyWithItsContentTypeAsHttp10) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,13 @@ struct BugReportControls {
 // placeholder while it is empty; a report without a mail address carries the project's own.
 class BugReportPage {
 public:
+    // The fields' lengths in characters. Every character at its longest in the encoded form (a
+    // reference for one the code page lacks, percent-encoded), the report stays within
+    // net::kLargestFormBody, so the server always takes a report the program lets the user type.
+    static constexpr std::size_t kTitleLimit = 250;
+    static constexpr std::size_t kMailLimit = 250;
+    static constexpr std::size_t kTextLimit = 30000;
+
     BugReportPage(BugReportControls controls, net::Client& client, Files& files, Dialogs& dialogs,
                   const i18n::Catalogue& texts, const std::string& languageFileBase)
         : c_(controls),
@@ -34,13 +42,17 @@ public:
           texts_(texts),
           languageFileBase_(languageFileBase) {}
 
+    // Holds the fields to their lengths.
+    void SetUpFields();
+
     // "(" + the language's "OnlyIfAnswer" text + ")".
     std::string MailPlaceholder() const;
 
     void Bug_MailClick();
     void Bug_MailExit();
-    // Checks the required fields, posts the report and says whether the server took it. The form
-    // keeps its contents either way.
+    // Checks the required fields, posts the report and says whether the server took it: a reply
+    // other than "1" and an error status are refusals, said as such and logged. The form keeps
+    // its contents either way.
     void Bug_SendClick();
 
     // The fields of the report in the order the server reads them.

@@ -17,8 +17,18 @@ std::optional<UpdateInfo> ParseUpdateInfo(std::string_view reply) {
     return info;
 }
 
-bool MayStartInstaller(const UpdateInfo& info, std::string_view fileSha256Hex) {
-    if (!info.sha256) return net::IsHttps(info.downloadUrl);
+bool IsBuildNumberReply(std::string_view reply) {
+    if (reply.ends_with("\r\n")) {
+        reply.remove_suffix(2);
+    } else if (reply.ends_with('\n') || reply.ends_with('\r')) {
+        reply.remove_suffix(1);
+    }
+    return !reply.empty() &&
+           std::all_of(reply.begin(), reply.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool MayStartInstaller(const UpdateInfo& info, std::string_view fetchedUrl, std::string_view fileSha256Hex) {
+    if (!info.sha256) return net::IsHttps(fetchedUrl);
     const std::string& expected = *info.sha256;
     return expected.size() == fileSha256Hex.size() &&
            std::equal(expected.begin(), expected.end(), fileSha256Hex.begin(), [](char a, char b) {

@@ -22,9 +22,14 @@ struct UpdateInfo {
 // request does; an empty seventh line counts as none.
 std::optional<UpdateInfo> ParseUpdateInfo(std::string_view reply);
 
+// Whether the start-up check's reply is a build number: ASCII digits, with at most one line end
+// after them. Anything else (an HTML page, "0021x", random bytes) is no answer of the server's.
+bool IsBuildNumberReply(std::string_view reply);
+
 // Whether a downloaded installer may be started. A file the server gave a digest for must match
-// it (digits in either case); without one only a file that came over HTTPS is trusted, since on
-// plain HTTP anyone on the way could have replaced it.
-bool MayStartInstaller(const UpdateInfo& info, std::string_view fileSha256Hex);
+// it (digits in either case); without one only a file fetched over HTTPS (`fetchedUrl`, the
+// address actually asked for) is trusted, since on plain HTTP anyone on the way could have
+// replaced it.
+bool MayStartInstaller(const UpdateInfo& info, std::string_view fetchedUrl, std::string_view fileSha256Hex);
 
 }  // namespace vitrex::views::update

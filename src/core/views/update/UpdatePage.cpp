@@ -2,6 +2,9 @@
 
 #include "core/app/Version.h"
 #include "core/i18n/CatalogueKeys.h"
+#include "core/net/FormEncoding.h"
+#include "core/net/ServerAddress.h"
+#include "core/net/ServerText.h"
 #include "core/net/Sha256.h"
 #include "core/platform/Errors.h"
 
@@ -26,7 +29,7 @@ UpdatePage::UpdatePage(UpdateControls controls, UpdatePorts ports, const i18n::C
       speed_(controls.TAB_U_Progress, controls.TAB_U_SpeedLabel, ports.clock, ports.locale) {}
 
 std::string UpdatePage::LanguageQuery() const {
-    return std::string("&language=") + languageFileBase_;
+    return "&language=" + net::PercentEncode(languageFileBase_);
 }
 
 std::string UpdatePage::InstallerPath() const {
@@ -34,9 +37,12 @@ std::string UpdatePage::InstallerPath() const {
 }
 
 void UpdatePage::StartupCheck() {
-    // The whole body against the build number: a line end after the same number counts as other.
+    // The whole body against the build number: a line end after the same number counts as other,
+    // and a server may offer an older build. What is no build number is no answer at all.
     const std::string reply = ports_.client.Get("update.php?check=1", kInfoReplyLimit);
     if (reply.empty() || reply == kBuildNumber) return;
+    if (!IsBuildNumberReply(reply))
+        throw HttpError("update.php?check=1: the reply is no build number: \"" + net::Excerpt(reply) + "\"");
     c_.TrayUpdate.SetIconVisible(true);
     c_.TrayUpdate.ShowBalloon(
         {std::string(app::kApplicationTitle) + " - " + texts_.Text("TabUpdate", "Update"),
@@ -44,25 +50,68 @@ void UpdatePage::StartupCheck() {
 }
 
 void UpdatePage::XPBarVTXItems1Click() {
+    if (downloading_) return;
+    StartLoading();
+    if (ports_.client.Busy()) {
+        c_.UpdateLoadTimer.SetEnabled(true);
+        return;
+    }
+    Load();
+}
+
+void UpdatePage::UpdateLoadTimerTimer() {
     if (ports_.client.Busy()) return;
-    std::string reply;
+    c_.UpdateLoadTimer.SetEnabled(false);
+    if (!downloading_) Load();
+}
+
+void UpdatePage::StartLoading() {
+    c_.UpdateLoadTimer.SetEnabled(false);
+    info_.reset();
+    downloadUrl_.clear();
+    manualUpdateUrl_.clear();
+    c_.TAB_U_New.SetCaption("");
+    c_.TAB_U_Infos.SetText("");
+    c_.TAB_U_UpdateBTN.SetEnabled(false);
+    c_.TAB_U_ErrorLabel.SetVisible(false);
+    c_.TAB_U_NoConnection.SetVisible(false);
+    c_.TAB_U_WaitPanel.SetCaption(texts_.Text("TabUpdate", "CheckingForUpdates"));
+    c_.TAB_U_WaitPanel.SetStyle(ui::TextStyle::Normal);
+    c_.TAB_U_WaitPanel.SetVisible(true);
+}
+
+void UpdatePage::Load() {
+    std::optional<UpdateInfo> info;
+    std::string changeLog;
     try {
-        reply = ports_.client.Get("update.php?infos=1" + LanguageQuery(), kInfoReplyLimit);
-    } catch (const HttpError&) {
+        const std::string reply =
+            ports_.client.GetText("update.php?infos=1" + LanguageQuery(), ports_.files, kInfoReplyLimit);
+        info = ParseUpdateInfo(reply);
+        // Too few lines: shown as failed, as the server having nothing to say.
+        if (!info) {
+            ShowLoadFailed();
+            return;
+        }
+        if (!IsBuildNumberReply(info->build))
+            throw HttpError("update.php?infos=1: the first line is no build number: \"" +
+                            net::Excerpt(info->build) + "\"");
+        const auto changeLogUrl =
+            net::WebAddress(ports_.client.Base(), info->changeLogUrl + kBuildNumber + LanguageQuery());
+        if (!changeLogUrl)
+            throw HttpError("The change log's address is no http: or https: address: \"" +
+                            net::Excerpt(info->changeLogUrl) + "\"");
+        changeLog = ports_.client.GetText(*changeLogUrl, ports_.files);
+    } catch (const SilentAbort&) {
+        throw;
+    } catch (const Error&) {
         ShowLoadFailed();
         throw;
-    }
-    std::optional<UpdateInfo> info = ParseUpdateInfo(reply);
-    if (!info) {
-        ShowLoadFailed();
-        return;
     }
     const bool german = languageFileBase_ == "de";
     c_.TAB_U_Install.SetCaption(german ? std::string(app::kVersionText) + " (" + app::kDateText + ")"
                                        : std::string(app::kVersionText));
     c_.TAB_U_New.SetCaption(german ? info->version + " (" + info->date + ")" : info->version);
-    // A failed change log ends the load here: the button, the addresses and the panel stay.
-    c_.TAB_U_Infos.SetText(ports_.client.Get(info->changeLogUrl + kBuildNumber + LanguageQuery()));
+    c_.TAB_U_Infos.SetText(changeLog);
     c_.TAB_U_UpdateBTN.SetEnabled(info->build != kBuildNumber);
     downloadUrl_ = info->downloadUrl;
     manualUpdateUrl_ = info->manualUrl;
@@ -73,12 +122,17 @@ void UpdatePage::XPBarVTXItems1Click() {
 void UpdatePage::ShowLoadFailed() {
     c_.TAB_U_WaitPanel.SetCaption(texts_.Text("TabUpdate", "UpdateError"));
     c_.TAB_U_WaitPanel.SetStyle(ui::TextStyle::Warning);
+    c_.TAB_U_WaitPanel.SetVisible(true);
     c_.TAB_U_NoConnection.SetVisible(true);
 }
 
 void UpdatePage::TAB_U_ManuellBTNClick() {
     if (manualUpdateUrl_.empty()) return;
-    ports_.shell.Open(ports_.client.Url(manualUpdateUrl_ + kBuildNumber + LanguageQuery()));
+    const auto url = net::WebAddress(ports_.client.Base(), manualUpdateUrl_ + kBuildNumber + LanguageQuery());
+    if (!url)
+        throw HttpError("The manual-update address is no http: or https: address: \"" +
+                        net::Excerpt(manualUpdateUrl_) + "\"");
+    ports_.shell.Open(*url);
 }
 
 void UpdatePage::TAB_U_NoConnectionClick() {
@@ -91,15 +145,28 @@ void UpdatePage::ShowDownloading(bool downloading) {
     c_.TAB_U_UpdateBTN.SetVisible(!downloading);
     c_.TAB_U_Progress.SetVisible(downloading);
     c_.TAB_U_AbbrechenBTN.SetVisible(downloading);
+    c_.TAB_U_ErrorLabel.SetVisible(false);
     if (!downloading) c_.TAB_U_SpeedLabel.SetVisible(false);
+}
+
+void UpdatePage::ShowDownloadFailed() {
+    ShowDownloading(false);
+    c_.TAB_U_ErrorLabel.SetCaption(texts_.Text("TabUpdate", "UpdateError"));
+    c_.TAB_U_ErrorLabel.SetVisible(true);
 }
 
 void UpdatePage::TAB_U_UpdateBTNClick() {
     if (ports_.client.Busy() || !info_) return;
+    const auto url = net::WebAddress(ports_.client.Base(), info_->downloadUrl);
+    if (!url) {
+        ShowDownloadFailed();
+        throw HttpError("The download's address is no http: or https: address: \"" +
+                        net::Excerpt(info_->downloadUrl) + "\"");
+    }
     c_.TAB_U_Progress.SetPosition(0);
     const std::string path = InstallerPath();
-    const std::string digest = Download(path);
-    if (!MayStartInstaller(*info_, digest)) {
+    const std::string digest = Download(*url, path);
+    if (!MayStartInstaller(*info_, *url, digest)) {
         RefuseInstaller(path);
         return;
     }
@@ -112,24 +179,30 @@ void UpdatePage::TAB_U_UpdateBTNClick() {
     quitForInstaller_();
 }
 
-std::string UpdatePage::Download(const std::string& path) {
+std::string UpdatePage::Download(const std::string& url, const std::string& path) {
     // A file that cannot be created ends the click before any control changes.
     std::unique_ptr<WritableFile> file = ports_.files.CreateForWriting(path);
     ShowDownloading(true);
     cancelled_ = false;
+    downloading_ = true;
+    struct Ended {
+        bool& downloading;
+        ~Ended() { downloading = false; }
+    } ended{downloading_};
     net::Sha256 hash;
     try {
-        ports_.client.Get(downloadUrl_, [&](std::string_view piece) {
+        ports_.client.Get(url, [&](std::string_view piece) {
             file->Write(piece);
             hash.Update(piece);
         });
         file->Close();
-    } catch (const Error&) {
+    } catch (const Error& failure) {
         // Half an installer must not be left where a later start could mistake it for a whole one.
         file.reset();
         ports_.files.RemoveFile(path);
-        // The user asked for the end: nothing to log.
-        if (cancelled_) throw SilentAbort();
+        // The user asked for the end (a cancel, a quit): nothing to show or log.
+        if (cancelled_ || dynamic_cast<const SilentAbort*>(&failure) != nullptr) throw SilentAbort();
+        ShowDownloadFailed();
         throw;
     }
     return hash.FinishHex();

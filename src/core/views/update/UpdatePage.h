@@ -10,6 +10,7 @@
 #include "core/platform/Files.h"
 #include "core/platform/Shell.h"
 #include "core/ui/Controls.h"
+#include "core/ui/Timer.h"
 #include "core/ui/TrayIcon.h"
 #include "core/views/update/TransferSpeed.h"
 #include "core/views/update/UpdateInfo.h"
@@ -28,7 +29,11 @@ struct UpdateControls {
     ui::Button& TAB_U_ManuellBTN;
     ui::Button& TAB_U_UpdateBTN;
     ui::Button& TAB_U_AbbrechenBTN;
+    // A failed download's message, where the progress was.
+    ui::Label& TAB_U_ErrorLabel;
     ui::TrayIcon& TrayUpdate;
+    // Runs the load asked for while another request of the client was running, once it is free.
+    ui::Timer& UpdateLoadTimer;
 };
 
 struct UpdatePorts {
@@ -42,9 +47,13 @@ struct UpdatePorts {
 
 // The check for a newer build at start-up with its balloon, the update page (the offered
 // version, its change log), the download of the installer, which is started when it can be
-// trusted, and the end of the program for it. The page's states: loading (the wait panel), failed
-// (the panel in red with the manual-update button), loaded, downloading, and back to loaded after
-// a cancel or a refused installer.
+// trusted, and the end of the program for it. The page's states: loading (the wait panel, also
+// while another request of the client finishes), failed (the panel in red with the
+// manual-update button), loaded, downloading, and back to loaded after a cancel, a refused
+// installer or a failed download (which says so in red where the progress was).
+//
+// Everything the server names is checked before it is used: the start-up check's reply must be a
+// build number, and the download, change-log and manual-update addresses must be http: or https:.
 class UpdatePage {
 public:
     // `languageFileBase` is the form's, read at each request; `quitForInstaller` ends the program.
@@ -52,13 +61,17 @@ public:
                const std::string& languageFileBase, std::function<void()> quitForInstaller);
 
     // The check at the end of start-up (only when the option is on): a build other than this one
-    // is announced by the balloon of TrayUpdate. A failed request shows nothing and throws.
+    // is announced by the balloon of TrayUpdate. A failed request, or a reply that is no build
+    // number, shows nothing and throws.
     void StartupCheck();
     void TrayUpdateBalloonHintHide() { c_.TrayUpdate.SetIconVisible(false); }
 
-    // Loads the page: versions, change log, the update button. While a transfer runs (a download)
-    // the page is left as it is.
+    // Loads the page anew: versions, change log, the update button; nothing of an earlier load
+    // stays. During the page's own download the page is left as it is; while another request
+    // runs (the start-up check, a bug report) the page waits and loads once the client is free.
     void XPBarVTXItems1Click();
+    // The load timer's tick.
+    void UpdateLoadTimerTimer();
     void TAB_U_ManuellBTNClick();
     void TAB_U_NoConnectionClick();
     void TAB_U_UpdateBTNClick();
@@ -68,17 +81,20 @@ public:
     void HTTPWorkBegin(std::int64_t expected) { speed_.HTTPWorkBegin(expected); }
     void HTTPWork(std::int64_t count) { speed_.HTTPWork(count); }
 
-    // Empty until the page has loaded; replaced on each load.
+    // Empty until the page has loaded; emptied when a load starts and set when it succeeds.
     const std::string& DownloadURL() const { return downloadUrl_; }
     const std::string& ManualUpdateURL() const { return manualUpdateUrl_; }
     // Where the installer is written: beside the executable.
     std::string InstallerPath() const;
 
 private:
+    void StartLoading();
+    void Load();
     void ShowLoadFailed();
     // Fetched into the file while it is hashed; the file is removed when the transfer fails.
-    std::string Download(const std::string& path);
+    std::string Download(const std::string& url, const std::string& path);
     void ShowDownloading(bool downloading);
+    void ShowDownloadFailed();
     void RefuseInstaller(const std::string& path);
     std::string LanguageQuery() const;
 
@@ -94,6 +110,7 @@ private:
     std::optional<UpdateInfo> info_;
     // Set by the cancel button, so the transfer's end is not taken for a failure.
     bool cancelled_ = false;
+    bool downloading_ = false;
 };
 
 }  // namespace vitrex::views::update
