@@ -3,6 +3,9 @@
 // for windows whose title or class is not known in advance (a message box, a notice).
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "Commands.h"
@@ -25,6 +28,19 @@ BOOL CALLBACK ListOne(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
+// A UTF-8 file's text, for texts longer than a command line carries.
+std::optional<std::wstring> FileText(const std::wstring& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.empty()) return std::wstring();
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
+    return text;
+}
+
 }  // namespace
 
 // Posted, as a click arrives: a handler that opens a modal window does not hold up the probe.
@@ -42,8 +58,15 @@ int ClickCommand(Args& args) {
 // Sent, so the text is in place when the probe ends; the owner hears EN_CHANGE as for typing.
 int SetTextCommand(Args& args) {
     auto text = args.Option(L"--text");
+    if (auto file = args.Option(L"--file")) {
+        text = FileText(*file);
+        if (!text) {
+            Error("settext cannot read the file");
+            return kFailed;
+        }
+    }
     if (!text) {
-        Error("settext wants --text TEXT");
+        Error("settext wants --text TEXT or --file UTF8-FILE");
         return kMisuse;
     }
     HWND hwnd = nullptr;

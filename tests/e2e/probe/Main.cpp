@@ -38,6 +38,7 @@ constexpr const char* kUsage =
     "  regprotect KEY --read-only|--writable   takes write access to a HKCU key away, or gives it back\n"
     "  click    TARGET                 BM_CLICK posted, as a user presses the button\n"
     "  settext  TARGET --text TEXT     WM_SETTEXT sent, as a user types into the edit\n"
+    "           TARGET --file PATH     the same with the text of a UTF-8 file\n"
     "  key      TARGET --vk NUMBER     WM_KEYDOWN and WM_KEYUP of the virtual key, posted\n"
     "  windows  [--class NAME]         one row per top-level window: hwnd class pid visible title\n"
     "  process  TARGET                 the owner process's pid=, private=, workingset= (bytes), handles=,\n"
