@@ -1,7 +1,6 @@
-#include <sqlite3.h>
-
 #include <regex>
 
+#include "ReportStoreReader.h"
 #include "TestSite.h"
 
 namespace vitrex::server::testing {
@@ -22,33 +21,6 @@ std::vector<std::string> CrLfLines(const std::string& text) {
 std::string Title(const std::string& html) {
     std::smatch match;
     return std::regex_search(html, match, std::regex("<title>([^<]*)</title>")) ? match[1].str() : "(none)";
-}
-
-struct StoredReport {
-    std::vector<std::string> columns;  // received, address, language ... buildnumber, body
-};
-
-std::vector<StoredReport> ReadReports(const std::filesystem::path& database) {
-    sqlite3* db = nullptr;
-    EXPECT_EQ(sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-    sqlite3_stmt* statement = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db,
-                                 "SELECT received, address, language, title, mail, os, text, version, datum, "
-                                 "buildnumber, body FROM reports ORDER BY id",
-                                 -1, &statement, nullptr),
-              SQLITE_OK);
-    std::vector<StoredReport> reports;
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-        StoredReport report;
-        for (int i = 0; i < 11; ++i) {
-            const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, i));
-            report.columns.emplace_back(bytes ? bytes : "", sqlite3_column_bytes(statement, i));
-        }
-        reports.push_back(std::move(report));
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return reports;
 }
 
 using ContractTest = TestSite;

@@ -13,7 +13,7 @@ namespace vitrex::server {
 namespace {
 
 TEST(FormDecoding, FollowsTheFormRulesAndKeepsStrayPercentSigns) {
-    const Form form = Form::Decode("a=1+2%2B3&&b=%41%e9%4&c&d=%zz=&a=second&");
+    const Form form = Form::Decode("a=1+2%2B3&&b=%41%e9%4&c&d=%zz=&a=second&", 64);
     EXPECT_EQ(form.Field("a"), "1 2+3");
     EXPECT_EQ(form.Field("b"), "A\xE9%4");
     EXPECT_EQ(form.Field("c"), "");
