@@ -71,7 +71,6 @@ private:
     int epoll_ = -1;
     int wake_ = -1;
     bool listening_ = true;
-    bool stopping_ = false;
     std::unordered_map<int, std::unique_ptr<Connection>> open_;
 
     std::mutex lock_;
