@@ -195,7 +195,8 @@ TEST_F(RunningServer, EndlessHeadersAreRefusedAndCostNoMemory) {
         close(fd);
     }
     EXPECT_EQ(refused, 5);
-    EXPECT_LT(server_.StatusKb("VmRSS") - before, 16 * 1024) << "kB resident after the refused heads";
+    // Unbounded, one such head took 153 MB; the sanitizers' quarantine of freed blocks counts here too.
+    EXPECT_LT(server_.StatusKb("VmRSS") - before, 48 * 1024) << "kB resident after the refused heads";
     EXPECT_EQ(client.Get("/update.php?check=1")->body, "0022");
 }
 
