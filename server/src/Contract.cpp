@@ -7,8 +7,9 @@
 #include "Cp1252.h"
 #include "FormDecoding.h"
 #include "Pages.h"
-#include "Sha256.h"
+#include "ReportText.h"
 #include "UtcTime.h"
+#include "core/net/FormEncoding.h"
 
 namespace vitrex::server {
 namespace {
@@ -48,7 +49,7 @@ const Release* AnnouncedRelease(const Site& site, const std::string& build) {
     return release ? release : site.data.Newest();
 }
 
-std::string InformationLines(const Site& site, const std::string& build) {
+std::string InformationLines(Site& site, const std::string& build) {
     const Release* release = AnnouncedRelease(site, build);
     if (!release) return build + "\r\n";
     std::string lines;
@@ -59,7 +60,7 @@ std::string InformationLines(const Site& site, const std::string& build) {
     }
     // Without a readable update there is nothing to check the download against; the download
     // itself then fails too.
-    if (auto hash = Sha256HexOfFile(site.data.FileOf(*release))) lines += *hash + "\r\n";
+    if (auto hash = site.digests.Sha256Of(site.data.FileOf(*release))) lines += *hash + "\r\n";
     return lines;
 }
 
@@ -86,11 +87,6 @@ std::string ChangeLog(const Site& site, long since, const std::string& language)
         if (auto text = site.data.ChangeLog(release.build, language)) log += WithCrLf(*text) + "\r\n";
     }
     return Utf8ToCp1252(log);
-}
-
-std::string SenderAddress(const Site& site, const httplib::Request& request) {
-    if (site.behind_proxy && request.has_header("X-Real-IP")) return request.get_header_value("X-Real-IP");
-    return request.remote_addr;
 }
 
 void UpdateRoute(Site& site, const httplib::Request& request, httplib::Response& response) {
@@ -134,19 +130,34 @@ void DownloadRoute(Site& site, const httplib::Request& request, httplib::Respons
         pace, site.stop);
 }
 
-void SendBugRoute(Site& site, const httplib::Request& request, httplib::Response& response) {
-    const Form form = Form::Decode(request.body);
-    const auto field = [&form](const char* name) { return Cp1252ToUtf8(form.Field(name).value_or("")); };
+void SendBugRoute(Site& site, const httplib::Request& request, httplib::Response& response,
+                  const httplib::ContentReader& reader) {
+    if (request.is_multipart_form_data()) return Refuse(response, 415, "a report is a url-encoded form");
+    // The connection has framed the body within the bound already; a compressed one is held to
+    // the same bound once inflated.
+    std::string body;
+    const bool read = reader([&body](const char* data, std::size_t length) {
+        body.append(data, length);
+        return body.size() <= net::kLargestFormBody;
+    });
+    if (!read)
+        return Refuse(response, body.size() > net::kLargestFormBody ? 413 : 400, "the report is unreadable");
+    const Form form = Form::Decode(body, kLargestFieldCount);
+    const auto raw = [&form](const char* name) { return Cp1252ToUtf8(form.Field(name).value_or("")); };
+    const auto field = [&raw](const char* name) { return WithVisibleNul(raw(name)); };
+    const auto text = [&raw](const char* name) {
+        return WithVisibleNul(DecodeCharacterReferences(raw(name)));
+    };
     // What the program itself insists on before it sends; a report without them is not one.
     const bool complete = form.Field("sendbug") == "1" && !field("title").empty() && !field("os").empty() &&
                           !field("text").empty();
     if (!complete) return Reply(site, request, response, "0", kProgramText);
     const Report report{UtcTimestamp(),    SenderAddress(site, request),
-                        field("language"), field("title"),
-                        field("mail"),     field("os"),
-                        field("text"),     field("version"),
+                        field("language"), text("title"),
+                        text("mail"),      text("os"),
+                        text("text"),      field("version"),
                         field("datum"),    field("buildnumber"),
-                        request.body};
+                        std::move(body)};
     if (!site.reports.Add(report)) {
         response.status = 500;
         return Reply(site, request, response, "0", kProgramText);
@@ -179,13 +190,20 @@ void PageRoute(Site& site, const httplib::Request& request, httplib::Response& r
 
 }  // namespace
 
+std::string SenderAddress(const Site& site, const httplib::Request& request) {
+    if (site.behind_proxy && request.has_header("X-Real-IP")) return request.get_header_value("X-Real-IP");
+    return request.remote_addr;
+}
+
 void AddContractRoutes(httplib::Server& server, Site& site) {
     using httplib::Request;
     using httplib::Response;
     server.Get("/update.php", [&site](const Request& q, Response& r) { UpdateRoute(site, q, r); });
     server.Get("/changelog.php", [&site](const Request& q, Response& r) { ChangeLogRoute(site, q, r); });
     server.Get("/download.php", [&site](const Request& q, Response& r) { DownloadRoute(site, q, r); });
-    server.Post("/sendbug.php", [&site](const Request& q, Response& r) { SendBugRoute(site, q, r); });
+    server.Post("/sendbug.php", [&site](const Request& q, Response& r, const httplib::ContentReader& reader) {
+        SendBugRoute(site, q, r, reader);
+    });
     server.Get("/page.php", [&site](const Request& q, Response& r) { PageRoute(site, q, r); });
     server.Get("/", [&site](const Request& q, Response& r) { PageRoute(site, q, r); });
 }

@@ -18,10 +18,13 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-std::optional<std::string> ReadFile(const std::filesystem::path& path) {
+// Many editors start a UTF-8 file with a byte-order mark; it is no part of the text.
+std::optional<std::string> ReadText(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string text(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
+    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+    return text;
 }
 
 bool IsPlainFileName(std::string_view name) {
@@ -69,7 +72,7 @@ DataFolder DataFolder::Open(const std::filesystem::path& root, std::string& erro
     DataFolder folder;
     folder.root_ = root;
     error.clear();
-    const auto text = ReadFile(root / "releases.txt");
+    const auto text = ReadText(root / "releases.txt");
     if (!text) {
         error = "cannot read " + (root / "releases.txt").string();
         return folder;
@@ -124,7 +127,7 @@ std::optional<std::string> DataFolder::Localised(const std::filesystem::path& fo
                                                  std::string_view extension) const {
     const std::string safe = SafeLanguage(language);
     for (const std::string& candidate : {safe, std::string("en")}) {
-        auto text = ReadFile(folder / (std::string(stem) + "." + candidate + std::string(extension)));
+        auto text = ReadText(folder / (std::string(stem) + "." + candidate + std::string(extension)));
         if (text) return text;
     }
     return std::nullopt;

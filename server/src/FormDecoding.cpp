@@ -30,9 +30,9 @@ std::string DecodeFormComponent(std::string_view text) {
     return out;
 }
 
-Form Form::Decode(std::string_view body) {
+Form Form::Decode(std::string_view body, std::size_t largest_count) {
     Form form;
-    while (!body.empty()) {
+    while (!body.empty() && form.fields_.size() < largest_count) {
         const std::size_t end = body.find('&');
         const std::string_view pair = body.substr(0, end);
         body = end == std::string_view::npos ? std::string_view() : body.substr(end + 1);

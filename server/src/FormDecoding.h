@@ -12,7 +12,8 @@ namespace vitrex::server {
 // "%XX" one byte; a "%" not followed by two hex digits stays as it is. Values are bytes, not text.
 class Form {
 public:
-    static Form Decode(std::string_view body);
+    // At most `largest_count` fields are read; the rest of the body is left undecoded.
+    static Form Decode(std::string_view body, std::size_t largest_count);
 
     // The first field of that name. Older programs sent the report text unencoded, so an "&" in it
     // starts a stray field further on; the field the program itself sent always comes first.

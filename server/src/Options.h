@@ -17,6 +17,7 @@ struct Options {
     std::string base_url;            // empty: http://ADDRESS:PORT/ of the bound socket
     bool behind_proxy = false;       // the sender's address comes from the front end's X-Real-IP
     bool test_control = false;       // the scripted behaviour may be changed at /test-control
+    std::string test_control_token;  // ... by a local client that gives this token
     Scripted script;
 };
 

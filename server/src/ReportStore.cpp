@@ -33,6 +33,10 @@ std::unique_ptr<ReportStore> ReportStore::Open(const std::filesystem::path& path
     }
     // Someone reading the reports with the sqlite3 tool holds a lock for a moment.
     sqlite3_busy_timeout(db, 5000);
+    // A write-ahead log synced at its checkpoints: a report is safe from a crash of the server as
+    // soon as it is answered, and only a power cut can lose the last moment's reports; the
+    // rollback journal's sync per report held the server to about a hundred reports a second.
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
     char* message = nullptr;
     if (sqlite3_exec(db, kSchema, nullptr, nullptr, &message) != SQLITE_OK) {
         error = path.string() + ": " + (message ? message : "cannot create the reports table");

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "DataFolder.h"
+
 namespace vitrex::server {
 namespace {
 
@@ -93,6 +95,11 @@ bool Script::Apply(const Params& params, std::string& error) {
     Scripted next = params.count("clear") ? Scripted{} : state_;
     for (const auto& [key, value] : params) {
         if (key == "newest") {
+            // Written into every client's update information: nothing but a build number.
+            if (!value.empty() && !ParseBuild(value)) {
+                error = "newest is a build number of one to nine digits: \"" + value + "\"";
+                return false;
+            }
             next.newest_build = value;
         } else if (key == "throttle") {
             const auto rate = ParseCount(value);

@@ -1,34 +1,67 @@
 #include "Server.h"
 
 #include <httplib.h>
+#include <unistd.h>
 
+#include <charconv>
 #include <iostream>
 
+#include "Connections.h"
 #include "Contract.h"
 #include "Delivery.h"
+#include "Listener.h"
+#include "LogLine.h"
 #include "ReportStore.h"
 #include "Script.h"
+#include "TestControl.h"
 #include "UtcTime.h"
+#include "core/net/FormEncoding.h"
 
 namespace vitrex::server {
+
+// The HTTP library parses, routes and writes one request at a time on a stream it is handed;
+// the connections, their limits and their waiting are the server's own.
+class HttpCore : public httplib::Server {
+public:
+    // True when the connection may stay open.
+    bool Answer(httplib::Stream& stream, bool last, const std::function<void(httplib::Request&)>& setup) {
+        bool closed = false;
+        const bool written = process_request(stream, last, closed, setup);
+        return written && !closed;
+    }
+    // Content providers run while this is a valid socket; -1 ends them.
+    void Listening(int fd) { svr_sock_ = fd; }
+};
+
 namespace {
 
 // A stalled request holds a worker until the server ends; enough of them that a test's stalls
-// leave the contract answering.
-constexpr std::size_t kWorkers = 32;
-constexpr std::size_t kLargestRequest = 1024 * 1024;
+// and a few slow downloads leave the contract answering.
+constexpr std::size_t kWorkers = 64;
 
-std::string LogLine(const std::string& address, const httplib::Request& request,
-                    const httplib::Response& response) {
-    const std::size_t size = response.content_length_ ? response.content_length_ : response.body.size();
-    return address + " \"" + request.method + " " + request.target + "\" " + std::to_string(response.status) +
-           " " + std::to_string(size);
+// The reply that the current thread is writing, for the log's count of bytes sent.
+thread_local const ExchangeStream* tExchange = nullptr;
+
+std::uint64_t PromisedBytes(const httplib::Response& response) {
+    const std::string length = response.get_header_value("Content-Length");
+    std::uint64_t value = 0;
+    const auto [end, ec] = std::from_chars(length.data(), length.data() + length.size(), value);
+    if (!length.empty() && ec == std::errc() && end == length.data() + length.size()) return value;
+    return response.content_length_ ? response.content_length_ : response.body.size();
 }
 
 std::string DefaultBaseUrl(const std::string& bind, int port) {
     std::string host = bind == "0.0.0.0" || bind == "::" || bind.empty() ? "127.0.0.1" : bind;
     if (host.find(':') != std::string::npos) host = "[" + host + "]";
     return "http://" + host + ":" + std::to_string(port) + "/";
+}
+
+// "GET /x HTTP/1.1" as "GET /x", the way the log names every request.
+std::string_view WithoutVersion(std::string_view line) {
+    const std::size_t blank = line.rfind(' ');
+    return blank != std::string_view::npos && line.substr(blank + 1).starts_with("HTTP/")
+               ? line.substr(0, blank)
+               : line;
 }
 
 }  // namespace
@@ -52,39 +85,48 @@ std::unique_ptr<Server> Server::Start(const Options& options, std::string& error
     if (!server->reports_) return nullptr;
     server->stop_ = std::make_unique<StopSignal>();
     server->script_ = std::make_unique<Script>(options.script);
-    server->http_ = std::make_unique<httplib::Server>();
-    server->port_ = options.port == 0
-                        ? server->http_->bind_to_any_port(options.bind)
-                        : (server->http_->bind_to_port(options.bind, options.port) ? options.port : -1);
-    if (server->port_ <= 0) {
-        error = "cannot listen on " + options.bind + " port " + std::to_string(options.port);
-        return nullptr;
-    }
+    int port = options.port;
+    server->listener_ = OpenListener(options.bind, port, error);
+    if (server->listener_ < 0) return nullptr;
+    server->port_ = port;
     const std::string base =
         options.base_url.empty() ? DefaultBaseUrl(options.bind, server->port_) : options.base_url;
-    server->site_ = std::unique_ptr<Site>(new Site{std::move(data), *server->reports_, *server->script_,
-                                                   *server->stop_, base, options.behind_proxy});
+    server->site_ = std::unique_ptr<Site>(new Site{std::move(data),
+                                                   *server->reports_,
+                                                   *server->script_,
+                                                   *server->stop_,
+                                                   base,
+                                                   options.behind_proxy,
+                                                   {}});
+    server->http_ = std::make_unique<HttpCore>();
     server->Configure(options);
-    server->listener_ = std::thread([http = server->http_.get()] { http->listen_after_bind(); });
     return server;
 }
 
 void Server::Configure(const Options& options) {
-    httplib::Server& http = *http_;
-    http.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
-    http.set_payload_max_length(kLargestRequest);
-    // Short keep-alive, so that ending the server does not wait long on an idle connection.
-    http.set_keep_alive_timeout(1);
+    HttpCore& http = *http_;
+    ConnectionSettings settings;
+    settings.workers = kWorkers;
+    settings.largest_body = net::kLargestFormBody;
+    http.set_payload_max_length(net::kLargestFormBody);
+    // Only what the replies' Keep-Alive header announces; the connections keep to it.
+    http.set_keep_alive_timeout(settings.keep_alive.count() / 1000);
+    http.set_keep_alive_max_count(settings.requests_per_connection);
     http.set_logger([this](const httplib::Request& request, const httplib::Response& response) {
-        const bool proxied = site_->behind_proxy && request.has_header("X-Real-IP");
-        log_(LogLine(proxied ? request.get_header_value("X-Real-IP") : request.remote_addr, request,
-                     response));
+        const std::uint64_t promised = PromisedBytes(response);
+        const std::uint64_t sent =
+            request.method == "HEAD" || !tExchange ? promised : tExchange->BodyBytesSent();
+        // The control route's query carries its token.
+        const std::string& target = request.path == "/test-control" ? request.path : request.target;
+        log_(RequestLogLine(SenderAddress(*site_, request), request.method + " " + target, response.status,
+                            sent, promised));
     });
     http.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
         const auto fault = script_->FaultFor(request.path, request.params);
         if (!fault || fault->kind == Fault::Kind::Cut) return httplib::Server::HandlerResponse::Unhandled;
         if (fault->kind == Fault::Kind::Stall) {
-            log_(request.remote_addr + " \"" + request.method + " " + request.target + "\" stalled");
+            log_(RequestLogLine(request.remote_addr, request.method + " " + request.target, 0, 0, 0) +
+                 " stalled");
             stop_->WaitForever();
             response.status = 503;
         } else if (fault->kind == Fault::Kind::Status) {
@@ -102,17 +144,25 @@ void Server::Configure(const Options& options) {
         return httplib::Server::HandlerResponse::Handled;
     });
     AddContractRoutes(http, *site_);
-    if (options.test_control) {
-        http.Get("/test-control", [this](const httplib::Request& request, httplib::Response& response) {
-            std::string error;
-            if (script_->Apply(request.params, error)) {
-                response.set_content("ok\n", "text/plain");
-            } else {
-                response.status = 400;
-                response.set_content(error + "\n", "text/plain");
-            }
+    if (options.test_control) AddTestControlRoute(http, *site_, options.test_control_token);
+
+    http.Listening(listener_);
+    // Byte ranges serve a resumed download; every other reply is generated whole.
+    const auto setup = [](httplib::Request& request) {
+        if (request.path != "/download.php") request.ranges.clear();
+    };
+    connections_ = std::make_unique<Connections>(
+        listener_, settings,
+        [this, setup](ExchangeStream& stream, bool last) {
+            tExchange = &stream;
+            const bool keep = http_->Answer(stream, last, setup);
+            tExchange = nullptr;
+            return keep;
+        },
+        [this](const Peer& peer, const Frame& frame) {
+            log_(RequestLogLine(peer.remote_ip, WithoutVersion(frame.request_line), frame.status, 0, 0) +
+                 " (" + frame.reason + ")");
         });
-    }
 }
 
 const std::string& Server::BaseUrl() const {
@@ -120,10 +170,13 @@ const std::string& Server::BaseUrl() const {
 }
 
 void Server::Stop() {
-    if (!http_) return;
+    if (!connections_) return;
     stop_->Raise();
-    http_->stop();
-    if (listener_.joinable()) listener_.join();
+    http_->Listening(-1);
+    connections_->Stop();
+    connections_.reset();
+    close(listener_);
+    listener_ = -1;
 }
 
 Server::~Server() {

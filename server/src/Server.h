@@ -3,16 +3,13 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "Options.h"
 
-namespace httplib {
-class Server;
-}
-
 namespace vitrex::server {
 
+class Connections;
+class HttpCore;
 class ReportStore;
 class Script;
 class StopSignal;
@@ -45,8 +42,9 @@ private:
     std::unique_ptr<Script> script_;
     std::unique_ptr<ReportStore> reports_;
     std::unique_ptr<Site> site_;
-    std::unique_ptr<httplib::Server> http_;
-    std::thread listener_;
+    std::unique_ptr<HttpCore> http_;
+    std::unique_ptr<Connections> connections_;
+    int listener_ = -1;
     int port_ = 0;
 };
 

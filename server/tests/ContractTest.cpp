@@ -1,7 +1,8 @@
-#include <sqlite3.h>
-
+#include <chrono>
 #include <regex>
+#include <thread>
 
+#include "ReportStoreReader.h"
 #include "TestSite.h"
 
 namespace vitrex::server::testing {
@@ -22,33 +23,6 @@ std::vector<std::string> CrLfLines(const std::string& text) {
 std::string Title(const std::string& html) {
     std::smatch match;
     return std::regex_search(html, match, std::regex("<title>([^<]*)</title>")) ? match[1].str() : "(none)";
-}
-
-struct StoredReport {
-    std::vector<std::string> columns;  // received, address, language ... buildnumber, body
-};
-
-std::vector<StoredReport> ReadReports(const std::filesystem::path& database) {
-    sqlite3* db = nullptr;
-    EXPECT_EQ(sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-    sqlite3_stmt* statement = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db,
-                                 "SELECT received, address, language, title, mail, os, text, version, datum, "
-                                 "buildnumber, body FROM reports ORDER BY id",
-                                 -1, &statement, nullptr),
-              SQLITE_OK);
-    std::vector<StoredReport> reports;
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-        StoredReport report;
-        for (int i = 0; i < 11; ++i) {
-            const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, i));
-            report.columns.emplace_back(bytes ? bytes : "", sqlite3_column_bytes(statement, i));
-        }
-        reports.push_back(std::move(report));
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return reports;
 }
 
 using ContractTest = TestSite;
@@ -227,6 +201,82 @@ TEST_F(ContractTest, EveryRequestIsLoggedOnOneLine) {
     const auto lines = LogLines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back(), "127.0.0.1 \"GET /update.php?check=1\" 200 4");
+}
+
+TEST_F(ContractTest, CharacterReferencesBecomeTheirCharactersAndANulStaysVisible) {
+    WriteReleases();
+    Start();
+    // "&" and ";" percent-encoded as the program sends them.
+    const std::string body =
+        "sendbug=1&language=ja&title=%26%2326085%3B%26%23x672C%3B%26%23X8A9E%3B&mail=m&os=o&"
+        "text=a%00b+%26%230%3B+%26%23xD800%3B+%26%23x110000%3B+%26%2312+%26%23%3B+%26%23128512%3B+%E4&"
+        "version=%26%2326085%3B&";
+    EXPECT_EQ(Client().Post("/sendbug.php", body, "application/x-www-form-urlencoded")->body, "1");
+    const auto reports = ReadReports(root_ / "reports.sqlite");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].columns[3], "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
+    EXPECT_EQ(reports[0].columns[6],
+              "a\xE2\x90\x80"
+              "b &#0; &#xD800; &#x110000; &#12 &#; \xF0\x9F\x98\x80 \xC3\xA4")
+        << "only well-formed references to characters are turned back";
+    EXPECT_EQ(reports[0].columns[7], "&#26085;") << "the version is no text the user typed";
+    EXPECT_EQ(reports[0].columns[10], body);
+}
+
+TEST_F(ContractTest, TheUpdatesDigestIsComputedAgainOnlyWhenTheFileChanges) {
+    WriteReleases("abc");
+    Start();
+    const auto path = root_ / "files" / "update-0022.exe";
+    const auto digest = [this] { return CrLfLines(Body("/update.php?infos=1&language=en")).back(); };
+    EXPECT_EQ(digest(), kSha256OfAbc);
+    const auto modified = std::filesystem::last_write_time(path);
+    Write("files/update-0022.exe", "abd");
+    std::filesystem::last_write_time(path, modified);
+    EXPECT_EQ(digest(), kSha256OfAbc) << "same path, size and time: the digest is not computed again";
+    std::filesystem::last_write_time(path, modified + std::chrono::seconds(1));
+    EXPECT_EQ(digest(), "a52d159f262b2c6ddb724a61840befc36eb30c88877a4030b65cbe86298449c9");
+    Write("files/update-0022.exe", "abcd");
+    EXPECT_EQ(digest(), "88d4266fd4e6338d13b845fcf289579d209c897823b9217da3e161936f031589");
+}
+
+TEST_F(ContractTest, AnAbortedDownloadIsLoggedWithTheBytesSent) {
+    WriteReleases(std::string(400000, 'u'));
+    Options options;
+    options.script.throttle = 200000;
+    Start(options);
+    std::size_t received = 0;
+    auto client = Client();
+    const auto reply = client.Get("/download.php?build=0022", [&](const char*, std::size_t length) {
+        received += length;
+        return received < 20000;
+    });
+    EXPECT_FALSE(reply);
+    // The reply ends at the next write into the closed connection.
+    std::string line;
+    for (int i = 0; i < 500 && line.empty(); ++i) {
+        for (const auto& logged : LogLines()) {
+            if (logged.find("download.php") != std::string::npos) line = logged;
+        }
+        if (line.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    std::smatch sent;
+    ASSERT_TRUE(std::regex_search(line, sent, std::regex(R"( 200 (\d+) of 400000$)"))) << line;
+    EXPECT_GE(std::stoul(sent[1]), received);
+    EXPECT_LT(std::stoul(sent[1]), 400000u);
+}
+
+TEST_F(ContractTest, TheLogEscapesControlCharactersFromTheRequest) {
+    WriteReleases();
+    Options options;
+    options.behind_proxy = true;
+    Start(options);
+    RawConnection connection(server_->Port());
+    connection.Send(
+        "GET /update.php?check=1&\x1B[2J\x07\x7F\" HTTP/1.1\r\nX-Real-IP: 10.0.0.1\x1B]0;owned\x07\r\n\r\n");
+    connection.ReadReply();
+    server_->Stop();
+    EXPECT_EQ(LogLines().back(),
+              "10.0.0.1\\x1B]0;owned\\x07 \"GET /update.php?check=1&\\x1B[2J\\x07\\x7F\\x22\" 200 4");
 }
 
 }  // namespace

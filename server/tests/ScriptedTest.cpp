@@ -101,19 +101,37 @@ TEST_F(ScriptedTest, TheControlPathChangesTheScriptOnlyWhenAllowed) {
     EXPECT_EQ(Client().Get("/test-control?newest=0030")->status, 404);
     EXPECT_EQ(Body("/update.php?check=1"), "0022");
 
+    const std::string token = "0123456789abcdef-token";
     Options options;
     options.test_control = true;
+    options.test_control_token = token;
     server_.reset();
     Start(options);
-    EXPECT_EQ(Body("/test-control?newest=0030&fault=status%3A503%40%2Fpage.php"), "ok\n");
+    const std::string control = "/test-control?token=" + token + "&";
+    EXPECT_EQ(Body(control + "newest=0030&fault=status%3A503%40%2Fpage.php"), "ok\n");
     EXPECT_EQ(Body("/update.php?check=1"), "0030");
     EXPECT_EQ(Client().Get("/page.php?intern=1")->status, 503);
-    const auto refused = Client().Get("/test-control?clear=1&throttle=fast");
-    EXPECT_EQ(refused->status, 400);
+    for (const std::string& refused :
+         {control + "clear=1&throttle=fast", control + "newest=9999%0D%0Aforged"}) {
+        EXPECT_EQ(Client().Get(refused.c_str())->status, 400) << refused;
+    }
     EXPECT_EQ(Body("/update.php?check=1"), "0030") << "a refused change changes nothing";
-    EXPECT_EQ(Body("/test-control?clear=1"), "ok\n");
+    for (const std::string& stranger : {std::string("/test-control?newest=0040"),
+                                        std::string("/test-control?token=0123456789abcdef-tokeN&newest=0040"),
+                                        "/test-control?token=" + token + "x&newest=0040"}) {
+        EXPECT_EQ(Client().Get(stranger.c_str())->status, 404) << stranger;
+    }
+    EXPECT_EQ(Body(control + "clear=1"), "ok\n");
     EXPECT_EQ(Body("/update.php?check=1"), "0022");
     EXPECT_EQ(Client().Get("/page.php?intern=1")->status, 200);
+
+    // Behind a front end on this machine, the sender it names must be local too.
+    options.behind_proxy = true;
+    server_.reset();
+    Start(options);
+    const std::string target = control + "newest=0040";
+    EXPECT_EQ(Client().Get(target.c_str(), {{"X-Real-IP", "203.0.113.9"}})->status, 404);
+    EXPECT_EQ(Client().Get(target.c_str(), {{"X-Real-IP", "127.0.0.1"}})->status, 200);
 }
 
 }  // namespace

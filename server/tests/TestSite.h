@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +17,87 @@
 #include "Server.h"
 
 namespace vitrex::server::testing {
+
+// A plain TCP connection to the server, for requests no HTTP client would send.
+class RawConnection {
+public:
+    explicit RawConnection(int port) {
+        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+            throw std::runtime_error("cannot connect to port " + std::to_string(port));
+        }
+    }
+    ~RawConnection() { ::close(fd_); }
+    RawConnection(const RawConnection&) = delete;
+    RawConnection& operator=(const RawConnection&) = delete;
+
+    // False when the server no longer takes bytes (it closed the connection).
+    bool Send(const std::string& bytes) {
+        for (std::size_t sent = 0; sent < bytes.size();) {
+            const ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+            if (n <= 0) return false;
+            sent += static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+
+    // Everything until `marker` has arrived, the connection closed or `seconds` passed.
+    std::string ReadUntil(const std::string& marker, int seconds = 10) {
+        while ((marker.empty() || pending_.find(marker) == std::string::npos) && ReadSome(seconds)) {
+        }
+        std::string got;
+        got.swap(pending_);
+        return got;
+    }
+
+    // The next reply, head and Content-Length body (after a 100 Continue, kept in front of it).
+    std::string ReadReply(int seconds = 10) {
+        for (;;) {
+            std::size_t start = 0;
+            if (pending_.compare(0, 12, "HTTP/1.1 100") == 0) {
+                start = pending_.find("\r\n\r\n");
+                if (start != std::string::npos) start += 4;
+            }
+            const std::size_t head = start == std::string::npos ? start : pending_.find("\r\n\r\n", start);
+            if (head != std::string::npos) {
+                const std::size_t at = pending_.find("Content-Length: ", start);
+                const std::size_t length = at < head ? std::stoul(pending_.substr(at + 16)) : 0;
+                if (pending_.size() >= head + 4 + length) {
+                    std::string reply = pending_.substr(0, head + 4 + length);
+                    pending_.erase(0, head + 4 + length);
+                    return reply;
+                }
+            }
+            if (!ReadSome(seconds)) return ReadUntil("", 0);
+        }
+    }
+
+    // True when the server closes the connection within `seconds`.
+    bool ClosedWithin(int seconds) { return ReadUntil("", seconds).empty() && Closed(); }
+
+private:
+    bool ReadSome(int seconds) {
+        pollfd wait{fd_, POLLIN, 0};
+        if (::poll(&wait, 1, seconds * 1000) <= 0) return false;
+        char buffer[4096];
+        const ssize_t n = ::recv(fd_, buffer, sizeof buffer, 0);
+        if (n <= 0) return false;
+        pending_.append(buffer, static_cast<std::size_t>(n));
+        return true;
+    }
+
+    bool Closed() {
+        char byte = 0;
+        return ::recv(fd_, &byte, 1, MSG_DONTWAIT) == 0;
+    }
+
+    int fd_ = -1;
+    std::string pending_;
+};
 
 // A data folder of its own in the temporary folder, removed afterwards, and a server on a free
 // port answering from it.

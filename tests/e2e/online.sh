@@ -18,16 +18,20 @@ make_server_data() {
     cp "$(dirname "$VTX_PROBE")/vtxinstaller.exe" "$SERVER_DATA/files/update-$NEWER_BUILD.exe"
 }
 
+# The control route answers only a local client that gives this test's own token.
+CONTROL_TOKEN=e2e-$(od -An -N12 -tx1 /dev/urandom | tr -d ' \n')
+
 # server_up [SERVER-OPTIONS...]: the server on a free port, VITREX_SERVER_URL exported for the
 # program; it is ended when the test ends.
 server_up() {
     [ -d "$SERVER_DATA" ] || make_server_data
-    vtx_server_up "$e2e_repo/build" "$VTX_LOGDIR" --data "$SERVER_DATA" --database "$DATABASE" --test-control "$@"
+    vtx_server_up "$e2e_repo/build" "$VTX_LOGDIR" --data "$SERVER_DATA" --database "$DATABASE" \
+        --test-control "$CONTROL_TOKEN" "$@"
 }
 trap vtx_server_down EXIT
 
 # control QUERY: changes the running server's behaviour (clear=1, throttle=N, fault=MODE@PATH).
-control() { curl -fsS "${VITREX_SERVER_URL}test-control?$1" >/dev/null; }
+control() { curl -fsS "${VITREX_SERVER_URL}test-control?token=$CONTROL_TOKEN&$1" >/dev/null; }
 
 # The program copied into the test's folder, so that its download lands there.
 own_program() {
