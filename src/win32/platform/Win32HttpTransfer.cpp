@@ -222,7 +222,7 @@ void RunRequest(const HttpSession& session, const HttpRequest& request, Transfer
         if (state.Cancelled()) return;
         if (read == 0) break;
         received += read;
-        state.Push({TransferEvent::Kind::Piece, 0, buffer.substr(0, read)});
+        state.Push({TransferEvent::Kind::Piece, 0, buffer.substr(0, read), {}});
     }
     // A connection that closes early ends the body as if it were complete; a cut file must not
     // pass for the whole one.

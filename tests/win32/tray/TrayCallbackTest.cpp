@@ -36,6 +36,9 @@ TEST(TrayCallback, Version4CarriesEventIdAndAnchor) {
 TEST(TrayCallback, OldFormCarriesIdInWParamAndNoAnchor) {
     const TrayNotification menu = DecodeTrayCallback(7, WM_RBUTTONUP, false);
     EXPECT_EQ(menu.event, TrayEvent::ContextMenu);
+    EXPECT_EQ(DecodeTrayCallback(7, WM_LBUTTONUP, false).event, TrayEvent::Select) << "a click";
+    EXPECT_EQ(DecodeTrayCallback(0, MAKELPARAM(WM_LBUTTONUP, 1), true).event, TrayEvent::None)
+        << "the newer form reports the click as NIN_SELECT";
     EXPECT_EQ(menu.iconId, 7u);
     EXPECT_FALSE(menu.anchor.has_value()) << "the menu opens at the cursor";
     EXPECT_EQ(DecodeTrayCallback(1, WM_LBUTTONDBLCLK, false).event, TrayEvent::DoubleClick);
