@@ -52,8 +52,12 @@ std::optional<Fault> ParseFault(std::string_view spec, std::string& error) {
         fault.kind = Fault::Kind::Huge;
     } else if (name == "status" && amount && fault.amount >= 100 && fault.amount <= 599) {
         fault.kind = Fault::Kind::Status;
+    } else if (name == "answer" && !bare) {
+        fault.kind = Fault::Kind::Answer;
+        fault.text = std::string(mode.substr(colon + 1));
     } else {
-        error = "unknown fault mode \"" + std::string(mode) + "\" (stall, cut, huge:BYTES, status:CODE)";
+        error = "unknown fault mode \"" + std::string(mode) +
+                "\" (stall, cut, huge:BYTES, status:CODE, answer:TEXT)";
         return std::nullopt;
     }
     const std::size_t question = target.find('?');

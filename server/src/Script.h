@@ -15,11 +15,13 @@ using Params = std::multimap<std::string, std::string>;
 
 // A misbehaviour the tests ask for on one path: "stall" takes the request and never answers,
 // "cut" promises the whole body and closes after half of it, "huge:N" answers N bytes of filler,
-// "status:N" answers with that HTTP status.
+// "status:N" answers with that HTTP status, "answer:TEXT" answers 200 with TEXT (a refused report's
+// "0", a page where a build number belongs).
 struct Fault {
-    enum class Kind { Stall, Cut, Huge, Status };
+    enum class Kind { Stall, Cut, Huge, Status, Answer };
     Kind kind = Kind::Stall;
     std::uint64_t amount = 0;  // the bytes of "huge", the status of "status"
+    std::string text;          // the body of "answer"
     std::string path;          // "/update.php"
     // Query keys the request must carry, with the value when one was given ("check" or "check=1").
     std::vector<std::pair<std::string, std::optional<std::string>>> query;

@@ -132,6 +132,8 @@ void Server::Configure(const Options& options) {
         } else if (fault->kind == Fault::Kind::Status) {
             response.status = static_cast<int>(fault->amount);
             response.set_content("scripted failure\n", "text/plain");
+        } else if (fault->kind == Fault::Kind::Answer) {
+            response.set_content(fault->text, "text/plain; charset=windows-1252");
         } else {
             Deliver(
                 response, fault->amount, "text/plain",

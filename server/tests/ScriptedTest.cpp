@@ -83,6 +83,19 @@ TEST_F(ScriptedTest, ACutReplyPromisesTheWholeBodyAndClosesAfterHalf) {
     EXPECT_EQ(Body("/update.php?check=1"), "0022") << "only the scripted path is cut";
 }
 
+TEST_F(ScriptedTest, AScriptedAnswerReplacesTheRealOneAndStoresNothing) {
+    WriteReleases();
+    Start(WithFaults({"answer:0@/sendbug.php", "answer:<html>@update.php?check"}));
+    const auto reply =
+        Client().Post("/sendbug.php", "sendbug=1&title=t&os=o&text=x&", "application/x-www-form-urlencoded");
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->status, 200);
+    EXPECT_EQ(reply->body, "0");
+    EXPECT_EQ(Body("/update.php?check=1"), "<html>");
+    std::string error;
+    EXPECT_FALSE(ParseFault("answer@/sendbug.php", error)) << "an answer names its text";
+}
+
 TEST_F(ScriptedTest, AHugeBodyAndAnErrorStatusAreServedOnTheirPaths) {
     WriteReleases();
     Start(WithFaults({"huge:5000000@update.php?check=1", "status:500@/sendbug.php"}));
