@@ -3,6 +3,7 @@
 // for windows whose title or class is not known in advance (a message box, a notice).
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -30,7 +31,7 @@ BOOL CALLBACK ListOne(HWND hwnd, LPARAM lParam) {
 
 // A UTF-8 file's text, for texts longer than a command line carries.
 std::optional<std::wstring> FileText(const std::wstring& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
     if (!in) return std::nullopt;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (bytes.empty()) return std::wstring();

@@ -216,12 +216,17 @@ TEST_F(TrayBinderFixture, RealClicksOnWinesTrayReachTheModel) {
     // Windows that earlier tests left on the shared display may lie over the tray window.
     testing::RunHostCommand("xdotool search --onlyvisible --name '^Wine System Tray$' windowraise");
     PumpUntil([] { return false; }, std::chrono::milliseconds(300));
-    for (int attempt = 0; attempt < 3 && events.empty(); ++attempt) {
+    const auto doubleClicked = [&] { return std::count(events.begin(), events.end(), "dbl") > 0; };
+    for (int attempt = 0; attempt < 3 && !doubleClicked(); ++attempt) {
+        events.clear();
         ASSERT_EQ(testing::RunHostCommand(XdotoolClickAt(centre, "click --repeat 2 --delay 80 1")), 0);
-        PumpUntil([&] { return !events.empty(); }, std::chrono::seconds(2));
+        PumpUntil(doubleClicked, std::chrono::seconds(2));
     }
-    EXPECT_EQ(events, std::vector<std::string>{"dbl"})
-        << "a double click, and no menu from the single clicks";
+    // Each press of the double click is a click of its own too (the update notice opens its page on
+    // the first and is gone for the second).
+    EXPECT_EQ(std::count(events.begin(), events.end(), "dbl"), 1) << "one double click";
+    EXPECT_GE(std::count(events.begin(), events.end(), "click"), 1) << "the single clicks reach the model";
+    EXPECT_EQ(std::count(events.begin(), events.end(), "popup"), 0) << "and no menu from them";
 
     events.clear();
     g_menuTicks = 0;
