@@ -186,7 +186,7 @@ public:
     ui::Button TAB_U_ManuellBTN{"TAB_U_ManuellBTN", &TAB_U_BottomPanel, {146, 6, 116, 25}, "Manual Update"};
     ui::Button TAB_U_UpdateBTN{"TAB_U_UpdateBTN", &TAB_U_BottomPanel, {266, 6, 96, 25}, "Update"};
     ui::Button TAB_U_AbbrechenBTN{"TAB_U_AbbrechenBTN", &TAB_U_BottomPanel, {266, 6, 96, 25}, "Cancel"};
-    ui::Label TAB_U_ErrorLabel{"TAB_U_ErrorLabel", &TAB_U_BottomPanel, {0, 2, 142, 36}, ""};
+    ui::Label TAB_U_ErrorLabel{"TAB_U_ErrorLabel", &TAB_U_BottomPanel, {0, 0, 142, 40}, ""};
     // Covers the whole page while the update information is fetched; made last so it lies on top.
     ui::Panel TAB_U_WaitPanel{"TAB_U_WaitPanel", &TabUpdate, {0, 0, 372, 292}, "Checking for Updates..."};
     ui::Button TAB_U_NoConnection{
