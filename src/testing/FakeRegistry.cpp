@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/platform/Errors.h"
+#include "core/text/Utf8.h"
 
 namespace vitrex::fakes {
 
@@ -57,45 +58,6 @@ std::string LowerName(std::string_view name) {
     return lower;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Stored UTF-16 as the system hands it over: whole code units only, up to the first NUL or the
-// end of the data; a lone surrogate becomes U+FFFD.
-std::string Utf16ToUtf8(const std::vector<std::uint8_t>& bytes) {
-    std::string out;
-    const std::size_t units = bytes.size() / 2;
-    for (std::size_t i = 0; i < units; ++i) {
-        std::uint32_t c = bytes[2 * i] | (bytes[2 * i + 1] << 8);
-        if (c == 0) break;
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < units) {
-            const std::uint32_t low = bytes[2 * i + 2] | (bytes[2 * i + 3] << 8);
-            if (low >= 0xDC00 && low < 0xE000) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-                ++i;
-            }
-        }
-        if (c >= 0xD800 && c < 0xE000) c = 0xFFFD;
-        AppendUtf8(out, c);
-    }
-    return out;
-}
-
 bool IsText(RegistryType type) {
     return type == RegistryType::Sz || type == RegistryType::ExpandSz;
 }
@@ -114,7 +76,7 @@ public:
         value.type = stored.type;
         value.byteSize = FakeRegistryByteSize(stored);
         if (IsText(stored.type) && !stored.bytes.empty()) {
-            value.text = Utf16ToUtf8(stored.bytes);
+            value.text = text::Utf16LeToUtf8(stored.bytes);
         } else if (IsText(stored.type)) {
             value.text = stored.text.substr(0, stored.text.find('\0'));
         } else if (stored.type == RegistryType::Dword && stored.bytes.size() <= 4) {
@@ -224,13 +186,8 @@ FakeRegistryValue FakeRegistryValue::Raw(RegistryType type, std::vector<std::uin
 
 std::uint32_t FakeRegistryByteSize(const FakeRegistryValue& value) {
     if (!IsText(value.type) || !value.bytes.empty()) return static_cast<std::uint32_t>(value.bytes.size());
-    // UTF-16 code units: one per UTF-8 lead byte, two for characters beyond the BMP; plus the NUL.
-    std::uint32_t units = 1;
-    for (unsigned char c : value.text) {
-        if ((c & 0xC0) == 0x80) continue;
-        units += (c >= 0xF0) ? 2 : 1;
-    }
-    return units * 2;
+    // UTF-16 code units and the NUL.
+    return static_cast<std::uint32_t>(text::Utf16Length(value.text) + 1) * 2;
 }
 
 FakeRegistry::FakeRegistry() {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/text/Utf8.h"
+
 namespace vitrex::sysinfo {
 namespace {
 
@@ -32,44 +34,10 @@ public:
     // surrogates become U+FFFD.
     std::string Utf16Name(std::uint64_t offset, std::uint32_t byteLength) const {
         Require(offset, byteLength);
-        std::string utf8;
-        const std::size_t units = byteLength / 2;
-        const std::uint8_t* p = bytes_.data() + offset;
-        for (std::size_t i = 0; i < units; ++i) {
-            std::uint32_t c = p[2 * i] | p[2 * i + 1] << 8;
-            if (c == 0) break;
-            if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units) {
-                const std::uint32_t low = p[2 * i + 2] | p[2 * i + 3] << 8;
-                if (low >= 0xDC00 && low <= 0xDFFF) {
-                    c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-                    ++i;
-                }
-            }
-            if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;
-            AppendUtf8(utf8, c);
-        }
-        return utf8;
+        return text::Utf16LeToUtf8(bytes_.subspan(offset, byteLength));
     }
 
 private:
-    static void AppendUtf8(std::string& out, std::uint32_t c) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | c >> 6);
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | c >> 12);
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | c >> 18);
-            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-
     std::span<const std::uint8_t> bytes_;
 };
 

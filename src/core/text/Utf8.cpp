@@ -85,6 +85,22 @@ std::size_t Utf16Length(std::string_view text) {
     return units;
 }
 
+std::string Utf16LeToUtf8(std::span<const std::uint8_t> bytes) {
+    std::string out;
+    const std::size_t units = bytes.size() / 2;
+    const auto unit = [&](std::size_t i) -> char32_t { return bytes[2 * i] | (bytes[2 * i + 1] << 8); };
+    for (std::size_t i = 0; i < units; ++i) {
+        char32_t c = unit(i);
+        if (c == 0) break;
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
+            ++i;
+        }
+        AppendUtf8(out, c);  // a lone surrogate is appended as U+FFFD
+    }
+    return out;
+}
+
 std::string_view HeldToUtf16Length(std::string_view text, std::size_t units) {
     std::size_t taken = 0;
     std::size_t i = 0;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,10 @@ std::string ValidUtf8(std::string_view text);
 
 // How many UTF-16 units the text takes (what the system's edit fields count as characters).
 std::size_t Utf16Length(std::string_view text);
+
+// Little-endian UTF-16 as the system hands it over (a registry value, a performance-data name):
+// whole code units only, up to the first NUL or the end; a lone surrogate becomes U+FFFD.
+std::string Utf16LeToUtf8(std::span<const std::uint8_t> bytes);
 
 // The text's longest start of at most `units` UTF-16 units that ends between two characters.
 std::string_view HeldToUtf16Length(std::string_view text, std::size_t units);
