@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/app/ProjectLinks.h"
+#include "core/net/ProjectLinks.h"
 
 namespace vitrex::net {
 namespace {
@@ -28,7 +28,7 @@ std::string SchemeOf(std::string_view url) {
 
 std::string ServerBase(OperatingSystem& system) {
     std::string base = system.EnvironmentVariable(kServerVariable).value_or("");
-    if (base.empty()) return app::kProjectServer;
+    if (base.empty()) return kProjectServer;
     if (base.back() != '/') base += '/';
     return base;
 }

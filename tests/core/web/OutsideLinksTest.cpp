@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/app/ProjectLinks.h"
+#include "core/net/ProjectLinks.h"
 #include "core/views/web/OutsideLinks.h"
 #include "core/views/web/PageAddress.h"
 #include "testing/FakeShell.h"
@@ -42,7 +42,7 @@ TEST_F(AboutLinks, EachLinkOpensItsExactTarget) {
     languageFileBase = "en";
     welcomePayPal.UserClick();
     EXPECT_EQ(shell.opened,
-              (Targets{"https://vitrex.example.org/", std::string("mailto:") + app::kContactMailbox,
+              (Targets{"https://vitrex.example.org/", std::string("mailto:") + net::kContactMailbox,
                        "mailto:anna@example.net", "https://vitrex.example.org/page.php?paypal=1&language=de",
                        "https://vitrex.example.org/page.php?paypal=1&language=en"}));
 }
@@ -56,7 +56,7 @@ TEST_F(AboutLinks, ATranslatorWithoutAddressGetsAnEmptyMail) {
 
 TEST_F(AboutLinks, TheLabelsShowWhatTheyOpenAndAreLinksTheKeyboardReaches) {
     EXPECT_EQ(homepage.Caption(), "https://vitrex.example.org/");
-    EXPECT_EQ(email.Caption(), app::kContactMailbox);
+    EXPECT_EQ(email.Caption(), net::kContactMailbox);
     for (const ui::Label* label : {&homepage, &email, &translator}) {
         EXPECT_EQ(label->Style(), ui::TextStyle::Link) << label->Name();
         EXPECT_TRUE(label->TabStop()) << label->Name();

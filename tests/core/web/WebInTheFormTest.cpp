@@ -2,7 +2,7 @@
 
 #include "../app/EarlierRun.h"
 #include "core/app/MainForm.h"
-#include "core/app/ProjectLinks.h"
+#include "core/net/ProjectLinks.h"
 #include "testing/FakePlatform.h"
 
 namespace vitrex::app {
@@ -41,7 +41,7 @@ TEST_F(WebInTheForm, TheServerNamedByTheEnvironmentIsTheOneTheLinksAndPagesUse) 
     MainForm form(platform.ports);
     form.FormCreate();
     EXPECT_EQ(form.TINFO_LabelHomepage.Caption(), "http://127.0.0.1:8021/");
-    EXPECT_EQ(form.TINFO_LabelEmail.Caption(), kContactMailbox);
+    EXPECT_EQ(form.TINFO_LabelEmail.Caption(), net::kContactMailbox);
     form.TINFO_LabelHomepage.UserClick();
     form.Image1.UserClick();
     form.WelcomePayPal.UserClick();
@@ -50,7 +50,7 @@ TEST_F(WebInTheForm, TheServerNamedByTheEnvironmentIsTheOneTheLinksAndPagesUse) 
     EXPECT_EQ(platform.shell.opened,
               (Targets{"http://127.0.0.1:8021/", "http://127.0.0.1:8021/page.php?paypal=1&language=en",
                        "http://127.0.0.1:8021/page.php?paypal=1&language=en",
-                       std::string("mailto:") + kContactMailbox, "mailto:"}));
+                       std::string("mailto:") + net::kContactMailbox, "mailto:"}));
     form.XPBarVTXItems3Click();
     EXPECT_EQ(form.WebBrowser.RequestedUrl(), "http://127.0.0.1:8021/page.php?intern=1&language=en");
 }

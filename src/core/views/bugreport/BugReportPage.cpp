@@ -2,7 +2,7 @@
 #include "core/i18n/CatalogueKeys.h"
 #include "core/i18n/StoredTexts.h"
 
-#include "core/app/ProjectLinks.h"
+#include "core/net/ProjectLinks.h"
 #include "core/app/Version.h"
 #include "core/net/PostForm.h"
 #include "core/net/ServerText.h"
@@ -43,7 +43,7 @@ std::vector<net::FormField> BugReportPage::ReportFields() const {
         {"sendbug", "1"},
         {"language", languageFileBase_},
         {"title", c_.Bug_Headline.Text()},
-        {"mail", mail == MailPlaceholder() ? std::string(app::kContactMailbox) : mail},
+        {"mail", mail == MailPlaceholder() ? std::string(net::kContactMailbox) : mail},
         {"os", c_.Bug_OS.Text()},
         {"text", c_.Bug_Text.Text()},
         {"version", app::kVersionText},

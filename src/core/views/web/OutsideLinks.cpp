@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/app/ProjectLinks.h"
+#include "core/net/ProjectLinks.h"
 #include "core/i18n/StoredTexts.h"
 #include "core/views/web/PageAddress.h"
 
@@ -16,7 +16,7 @@ OutsideLinks::OutsideLinks(OutsideLinkControls controls, Shell& shell, std::stri
       languageFileBase_(languageFileBase) {
     // The labels show what they open.
     controls_.TINFO_LabelHomepage.SetCaption(serverBase_);
-    controls_.TINFO_LabelEmail.SetCaption(app::kContactMailbox);
+    controls_.TINFO_LabelEmail.SetCaption(net::kContactMailbox);
     for (ui::Label* link :
          {&controls_.TINFO_LabelHomepage, &controls_.TINFO_LabelEmail, &controls_.TINFO_LabelTranslator}) {
         link->SetStyle(ui::TextStyle::Link);
@@ -28,7 +28,7 @@ void OutsideLinks::TINFO_LabelHomepageClick() {
 }
 
 void OutsideLinks::TINFO_LabelEmailClick() {
-    shell_.Open(std::string("mailto:") + app::kContactMailbox);
+    shell_.Open(std::string("mailto:") + net::kContactMailbox);
 }
 
 void OutsideLinks::TINFO_LabelTranslatorClick() {

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace vitrex::app {
+namespace vitrex::net {
 
 // The project's web server and contact mailbox. The server is reached over HTTPS, so that no one
 // on the way can read a report's mail address or swap the update; net::ServerBase lets the
@@ -8,4 +8,4 @@ namespace vitrex::app {
 inline constexpr const char* kProjectServer = "https://vitrex.example.org/";
 inline constexpr const char* kContactMailbox = "contact@vitrex.example.org";
 
-}  // namespace vitrex::app
+}  // namespace vitrex::net
