@@ -73,6 +73,9 @@ void ReportToConsole(const std::string& message) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace vitrex;
+    // First of all: a DLL loaded by name from now on comes from System32 only, never from the
+    // program's folder, where a portable copy may share a folder with anything.
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 
     win32::Win32Registry registry;
     // Held for the whole process: while it is held, a second start hands over its command.
