@@ -59,8 +59,12 @@ std::string InformationLines(Site& site, const std::string& build) {
         lines += Utf8ToCp1252(line) + "\r\n";
     }
     // Without a readable update there is nothing to check the download against; the download
-    // itself then fails too.
-    if (auto hash = site.digests.Sha256Of(site.data.FileOf(*release))) lines += *hash + "\r\n";
+    // itself then fails too. The eighth line, the release key's signature, follows the digest:
+    // programs that read six or seven lines pass over it.
+    const auto hash = site.digests.Sha256Of(site.data.FileOf(*release));
+    if (!hash) return lines;
+    lines += *hash + "\r\n";
+    if (auto signature = site.data.SignatureOf(*release)) lines += *signature + "\r\n";
     return lines;
 }
 

@@ -138,6 +138,24 @@ std::optional<std::string> DataFolder::ChangeLog(std::string_view build, std::st
     return Localised(root_ / "changelog", build, language, ".txt");
 }
 
+std::optional<std::string> DataFolder::SignatureOf(const Release& release) const {
+    // An ECDSA P-256 signature in DER is at most 72 bytes.
+    constexpr std::size_t kLargest = 160;
+    std::ifstream file(FileOf(release).string() + ".sig", std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string bytes(kLargest + 1, '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    if (bytes.empty() || bytes.size() > kLargest) return std::nullopt;
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char c : bytes) {
+        hex += kDigits[c >> 4];
+        hex += kDigits[c & 15];
+    }
+    return hex;
+}
+
 std::optional<std::string> DataFolder::Page(std::string_view name, std::string_view language) const {
     if (!IsPlainFileName(name)) return std::nullopt;
     return Localised(root_ / "pages", name, language, ".html");

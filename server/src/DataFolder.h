@@ -32,6 +32,9 @@ public:
     std::vector<Release> NewerThan(long build) const;
 
     std::filesystem::path FileOf(const Release& release) const { return root_ / "files" / release.file; }
+    // The release key's signature of the update (files/<file>.sig, DER as OpenSSL writes it) in
+    // hex; nothing when there is none or it is too large to be one.
+    std::optional<std::string> SignatureOf(const Release& release) const;
 
     // The text in that language, or else in English; nothing when neither exists.
     std::optional<std::string> ChangeLog(std::string_view build, std::string_view language) const;

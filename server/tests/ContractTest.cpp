@@ -59,6 +59,20 @@ TEST_F(ContractTest, TheInformationLinesLeadToTheChangeLogTheDownloadAndTheManua
     EXPECT_NE(manual.find(base + "download.php?build=0022"), std::string::npos);
 }
 
+TEST_F(ContractTest, TheUpdatesSignatureIsTheEighthLineInHexOnlyWhenTheDataFolderHasOne) {
+    WriteReleases("abc");
+    Start();
+    EXPECT_EQ(CrLfLines(Body("/update.php?infos=1&language=en")).size(), 7u) << "unsigned: seven lines";
+    Write("files/update-0022.exe.sig", std::string("\x30\x06\x02\x01\x01\x02\x01\xff", 8));
+    auto lines = CrLfLines(Body("/update.php?infos=1&language=en"));
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[6], kSha256OfAbc);
+    EXPECT_EQ(lines[7], "30060201010201ff");
+    // Whatever is far too large for a signature is none.
+    Write("files/update-0022.exe.sig", std::string(4096, 'x'));
+    EXPECT_EQ(CrLfLines(Body("/update.php?infos=1&language=en")).size(), 7u);
+}
+
 TEST_F(ContractTest, APublicBaseUrlIsUsedForEveryLink) {
     WriteReleases();
     Options options;

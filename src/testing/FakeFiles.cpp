@@ -96,6 +96,8 @@ void FakeFiles::RefuseDenied(const std::string& path) const {
             throw FileError("Cannot create file \"" + path + "\". Access denied", "CreateFileW", 5);
         }
     }
+    if (IsHeld(path))
+        throw FileError("Cannot create file \"" + path + "\". The file is in use", "CreateFileW", 32);
 }
 
 void FakeFiles::WriteWholeFile(const std::string& path, std::string_view bytes) {
@@ -123,6 +125,42 @@ private:
     bool closed_ = false;
 };
 
+// Reads the bytes as they were when it was opened; while it is open, the path refuses writes and
+// deletion, as a handle without write or delete sharing does.
+class FakeFiles::Holder : public HeldFile {
+public:
+    Holder(FakeFiles& files, std::string key, std::string bytes)
+        : files_(files), key_(std::move(key)), bytes_(std::move(bytes)) {
+        ++files_.held_[key_];
+    }
+    ~Holder() override {
+        if (--files_.held_[key_] == 0) files_.held_.erase(key_);
+    }
+    std::size_t Read(char* buffer, std::size_t size) override {
+        const std::size_t n = std::min(size, bytes_.size() - offset_);
+        std::copy_n(bytes_.data() + offset_, n, buffer);
+        offset_ += n;
+        return n;
+    }
+
+private:
+    FakeFiles& files_;
+    std::string key_;
+    std::string bytes_;
+    std::size_t offset_ = 0;
+};
+
+std::unique_ptr<HeldFile> FakeFiles::OpenHeld(const std::string& path) {
+    const std::string key = Lower(Normalised(path));
+    auto it = files_.find(key);
+    if (it == files_.end()) throw FileError("Cannot open file \"" + path + "\"", "CreateFileW", 2);
+    return std::make_unique<Holder>(*this, key, it->second);
+}
+
+bool FakeFiles::IsHeld(const std::string& path) const {
+    return held_.contains(Lower(Normalised(path)));
+}
+
 std::unique_ptr<WritableFile> FakeFiles::CreateForWriting(const std::string& path) {
     RefuseDenied(path);
     ++writeCount_;
@@ -134,6 +172,7 @@ std::unique_ptr<WritableFile> FakeFiles::CreateForWriting(const std::string& pat
 
 bool FakeFiles::RemoveFile(const std::string& path) {
     const std::string normalised = Normalised(path);
+    if (held_.contains(Lower(normalised))) return false;
     if (files_.erase(Lower(normalised)) == 0) return false;
     std::erase_if(listed_, [&](const Listed& listed) { return Lower(listed.path) == Lower(normalised); });
     return true;

@@ -28,6 +28,8 @@ public:
     // The file's bytes, if it exists.
     std::optional<std::string> File(const std::string& path) const;
     int WriteCount() const { return writeCount_; }
+    // Whether a HeldFile of this path is open.
+    bool IsHeld(const std::string& path) const;
 
     std::string ExecutablePath() override { return executablePath_; }
     std::string TemporaryFolder() override { return temporaryFolder_; }
@@ -39,9 +41,11 @@ public:
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
     std::unique_ptr<WritableFile> CreateForWriting(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
+    std::unique_ptr<HeldFile> OpenHeld(const std::string& path) override;
 
 private:
     class Writer;
+    class Holder;
     void RefuseDenied(const std::string& path) const;
     struct Listed {
         std::string path;  // as seeded, separators made '\\'
@@ -56,6 +60,7 @@ private:
     std::vector<std::string> deniedFolders_;
     std::map<std::string, std::string> files_;  // by lower-case path
     int writeCount_ = 0;
+    std::map<std::string, int> held_;  // open HeldFiles by lower-case path
 };
 
 }  // namespace vitrex::fakes

@@ -11,6 +11,7 @@
 #include "testing/FakeHttp.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeRegistry.h"
+#include "testing/FakeReleaseSignature.h"
 #include "testing/FakeShell.h"
 #include "testing/FakeTextCollation.h"
 #include "testing/FakeWindowEvents.h"
@@ -52,8 +53,9 @@ struct FakePlatform {
     FakeHttp http;
     FakeShell shell;
     FakeWindowEvents windowEvents;
-    app::Platform ports{registry,  windows,   files, clock, dialogs, system,      hotKeys,
-                        processes, collation, cpu,   http,  shell,   windowEvents};
+    FakeReleaseSignature releaseKey;
+    app::Platform ports{registry,  windows,   files, clock, dialogs, system,       hotKeys,
+                        processes, collation, cpu,   http,  shell,   windowEvents, releaseKey};
 };
 
 }  // namespace vitrex::fakes

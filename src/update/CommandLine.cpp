@@ -1,5 +1,8 @@
 #include "update/CommandLine.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace vitrex::update {
 
 std::wstring QuoteArgument(const std::wstring& argument) {
@@ -29,13 +32,28 @@ std::wstring InstallCommandLine(const std::wstring& msiexec, const std::wstring&
     return QuoteArgument(msiexec) + L" /i " + QuoteArgument(package) + L" /passive REBOOT=ReallySuppress";
 }
 
-std::wstring RemovalCommandLine(const std::wstring& cmd, const std::wstring& file, int attempts) {
-    // cmd.exe knows no backslash escapes: a path, which holds no quote, is simply enclosed in them.
+std::wstring PrivateFolderName(const std::array<std::uint8_t, 16>& random) {
+    static constexpr wchar_t kDigits[] = L"0123456789abcdef";
+    std::wstring name = L"Vitrex-update-";
+    for (const std::uint8_t byte : random) {
+        name += kDigits[byte >> 4];
+        name += kDigits[byte & 15];
+    }
+    return name;
+}
+
+std::wstring RemovalCommandLine(const std::wstring& cmd, const std::wstring& folderName, int attempts) {
+    const bool plain =
+        !folderName.empty() && std::all_of(folderName.begin(), folderName.end(), [](wchar_t c) {
+            return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') ||
+                   c == L'-';
+        });
+    if (!plain) throw std::invalid_argument("the folder's name must be letters, digits and '-' only");
     // A blank ends the last redirection before the block's ")", which Wine's cmd would otherwise
     // take as part of the file name "nul)".
-    const std::wstring quoted = L"\"" + file + L"\"";
     return QuoteArgument(cmd) + L" /d /q /c for /l %i in (1,1," + std::to_wstring(attempts) +
-           L") do @if exist " + quoted + L" (ping -n 2 127.0.0.1 >nul & del /f /q " + quoted + L" 2>nul )";
+           L") do @if exist " + folderName + L" (ping -n 2 127.0.0.1 >nul & rd /s /q " + folderName +
+           L" 2>nul )";
 }
 
 }  // namespace vitrex::update

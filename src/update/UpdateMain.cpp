@@ -4,8 +4,12 @@
 
 #include <windows.h>
 
+#include <objbase.h>
 #include <shellapi.h>
 
+#include <array>
+#include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -57,20 +61,48 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
                                 TRUE) == CSTR_EQUAL;
 }
 
+std::wstring FolderOf(const std::wstring& path) {
+    return path.substr(0, path.find_last_of(L'\\'));
+}
+
+// A folder of our own in the temporary folder, under a random name: the shared temporary folder
+// is writable by other programs, which could otherwise put a file where we are about to write or
+// start one. Empty when none can be made.
+std::wstring MakePrivateFolder(const std::wstring& temp) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        GUID random{};  // a version-4 GUID: 122 bits from the system's random generator
+        if (FAILED(CoCreateGuid(&random))) return {};
+        std::array<std::uint8_t, 16> bytes{};
+        static_assert(sizeof random == sizeof bytes);
+        std::memcpy(bytes.data(), &random, sizeof random);
+        const std::wstring folder = temp + PrivateFolderName(bytes);
+        // Fails when the name exists already: a folder someone else made is never used.
+        if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    }
+    return {};
+}
+
 // Vitrex writes this program beside itself, into the folder the package replaces: the work is
-// done by a copy in the temporary folder, so that no file of the old installation stays in use.
-// The copy learns where this one was, to remove it when it is the program's download.
+// done by a copy in a private folder in the temporary folder, so that no file of the old
+// installation stays in use. The copy learns where this one was, to remove it when it is the
+// program's download.
 bool StartedCopyInTempFolder(const std::wstring& temp) {
-    const std::wstring copy = temp + L"Vitrex-update-" + std::to_wstring(GetCurrentProcessId()) + L".exe";
+    const std::wstring folder = MakePrivateFolder(temp);
+    if (folder.empty()) return false;
+    const std::wstring copy = folder + L"\\update.exe";
     const std::wstring own = OwnPath();
-    if (!CopyFileW(own.c_str(), copy.c_str(), FALSE)) return false;
+    if (!CopyFileW(own.c_str(), copy.c_str(), TRUE)) {
+        RemoveDirectoryW(folder.c_str());
+        return false;
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::wstring commandLine = QuoteArgument(copy) + L" " + kRelocatedArgument + L" " + QuoteArgument(own);
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, temp.c_str(),
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &process)) {
         DeleteFileW(copy.c_str());
+        RemoveDirectoryW(folder.c_str());
         return false;
     }
     CloseHandle(process.hThread);
@@ -78,15 +110,23 @@ bool StartedCopyInTempFolder(const std::wstring& temp) {
     return true;
 }
 
-// The copy in the temporary folder cannot delete itself while it runs: a hidden cmd.exe does once
-// it has ended.
-void RemoveOwnImageLater() {
-    std::wstring commandLine = RemovalCommandLine(SystemFolder() + L"\\cmd.exe", OwnPath(), 30);
+// The copy cannot delete itself while it runs: a hidden cmd.exe, started in the temporary folder,
+// removes the private folder with it once it has ended.
+void RemoveOwnFolderLater() {
+    const std::wstring folder = FolderOf(OwnPath());
+    const std::wstring parent = FolderOf(folder);
+    const std::wstring name = folder.substr(parent.size() + 1);
+    std::wstring commandLine;
+    try {
+        commandLine = RemovalCommandLine(SystemFolder() + L"\\cmd.exe", name, 30);
+    } catch (const std::invalid_argument&) {
+        return;  // not our private folder: nothing of it is removed
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                       nullptr, &startup, &process)) {
+                       parent.c_str(), &startup, &process)) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
@@ -101,14 +141,22 @@ void StartProgram(const std::wstring& program) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // First of all: this program runs from the download folder and the temporary folder, where
+    // anyone may have put a DLL of a system name. Every DLL loaded from now on (ShellExecuteW and
+    // MessageBoxW load several) comes from System32 only.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     const std::wstring temp = TempFolder();
     const std::vector<std::wstring> arguments = Arguments();
     const bool relocated = !arguments.empty() && arguments[0] == kRelocatedArgument;
-    if (!relocated && !temp.empty() && StartedCopyInTempFolder(temp)) return 0;
+    if (!relocated) {
+        if (!temp.empty() && StartedCopyInTempFolder(temp)) return 0;
+        Tell(L"The update could not make its working folder in the temporary folder.");
+        return 1;
+    }
     // Where update.exe was started from, which has ended by now.
-    const std::wstring original = relocated && arguments.size() > 1 ? arguments[1] : std::wstring();
-    const auto done = [relocated](int code) {
-        if (relocated) RemoveOwnImageLater();
+    const std::wstring original = arguments.size() > 1 ? arguments[1] : std::wstring();
+    const auto done = [](int code) {
+        RemoveOwnFolderLater();
         return code;
     };
 
@@ -121,8 +169,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Should it hang, the package's own removal of the old version asks it to close once more.
     WaitForMutexToGo(kInstanceMutex, kInstanceEndTimeoutMs);
 
-    const std::wstring msi = temp + L"Vitrex-update-" + std::to_wstring(GetCurrentProcessId()) + L".msi";
-    if (temp.empty() || !WriteWholeFile(msi, package)) {
+    // Written into the private folder, which only the copy writes to.
+    const std::wstring msi = FolderOf(OwnPath()) + L"\\Vitrex.msi";
+    if (!WriteWholeFile(msi, package)) {
         Tell(L"The update could not be written to the temporary folder.");
         return done(1);
     }

@@ -1,6 +1,11 @@
 # Helpers of the end-to-end tests of the online services, sourced after lib.sh: the project's
 # server with a release newer than the program, a copy of the program of the test's own (the
 # update is downloaded beside the executable), and the update and bug report pages' controls.
+#
+# The shipped program trusts only the release key, which the tests do not have. The build tree
+# makes a key of its own (build/win64/test-key/private.pem) and a program that trusts it
+# (test-key/Vitrex.exe, the same sources); the tests run that program wherever an update is
+# started, and sign what they offer with that key.
 e2e_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$e2e_repo/server/server.sh"
 
@@ -9,13 +14,19 @@ NEWER_BUILD=9999
 SERVER_DATA=$VTX_LOGDIR/data
 DATABASE=$VTX_LOGDIR/reports.sqlite
 
-# A data folder whose newest release is NEWER_BUILD, its update file the stand-in installer.
+TEST_KEY_DIR=$(dirname "$(dirname "$(dirname "$VTX_PROBE")")")/test-key
+# sign FILE: FILE.sig, the test key's signature, as scripts/package signs a release.
+sign() { openssl dgst -sha256 -sign "$TEST_KEY_DIR/private.pem" -out "$1.sig" "$1"; }
+
+# A data folder whose newest release is NEWER_BUILD, its update file the stand-in installer,
+# signed with the test key.
 make_server_data() {
     cp -r "$e2e_repo/server/data-sample" "$SERVER_DATA"
     echo "$NEWER_BUILD | 99.0 Test | 1. Januar 2030 | update-$NEWER_BUILD.exe" >>"$SERVER_DATA/releases.txt"
     cp "$SERVER_DATA/changelog/0022.en.txt" "$SERVER_DATA/changelog/$NEWER_BUILD.en.txt"
     cp "$SERVER_DATA/changelog/0022.de.txt" "$SERVER_DATA/changelog/$NEWER_BUILD.de.txt"
     cp "$(dirname "$VTX_PROBE")/vtxinstaller.exe" "$SERVER_DATA/files/update-$NEWER_BUILD.exe"
+    sign "$SERVER_DATA/files/update-$NEWER_BUILD.exe"
 }
 
 # The control route answers only a local client that gives this test's own token.
@@ -33,11 +44,18 @@ trap vtx_server_down EXIT
 # control QUERY: changes the running server's behaviour (clear=1, throttle=N, fault=MODE@PATH).
 control() { curl -fsS "${VITREX_SERVER_URL}test-control?token=$CONTROL_TOKEN&$1" >/dev/null; }
 
-# The program copied into the test's folder, so that its download lands there.
+# tests_program DIR: the program's folder copied to DIR, with the program that trusts the test key
+# (stripped, as the shipped one is) in place of the shipped one.
+tests_program() {
+    rm -rf "$1"
+    cp -r "$(dirname "$VTX_E2E_EXE")" "$1"
+    x86_64-w64-mingw32-strip --strip-all -o "$1/$(basename "$VTX_E2E_EXE")" "$TEST_KEY_DIR/Vitrex.exe"
+}
+
+# The tests' program copied into the test's folder, so that its download lands there.
 own_program() {
     local copy=$VTX_LOGDIR/program
-    rm -rf "$copy"
-    cp -r "$(dirname "$VTX_E2E_EXE")" "$copy"
+    tests_program "$copy"
     VTX_E2E_EXE=$copy/$(basename "$VTX_E2E_EXE")
 }
 

@@ -3,7 +3,9 @@
 # the real update.exe with its SHA-256. On the update page the program checks, downloads, verifies,
 # starts update.exe and ends; update.exe waits for it, installs the package it carries over the
 # older one and starts the installed program, which has the user's level. Nothing of the update is
-# left behind. update.exe and the server's release folder are dist/'s (scripts/package).
+# left behind. update.exe and the server's release folder are dist/'s (scripts/package); the
+# installed older package carries the tests' program, which trusts the test key the update is
+# signed with.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/online.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
@@ -11,7 +13,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 dist=$(dirname "$(dirname "$VTX_E2E_EXE")")
 update=${VITREX_E2E_UPDATE:-$dist/update.exe}
 require "update.exe and the release folder exist (scripts/package)" test -f "$update" -a -d "$dist/release"
-old=$(older_package "$dist")
+tests_program "$VTX_LOGDIR/dist/Vitrex"
+old=$(older_package "$VTX_LOGDIR/dist")
 require "an older package is made" test -f "$old"
 
 constant() { sed -n "s/.*$1 = \"\\([^\"]*\\)\".*/\\1/p" "$e2e_repo/src/core/app/Version.h" | head -n 1; }
@@ -24,6 +27,7 @@ newer=$(printf '%04d' $((10#$build + 1)))
 cp -r "$dist/release" "$SERVER_DATA"
 echo "$newer | 0.99 Loop | 8. Dezember 2026 | update-$newer.exe" >>"$SERVER_DATA/releases.txt"
 cp "$update" "$SERVER_DATA/files/update-$newer.exe"
+sign "$SERVER_DATA/files/update-$newer.exe"
 for log in "$SERVER_DATA"/changelog/"$build".*.txt; do
     [ -e "$log" ] && cp "$log" "$SERVER_DATA/changelog/$newer.${log#*/"$build".}"
 done

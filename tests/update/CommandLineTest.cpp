@@ -87,17 +87,19 @@ TEST(InstallCommandLine, InstallsThePackageQuietlyWithoutARestart) {
                                                                  L"/passive", L"REBOOT=ReallySuppress"}));
 }
 
-TEST(RemovalCommandLine, NamesTheFileWholeToCmdAndIsBounded) {
-    // cmd.exe splits at blanks and runs what follows "&" unless the path is enclosed in quotes.
-    const std::wstring file = L"C:\\Users\\Tom & Jerry\\AppData\\Local\\Temp\\Vitrex-update-9.exe";
-    const std::wstring line = RemovalCommandLine(L"C:\\Windows\\System32\\cmd.exe", file, 30);
-    EXPECT_EQ(line.rfind(L"C:\\Windows\\System32\\cmd.exe /d /q /c for /l %i in (1,1,30) do ", 0), 0u)
-        << std::string(line.begin(), line.end());
-    const std::wstring quoted = L"\"" + file + L"\"";
-    EXPECT_NE(line.find(L"if exist " + quoted + L" ("), std::wstring::npos);
-    EXPECT_NE(line.find(L"del /f /q " + quoted), std::wstring::npos);
-    EXPECT_EQ(line.find(L"nul)"), std::wstring::npos) << "a redirection's file name ends before the \")\"";
-    EXPECT_EQ(line.find(file), line.find(quoted) + 1) << "no unquoted mention";
+TEST(RemovalCommandLine, NamesOnlyTheFolderRelativeToCmdsWorkingFolderAndIsBounded) {
+    const std::wstring name = PrivateFolderName(
+        {0x00, 0x01, 0x7f, 0x80, 0xff, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x8a, 0x9b, 0xac, 0xbd});
+    EXPECT_EQ(name, L"Vitrex-update-00017f80ff102030405060708a9bacbd");
+    const std::wstring line = RemovalCommandLine(L"C:\\Windows\\System32\\cmd.exe", name, 30);
+    EXPECT_EQ(line, L"C:\\Windows\\System32\\cmd.exe /d /q /c for /l %i in (1,1,30) do @if exist " + name +
+                        L" (ping -n 2 127.0.0.1 >nul & rd /s /q " + name + L" 2>nul )");
+    // cmd expands "%X%" even inside quotes and runs what follows "&": no path or other name reaches
+    // its command line.
+    for (const wchar_t* bad : {L"", L"Vitrex-update-%TEMP%", L"C:\\Temp\\Vitrex-update-1", L"a b", L"a&b",
+                               L"\"a\"", L"a^b", L"..", L"a!b"}) {
+        EXPECT_THROW(RemovalCommandLine(L"cmd.exe", bad, 30), std::invalid_argument);
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "core/platform/OperatingSystem.h"
 #include "core/platform/Processes.h"
 #include "core/platform/Registry.h"
+#include "core/platform/ReleaseSignature.h"
 #include "core/platform/Shell.h"
 #include "core/platform/TextCollation.h"
 #include "core/platform/WindowEvents.h"
@@ -35,6 +36,8 @@ struct Platform {
     Shell& shell;
     // What the system reports about other programs' windows.
     WindowEvents& windowEvents;
+    // The project's release key, which an update must be signed with.
+    ReleaseSignature& releaseKey;
 };
 
 }  // namespace vitrex::app

@@ -61,14 +61,18 @@ std::array<std::uint8_t, 32> Sha256::Finish() {
     return digest;
 }
 
-std::string Sha256::FinishHex() {
+std::string Hex(const std::array<std::uint8_t, 32>& digest) {
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string hex;
-    for (std::uint8_t byte : Finish()) {
+    for (std::uint8_t byte : digest) {
         hex += kDigits[byte >> 4];
         hex += kDigits[byte & 0x0f];
     }
     return hex;
+}
+
+std::string Sha256::FinishHex() {
+    return Hex(Finish());
 }
 
 void Sha256::Block(const std::uint8_t* block) {

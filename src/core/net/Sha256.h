@@ -26,6 +26,9 @@ private:
     std::uint64_t totalBytes_ = 0;
 };
 
+// A digest as 64 lower-case hex digits.
+std::string Hex(const std::array<std::uint8_t, 32>& digest);
+
 // The digest of the bytes in hex.
 std::string Sha256Hex(std::string_view bytes);
 

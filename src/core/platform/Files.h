@@ -26,6 +26,15 @@ public:
     virtual void Close() = 0;
 };
 
+// A file held open for reading while nobody else may write, rename or delete it: what was read
+// through it stays what is on disk until it is closed (by the destructor). Throws FileError.
+class HeldFile {
+public:
+    virtual ~HeldFile() = default;
+    // Up to `size` bytes from where the last read ended; 0 at the end of the file.
+    virtual std::size_t Read(char* buffer, std::size_t size) = 0;
+};
+
 // Whole files and the system's single-byte ("ANSI") code page. Paths are UTF-8.
 class Files {
 public:
@@ -41,6 +50,9 @@ public:
     virtual void WriteWholeFile(const std::string& path, std::string_view bytes) = 0;
     // Creates the file or truncates an existing one, open for writing. Throws FileError.
     virtual std::unique_ptr<WritableFile> CreateForWriting(const std::string& path) = 0;
+    // Opens an existing file for reading, sharing it for reading only. Throws FileError (also
+    // while the file is open for writing elsewhere).
+    virtual std::unique_ptr<HeldFile> OpenHeld(const std::string& path) = 0;
     // Deletes the file; false when it did not exist or could not be deleted.
     virtual bool RemoveFile(const std::string& path) = 0;
     // Every entry of the folder ("*.*" with all attributes: directories, hidden and system entries,

@@ -12,6 +12,7 @@
 #include "core/app/SingleInstance.h"
 #include "core/sysinfo/cpu/CpuSamplerThread.h"
 #include "win32/app/CrashRestore.h"
+#include "win32/app/ReleaseKey.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Dialogs.h"
@@ -21,6 +22,7 @@
 #include "win32/platform/Win32OperatingSystem.h"
 #include "win32/platform/Win32Processes.h"
 #include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32ReleaseSignature.h"
 #include "win32/platform/Win32Shell.h"
 #include "win32/platform/Win32SystemCounters.h"
 #include "win32/platform/Win32TextCollation.h"
@@ -71,6 +73,9 @@ void ReportToConsole(const std::string& message) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace vitrex;
+    // First of all: a DLL loaded by name from now on comes from System32 only, never from the
+    // program's folder, where a portable copy may share a folder with anything.
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 
     win32::Win32Registry registry;
     // Held for the whole process: while it is held, a second start hands over its command.
@@ -103,8 +108,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::Win32Shell shell;
     // Reports other programs' windows until the form switches the engine off.
     win32::Win32WindowEvents windowEvents;
-    app::Platform platform{registry,  windows,   files,    clock, dialogs, system,      hotKeys,
-                           processes, collation, cpuMeter, http,  shell,   windowEvents};
+    win32::Win32ReleaseSignature releaseKey(win32::kReleasePublicKey);
+    app::Platform platform{registry,  windows,   files,    clock, dialogs, system,       hotKeys,
+                           processes, collation, cpuMeter, http,  shell,   windowEvents, releaseKey};
 
     app::MainForm form(platform);
     form.Journal().SetObserver(&win32::KeepForCrashRestore);

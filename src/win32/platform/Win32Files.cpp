@@ -42,7 +42,31 @@ private:
     std::string path_;
 };
 
+class Win32HeldFile : public HeldFile {
+public:
+    Win32HeldFile(UniqueFileHandle file, std::string path) : file_(std::move(file)), path_(std::move(path)) {}
+    std::size_t Read(char* buffer, std::size_t size) override {
+        DWORD read = 0;
+        if (!ReadFile(file_.Get(), buffer, static_cast<DWORD>(std::min(size, kChunk)), &read, nullptr))
+            Fail("Cannot read file \"" + path_ + "\"", "ReadFile");
+        return read;
+    }
+
+private:
+    UniqueFileHandle file_;
+    std::string path_;
+};
+
 }  // namespace
+
+std::unique_ptr<HeldFile> Win32Files::OpenHeld(const std::string& path) {
+    // Read sharing only: no one can write, rename or delete the file while it is held, and the
+    // loader, which opens a program for reading and executing, still can.
+    UniqueFileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) Fail("Cannot open file \"" + path + "\"", "CreateFileW");
+    return std::make_unique<Win32HeldFile>(std::move(file), path);
+}
 
 std::unique_ptr<WritableFile> Win32Files::CreateForWriting(const std::string& path) {
     UniqueFileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,

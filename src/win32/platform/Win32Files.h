@@ -17,6 +17,7 @@ public:
     std::string AnsiToUtf8(std::string_view ansi) override;
     std::unique_ptr<WritableFile> CreateForWriting(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
+    std::unique_ptr<HeldFile> OpenHeld(const std::string& path) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
 };
 

@@ -230,7 +230,7 @@ TEST_F(Startup, QuitSavesTheTaskbarOpaqueWritesAutostartAndSwitchesOff) {
     EXPECT_EQ(platform.windows.GetLayeredAlpha(taskbar), std::optional<std::uint8_t>(255));
     EXPECT_TRUE(platform.windows.GetExStyle(taskbar) & kWsExLayered) << "opaque, still layered";
     EXPECT_EQ(platform.registry.Value(kRunKey, "Vitrex"),
-              FakeRegistryValue::Sz("C:\\Program Files\\Vitrex App\\Vitrex.exe"));
+              FakeRegistryValue::Sz("\"C:\\Program Files\\Vitrex App\\Vitrex.exe\""));
     EXPECT_FALSE(form.Vitrex_Timer.Enabled());
     EXPECT_FALSE(platform.registry.Value(kKey, "ApplicationCommand")->text.size());
 }

@@ -139,13 +139,17 @@ TEST(SaveSettings, AValueTheKeyRefusesCostsOnlyItselfAndIsNamedInTheFailure) {
     EXPECT_EQ(registry.Changes().size(), 18u) << "every other value of the close path";
 }
 
-TEST(Autostart, StoresTheBarePathEvenWithBlanks) {
+TEST(Autostart, StoresThePathQuotedSoThatNoShorterPathCanStandForItAndReadsOldBareValues) {
     FakeRegistry registry;
     const std::string path = "C:\\Program Files\\Vitrex Tools\\Vitrex.exe";
     EXPECT_FALSE(AutostartExists(registry));
     WriteAutostart(registry, path);
     EXPECT_TRUE(AutostartExists(registry));
-    EXPECT_EQ(registry.Value("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Vitrex"), V::Sz(path));
+    EXPECT_EQ(registry.Value("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Vitrex"),
+              V::Sz("\"" + path + "\""));
+    DeleteAutostart(registry);
+    registry.OpenOrCreateKey("Software\\Microsoft\\Windows\\CurrentVersion\\Run")->WriteText("Vitrex", path);
+    EXPECT_TRUE(AutostartExists(registry)) << "a bare value of an earlier version";
     DeleteAutostart(registry);
     EXPECT_FALSE(AutostartExists(registry));
     DeleteAutostart(registry);  // deleting what is gone is no failure

@@ -31,7 +31,8 @@ struct UpdateInTheForm : ::testing::Test {
         platform.http.Respond(
             "https://vitrex.example.org/update.php?infos=1" + language,
             std::string("0022\n0.22\ndate\n") + kDownloadUrl +
-                "\nhttps://vitrex.example.org/manual.php?b=\nhttps://vitrex.example.org/log.php?b=\n");
+                "\nhttps://vitrex.example.org/manual.php?b=\nhttps://vitrex.example.org/log.php?b=\n\n" +
+                fakes::FakeReleaseSignature::SignatureLine("MZ....") + "\n");
         platform.http.Respond("https://vitrex.example.org/log.php?b=0021" + language, "- news");
         form.XPBarVTXItems1Click();
         ASSERT_FALSE(form.TAB_U_WaitPanel.Visible());

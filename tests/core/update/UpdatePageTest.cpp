@@ -11,6 +11,7 @@
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
 #include "testing/FakeHttp.h"
+#include "testing/FakeReleaseSignature.h"
 #include "testing/FakeShell.h"
 #include "testing/FakeTextCollation.h"
 
@@ -21,11 +22,14 @@ constexpr const char* kBase = "https://vitrex.example.org/";
 constexpr const char* kInstaller = "C:\\Program Files\\Vitrex\\update.exe";
 constexpr const char* kChangeLog = "https://vitrex.example.org/changes.php?build=";
 
+using fakes::FakeReleaseSignature;
+
 std::string InfoReply(const std::string& build, const std::string& downloadUrl,
-                      const std::string& digest = {}) {
+                      const std::string& digest = {}, const std::string& signature = {}) {
     std::string reply = build + "\r\n0.22 Beta\r\n1. Mai 2006\r\n" + downloadUrl +
                         "\r\nhttps://vitrex.example.org/manual.php?build=\r\n" + kChangeLog + "\r\n";
-    if (!digest.empty()) reply += digest + "\r\n";
+    if (!digest.empty() || !signature.empty()) reply += digest + "\r\n";
+    if (!signature.empty()) reply += signature + "\r\n";
     return reply;
 }
 
@@ -41,8 +45,9 @@ struct UpdateTab : ::testing::Test {
     }
     std::string InfoUrl() const { return std::string(kBase) + "update.php?infos=1&language=" + language; }
     // The page loaded with an offer of build 0022 to download from `downloadUrl`.
-    void Load(const std::string& downloadUrl, const std::string& digest = {}) {
-        http.Respond(InfoUrl(), InfoReply("0022", downloadUrl, digest));
+    void Load(const std::string& downloadUrl, const std::string& digest = {},
+              const std::string& signature = {}) {
+        http.Respond(InfoUrl(), InfoReply("0022", downloadUrl, digest, signature));
         http.Respond(std::string(kChangeLog) + "0021&language=" + language, "- faster\r\n- smaller");
         page.XPBarVTXItems1Click();
     }
@@ -80,13 +85,14 @@ struct UpdateTab : ::testing::Test {
     fakes::FakeDialogs dialogs;
     fakes::FakeClock clock;
     fakes::FakeTextCollation locale;
+    FakeReleaseSignature releaseKey;
     net::Client client{http, kBase};
     i18n::Catalogue texts;
     std::string language = "en";
     int quits = 0;
     UpdatePage page{{waitPanel, noConnection, install, offered, infos, progress, speed, manual, update,
                      cancel, errorLabel, trayUpdate, loadTimer},
-                    {client, files, shell, dialogs, clock, locale},
+                    {client, files, shell, dialogs, clock, locale, releaseKey},
                     texts,
                     language,
                     [this] { ++quits; }};
@@ -281,8 +287,9 @@ TEST_F(UpdateTab, TheManualPagesOpenInTheBrowserWithBuildAndLanguage) {
                                 "https://vitrex.example.org/manual.php?build=0021&language=en"}));
 }
 
-TEST_F(UpdateTab, AnInstallerThatCameOverHttpsIsWrittenBesideTheProgramStartedAndTheProgramEnds) {
-    Load("https://dl/setup.exe");
+TEST_F(UpdateTab, ASignedInstallerIsWrittenBesideTheProgramStartedWhileHeldAndTheProgramEnds) {
+    const std::string body("MZ\x90\x00rest", 8);
+    Load("https://dl/setup.exe", "", FakeReleaseSignature::SignatureLine(body));
     http.RespondInPieces("https://dl/setup.exe", {"MZ", std::string("\x90\x00", 2), "rest"});
     http.inside = [&](std::size_t) {
         EXPECT_TRUE(progress.Visible());
@@ -291,40 +298,63 @@ TEST_F(UpdateTab, AnInstallerThatCameOverHttpsIsWrittenBesideTheProgramStartedAn
         EXPECT_FALSE(manual.Visible());
     };
     shell.onOpen = [&](const std::string&) {
-        EXPECT_EQ(files.File(kInstaller), std::string("MZ\x90\x00rest", 8)) << "whole and closed";
+        EXPECT_EQ(files.File(kInstaller), body) << "whole and closed";
         EXPECT_EQ(quits, 0);
+        // Held from the check to the start: nobody can put another file in its place.
+        EXPECT_TRUE(files.IsHeld(kInstaller));
+        EXPECT_THROW(files.WriteWholeFile(kInstaller, "another program"), FileError);
+        EXPECT_FALSE(files.RemoveFile(kInstaller));
     };
     page.TAB_U_UpdateBTNClick();
     EXPECT_EQ(shell.opened, std::vector<std::string>{kInstaller});
+    EXPECT_EQ(releaseKey.checks, 1);
+    EXPECT_FALSE(files.IsHeld(kInstaller)) << "let go once the installer runs";
     EXPECT_EQ(quits, 1);
     EXPECT_EQ(progress.Max(), 8);
     EXPECT_EQ(progress.Position(), 8);
 }
 
-TEST_F(UpdateTab, OverPlainHttpOnlyAnInstallerMatchingTheServersDigestIsStarted) {
+// A server (or, over plain HTTP, anyone on the way) can send any file with its right digest; only
+// the release key's signature lets it run, whatever the scheme.
+TEST_F(UpdateTab, OnlyAnInstallerTheReleaseKeySignedIsStarted) {
     const std::string body = "installer bytes";
     const std::string digest = net::Sha256Hex(body);
     std::string upperDigest = digest;
     std::transform(digest.begin(), digest.end(), upperDigest.begin(), [](char c) { return std::toupper(c); });
+    const std::string signature = FakeReleaseSignature::SignatureLine(body);
+    std::string upperSignature = signature;
+    std::transform(signature.begin(), signature.end(), upperSignature.begin(),
+                   [](char c) { return std::toupper(c); });
     struct Case {
         std::string url;
         std::string digest;
+        std::string signature;
         bool started;
     };
-    for (const Case& c :
-         {Case{"http://dl/setup.exe", digest, true}, Case{"http://dl/setup.exe", upperDigest, true},
-          Case{"http://dl/setup.exe", "ABC" + digest.substr(3), false},
-          Case{"http://dl/setup.exe", "", false}, Case{"https://dl/setup.exe", "", true},
-          // A relative address is fetched from the server, here over HTTPS.
-          Case{"download.php?build=0022", "", true},
-          Case{"https://dl/setup.exe", std::string(64, '0'), false}}) {
+    for (const Case& c : {
+             Case{"http://dl/setup.exe", digest, signature, true},
+             Case{"https://dl/setup.exe", "", signature, true},
+             Case{"download.php?build=0022", upperDigest, upperSignature, true},
+             // Unsigned: a correct digest, over HTTPS too, is not enough.
+             Case{"https://dl/setup.exe", digest, "", false},
+             Case{"http://dl/setup.exe", "", "", false},
+             // Signed by another key, or the signature of another file.
+             Case{"https://dl/setup.exe", digest, FakeReleaseSignature::SignatureLine(body, 0x11), false},
+             Case{"https://dl/setup.exe", "", FakeReleaseSignature::SignatureLine("other bytes"), false},
+             // A digest line that does not match, beside a good signature.
+             Case{"https://dl/setup.exe", std::string(64, '0'), signature, false},
+             // Whatever is no signature: cut short, with bytes after it, no hex.
+             Case{"https://dl/setup.exe", digest, signature.substr(0, signature.size() - 2), false},
+             Case{"https://dl/setup.exe", digest, signature + "00", false},
+             Case{"https://dl/setup.exe", digest, "not a signature", false},
+         }) {
         shell.opened.clear();
         dialogs.shown.clear();
         quits = 0;
-        Load(c.url, c.digest);
+        Load(c.url, c.digest, c.signature);
         http.Respond(client.Url(c.url), body);
         page.TAB_U_UpdateBTNClick();
-        SCOPED_TRACE(c.url + " " + c.digest);
+        SCOPED_TRACE(c.url + " " + c.digest + " " + c.signature);
         EXPECT_EQ(quits, c.started ? 1 : 0);
         EXPECT_EQ(shell.opened.size(), c.started ? 1u : 0u);
         if (c.started) continue;
@@ -338,11 +368,27 @@ TEST_F(UpdateTab, OverPlainHttpOnlyAnInstallerMatchingTheServersDigestIsStarted)
     }
     // Yes opens the manual-update page instead.
     dialogs.yesNoAnswers.push_back(true);
-    Load("http://dl/setup.exe");
+    Load("http://dl/setup.exe", digest);
     http.Respond("http://dl/setup.exe", body);
     page.TAB_U_UpdateBTNClick();
     EXPECT_EQ(shell.opened,
               std::vector<std::string>{"https://vitrex.example.org/manual.php?build=0021&language=en"});
+}
+
+// The file is checked as it lies on disk when it is started, not as it came over the wire.
+TEST_F(UpdateTab, AFileReplacedAfterTheDownloadIsRefused) {
+    const std::string body = "installer bytes";
+    Load("https://dl/setup.exe", net::Sha256Hex(body), FakeReleaseSignature::SignatureLine(body));
+    http.RespondInPieces("https://dl/setup.exe", {body, ""});
+    http.inside = [&](std::size_t piece) {
+        if (piece == 1) files.Seed(kInstaller, "another program");
+    };
+    page.TAB_U_UpdateBTNClick();
+    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_EQ(quits, 0);
+    EXPECT_FALSE(files.File(kInstaller).has_value());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, "question");
 }
 
 TEST_F(UpdateTab, CancelEndsTheDownloadQuietlyRestoresTheButtonsAndDropsThePartlyWrittenFile) {
@@ -381,7 +427,7 @@ TEST_F(UpdateTab, AFailedDownloadSaysSoAtOnceAndAFolderWithoutWriteAccessChanges
     EXPECT_TRUE(shell.opened.empty());
 
     // The file cannot be created: nothing changes, nothing is asked for.
-    Load("https://dl/setup.exe");
+    Load("https://dl/setup.exe", "", FakeReleaseSignature::SignatureLine("whole"));
     errorLabel.SetVisible(false);
     files.DenyWritesUnder("C:\\Program Files\\Vitrex");
     http.requests.clear();
@@ -422,7 +468,7 @@ TEST_F(UpdateTab, TheSpeedIsMeasuredOverEachSecondInTheUsersDecimalFormat) {
 
 TEST_F(UpdateTab, TheSpeedSurvivesTheTickCountsWrap) {
     clock.SetTickCount(0xFFFFFFFFu - 499);
-    Load("https://dl/setup.exe");
+    Load("https://dl/setup.exe", "", FakeReleaseSignature::SignatureLine(std::string(1200, 'x')));
     http.RespondInPieces("https://dl/setup.exe", {std::string(600, 'x'), std::string(600, 'x')});
     http.inside = [&](std::size_t) { clock.Advance(600); };
     speed.SetVisible(false);

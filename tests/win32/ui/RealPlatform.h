@@ -12,6 +12,7 @@
 #include "win32/platform/Win32OperatingSystem.h"
 #include "win32/platform/Win32Processes.h"
 #include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32ReleaseSignature.h"
 #include "win32/platform/Win32Shell.h"
 #include "win32/platform/Win32TextCollation.h"
 #include "win32/platform/Win32WindowEvents.h"
@@ -36,8 +37,10 @@ struct RealPlatform {
     Win32Http http;
     Win32Shell shell;
     Win32WindowEvents windowEvents;
-    app::Platform ports{registry,  windows,   files, clock, dialogs, system,      hotKeys,
-                        processes, collation, cpu,   http,  shell,   windowEvents};
+    // No key: these tests start no update.
+    Win32ReleaseSignature releaseKey{{}};
+    app::Platform ports{registry,  windows,   files, clock, dialogs, system,       hotKeys,
+                        processes, collation, cpu,   http,  shell,   windowEvents, releaseKey};
 };
 
 }  // namespace vitrex::win32::testing

@@ -1,5 +1,7 @@
 #include "core/app/settings/Autostart.h"
 
+#include <string>
+
 namespace vitrex::settings {
 
 bool AutostartExists(Registry& registry) {
@@ -7,7 +9,7 @@ bool AutostartExists(Registry& registry) {
 }
 
 void WriteAutostart(Registry& registry, std::string_view executablePath) {
-    registry.OpenOrCreateKey(kRunKey)->WriteText(kAutostartValue, executablePath);
+    registry.OpenOrCreateKey(kRunKey)->WriteText(kAutostartValue, "\"" + std::string(executablePath) + "\"");
 }
 
 void DeleteAutostart(Registry& registry) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/platform/ReleaseSignature.h"
 
 namespace vitrex::views::update {
 
@@ -16,20 +20,24 @@ struct UpdateInfo {
     std::string changeLogUrl;  // the change log, before the build number
     // The installer's SHA-256 in hex, from the seventh line; servers before it send six lines.
     std::optional<std::string> sha256;
+    // The release key's signature of the installer (DER in hex), from the eighth line. Programs
+    // before it read six or seven lines and pass over it.
+    std::optional<std::string> signature;
 };
 
 // Lines end at CR LF, CR or LF. A reply of fewer than six lines gives nothing, as a failed
-// request does; an empty seventh line counts as none.
+// request does; an empty seventh or eighth line counts as none.
 std::optional<UpdateInfo> ParseUpdateInfo(std::string_view reply);
 
 // Whether the start-up check's reply is a build number: ASCII digits, with at most one line end
 // after them. Anything else (an HTML page, "0021x", random bytes) is no answer of the server's.
 bool IsBuildNumberReply(std::string_view reply);
 
-// Whether a downloaded installer may be started. A file the server gave a digest for must match
-// it (digits in either case); without one only a file fetched over HTTPS (`fetchedUrl`, the
-// address actually asked for) is trusted, since on plain HTTP anyone on the way could have
-// replaced it.
-bool MayStartInstaller(const UpdateInfo& info, std::string_view fetchedUrl, std::string_view fileSha256Hex);
+// Whether a downloaded installer may be started: only one the release key signed. Whoever
+// controls the server (or, over plain HTTP, the way to it) can send any file with its digest, but
+// cannot sign it. `fileDigest` is the SHA-256 of the file as it will be started; a digest line
+// the server sent must match it as well (digits in either case).
+bool MayStartInstaller(const UpdateInfo& info, const std::array<std::uint8_t, 32>& fileDigest,
+                       ReleaseSignature& releaseKey);
 
 }  // namespace vitrex::views::update

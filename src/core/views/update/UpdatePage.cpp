@@ -165,8 +165,30 @@ void UpdatePage::TAB_U_UpdateBTNClick() {
     }
     c_.TAB_U_Progress.SetPosition(0);
     const std::string path = InstallerPath();
-    const std::string digest = Download(*url, path);
-    if (!MayStartInstaller(*info_, *url, digest)) {
+    Download(*url, path);
+    StartVerified(path);
+}
+
+void UpdatePage::StartVerified(const std::string& path) {
+    // The digest is taken of the file as it lies on disk, through a handle that lets nobody write,
+    // rename or delete it until the installer's process exists: what was verified is what starts.
+    std::unique_ptr<HeldFile> held;
+    std::array<std::uint8_t, 32> digest{};
+    try {
+        held = ports_.files.OpenHeld(path);
+        net::Sha256 hash;
+        std::string buffer(64 * 1024, '\0');
+        while (const std::size_t read = held->Read(buffer.data(), buffer.size()))
+            hash.Update(std::string_view(buffer.data(), read));
+        digest = hash.Finish();
+    } catch (const Error&) {
+        held.reset();
+        ports_.files.RemoveFile(path);
+        ShowDownloadFailed();
+        throw;
+    }
+    if (!MayStartInstaller(*info_, digest, ports_.releaseKey)) {
+        held.reset();
         RefuseInstaller(path);
         return;
     }
@@ -176,10 +198,11 @@ void UpdatePage::TAB_U_UpdateBTNClick() {
         ShowDownloading(false);
         throw;
     }
+    held.reset();
     quitForInstaller_();
 }
 
-std::string UpdatePage::Download(const std::string& url, const std::string& path) {
+void UpdatePage::Download(const std::string& url, const std::string& path) {
     // A file that cannot be created ends the click before any control changes.
     std::unique_ptr<WritableFile> file = ports_.files.CreateForWriting(path);
     ShowDownloading(true);
@@ -189,12 +212,8 @@ std::string UpdatePage::Download(const std::string& url, const std::string& path
         bool& downloading;
         ~Ended() { downloading = false; }
     } ended{downloading_};
-    net::Sha256 hash;
     try {
-        ports_.client.Get(url, [&](std::string_view piece) {
-            file->Write(piece);
-            hash.Update(piece);
-        });
+        ports_.client.Get(url, [&](std::string_view piece) { file->Write(piece); });
         file->Close();
     } catch (const Error& failure) {
         // Half an installer must not be left where a later start could mistake it for a whole one.
@@ -205,7 +224,6 @@ std::string UpdatePage::Download(const std::string& url, const std::string& path
         ShowDownloadFailed();
         throw;
     }
-    return hash.FinishHex();
 }
 
 void UpdatePage::RefuseInstaller(const std::string& path) {

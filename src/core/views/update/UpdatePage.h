@@ -43,11 +43,13 @@ struct UpdatePorts {
     Dialogs& dialogs;
     Clock& clock;
     TextCollation& locale;
+    // Only an installer it signed is started.
+    ReleaseSignature& releaseKey;
 };
 
 // The check for a newer build at start-up with its balloon, the update page (the offered
-// version, its change log), the download of the installer, which is started when it can be
-// trusted, and the end of the program for it. The page's states: loading (the wait panel, also
+// version, its change log), the download of the installer, which is started only when the release
+// key signed it, and the end of the program for it. The page's states: loading (the wait panel, also
 // while another request of the client finishes), failed (the panel in red with the
 // manual-update button), loaded, downloading, and back to loaded after a cancel, a refused
 // installer or a failed download (which says so in red where the progress was).
@@ -91,8 +93,10 @@ private:
     void StartLoading();
     void Load();
     void ShowLoadFailed();
-    // Fetched into the file while it is hashed; the file is removed when the transfer fails.
-    std::string Download(const std::string& url, const std::string& path);
+    // Fetched into the file; the file is removed when the transfer fails.
+    void Download(const std::string& url, const std::string& path);
+    // Checks the downloaded file and starts it, held against changes from the check to the start.
+    void StartVerified(const std::string& path);
     void ShowDownloading(bool downloading);
     void ShowDownloadFailed();
     void RefuseInstaller(const std::string& path);
@@ -106,7 +110,7 @@ private:
     TransferSpeed speed_;
     std::string downloadUrl_;
     std::string manualUpdateUrl_;
-    // The last loaded information, for the installer's digest.
+    // The last loaded information, for the installer's digest and signature.
     std::optional<UpdateInfo> info_;
     // Set by the cancel button, so the transfer's end is not taken for a failure.
     bool cancelled_ = false;
