@@ -244,6 +244,8 @@ private:
     bool messageHookInstalled_ = false;
     bool quitRequested_ = false;
     std::string languageFileBase_;
+    // The language box's entry of the file in use, as the box shows it.
+    std::string languageChoice_;
     i18n::Catalogue texts_;
     // The settings start-up put into their controls: the only ones the close path writes back.
     settings::LoadedSettings loaded_;
