@@ -57,6 +57,7 @@ list=$(crash_log_list)
 log=$(probe listbox --hwnd "$list")
 check "one crash-log entry names CPU_TIME" grep -q "^item=.*'CPU_TIME'" <<<"$log"
 check_eq "and it is the only one" "$(field count "$log")" 6
+check "the crash log's list scrolls sideways (WS_HSCROLL)" has_bits "$(field style "$(probe find --hwnd "$list")")" 0x00100000
 quit_by_window_menu
 check "Vitrex quits" wait_app_gone
 check_eq "CPU_TIME is a REG_DWORD again" "$(field type "$(probe reg "$key" CPU_TIME)")" REG_DWORD
