@@ -12,9 +12,10 @@ enum RememberedColumn : int { kColumnProgram = 0, kColumnLevel = 1, kColumnOnTop
 
 // The last column is wide enough for the longest shipped header ("Im Vordergrund").
 void RememberedView::ShowColumns() {
-    list_.SetColumns({{texts_->Text(i18n::kOwnSection, "RememberedProgram"), 92},
-                      {texts_->Text(i18n::kOwnSection, "RememberedLevel"), 48, ui::ColumnAlignment::Center},
-                      {texts_->Text(i18n::kOwnSection, "RememberedOnTop"), 88, ui::ColumnAlignment::Center}});
+    list_.SetColumns(
+        {{texts_->Text(i18n::kOwnSection, "RememberedProgram"), 78},
+         {texts_->Text(i18n::kOwnSection, "RememberedLevel"), 48, ui::ColumnAlignment::Center},
+         {texts_->Text(i18n::kOwnSection, "RememberedOnTop"), 102, ui::ColumnAlignment::Center}});
 }
 
 void RememberedView::Show() {
