@@ -67,7 +67,8 @@ private:
     bool Bool(SettingId id);
     std::int32_t Integer(SettingId id);
     std::string Text(SettingId id);
-    void LogUnreadable(const UnreadableValueError& error);
+    // Logs an unreadable value with the form as the sender.
+    settings::SettingsStore::UnreadableHandler LogUnreadable();
 
     MainForm& form_;
     // Open from OpenSettings on.
@@ -129,19 +130,21 @@ void MainForm::FormCreate() {
 }
 
 bool MainFormStartup::Bool(SettingId id) {
-    return Store().ReadBoolOrDefault(id, [this](const UnreadableValueError& e) { LogUnreadable(e); });
+    return Store().ReadBoolOrDefault(id, LogUnreadable());
 }
 
 std::int32_t MainFormStartup::Integer(SettingId id) {
-    return Store().ReadIntegerOrDefault(id, [this](const UnreadableValueError& e) { LogUnreadable(e); });
+    return Store().ReadIntegerOrDefault(id, LogUnreadable());
 }
 
 std::string MainFormStartup::Text(SettingId id) {
-    return Store().ReadTextOrDefault(id, [this](const UnreadableValueError& e) { LogUnreadable(e); });
+    return Store().ReadTextOrDefault(id, LogUnreadable());
 }
 
-void MainFormStartup::LogUnreadable(const UnreadableValueError& error) {
-    form_.crashLog_.AddEntry(error.what(), crashlog::ErrorClassName(error), &form_);
+settings::SettingsStore::UnreadableHandler MainFormStartup::LogUnreadable() {
+    return [this](const UnreadableValueError& error) {
+        form_.crashLog_.AddEntry(error.what(), crashlog::ErrorClassName(error), &form_);
+    };
 }
 
 // The log's header; from here on every failure ends up in the log (the form's dispatcher).
@@ -327,8 +330,7 @@ void MainFormStartup::CreateEngine() {
 // request shows nothing; it ends the sequence here, as the last step, with its log entry.
 void MainFormStartup::ReadUpdateCheck() {
     settings::SettingsStore rooted(form_.platform_.registry, settings::kSettingsKeyRooted);
-    const bool check = rooted.ReadBoolOrDefault(SettingId::UpdateCheck,
-                                                [this](const UnreadableValueError& e) { LogUnreadable(e); });
+    const bool check = rooted.ReadBoolOrDefault(SettingId::UpdateCheck, LogUnreadable());
     if (check) form_.GB_Start_CUpdate.SetChecked(true);
     form_.loaded_.Mark({SettingId::UpdateCheck});
     if (check) form_.update_.StartupCheck();
