@@ -150,8 +150,9 @@ ENTRIES = [
      "Programm"),
     ("Vitrex", "RememberedLevel", "Level",
      "Stufe"),
+    # A column header: short, so that the program column keeps its width.
     ("Vitrex", "RememberedOnTop", "On Top",
-     "Im Vordergrund"),
+     "Vordergrund"),
     ("Vitrex", "RememberedYes", "Yes",
      "Ja"),
     ("Vitrex", "Remove", "Remove",

@@ -10,12 +10,11 @@ enum RememberedColumn : int { kColumnProgram = 0, kColumnLevel = 1, kColumnOnTop
 
 }  // namespace
 
-// The last column is wide enough for the longest shipped header ("Im Vordergrund").
+// Every shipped header fits its column, and the program column keeps the rest of the width.
 void RememberedView::ShowColumns() {
-    list_.SetColumns(
-        {{texts_->Text(i18n::kOwnSection, "RememberedProgram"), 78},
-         {texts_->Text(i18n::kOwnSection, "RememberedLevel"), 48, ui::ColumnAlignment::Center},
-         {texts_->Text(i18n::kOwnSection, "RememberedOnTop"), 102, ui::ColumnAlignment::Center}});
+    list_.SetColumns({{texts_->Text(i18n::kOwnSection, "RememberedProgram"), 96},
+                      {texts_->Text(i18n::kOwnSection, "RememberedLevel"), 46, ui::ColumnAlignment::Center},
+                      {texts_->Text(i18n::kOwnSection, "RememberedOnTop"), 86, ui::ColumnAlignment::Center}});
 }
 
 void RememberedView::Show() {
