@@ -12,7 +12,8 @@ struct FakeRegistry::Key {
     std::string path;  // as first created, normalised
     bool writeProtected = false;
     bool queriesFail = false;
-    std::set<std::string> refusedValues;  // lower case
+    std::set<std::string> refusedValues;   // lower case
+    std::set<std::string> failingQueries;  // lower case
     std::vector<std::pair<std::string, FakeRegistryValue>> values;
 
     using Entry = std::pair<std::string, FakeRegistryValue>;
@@ -69,6 +70,10 @@ public:
 
     std::optional<RegistryValue> QueryValue(std::string_view name) const override {
         const FakeRegistry::Key& key = QueryableNode();
+        if (key.failingQueries.contains(LowerName(name)))
+            throw RegistryError("Value '" + std::string(name) +
+                                    "': RegQueryValueExW failed (1015): The registry is corrupted",
+                                "RegQueryValueExW", 1015);
         auto it = key.Find(name);
         if (it == key.values.end()) return std::nullopt;
         const FakeRegistryValue& stored = it->second;
@@ -284,6 +289,15 @@ void FakeRegistry::SetValueRefused(std::string_view keyPath, std::string_view va
         key.refusedValues.insert(LowerName(valueName));
     } else {
         key.refusedValues.erase(LowerName(valueName));
+    }
+}
+
+void FakeRegistry::SetValueQueryFails(std::string_view keyPath, std::string_view valueName, bool fail) {
+    Key& key = CreateKey(keyPath);
+    if (fail) {
+        key.failingQueries.insert(LowerName(valueName));
+    } else {
+        key.failingQueries.erase(LowerName(valueName));
     }
 }
 

@@ -65,6 +65,8 @@ public:
     // One value whose writes and deletes fail (the system's store refusing it), the key's other
     // values still written.
     void SetValueRefused(std::string_view keyPath, std::string_view valueName, bool refused);
+    // One value whose queries fail as in a damaged hive; the key's other values still read.
+    void SetValueQueryFails(std::string_view keyPath, std::string_view valueName, bool fail);
     // A key that cannot be opened at all, as one whose access list shuts the user out.
     void SetOpenRefused(std::string_view keyPath, bool refused);
     // A key whose values cannot be queried or listed (a damaged hive).

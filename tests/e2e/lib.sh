@@ -87,10 +87,11 @@ second_start() {
 }
 
 # A positive marker that the running instance has polled its command slot since now: a word that
-# is no command is handed over and waited for until the poll clears it. Whatever the program was to
-# do before the marker (start-up, a command sent earlier) has happened when this returns 0.
+# is no command is put into the slot (a second start refuses such a word) and waited for until the
+# poll clears it. Whatever the program was to do before the marker (start-up, a command sent
+# earlier) has happened when this returns 0.
 command_polled() {
-    [ "$(second_start vtx-marker)" = 0 ] || return 1
+    wine reg add 'HKCU\Software\Vitrex' /v ApplicationCommand /t REG_SZ /d VTX-MARKER /f >/dev/null 2>&1 || return 1
     local i
     for i in $(seq 1 50); do
         [ -z "$(field data "$(probe reg 'Software\Vitrex' ApplicationCommand)")" ] && return 0

@@ -1,5 +1,5 @@
 # The per-user package under Wine: a silent install puts the program, its languages and a
-# Start-menu shortcut into the user's folders; the installed program starts; a silent uninstall
+# Start-menu shortcut (with the argument "config") into the user's folders; the installed program starts; a silent uninstall
 # while it runs ends it, removes its files, its autostart value and what it wrote beside itself,
 # and keeps its settings. The package is VITREX_E2E_MSI, else the Vitrex-*.msi beside the program's
 # folder in dist/ (scripts/package makes it).
@@ -22,6 +22,8 @@ check "the silent install succeeds" msiexec /i "$(winepath -w "$msi")"
 check "the program is installed" test -f "$folder/Vitrex.exe"
 check "with its language files" test -f "$folder/languages/en.ini" -a -f "$folder/languages/de.ini"
 check "and a Start-menu shortcut" test -f "$shortcut"
+# The link's arguments are UTF-16 text in the file: "config" shows the window, running or not.
+check "the shortcut starts the program with config" bash -c "strings -el '$shortcut' | grep -qx config"
 
 VTX_E2E_EXE=$folder/Vitrex.exe
 start_app

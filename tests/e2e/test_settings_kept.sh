@@ -1,12 +1,17 @@
-# Nothing is lost and nothing grows without bound: a setting that cannot be read stops start-up
-# at its step, and the next quit leaves every value start-up never loaded as it was; with the
-# settings key refusing writes, the failing command poll stays one counted crash-log entry, and a
-# second start that cannot hand over its command says so and exits non-zero.
+# Nothing is lost and nothing grows without bound: a setting of the wrong type neither hides the
+# program nor stops its start-up (it loads as its default with one crash-log entry) and is stored
+# with its type at the next quit, every other value as it was; a removed command slot is put back
+# without overwriting any setting; with the settings key refusing writes, the failing command poll
+# stays one counted crash-log entry, and a second start that cannot hand over its command says so
+# and exits non-zero.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 target=(--class TVTXForm)
 key='Software\Vitrex'
-kept=(NoABList SC_AoT_On SC_AoT_Off SC_Transparency SC_AoT UpdateCheck HideProgram AB_InActiveWindow AB_TaskBar)
+# The exceptions list is stored back in the program's own form (each entry ends with CR LF), so it
+# is compared by its entries (list_data).
+kept=(SC_AoT_On SC_AoT_Off SC_Transparency SC_AoT UpdateCheck HideProgram AB_ActiveWindow AB_InActiveWindow AB_TaskBar
+      SYSTRAY)
 
 reg_add() { wine reg add "HKCU\\$key" /v "$1" /t "$2" /d "$3" /f >/dev/null 2>&1; }
 snapshot() {
@@ -25,6 +30,9 @@ crash_log_list() {
     done
     return 1
 }
+list_data() { field data "$(probe reg "$key" NoABList)" | sed 's/\\r\\n$//'; }
+levels() { snapshot AB_ActiveWindow AB_InActiveWindow; }
+tray_shown() { xdotool search --name 'Wine System Tray' >/dev/null 2>&1; }
 
 start_app
 require "a first start writes the settings" wait_window "${target[@]}" --visible --timeout 30000
@@ -37,27 +45,47 @@ reg_add SC_AoT_Off REG_DWORD 16497
 reg_add SC_Transparency REG_DWORD 1
 reg_add SC_AoT REG_DWORD 1
 reg_add UpdateCheck REG_DWORD 0
-reg_add HideProgram REG_DWORD 1
+reg_add HideProgram REG_DWORD 0
+reg_add AB_ActiveWindow REG_DWORD 30
 reg_add AB_InActiveWindow REG_DWORD 40
 reg_add AB_TaskBar REG_DWORD 30
+reg_add SYSTRAY REG_DWORD 1
 before=$(snapshot "${kept[@]}")
+levels_before=$(levels)
 
-for bad in "REG_SZ abc" "REG_BINARY 01020304"; do
-    read -r type data <<<"$bad"
-    reg_add AB_ActiveWindow "$type" "$data"
-    stored=$(snapshot AB_ActiveWindow)
-    start_app
-    require "Vitrex starts with AB_ActiveWindow as $type" wait_window "${target[@]}" --timeout 30000
-    second_start close >/dev/null
-    check "a second start \"close\" ends it" wait_app_gone
-    check_eq "the unreadable AB_ActiveWindow ($type) is left as it was" "$(snapshot AB_ActiveWindow)" "$stored"
-    after=$(snapshot "${kept[@]}")
-    if [ "$after" = "$before" ]; then
-        pass "every value start-up never loaded keeps what it held ($type)"
-    else
-        fail "values changed at quit ($type): $(diff <(echo "$before") <(echo "$after") | tr '\n' ' ')"
-    fi
-done
+# CPU_TIME as text, as `reg add ... /t REG_SZ /d 10` writes it, with "Hide at Startup" off.
+reg_add CPU_TIME REG_SZ 10
+start_app
+check "with CPU_TIME as REG_SZ the window shows" wait_window "${target[@]}" --visible --timeout 30000
+check "and the tray icon" vtx_wait_until 10 tray_shown
+list=$(crash_log_list)
+log=$(probe listbox --hwnd "$list")
+check "one crash-log entry names CPU_TIME" grep -q "^item=.*'CPU_TIME'" <<<"$log"
+check_eq "and it is the only one" "$(field count "$log")" 6
+check "the crash log's list scrolls sideways (WS_HSCROLL)" has_bits "$(field style "$(probe find --hwnd "$list")")" 0x00100000
+quit_by_window_menu
+check "Vitrex quits" wait_app_gone
+check_eq "CPU_TIME is a REG_DWORD again" "$(field type "$(probe reg "$key" CPU_TIME)")" REG_DWORD
+after=$(snapshot "${kept[@]}")
+if [ "$after" = "$before" ]; then
+    pass "every other value keeps what it held"
+else
+    fail "values changed at quit: $(diff <(echo "$before") <(echo "$after") | tr '\n' ' ')"
+fi
+check_eq "and the exceptions list keeps its entry" "$(list_data)" game.exe
+
+# A cleaner removes the command slot alone: the next start writes it back, and nothing else.
+wine reg delete "HKCU\\$key" /v ApplicationCommand /f >/dev/null 2>&1
+require "the command slot is gone" bash -c "! wine reg query 'HKCU\\$key' /v ApplicationCommand >/dev/null 2>&1"
+start_app
+require "Vitrex starts without its command slot" wait_window "${target[@]}" --visible --timeout 30000
+check "the slot is back" command_polled
+check_eq "the levels are kept" "$(levels)" "$levels_before"
+check_eq "and the exceptions list" "$(list_data)" game.exe
+quit_by_window_menu
+check "Vitrex quits" wait_app_gone
+check_eq "after the quit the levels are still kept" "$(levels)" "$levels_before"
+check_eq "and the exceptions list" "$(list_data)" game.exe
 
 # A key that refuses writes: the poll fails every second, the log stays one counted entry.
 reg_add AB_ActiveWindow REG_DWORD 10

@@ -69,8 +69,9 @@ ENTRIES = [
     ("TabApplications", "Close", "&Close", "&Schließen"),
     ("TabApplications", "Exception", "E&xception", "A&usnahme"),
     ("TabApplications", "ChangeTransparency", "Change &Transparency", "&Transparenz ändern"),
-    ("TabApplications", "Off", "&Off", "A&us"),
-    ("TabApplications", "RenameWindow", "Rename &Window", "Fenster &umbenennen"),
+    # One text for two menus: "Off" beside "&Level..." and beside "&On", so its key is F.
+    ("TabApplications", "Off", "O&ff", "A&us"),
+    ("TabApplications", "RenameWindow", "Rename &Window", "&Fenster umbenennen"),
     ("TabApplications", "AlwaysOnTop", "A&lways on Top", "&Immer im Vordergrund"),
     ("TabApplications", "On", "&On", "&An"),
     ("TabApplications", "RenameWindowTitle", "Rename Window", "Fenster umbenennen"),
@@ -149,8 +150,9 @@ ENTRIES = [
      "Programm"),
     ("Vitrex", "RememberedLevel", "Level",
      "Stufe"),
+    # A column header: short, so that the program column keeps its width.
     ("Vitrex", "RememberedOnTop", "On Top",
-     "Im Vordergrund"),
+     "Vordergrund"),
     ("Vitrex", "RememberedYes", "Yes",
      "Ja"),
     ("Vitrex", "Remove", "Remove",

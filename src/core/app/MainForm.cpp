@@ -194,7 +194,10 @@ void MainForm::AttachHandlers() {
 
 bool MainForm::ShowPage(int index) {
     if (index < 0 || index >= Pages.PageCount()) return false;
-    if (ui::TabSheet* current = Pages.ActivePage()) current->SetTabVisible(false);
+    // Every other tab goes, not only the active page's: the strip never holds two.
+    for (int i = 0; i < Pages.PageCount(); ++i) {
+        if (i != index) Pages.Page(i).SetTabVisible(false);
+    }
     Pages.Page(index).SetTabVisible(true);
     Pages.SetActivePage(index);
     return true;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/app/ActivationState.h"
 #include "core/app/MainFormControls.h"
@@ -54,8 +55,8 @@ public:
     void SetOwnWindow(WindowHandle window) { ownWindow_ = window; }
     WindowHandle OwnWindow() const { return ownWindow_; }
 
-    // Hides the tab of the page on display, shows the tab of page `index` and makes it the
-    // active page, so the tab strip holds just the tab of the page on display.
+    // Hides every other page's tab, shows the tab of page `index` and makes it the active page,
+    // so the tab strip holds just the tab of the page on display.
     bool ShowPage(int index);
 
     // Every real quit: the close path then saves, and the window closes instead of hiding.
@@ -134,6 +135,9 @@ public:
 
     // Command channel of second starts.
     void CommandTimerTimer();
+    // A first start's command ("CONFIG", "DEBUG", "CHANGESTATUS"), once start-up is done: as the
+    // running instance carries out a second start's.
+    void RunStartCommand(std::string_view command);
 
     // Hot keys.
     void GB_ShortCuts_ChTransCBClick();
@@ -228,6 +232,8 @@ private:
     // The language chosen by its display name: the scan, then its captions.
     void ChangeLanguage(const std::string& wanted);
     void ApplyCaptions();
+    // One command of the command channel.
+    void CarryOut(std::string_view command);
     void SetUpProgramMemory();
 
     // Every alpha this run gives goes through the notes, so the ports below carry them.
@@ -240,6 +246,8 @@ private:
     bool messageHookInstalled_ = false;
     bool quitRequested_ = false;
     std::string languageFileBase_;
+    // The language box's entry of the file in use, as the box shows it.
+    std::string languageChoice_;
     i18n::Catalogue texts_;
     // The settings start-up put into their controls: the only ones the close path writes back.
     settings::LoadedSettings loaded_;

@@ -19,6 +19,17 @@ void MainForm::CommandTimerTimer() {
         store.WriteText(settings::SettingId::ApplicationCommand, "");
         throw;
     }
+    CarryOut(command);
+    // Cleared always, also after a quit has been started and when it was empty already.
+    store.WriteText(settings::SettingId::ApplicationCommand, "");
+}
+
+void MainForm::RunStartCommand(std::string_view command) {
+    if (command.empty() || Terminated()) return;
+    dispatcher_.Run(this, [this, command] { CarryOut(command); });
+}
+
+void MainForm::CarryOut(std::string_view command) {
     if (command == kCommandConfig) {
         BringToFront();
     } else if (command == kCommandClose) {
@@ -26,10 +37,10 @@ void MainForm::CommandTimerTimer() {
     } else if (command == kCommandChangeStatus) {
         if (TAB_TPZ_CB.Checked() && ActivationAvailable()) SetEngineActive(!Vitrex_Timer.Enabled());
     } else if (command == kCommandDebug) {
-        TabDebug.SetTabVisible(true);
+        // The debug page as any other page: its tab alone, and the window in front to show it.
+        ShowPage(kPageDebug);
+        BringToFront();
     }
-    // Cleared always, also after a quit has been started and when it was empty already.
-    store.WriteText(settings::SettingId::ApplicationCommand, "");
 }
 
 }  // namespace vitrex::app

@@ -68,6 +68,8 @@ void MainFormControls::SetUpControls() {
     DebugHotKey.SetRules(0, ui::ShortCut::kCtrl);
 
     TAB_Ausnahmen_List.SetHorizontalScroll(true);
+    // A crash-log line (a long message, the rule) is wider than the list: it scrolls, not cut.
+    TabDebugList.SetHorizontalScroll(true);
 
     TINFO_Title.SetStyle(ui::TextStyle::Heading);
     // The version and the date are start-up's to fill in. The date row shows only with the German

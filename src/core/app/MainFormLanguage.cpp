@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "core/app/MainForm.h"
-#include "core/i18n/AsciiCase.h"
 #include "core/i18n/IniFile.h"
 #include "core/i18n/LanguageFiles.h"
 #include "core/i18n/StoredTexts.h"
@@ -21,23 +20,24 @@ void MainForm::LoadLanguage(const std::string& fileBase) {
     texts_.Load(
         i18n::IniFile::Load(platform_.files, i18n::LanguageFolder(platform_.files) + fileBase + ".ini"));
     ApplyCaptions();
+    web_.ShowTexts();
 }
 
 void MainForm::ChangeLanguage(const std::string& wanted) {
-    LoadLanguage(FindLanguageFiles(wanted));
+    const std::string fileBase = FindLanguageFiles(wanted);
+    languageChoice_ = GB_Language_CB.Text();
+    LoadLanguage(fileBase);
 }
 
 // The last item offers further languages on the project's pages; the language stays as it was.
 void MainForm::GB_Language_CBChange() {
     const auto& items = GB_Language_CB.Items();
-    if (GB_Language_CB.ItemIndex() == static_cast<int>(items.size()) - 1) {
+    if (!items.empty() && GB_Language_CB.ItemIndex() == static_cast<int>(items.size()) - 1) {
         ShowPage(kPageHomepage);
         web_.ShowProjectPage(views::web::LanguagesPage(languageFileBase_));
-        const std::string current = i18n::LanguageDisplayName(texts_);
-        const auto found = std::find_if(items.begin(), items.end(), [&](const std::string& item) {
-            return i18n::EqualIgnoringCase(item, current);
-        });
-        GB_Language_CB.SetItemIndex(found == items.end() ? -1 : static_cast<int>(found - items.begin()));
+        // The entry of the file in use: two files may carry the same display name.
+        const auto found = std::find(items.begin(), items.end() - 1, languageChoice_);
+        GB_Language_CB.SetItemIndex(found == items.end() - 1 ? -1 : static_cast<int>(found - items.begin()));
         return;
     }
     ChangeLanguage(GB_Language_CB.Text());

@@ -6,6 +6,7 @@
 
 #include "core/app/MainForm.h"
 #include "core/app/settings/Autostart.h"
+#include "core/app/settings/NoABList.h"
 #include "core/app/settings/SettingsStore.h"
 #include "core/i18n/CatalogueKeys.h"
 #include "core/i18n/StoredTexts.h"
@@ -61,6 +62,13 @@ private:
     static const Step kSteps[];
 
     settings::SettingsStore& Store() { return *store_; }
+    // A stored value as its control loads it: one that is missing or of another type loads as its
+    // default, with one crash-log entry that names it, and start-up goes on.
+    bool Bool(SettingId id);
+    std::int32_t Integer(SettingId id);
+    std::string Text(SettingId id);
+    // Logs an unreadable value with the form as the sender.
+    settings::SettingsStore::UnreadableHandler LogUnreadable();
 
     MainForm& form_;
     // Open from OpenSettings on.
@@ -121,6 +129,24 @@ void MainForm::FormCreate() {
     if (!ActivationAvailable()) dispatcher_.Run(this, [this] { activation_.ShowEngineUnavailable(); });
 }
 
+bool MainFormStartup::Bool(SettingId id) {
+    return Store().ReadBoolOrDefault(id, LogUnreadable());
+}
+
+std::int32_t MainFormStartup::Integer(SettingId id) {
+    return Store().ReadIntegerOrDefault(id, LogUnreadable());
+}
+
+std::string MainFormStartup::Text(SettingId id) {
+    return Store().ReadTextOrDefault(id, LogUnreadable());
+}
+
+settings::SettingsStore::UnreadableHandler MainFormStartup::LogUnreadable() {
+    return [this](const UnreadableValueError& error) {
+        form_.crashLog_.AddEntry(error.what(), crashlog::ErrorClassName(error), &form_);
+    };
+}
+
 // The log's header; from here on every failure ends up in the log (the form's dispatcher).
 void MainFormStartup::AddLogHeader() {
     form_.crashLog_.AddHeader();
@@ -159,36 +185,36 @@ void MainFormStartup::WriteMissingDefaults() {
 // The stored display name chooses the file; its captions are on before any setting is applied.
 // Without a usable file the program is asked to end, and start-up still finishes.
 void MainFormStartup::ReadLanguage() {
-    form_.ChangeLanguage(Store().ReadText(SettingId::Language));
+    form_.ChangeLanguage(Text(SettingId::Language));
     form_.loaded_.Mark({SettingId::Language});
 }
 
 void MainFormStartup::ReadCpuReadOut() {
-    form_.GB_CPU_CB.SetChecked(Store().ReadBool(SettingId::CPU));
-    form_.GB_CPU_TB.SetPosition(Store().ReadInteger(SettingId::CPU_TIME));
+    form_.GB_CPU_CB.SetChecked(Bool(SettingId::CPU));
+    form_.GB_CPU_TB.SetPosition(Integer(SettingId::CPU_TIME));
     form_.loaded_.Mark({SettingId::CPU, SettingId::CPU_TIME});
     form_.GB_CPU_CBClick();
 }
 
 void MainFormStartup::ReadTrayMode() {
-    form_.general_.SelectTrayMode(Store().ReadInteger(SettingId::SYSTRAY));
+    form_.general_.SelectTrayMode(Integer(SettingId::SYSTRAY));
     form_.loaded_.Mark({SettingId::SYSTRAY});
 }
 
 // Only the active window, or its whole process.
 void MainFormStartup::ReadTransparencyScope() {
-    const bool wholeGroup = Store().ReadBool(SettingId::ChangeProcessAB);
+    const bool wholeGroup = Bool(SettingId::ChangeProcessAB);
     form_.GB_Transparenz_One.SetChecked(!wholeGroup);
     form_.GB_Transparenz_All.SetChecked(wholeGroup);
     form_.loaded_.Mark({SettingId::ChangeProcessAB});
 }
 
 void MainFormStartup::ReadMasterSwitchAndLevels() {
-    form_.TAB_TPZ_CB.SetChecked(Store().ReadBool(SettingId::AB_Active));
+    form_.TAB_TPZ_CB.SetChecked(Bool(SettingId::AB_Active));
     form_.loaded_.Mark({SettingId::AB_Active});
-    form_.TAB_TPZ_TB_Active.SetPosition(Store().ReadInteger(SettingId::AB_ActiveWindow));
+    form_.TAB_TPZ_TB_Active.SetPosition(Integer(SettingId::AB_ActiveWindow));
     form_.loaded_.Mark({SettingId::AB_ActiveWindow});
-    form_.TAB_TPZ_TB_InActive.SetPosition(Store().ReadInteger(SettingId::AB_InActiveWindow));
+    form_.TAB_TPZ_TB_InActive.SetPosition(Integer(SettingId::AB_InActiveWindow));
     form_.loaded_.Mark({SettingId::AB_InActiveWindow});
 }
 
@@ -205,8 +231,8 @@ void MainFormStartup::ShowActivationState() {
 
 // The taskbar's level applies at once, whatever the state; then its slider previews.
 void MainFormStartup::ReadTaskbar() {
-    form_.TAB_TPZ_TLCB.SetChecked(Store().ReadBool(SettingId::AB_TaskbarActive));
-    form_.TAB_TPZ_TB_TL.SetPosition(Store().ReadInteger(SettingId::AB_TaskBar));
+    form_.TAB_TPZ_TLCB.SetChecked(Bool(SettingId::AB_TaskbarActive));
+    form_.TAB_TPZ_TB_TL.SetPosition(Integer(SettingId::AB_TaskBar));
     form_.loaded_.Mark({SettingId::AB_TaskbarActive, SettingId::AB_TaskBar});
     form_.TAB_TPZ_TLCBClick();
     form_.TAB_TPZ_TB_TL.OnChange = [&form = form_] { form.TAB_TPZ_TB_TLChange(); };
@@ -218,7 +244,7 @@ void MainFormStartup::ShowLevelCaptions() {
 
 // The list box keeps the list sorted.
 void MainFormStartup::ReadExceptions() {
-    form_.TAB_Ausnahmen_List.SetItems(Store().ReadNoABList());
+    form_.TAB_Ausnahmen_List.SetItems(settings::SplitNoABList(Text(SettingId::NoABList)));
     form_.loaded_.Mark({SettingId::NoABList});
 }
 
@@ -230,9 +256,9 @@ void MainFormStartup::ReadRememberedPrograms() {
 
 // The box, then the modifier, each registering as its click does.
 void MainFormStartup::ReadTransparencyHotKeys() {
-    form_.GB_ShortCuts_ChTransCB.SetChecked(Store().ReadBool(SettingId::SC_Transparency));
+    form_.GB_ShortCuts_ChTransCB.SetChecked(Bool(SettingId::SC_Transparency));
     form_.GB_ShortCuts_ChTransCBClick();
-    const bool withCtrl = Store().ReadBool(SettingId::SC_STRG);
+    const bool withCtrl = Bool(SettingId::SC_STRG);
     form_.GB_ShortCuts_ChTransRB1.SetChecked(withCtrl);
     form_.GB_ShortCuts_ChTransRB2.SetChecked(!withCtrl);
     form_.loaded_.Mark({SettingId::SC_Transparency, SettingId::SC_STRG});
@@ -240,10 +266,9 @@ void MainFormStartup::ReadTransparencyHotKeys() {
 }
 
 void MainFormStartup::ReadOnTopHotKeys() {
-    form_.GB_ShortCuts_AoTCB.SetChecked(Store().ReadBool(SettingId::SC_AoT));
-    form_.GB_ShortCuts_AoTOn.SetValue(static_cast<std::uint16_t>(Store().ReadInteger(SettingId::SC_AoT_On)));
-    form_.GB_ShortCuts_AoTOff.SetValue(
-        static_cast<std::uint16_t>(Store().ReadInteger(SettingId::SC_AoT_Off)));
+    form_.GB_ShortCuts_AoTCB.SetChecked(Bool(SettingId::SC_AoT));
+    form_.GB_ShortCuts_AoTOn.SetValue(static_cast<std::uint16_t>(Integer(SettingId::SC_AoT_On)));
+    form_.GB_ShortCuts_AoTOff.SetValue(static_cast<std::uint16_t>(Integer(SettingId::SC_AoT_Off)));
     form_.loaded_.Mark({SettingId::SC_AoT, SettingId::SC_AoT_On, SettingId::SC_AoT_Off});
     form_.GB_ShortCuts_AoTCBClick();
 }
@@ -251,7 +276,7 @@ void MainFormStartup::ReadOnTopHotKeys() {
 // Only when stored; the field keeps its text otherwise.
 void MainFormStartup::ReadClassException() {
     if (Store().Exists(SettingId::DebugClassException)) {
-        form_.DebugClassException.SetText(Store().ReadText(SettingId::DebugClassException));
+        form_.DebugClassException.SetText(Text(SettingId::DebugClassException));
     }
     form_.loaded_.Mark({SettingId::DebugClassException});
 }
@@ -263,12 +288,12 @@ void MainFormStartup::ShowVersion() {
 
 // "Active at Startup" counts only with the master switch on.
 void MainFormStartup::ReadStartActive() {
-    form_.GB_Start_Active.SetChecked(form_.TAB_TPZ_CB.Checked() && Store().ReadBool(SettingId::StartActive));
+    form_.GB_Start_Active.SetChecked(form_.TAB_TPZ_CB.Checked() && Bool(SettingId::StartActive));
     form_.loaded_.Mark({SettingId::StartActive});
 }
 
 void MainFormStartup::ReadHideAtStartup() {
-    form_.GB_Start_Hide.SetChecked(Store().ReadBool(SettingId::HideProgram));
+    form_.GB_Start_Hide.SetChecked(Bool(SettingId::HideProgram));
     form_.loaded_.Mark({SettingId::HideProgram});
     if (!form_.GB_Start_Hide.Checked()) form_.SetVisible(true);
 }
@@ -305,7 +330,7 @@ void MainFormStartup::CreateEngine() {
 // request shows nothing; it ends the sequence here, as the last step, with its log entry.
 void MainFormStartup::ReadUpdateCheck() {
     settings::SettingsStore rooted(form_.platform_.registry, settings::kSettingsKeyRooted);
-    const bool check = rooted.ReadBool(SettingId::UpdateCheck);
+    const bool check = rooted.ReadBoolOrDefault(SettingId::UpdateCheck, LogUnreadable());
     if (check) form_.GB_Start_CUpdate.SetChecked(true);
     form_.loaded_.Mark({SettingId::UpdateCheck});
     if (check) form_.update_.StartupCheck();

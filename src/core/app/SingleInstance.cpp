@@ -14,10 +14,33 @@ std::string UpperCaseAscii(std::string_view text) {
     return upper;
 }
 
+bool IsCommand(std::string_view upperCased) {
+    return upperCased == kCommandConfig || upperCased == kCommandClose ||
+           upperCased == kCommandChangeStatus || upperCased == kCommandDebug;
+}
+
+std::string UsageText() {
+    return "Usage: Vitrex.exe [command]\r\n"
+           "Commands (in any letter case):\r\n"
+           "  config        show the main window\r\n"
+           "  debug         show the debug page\r\n"
+           "  changestatus  switch between active and inactive\r\n"
+           "  close         quit the running Vitrex\r\n"
+           "Without a command Vitrex starts in the notification area; while it runs, a start without a "
+           "command does nothing.\r\n";
+}
+
 InstanceCheck CheckSingleInstance(InstanceLock& lock, Registry& registry, std::string_view firstArgument) {
     const std::string command = UpperCaseAscii(firstArgument);
+    if (!command.empty() && !IsCommand(command)) {
+        InstanceCheck refused{false, kExitUsage, {}, UsageText(), {}};
+        if (command != "--HELP" && command != "/?") {
+            refused.error = "Vitrex: unknown command '" + std::string(firstArgument) + "'.";
+        }
+        return refused;
+    }
     if (lock.AcquireOrDetectOther(kInstanceName)) {
-        InstanceCheck secondStart{false, 0, {}};
+        InstanceCheck secondStart{false, 0, {}, {}, {}};
         if (command.empty()) return secondStart;
         try {
             settings::SettingsStore store(registry, settings::kSettingsKey);
@@ -36,7 +59,8 @@ InstanceCheck CheckSingleInstance(InstanceLock& lock, Registry& registry, std::s
         }
         return secondStart;
     }
-    return {command != kCommandClose, 0, {}};
+    if (command == kCommandClose) return {false, 0, {}, {}, {}};
+    return {true, 0, {}, {}, command};
 }
 
 }  // namespace vitrex::app

@@ -20,6 +20,12 @@ inline constexpr std::string_view kCommandDebug = "DEBUG";
 // Letters a to z become A to Z; every other byte stays as it is.
 std::string UpperCaseAscii(std::string_view text);
 
+// True for the four commands above, compared with an upper-cased argument.
+bool IsCommand(std::string_view upperCased);
+
+// The accepted commands, as a start with an unknown word, "--help" or "/?" prints them.
+std::string UsageText();
+
 // What the instance check decided.
 struct InstanceCheck {
     bool startProgram = true;  // false: the process ends at once with exitCode
@@ -27,8 +33,15 @@ struct InstanceCheck {
     // Why a second start could not hand over its command (empty when it could): the running
     // instance never hears of it, so the second start says so itself.
     std::string error;
+    // For whoever started the program: the accepted commands, when the argument was none of them.
+    std::string usage;
+    // A first start's command ("CONFIG", "DEBUG" or "CHANGESTATUS"), carried out once start-up
+    // is done; empty for none.
+    std::string startCommand;
 };
 
+// The exit code of a start whose argument is no command (also "--help" and "/?").
+inline constexpr int kExitUsage = 1;
 // The exit code of a second start whose command could not be written.
 inline constexpr int kExitCommandNotDelivered = 2;
 // The exit code of a second start "close" whose instance still ran at the end of its wait.
@@ -39,10 +52,11 @@ inline constexpr int kExitInstanceStillRuns = 3;
 // among them) may replace the program's files once the second start has returned 0.
 inline constexpr std::chrono::milliseconds kCloseWaitLimit{15000};
 
-// Runs before anything else of the program exists. A second start writes its upper-cased first
-// argument (when it has one) into the command slot for the running instance; with "close" it
+// Runs before anything else of the program exists. An argument that is no command ends the start
+// with the usage text, before the instance is looked at. A second start writes its upper-cased
+// command (when it has one) into the command slot for the running instance; with "close" it
 // returns only once that instance has ended (or kCloseWaitLimit has passed). A first start with
-// the argument "close" has nothing to close.
+// "close" has nothing to close; with another command it starts and carries the command out.
 InstanceCheck CheckSingleInstance(InstanceLock& lock, Registry& registry, std::string_view firstArgument);
 
 }  // namespace vitrex::app

@@ -51,23 +51,75 @@ std::optional<long long> WholeNumber(std::string_view text) {
     return negative ? -number : number;
 }
 
+namespace {
+
+// A compatible file and the name the boxes show for it.
+struct Candidate {
+    std::string file;
+    std::string displayName;
+    std::string shown;
+};
+
+// Its display name; the file's name for a file without one, and both where two files carry the
+// same display name (in any letter case), so that no entry is blank and none appears twice.
+void NameForTheBoxes(std::vector<Candidate>& candidates) {
+    for (Candidate& candidate : candidates) {
+        const auto alike = std::count_if(candidates.begin(), candidates.end(), [&](const Candidate& other) {
+            return EqualIgnoringCase(other.displayName, candidate.displayName);
+        });
+        if (candidate.displayName.empty()) {
+            candidate.shown = candidate.file;
+        } else if (alike > 1) {
+            candidate.shown = candidate.displayName + " (" + candidate.file + ")";
+        } else {
+            candidate.shown = candidate.displayName;
+        }
+    }
+}
+
+bool IsShipped(const std::string& file) {
+    return EqualIgnoringCase(file, "en.ini") || EqualIgnoringCase(file, "de.ini");
+}
+
+int IndexWhere(const std::vector<Candidate>& candidates, const std::function<bool(const Candidate&)>& test) {
+    const auto found = std::find_if(candidates.begin(), candidates.end(), test);
+    return found == candidates.end() ? -1 : static_cast<int>(found - candidates.begin());
+}
+
+}  // namespace
+
 std::string LanguageFiles::Find(std::string_view wanted) {
     const std::string folder = LanguageFolder(files_);
-    std::vector<std::string> names;
-    std::string result;
-    std::string firstCompatible;
-    int selected = -1;
+    std::vector<Candidate> candidates;
     for (const FolderEntry& entry : files_.ListFolder(folder)) {
         if (entry.name == "." || entry.name == "..") continue;
         const IniFile file = IniFile::Load(files_, folder + entry.name);
         if (WholeNumber(file.Read("Compatible", kLanguageBuild, "0")) != 1) continue;
-        names.push_back(file.Read("Info", "language", ""));
-        if (firstCompatible.empty()) firstCompatible = entry.name;
-        // A later file with the same name replaces an earlier match.
-        if (names.back() == wanted) {
-            result = entry.name;
-            selected = static_cast<int>(names.size()) - 1;
-        }
+        candidates.push_back({entry.name, file.Read("Info", "language", ""), {}});
+    }
+    NameForTheBoxes(candidates);
+    std::vector<std::string> names;
+    for (const Candidate& candidate : candidates)
+        names.push_back(candidate.shown);
+
+    // The name as the box showed it when it was stored; else a display name stored before two
+    // files carried it: the file the program ships with under that name (another file that came
+    // later claims it), else the first of them.
+    int selected = IndexWhere(candidates, [&](const Candidate& c) { return c.shown == wanted; });
+    if (selected < 0) {
+        selected = IndexWhere(
+            candidates, [&](const Candidate& c) { return c.displayName == wanted && IsShipped(c.file); });
+    }
+    if (selected < 0)
+        selected = IndexWhere(candidates, [&](const Candidate& c) { return c.displayName == wanted; });
+    // The English file, when no choice matches: by its file name first, so that another file that
+    // calls itself English does not stand in for it.
+    if (selected < 0)
+        selected =
+            IndexWhere(candidates, [](const Candidate& c) { return EqualIgnoringCase(c.file, "en.ini"); });
+    if (selected < 0) {
+        selected = IndexWhere(candidates,
+                              [](const Candidate& c) { return EqualIgnoringCase(c.displayName, "English"); });
     }
     languageBox_.SetItems(names);
     languageBox_.SetItemIndex(selected);
@@ -79,23 +131,16 @@ std::string LanguageFiles::Find(std::string_view wanted) {
         welcomeBox_.SetItemIndex(0);
     }
 
-    if (result.empty()) {
-        const auto english = std::find_if(
-            names.begin(), names.end(), [](const std::string& n) { return EqualIgnoringCase(n, "English"); });
-        languageBox_.SetItemIndex(english == names.end() ? -1 : static_cast<int>(english - names.begin()));
-        // The English file's name, whichever file carries the display name.
-        result = "en.ini";
-    }
-    if (names.empty()) {
+    if (candidates.empty()) {
         dialogs_.ShowMessage(std::string(kNoLanguageFile));
         terminate_();
-        return result;
+        return "en.ini";
     }
-    if (languageBox_.ItemIndex() < 0) {
+    if (selected < 0) {
+        selected = 0;
         languageBox_.SetItemIndex(0);
-        result = firstCompatible;
     }
-    return WithoutExtension(result);
+    return WithoutExtension(candidates[selected].file);
 }
 
 }  // namespace vitrex::i18n

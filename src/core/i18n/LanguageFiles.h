@@ -35,11 +35,13 @@ public:
           welcomeBox_(welcomeBox),
           terminate_(std::move(terminate)) {}
 
-    // Refills the settings page's box with the display names of every compatible file in the
-    // folder's order, fills the welcome box once, selects the wanted name (exact case), else
-    // "English" (any case) with "en.ini", else the first compatible file, and returns the file's
-    // name without extension. With no compatible file at all it shows the fatal message, asks the
-    // program to end and returns "en.ini" as it is.
+    // Refills the settings page's box with every compatible file in the folder's order, each under
+    // its display name (the file's name where it has none, both where two files share one), fills
+    // the welcome box once, selects the wanted name (exact case: a name as the box showed it, else
+    // a display name: the shipped en.ini or de.ini among the files carrying it, else the first), else the
+    // file en.ini, else a file called "English" (any case), else the first compatible file, and returns the
+    // selected file's name without extension. With no compatible file at all it shows the fatal message, asks
+    // the program to end and returns "en.ini" as it is.
     std::string Find(std::string_view wanted);
 
 private:

@@ -16,8 +16,8 @@ std::int32_t RegistryKey::ReadInteger(std::string_view name) const {
     // The number is fetched into a four-byte buffer before its type is looked at, so longer data
     // fails as a fetch whatever its type, and only data that fits is judged by its type.
     const std::optional<RegistryValue> value = QueryValue(name);
-    if (!value || value->byteSize > 4) throw RegistryError(FetchFailedMessage(name));
-    if (value->type != RegistryType::Dword) throw RegistryError(InvalidTypeMessage(name));
+    if (!value || value->byteSize > 4) throw UnreadableValueError(FetchFailedMessage(name));
+    if (value->type != RegistryType::Dword) throw UnreadableValueError(InvalidTypeMessage(name));
     return static_cast<std::int32_t>(value->number);
 }
 
@@ -29,7 +29,7 @@ std::string RegistryKey::ReadText(std::string_view name) const {
     const std::optional<RegistryValue> value = QueryValue(name);
     if (!value || value->byteSize == 0) return {};
     if (value->type != RegistryType::Sz && value->type != RegistryType::ExpandSz) {
-        throw RegistryError(InvalidTypeMessage(name));
+        throw UnreadableValueError(InvalidTypeMessage(name));
     }
     return value->text;
 }

@@ -7,7 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "core/platform/Errors.h"
+
 namespace vitrex {
+
+// The typed reads' failure for a value that is missing or not of the type asked for; its message
+// names the value. The log prints it as a RegistryError, as every other failure of the key.
+class UnreadableValueError : public RegistryError {
+public:
+    using RegistryError::RegistryError;
+};
 
 // Registry value types, numbered as the system numbers them; other numbers may occur as well.
 enum class RegistryType : std::uint32_t {

@@ -11,6 +11,7 @@
 #include "core/app/MainForm.h"
 #include "core/app/SingleInstance.h"
 #include "core/sysinfo/cpu/CpuSamplerThread.h"
+#include "win32/app/ConsoleOutput.h"
 #include "win32/app/CrashRestore.h"
 #include "win32/app/ReleaseKey.h"
 #include "win32/platform/TextConvert.h"
@@ -57,18 +58,6 @@ std::string FirstArgument() {
     return first;
 }
 
-// A message for whoever started the program: its standard error when it has one (a console or a
-// redirection), and the debugger's output in any case.
-void ReportToConsole(const std::string& message) {
-    const std::wstring wide = vitrex::win32::Widen(message + "\r\n");
-    ::OutputDebugStringW(wide.c_str());
-    const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
-    if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
-    const std::string line = message + "\r\n";
-    DWORD written = 0;
-    ::WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -82,7 +71,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::Win32InstanceLock instanceLock;
     const app::InstanceCheck check = app::CheckSingleInstance(instanceLock, registry, FirstArgument());
     if (!check.startProgram) {
-        if (!check.error.empty()) ReportToConsole(check.error);
+        // A wrong word is an error; the usage asked for with --help is the output.
+        if (!check.error.empty()) win32::WriteToStarter(win32::StarterStream::Error, check.error + "\r\n");
+        if (!check.usage.empty()) {
+            win32::WriteToStarter(
+                check.error.empty() ? win32::StarterStream::Output : win32::StarterStream::Error,
+                check.usage);
+        }
         return check.exitCode;
     }
     // A crash must not leave other programs' windows translucent: the engine's windows are given
@@ -123,6 +118,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     hotKeys.SetWindow(handle);
     form.SetOwnWindow(win32::FromHwnd(handle));
     form.FormCreate();
+    form.RunStartCommand(check.startCommand);
     if (form.Terminated()) return 0;
 
     return win32::RunMessageLoop(*window);

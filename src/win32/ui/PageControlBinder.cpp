@@ -2,10 +2,36 @@
 
 #include <commctrl.h>
 
+#include "core/ui/TextFit.h"
+#include "win32/UniqueHandle.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/ui/Theme.h"
 
 namespace vitrex::win32 {
+namespace {
+
+// A tab's text has the control's padding on both sides (6 px at 96 DPI), and the selected tab is
+// drawn 2 px wider on each side; a few pixels more keep the strip's edge clear.
+constexpr int kTabTextMargin = 2 * 6 + 2 * 2 + 4;
+
+}  // namespace
+
+// A caption too wide for the strip is shortened with an ellipsis: the control would otherwise
+// draw a tab wider than itself, whose text is not shown at all.
+std::string PageControlBinder::FittingCaption(const std::string& caption) const {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    const int available = (client.right - client.left) - binding_.Scale(kTabTextMargin);
+    const WindowDcScope dc(Handle());
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    SelectObjectScope select(dc.Dc(), font != nullptr ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+    return ui::FitWithEllipsis(caption, available, [&dc](std::string_view text) {
+        const std::wstring wide = Widen(text);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc.Dc(), wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+    });
+}
 
 void PageControlBinder::Create() {
     // WS_EX_CONTROLPARENT: Tab moves on into the controls of the page on display.
@@ -18,7 +44,7 @@ void PageControlBinder::ApplyTabs() {
     TabCtrl_DeleteAllItems(Handle());
     int position = 0;
     for (int index : pages_.VisibleTabs()) {
-        std::wstring caption = Widen(pages_.Page(index).Caption());
+        std::wstring caption = Widen(FittingCaption(pages_.Page(index).Caption()));
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();
@@ -59,7 +85,13 @@ void PageControlBinder::Apply(ui::Change change) {
 
 void PageControlBinder::Layout() {
     ControlBinder::Layout();
-    LayoutPages();
+    // The captions are fitted to the new width; this lays the pages out as well.
+    ApplyTabs();
+}
+
+void PageControlBinder::ApplyFont() {
+    ControlBinder::ApplyFont();
+    if (Handle() != nullptr) ApplyTabs();
 }
 
 void PageControlBinder::LayoutPages() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/ui/PageControl.h"
@@ -19,6 +20,7 @@ public:
     void Create() override;
     void Apply(ui::Change change) override;
     void Layout() override;
+    void ApplyFont() override;
     LRESULT OnNotify(const NMHDR& header) override;
 
     // The display area, in the tab control's client coordinates.
@@ -29,6 +31,7 @@ public:
 private:
     void ApplyActivePage();
     void LayoutPages() const;
+    std::string FittingCaption(const std::string& caption) const;
     ui::PageControl& pages_;
 };
 

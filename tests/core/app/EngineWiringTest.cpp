@@ -99,7 +99,8 @@ TEST_F(EngineWiring, SwitchingOffFromThePanelRestoresAndTheListIsLockedWhileActi
 }
 
 TEST_F(EngineWiring, AFailedStartUpLeavesNoEngineToTick) {
-    platform.registry.Remove(kKey, "HideProgram");
+    // A value the damaged hive cannot give ends start-up at its step.
+    platform.registry.SetValueQueryFails(kKey, "HideProgram", true);
     MainForm form(platform.ports);
     form.FormCreate();
     EXPECT_EQ(form.Engine(), nullptr);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "EarlierRun.h"
 #include "core/app/MainForm.h"
 #include "core/app/SingleInstance.h"
 #include "core/transparency/ShortCuts.h"
@@ -120,16 +121,62 @@ struct Commands : ::testing::Test {
     }
 };
 
-TEST_F(Commands, ConfigShowsTheWindowAndDebugAddsItsTab) {
+TEST_F(Commands, ConfigShowsTheWindowAndDebugShowsItsPageAsTheOnlyTab) {
     form.FormCreate();
     form.SetVisible(false);
     Send("CONFIG");
     EXPECT_TRUE(form.Visible());
+    form.SetVisible(false);
     Send("DEBUG");
-    EXPECT_EQ(form.Pages.VisibleTabs(), (std::vector<int>{kPageWelcome, kPageDebug}));
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(form.Pages.VisibleTabs(), std::vector<int>{kPageDebug});
+    EXPECT_EQ(form.Pages.ActivePageIndex(), kPageDebug);
     Send("config");
     Send("NONSENSE");
     EXPECT_FALSE(form.Terminated());
+}
+
+// The tabs never pile up: after the debug page, whether it was shown by the command or chosen in
+// the strip, and whichever page comes next, one tab is visible.
+TEST_F(Commands, AfterTheDebugPageExactlyOneTabIsVisible) {
+    form.FormCreate();
+    form.XPBarConfigItems2Click();
+    Send("DEBUG");
+    form.XPBarVTXItems0Click();
+    EXPECT_EQ(form.Pages.VisibleTabs(), std::vector<int>{kPageAbout});
+
+    form.TabDebug.SetTabVisible(true);  // a second tab, as an older build's command left it
+    form.Pages.UserSelectTab(1);
+    ASSERT_EQ(form.Pages.ActivePageIndex(), kPageDebug);
+    form.XPBarConfigItems1Click();
+    EXPECT_EQ(form.Pages.VisibleTabs(), std::vector<int>{kPageTransparency});
+}
+
+// A first start carries out its command once start-up is done, as the running instance would.
+TEST_F(Commands, AFirstStartsCommandIsCarriedOutAfterStartUp) {
+    testing::SeedEarlierRun(platform.registry);
+    form.FormCreate();
+    ASSERT_FALSE(form.Visible());
+    form.RunStartCommand("CONFIG");
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(form.Pages.VisibleTabs(), std::vector<int>{kPageGeneral});
+
+    fakes::FakePlatform other;
+    testing::SeedEarlierRun(other.registry);
+    MainForm debug(other.ports);
+    debug.FormCreate();
+    debug.RunStartCommand("DEBUG");
+    EXPECT_TRUE(debug.Visible());
+    EXPECT_EQ(debug.Pages.VisibleTabs(), std::vector<int>{kPageDebug});
+
+    fakes::FakePlatform third;
+    testing::SeedEarlierRun(third.registry);
+    MainForm status(third.ports);
+    status.FormCreate();
+    ASSERT_FALSE(status.Vitrex_Timer.Enabled());
+    status.RunStartCommand("CHANGESTATUS");
+    EXPECT_TRUE(status.Vitrex_Timer.Enabled()) << "inactive after start-up, so it becomes active";
+    EXPECT_FALSE(status.Visible());
 }
 
 TEST_F(Commands, ChangeStatusTogglesOnlyWithTheMasterSwitchOn) {
@@ -206,13 +253,38 @@ TEST(SingleInstance, ASecondStartCloseReturnsOnlyOnceTheInstanceHasEnded) {
     EXPECT_EQ(lock.waitedUpTo.count(), 0) << "an undelivered close has nothing to wait for";
 }
 
-TEST(SingleInstance, FirstStartEndsOnlyForCloseAndTouchesNoSettings) {
+TEST(SingleInstance, FirstStartEndsOnlyForCloseKeepsItsCommandAndTouchesNoSettings) {
     fakes::FakeRegistry registry;
     fakes::FakeInstanceLock lock;
     EXPECT_FALSE(CheckSingleInstance(lock, registry, "close").startProgram);
-    EXPECT_TRUE(CheckSingleInstance(lock, registry, "config").startProgram);
-    EXPECT_TRUE(CheckSingleInstance(lock, registry, "").startProgram);
+    const InstanceCheck config = CheckSingleInstance(lock, registry, "config");
+    EXPECT_TRUE(config.startProgram);
+    EXPECT_EQ(config.startCommand, "CONFIG");
+    EXPECT_EQ(CheckSingleInstance(lock, registry, "Debug").startCommand, "DEBUG");
+    const InstanceCheck plain = CheckSingleInstance(lock, registry, "");
+    EXPECT_TRUE(plain.startProgram);
+    EXPECT_EQ(plain.startCommand, "");
     EXPECT_FALSE(registry.KeyExists(kKey));
+}
+
+// A word that is no command, first or second start alike: the accepted commands for whoever
+// started it, a failing exit code, and neither a window nor a word in the slot.
+TEST(SingleInstance, AnUnknownWordOrAskingForHelpPrintsTheCommandsAndFails) {
+    for (const bool running : {false, true}) {
+        for (const char* word : {"confgi", "--help", "/?", "-h"}) {
+            fakes::FakeRegistry registry;
+            fakes::FakeInstanceLock lock;
+            lock.heldByOther = running;
+            const InstanceCheck check = CheckSingleInstance(lock, registry, word);
+            EXPECT_FALSE(check.startProgram) << word;
+            EXPECT_EQ(check.exitCode, kExitUsage) << word;
+            for (const char* command : {"config", "debug", "changestatus", "close"})
+                EXPECT_NE(check.usage.find(command), std::string::npos) << command;
+            const bool askedForHelp = std::string(word) == "--help" || std::string(word) == "/?";
+            EXPECT_EQ(check.error.empty(), askedForHelp) << word << ": " << check.error;
+            EXPECT_FALSE(registry.KeyExists(kKey)) << word;
+        }
+    }
 }
 
 TEST(SingleInstance, ACommandWrittenBeforeTheVeryFirstStartStillGetsCompleteSettings) {

@@ -76,7 +76,8 @@ TEST_F(LeftBehind, AKilledRunsWindowsAreGivenBackAtTheNextStartBeforeTheEngineRu
 TEST_F(LeftBehind, TheGivingBackHappensAlsoWhenALaterStartUpStepFails) {
     StartActive();
     RunAndKill();
-    platform.registry.Remove(kKey, "HideProgram");
+    // A value the damaged hive cannot give ends start-up at its step.
+    platform.registry.SetValueQueryFails(kKey, "HideProgram", true);
     MainForm next(platform.ports);
     next.FormCreate();
     EXPECT_EQ(next.Engine(), nullptr) << "start-up ended early";

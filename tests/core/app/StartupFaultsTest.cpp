@@ -56,15 +56,14 @@ struct StepFault {
 
 void Nothing(fakes::FakePlatform&) {}
 
-std::function<void(fakes::FakePlatform&)> Seed(const char* name, V value) {
-    return [name, value](fakes::FakePlatform& p) { p.registry.Seed(kKey, name, value); };
+// A value the damaged hive cannot give: unlike a missing or wrong-typed value, which loads as
+// its default, this ends start-up at the value's step.
+std::function<void(fakes::FakePlatform&)> QueryFails(const char* name) {
+    return [name](fakes::FakePlatform& p) { p.registry.SetValueQueryFails(kKey, name, true); };
 }
-std::function<void(fakes::FakePlatform&)> Remove(const char* name) {
-    return [name](fakes::FakePlatform& p) { p.registry.Remove(kKey, name); };
+std::function<void(fakes::FakePlatform&)> Healed(const char* name) {
+    return [name](fakes::FakePlatform& p) { p.registry.SetValueQueryFails(kKey, name, false); };
 }
-
-const std::string kFetch = "Fehler beim Holen der Daten f\xC3\xBCr '";
-const std::string kType = "Ung\xC3\xBCltiger Datentyp f\xC3\xBCr '";
 
 std::vector<StepFault> Faults() {
     using enum Reached;
@@ -82,36 +81,36 @@ std::vector<StepFault> Faults() {
          },
          [](fakes::FakePlatform& p) { p.registry.SetWriteProtected(kKey, false); }, "Access denied",
          "Language", NoSetting},
-        {"ReadLanguage", Seed("Language", V::Dword(1)), Nothing, "'Language'", "Language", NoSetting},
-        {"ReadCpuReadOut", Seed("CPU_TIME", V::Qword(10)), Nothing, "'CPU_TIME'", "CPU", BeforeVersion},
-        {"ReadTrayMode", Remove("SYSTRAY"), Nothing, "'SYSTRAY'", "SYSTRAY", BeforeVersion},
-        {"ReadTransparencyScope", Seed("ChangeProcessAB", V::Binary({1})), Nothing, "'ChangeProcessAB'",
-         "ChangeProcessAB", BeforeVersion},
-        {"ReadMasterSwitchAndLevels", Seed("AB_InActiveWindow", V::Sz("25")), Nothing, "'AB_InActiveWindow'",
-         "AB_InActiveWindow", BeforeVersion},
-        {"ReadTaskbar", Seed("AB_TaskBar", V::Raw(RegistryType::MultiSz, {'2', 0, 0, 0})), Nothing,
-         "'AB_TaskBar'", "AB_TaskbarActive", BeforeVersion},
-        {"ReadExceptions", Seed("NoABList", V::Dword(0)), Nothing, "'NoABList'", "NoABList", BeforeVersion},
+        {"ReadLanguage", QueryFails("Language"), Healed("Language"), "'Language'", "Language", NoSetting},
+        {"ReadCpuReadOut", QueryFails("CPU_TIME"), Healed("CPU_TIME"), "'CPU_TIME'", "CPU", BeforeVersion},
+        {"ReadTrayMode", QueryFails("SYSTRAY"), Healed("SYSTRAY"), "'SYSTRAY'", "SYSTRAY", BeforeVersion},
+        {"ReadTransparencyScope", QueryFails("ChangeProcessAB"), Healed("ChangeProcessAB"),
+         "'ChangeProcessAB'", "ChangeProcessAB", BeforeVersion},
+        {"ReadMasterSwitchAndLevels", QueryFails("AB_InActiveWindow"), Healed("AB_InActiveWindow"),
+         "'AB_InActiveWindow'", "AB_InActiveWindow", BeforeVersion},
+        {"ReadTaskbar", QueryFails("AB_TaskBar"), Healed("AB_TaskBar"), "'AB_TaskBar'", "AB_TaskbarActive",
+         BeforeVersion},
+        {"ReadExceptions", QueryFails("NoABList"), Healed("NoABList"), "'NoABList'", "NoABList",
+         BeforeVersion},
         {"ReadRememberedPrograms",
          [](fakes::FakePlatform& p) {
              p.registry.Seed("Software\\Vitrex\\Remembered", "notepad.exe", V::Sz("level=40"));
              p.registry.SetQueriesFail("Software\\Vitrex\\Remembered", true);
          },
          Nothing, "corrupted", "", Everything},
-        {"ReadTransparencyHotKeys", Remove("SC_STRG"), Nothing, "'SC_STRG'", "SC_Transparency",
+        {"ReadTransparencyHotKeys", QueryFails("SC_STRG"), Healed("SC_STRG"), "'SC_STRG'", "SC_Transparency",
          BeforeVersion},
-        {"ReadOnTopHotKeys", Seed("SC_AoT_Off", V::Sz("F2")), Nothing, "'SC_AoT_Off'", "SC_AoT",
+        {"ReadOnTopHotKeys", QueryFails("SC_AoT_Off"), Healed("SC_AoT_Off"), "'SC_AoT_Off'", "SC_AoT",
          BeforeVersion},
-        {"ReadClassException", Seed("DebugClassException", V::Dword(1)), Nothing, "'DebugClassException'",
-         "DebugClassException", BeforeVersion},
-        {"ReadStartActive", Remove("StartActive"), Nothing, "'StartActive'", "StartActive", BeforeWindowMenu},
-        {"ReadHideAtStartup", Remove("HideProgram"), Nothing, "'HideProgram'", "HideProgram",
+        {"ReadClassException", QueryFails("DebugClassException"), Healed("DebugClassException"),
+         "'DebugClassException'", "DebugClassException", BeforeVersion},
+        {"ReadStartActive", QueryFails("StartActive"), Healed("StartActive"), "'StartActive'", "StartActive",
          BeforeWindowMenu},
+        {"ReadHideAtStartup", QueryFails("HideProgram"), Healed("HideProgram"), "'HideProgram'",
+         "HideProgram", BeforeWindowMenu},
         {"ReadAutostart", [](fakes::FakePlatform& p) { p.registry.SetOpenRefused(kRunKey, true); },
          [](fakes::FakePlatform& p) { p.registry.SetOpenRefused(kRunKey, false); }, "Access denied",
          "UpdateCheck", BeforeWindowMenu},
-        {"ReadUpdateCheck", Seed("UpdateCheck", V::Binary({})), Nothing, "'UpdateCheck'", "UpdateCheck",
-         Everything},
         {"ReadUpdateCheck (server)",
          [](fakes::FakePlatform& p) { p.http.Fail("https://vitrex.example.org/update.php?check=1"); },
          Nothing, "Connection refused", "", Everything},

@@ -14,7 +14,8 @@ using V = FakeRegistryValue;
 
 constexpr const char* kKey = "Software\\Vitrex";
 
-// A start whose settings hold one value that cannot be read: start-up stops at that value's step,
+// A start whose settings hold one value the damaged hive cannot give: start-up stops at that
+// value's step,
 // and the program that runs on must neither lose the other values nor offer what it cannot do.
 struct StartupStopped : ::testing::Test {
     StartupStopped() {
@@ -40,15 +41,16 @@ struct StartupStopped : ::testing::Test {
 };
 
 TEST_F(StartupStopped, QuittingKeepsEveryValueStartUpNeverLoaded) {
-    for (const V& bad : {V::Sz("abc"), V::Binary({1, 2, 3, 4})}) {
-        platform.registry.Seed(kKey, "AB_ActiveWindow", bad);
+    for (const V& stored : {V::Dword(33), V::Binary({1, 2, 3, 4})}) {
+        platform.registry.Seed(kKey, "AB_ActiveWindow", stored);
+        platform.registry.SetValueQueryFails(kKey, "AB_ActiveWindow", true);
         MainForm form(platform.ports);
         form.FormCreate();
         ASSERT_GT(form.TabDebugList.Items().size(), 2u) << "start-up stopped";
         platform.registry.ClearChanges();
         QuitThroughTheCommandSlot(form);
 
-        EXPECT_EQ(platform.registry.Value(kKey, "AB_ActiveWindow"), bad);
+        EXPECT_EQ(platform.registry.Value(kKey, "AB_ActiveWindow"), stored);
         EXPECT_EQ(platform.registry.Value(kKey, "NoABList"), V::Sz("game.exe\r\nplayer.exe\r\n"));
         for (const char* name : {"SC_AoT", "SC_Transparency", "UpdateCheck", "HideProgram"})
             EXPECT_EQ(platform.registry.Value(kKey, name), V::Dword(1)) << name;
@@ -66,7 +68,7 @@ TEST_F(StartupStopped, QuittingKeepsEveryValueStartUpNeverLoaded) {
 }
 
 TEST_F(StartupStopped, TheProgramShowsItselfDeactivatedAndOffersNoActivation) {
-    platform.registry.Seed(kKey, "AB_ActiveWindow", V::Sz("abc"));
+    platform.registry.SetValueQueryFails(kKey, "AB_ActiveWindow", true);
     MainForm form(platform.ports);
     form.FormCreate();
     ASSERT_EQ(form.Engine(), nullptr);

@@ -93,7 +93,7 @@ TEST_F(Startup, UpgradeShowsTheWelcomePageOnceAndKeepsStoredNumbers) {
     EXPECT_FALSE(again.Visible());
 }
 
-TEST_F(Startup, AMissingNumberEndsStartUpAtItsStepWithALogEntryAndNoMessage) {
+TEST_F(Startup, AMissingNumberLoadsAsItsDefaultWithOneLogEntryAndStartUpGoesOn) {
     SeedDefaults();
     platform.registry.Remove(kKey, "HideProgram");
     platform.registry.Seed(kKey, "AB_InActiveWindow", FakeRegistryValue::Dword(40));
@@ -107,30 +107,64 @@ TEST_F(Startup, AMissingNumberEndsStartUpAtItsStepWithALogEntryAndNoMessage) {
     EXPECT_EQ(log[2], "09:15:00 Fehler beim Holen der Daten f\xC3\xBCr 'HideProgram'");
     EXPECT_EQ(log[3], "Typ: RegistryError");
     EXPECT_EQ(log[4], "Sender: VTXForm [TVTXForm]");
-    EXPECT_EQ(log[5], std::string(88, '-'));
     EXPECT_TRUE(platform.dialogs.shown.empty());
-    // Steps before it ran, the steps after it did not.
     EXPECT_EQ(form.TAB_TPZ_TB_InActive.Position(), 40);
-    EXPECT_EQ(form.TINFO_LabelVersion.Caption(), "0.21 PreBuild");
     EXPECT_EQ(form.TAB_Ausnahmen_List.Items(), std::vector<std::string>{"game.exe"});
+    EXPECT_TRUE(form.GB_Start_Hide.Checked()) << "its default";
     EXPECT_FALSE(form.Visible());
-    EXPECT_FALSE(form.Vitrex_Timer.Enabled());
-    EXPECT_EQ(form.SystemMenu().Entries().size(), 7u) << "no exit entry yet";
-    EXPECT_FALSE(form.SystemMenu().UserCommand(kExitCommand));
-    EXPECT_FALSE(form.Terminated()) << "the entry that would quit was never appended";
+    EXPECT_NE(form.Engine(), nullptr) << "the steps after it ran";
+    EXPECT_TRUE(form.SystemMenu().UserCommand(kExitCommand));
+    EXPECT_TRUE(form.Terminated());
+    EXPECT_EQ(Dword("HideProgram"), 1u) << "written back at quit";
 }
 
-TEST_F(Startup, WrongTypedValueIsNamedInTheLog) {
+// A number stored as text (reg add /t REG_SZ) with "Hide at Startup" off: the program shows its
+// window and tray icon with every other setting as stored, and the quit stores a number again.
+TEST_F(Startup, AWrongTypedNumberNeitherHidesTheProgramNorStaysWrong) {
     SeedDefaults();
-    // Text short enough to fit a number's four bytes is judged by its type.
     platform.registry.Seed(kKey, "CPU_TIME", FakeRegistryValue::Sz("7"));
+    platform.registry.Seed(kKey, "HideProgram", FakeRegistryValue::Dword(0));
+    platform.registry.Seed(kKey, "AB_ActiveWindow", FakeRegistryValue::Dword(40));
+    platform.registry.Seed(kKey, "SYSTRAY", FakeRegistryValue::Dword(1));
+    platform.registry.Seed(kKey, "NoABList", FakeRegistryValue::Sz("game.exe\r\n"));
     MainForm form(platform.ports);
     form.FormCreate();
-    ASSERT_GE(form.TabDebugList.Items().size(), 3u);
+
+    ASSERT_EQ(form.TabDebugList.Items().size(), 6u);
     EXPECT_NE(form.TabDebugList.Items()[2].find("Ung\xC3\xBCltiger Datentyp f\xC3\xBCr 'CPU_TIME'"),
               std::string::npos)
         << form.TabDebugList.Items()[2];
-    EXPECT_FALSE(form.TAB_TPZ_CB.Checked()) << "later steps did not run";
+    EXPECT_TRUE(form.Visible());
+    EXPECT_TRUE(form.Tray2.IconVisible()) << "the logo icon, as stored";
+    EXPECT_EQ(form.GB_CPU_TB.Position(), 10);
+    EXPECT_EQ(form.TAB_TPZ_TB_Active.Position(), 40);
+    EXPECT_EQ(form.TAB_Ausnahmen_List.Items(), std::vector<std::string>{"game.exe"});
+    EXPECT_NE(form.Engine(), nullptr);
+
+    form.GB_CPU_TB.UserSetPosition(12);
+    form.TrayPopup_Exit.UserClick();
+    EXPECT_EQ(platform.registry.Value(kKey, "CPU_TIME"), FakeRegistryValue::Dword(12));
+    EXPECT_EQ(Dword("AB_ActiveWindow"), 40u);
+    EXPECT_EQ(Dword("SYSTRAY"), 1u);
+    EXPECT_EQ(platform.registry.Value(kKey, "NoABList"), FakeRegistryValue::Sz("game.exe\r\n"));
+}
+
+// A cleaner removed the command slot alone: no first start, nothing overwritten.
+TEST_F(Startup, ADeletedCommandSlotKeepsEverySettingAndShowsNoWelcomePage) {
+    SeedDefaults();
+    platform.registry.Seed(kKey, "AB_ActiveWindow", FakeRegistryValue::Dword(40));
+    platform.registry.Seed(kKey, "AB_InActiveWindow", FakeRegistryValue::Dword(60));
+    platform.registry.Seed(kKey, "NoABList", FakeRegistryValue::Sz("game.exe\r\n"));
+    platform.registry.Remove(kKey, "ApplicationCommand");
+    MainForm form(platform.ports);
+    form.FormCreate();
+    EXPECT_FALSE(form.Visible());
+    EXPECT_EQ(form.Pages.VisibleTabs(), std::vector<int>{kPageGeneral});
+    EXPECT_EQ(form.TAB_TPZ_TB_Active.Position(), 40);
+    EXPECT_EQ(form.TAB_TPZ_TB_InActive.Position(), 60);
+    EXPECT_EQ(form.TAB_Ausnahmen_List.Items(), std::vector<std::string>{"game.exe"});
+    EXPECT_EQ(platform.registry.Value(kKey, "ApplicationCommand"), FakeRegistryValue::Sz(""));
+    EXPECT_EQ(form.TabDebugList.Items().size(), 2u);
 }
 
 TEST_F(Startup, StoredNumbersAreHeldToTheControlsAndSavedAsHeld) {

@@ -81,8 +81,11 @@ TEST_F(ApplicationCommands, TransparencyItemsSetTheWindowsLevelWithoutRefillingO
     EXPECT_EQ(list.ItemIndex(), 0);
 
     ASSERT_EQ(menu.Levels().size(), 12u);
-    for (const auto& [item, percent] : menu.Levels())
-        EXPECT_EQ(item->Caption(), "&" + std::to_string(percent) + "%");
+    // Keyed by the first digit, but for 15 % and 50 %, whose digits the others take.
+    for (const auto& [item, percent] : menu.Levels()) {
+        const bool keyed = percent != 15 && percent != 50;
+        EXPECT_EQ(item->Caption(), (keyed ? "&" : "") + std::to_string(percent) + "%");
+    }
 }
 
 TEST_F(ApplicationCommands, AlwaysOnTopSetsAndClearsTheTopmostStyle) {

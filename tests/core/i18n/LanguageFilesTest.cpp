@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -63,11 +64,33 @@ TEST_F(LanguageScan, WithoutEnglishTheFirstCompatibleFileIsTaken) {
     EXPECT_EQ(languageBox.ItemIndex(), 0);
 }
 
-TEST_F(LanguageScan, OfTwoFilesWithOneNameTheLaterIsLoaded) {
-    Add("de.ini", LanguageFile("Deutsch"));
-    Add("de2.ini", LanguageFile("Deutsch"));
-    EXPECT_EQ(Find("Deutsch"), "de2");
-    EXPECT_EQ(languageBox.ItemIndex(), 1);
+// A third-party file that calls itself English, and one without [Info]: every file once, under a
+// name that tells it apart, and each stored choice finds the file it was saved from.
+TEST_F(LanguageScan, FilesWithOneNameOrNoneAreToldApartAndTheStoredChoiceFindsItsFile) {
+    Add("x.ini", LanguageFile("English"));
+    Add("en.ini", LanguageFile("English"));
+    Add("blank.ini", "[Compatible]\r\n0021=1\r\n");
+    EXPECT_EQ(Find("English (x.ini)"), "x");
+    Names shown = languageBox.Items();
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (Names{"English (en.ini)", "English (x.ini)", "blank.ini"}));
+    EXPECT_EQ(languageBox.Text(), "English (x.ini)");
+    EXPECT_EQ(Find("English (en.ini)"), "en");
+    EXPECT_EQ(Find("blank.ini"), "blank");
+    EXPECT_EQ(languageBox.Text(), "blank.ini");
+    // Stored before the other file came: the shipped file, whichever the folder lists first.
+    EXPECT_EQ(Find("English"), "en");
+    EXPECT_EQ(languageBox.Text(), "English (en.ini)");
+    EXPECT_EQ(Find("Klingon"), "en") << "no match: the English file by its name";
+}
+
+TEST_F(LanguageScan, OfUnshippedFilesWithOneNameAPlainNameTakesTheFirstListed) {
+    Add("es2.ini", LanguageFile("Espanol"));
+    Add("es1.ini", LanguageFile("espanol"));
+    EXPECT_EQ(Find("Espanol"), "es2");
+    EXPECT_EQ(languageBox.Items(), (Names{"Espanol (es2.ini)", "espanol (es1.ini)"}))
+        << "alike in any letter case";
+    EXPECT_EQ(Find("espanol (es1.ini)"), "es1");
 }
 
 TEST_F(LanguageScan, TheWelcomeBoxIsFilledOnceWithItsPlaceholderFirst) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "../../common/BadSettingValues.h"
@@ -30,9 +31,10 @@ TEST_P(BadSettings, ReadAsTheRulesSay) {
     EXPECT_EQ(ReadAs(store, bad.setting), bad.expected);
 }
 
-// Start-up never stops silently on a value: one it cannot read is reported with the program's
-// message for it, and the quit after it neither loses nor replaces any other value the user had.
-TEST_P(BadSettings, StartUpReportsWhatItCannotReadAndTheQuitKeepsEveryOtherValue) {
+// Start-up never stops on a value: one it cannot read is reported once with the program's message
+// for it and loads as its default, start-up runs to its end, and the quit writes that value with
+// its type and neither loses nor replaces any other value the user had.
+TEST_P(BadSettings, StartUpReportsWhatItCannotReadGoesOnAndTheQuitRepairsOnlyThatValue) {
     const BadSettingValue& bad = GetParam();
     fakes::FakePlatform platform;
     app::testing::SeedEarlierRun(platform.registry);
@@ -59,6 +61,7 @@ TEST_P(BadSettings, StartUpReportsWhatItCannotReadAndTheQuitKeepsEveryOtherValue
     } else {
         EXPECT_EQ(log.size(), 2u) << log.back();
     }
+    EXPECT_NE(form.Engine(), nullptr) << "start-up ran to its end";
 
     platform.registry.Seed(kKey, "ApplicationCommand", FakeRegistryValue::Sz("CLOSE"));
     form.CommandTimer.Tick();
@@ -68,7 +71,17 @@ TEST_P(BadSettings, StartUpReportsWhatItCannotReadAndTheQuitKeepsEveryOtherValue
         EXPECT_EQ(platform.registry.Value(kKey, name), value) << name;
     }
     if (IsFailure(bad)) {
-        EXPECT_EQ(platform.registry.Value(kKey, bad.setting), stored) << "left as the user had it";
+        const SettingDef& setting = Setting(vitrex::testing::SettingNamed(bad.setting));
+        std::optional<FakeRegistryValue> repaired;
+        if (setting.type == SettingType::Text) {
+            // An empty class exception is deleted, as always.
+            if (setting.id != SettingId::DebugClassException)
+                repaired = FakeRegistryValue::Sz(std::string(setting.defaultText));
+        } else {
+            repaired = FakeRegistryValue::Dword(static_cast<std::uint32_t>(setting.defaultNumber));
+        }
+        if (setting.id == SettingId::Language) repaired = FakeRegistryValue::Sz("English");
+        EXPECT_EQ(platform.registry.Value(kKey, bad.setting), repaired) << "its default, with its type";
     } else {
         EXPECT_EQ(ReadAs(SettingsStore(platform.registry), bad.setting), bad.expected) << "stored as loaded";
     }

@@ -82,7 +82,7 @@ TEST(FirstStart, LaterStartsWriteNothing) {
     EXPECT_TRUE(registry.Changes().empty());
 }
 
-TEST(Upgrade, WritesOnlyTheSixNewValuesAndKeepsTheRest) {
+TEST(Upgrade, WritesOnlyTheMissingNewValuesAndKeepsTheRest) {
     FakeRegistry registry;
     registry.Seed(kKey, "ApplicationCommand", V::Sz(""));
     registry.Seed(kKey, "CPU", V::Dword(0));
@@ -92,11 +92,76 @@ TEST(Upgrade, WritesOnlyTheSixNewValuesAndKeepsTheRest) {
 
     EXPECT_EQ(WriteMissingDefaults(store), StartKind::Upgrade);
     EXPECT_EQ(WrittenNames(registry), (std::vector<std::string>{"UpdateCheck", "SC_Transparency", "SC_STRG",
-                                                                "SC_AoT", "SC_AoT_On", "SC_AoT_Off"}));
+                                                                "SC_AoT_On", "SC_AoT_Off"}));
     EXPECT_EQ(registry.Value(kKey, "CPU"), V::Dword(0));
     EXPECT_EQ(registry.Value(kKey, "AB_ActiveWindow"), V::Dword(40));
-    EXPECT_EQ(registry.Value(kKey, "SC_AoT"), V::Dword(1));
+    EXPECT_EQ(registry.Value(kKey, "SC_AoT"), V::Dword(0));
     EXPECT_EQ(registry.Value(kKey, "SC_AoT_Off"), V::Dword(49265));
+}
+
+// A registry cleaner, or a tool that "clears the command", removes the slot alone: the start puts
+// back what is missing and overwrites nothing, and it is no first start (no welcome page).
+TEST(FirstStart, AMissingCommandSlotAloneIsPutBackAndNothingElseIsWritten) {
+    FakeRegistry registry;
+    SettingsStore store(registry);
+    WriteMissingDefaults(store);
+    registry.Seed(kKey, "AB_ActiveWindow", V::Dword(60));
+    registry.Seed(kKey, "NoABList", V::Sz("game.exe\r\n"));
+    registry.Seed(kKey, "CPU_TIME", V::Sz("10"));  // damaged as well: still not overwritten
+    registry.Remove(kKey, "ApplicationCommand");
+    registry.Remove(kKey, "HideProgram");
+    registry.ClearChanges();
+
+    EXPECT_EQ(WriteMissingDefaults(store), StartKind::Regular);
+    EXPECT_EQ(WrittenNames(registry), (std::vector<std::string>{"ApplicationCommand", "HideProgram"}));
+    EXPECT_EQ(registry.Value(kKey, "AB_ActiveWindow"), V::Dword(60));
+    EXPECT_EQ(registry.Value(kKey, "NoABList"), V::Sz("game.exe\r\n"));
+    EXPECT_EQ(registry.Value(kKey, "CPU_TIME"), V::Sz("10"));
+}
+
+// A second start can write its command before the very first start looks: still a first start,
+// with the command kept for the first poll.
+TEST(FirstStart, AnEarlyCommandIsKeptAndEveryOtherDefaultWritten) {
+    FakeRegistry registry;
+    registry.Seed(kKey, "ApplicationCommand", V::Sz("CONFIG"));
+    registry.Seed(kKey, "Language", V::Sz("Deutsch"));
+    SettingsStore store(registry);
+    EXPECT_EQ(WriteMissingDefaults(store), StartKind::FirstStart);
+    EXPECT_EQ(registry.Value(kKey, "ApplicationCommand"), V::Sz("CONFIG"));
+    EXPECT_EQ(registry.Value(kKey, "Language"), V::Sz("Deutsch"));
+    for (const Expected& e : FirstStartValues()) {
+        if (std::string(e.name) == "ApplicationCommand") continue;
+        EXPECT_EQ(registry.Value(kKey, e.name), e.value) << e.name;
+    }
+}
+
+// What start-up reads: a missing or wrong-typed value is its default and is reported once; a key
+// that cannot be queried is no damaged value and still fails.
+TEST(Reads, StartUpReadsGiveTheDefaultForAnUnreadableValueAndReportIt) {
+    FakeRegistry registry;
+    SettingsStore store(registry);
+    WriteMissingDefaults(store);
+    registry.Seed(kKey, "CPU_TIME", V::Sz("20"));
+    registry.Seed(kKey, "HideProgram", V::Sz("0"));
+    registry.Seed(kKey, "Language", V::Dword(1));
+    registry.Remove(kKey, "AB_Active");
+    registry.Seed(kKey, "AB_ActiveWindow", V::Dword(55));
+    std::vector<std::string> reported;
+    const auto report = [&](const UnreadableValueError& error) { reported.push_back(error.what()); };
+
+    EXPECT_EQ(store.ReadIntegerOrDefault(SettingId::CPU_TIME, report), 10);
+    EXPECT_TRUE(store.ReadBoolOrDefault(SettingId::HideProgram, report));
+    EXPECT_TRUE(store.ReadBoolOrDefault(SettingId::AB_Active, report));
+    EXPECT_EQ(store.ReadTextOrDefault(SettingId::Language, report), "");
+    EXPECT_EQ(store.ReadIntegerOrDefault(SettingId::AB_ActiveWindow, report), 55);
+    // Text longer than a number fails as a fetch, shorter text by its type.
+    EXPECT_EQ(reported,
+              (std::vector<std::string>{FetchFailedMessage("CPU_TIME"), InvalidTypeMessage("HideProgram"),
+                                        FetchFailedMessage("AB_Active"), InvalidTypeMessage("Language")}));
+
+    registry.SetValueQueryFails(kKey, "SYSTRAY", true);
+    EXPECT_THROW(store.ReadIntegerOrDefault(SettingId::SYSTRAY, report), RegistryError);
+    EXPECT_EQ(reported.size(), 4u);
 }
 
 TEST(Reads, FailuresNameTheValue) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../app/EarlierRun.h"
 #include "core/app/MainForm.h"
 #include "core/net/ProjectLinks.h"
@@ -79,6 +81,16 @@ TEST_F(WebInTheForm, TheNativeMessageSpeaksTheCurrentLanguage) {
     EXPECT_EQ(form.WebBrowserMessageLink.Caption(), "Im Browser");
     EXPECT_TRUE(form.WebBrowserMessage.Visible());
     EXPECT_FALSE(form.WebBrowser.Visible());
+
+    // A language change while the message is on display reaches it at once.
+    const auto& items = form.GB_Language_CB.Items();
+    form.GB_Language_CB.UserSelect(
+        static_cast<int>(std::find(items.begin(), items.end(), "English") - items.begin()));
+    ASSERT_EQ(form.LanguageFileBase(), "en");
+    EXPECT_EQ(form.WebBrowserMessageText.Caption(),
+              "Couldn't download site!\nPlease check your internet connection.");
+    EXPECT_EQ(form.WebBrowserMessageLink.Caption(), "Open the page in your web browser");
+    EXPECT_TRUE(form.WebBrowserMessage.Visible());
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ int RegistryCommand(Args& args);
 int ListViewCommand(Args& args);
 int PointCommand(Args& args);
 int ListBoxCommand(Args& args);
+int TabsCommand(Args& args);
 int ComboBoxCommand(Args& args);
 int RegistryProtectCommand(Args& args);
 int ForegroundCommand(Args& args);

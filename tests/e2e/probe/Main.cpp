@@ -30,6 +30,7 @@ constexpr const char* kUsage =
     "                                  each column's image, each column's text (tab-separated)\n"
     "  point    TARGET --client X,Y    the screen position x=, y= of a client-area point\n"
     "  listbox  TARGET                 count=, then item= per entry of a list box\n"
+    "  tabs     TARGET                 count= of the tabs a tab control shows\n"
     "  combo    TARGET [--select N]   count=, selected=, then item= per entry; --select chooses N as a\n"
     "                                  user does (the owner hears CBN_SELCHANGE)\n"
     "  foreground                     hwnd= and title= of the foreground window\n"
@@ -83,6 +84,8 @@ int wmain(int argc, wchar_t** argv) {
         code = PointCommand(args);
     } else if (command == L"listbox") {
         code = ListBoxCommand(args);
+    } else if (command == L"tabs") {
+        code = TabsCommand(args);
     } else if (command == L"combo") {
         code = ComboBoxCommand(args);
     } else if (command == L"foreground") {

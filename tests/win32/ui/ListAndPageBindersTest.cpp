@@ -206,6 +206,30 @@ TEST_F(ListBinderTest, TabStripShowsOnlyVisibleTabsAndOnlyTheActivePageShows) {
     EXPECT_EQ(sheet.bottom, area.bottom);
 }
 
+// A caption of a language file's longest value (2047 characters): the tab is there, inside the
+// strip, with the caption's beginning and an ellipsis.
+TEST_F(ListBinderTest, ATabCaptionTooWideForTheStripIsShortenedNotLost) {
+    form.page0.SetCaption("Allgemein " + std::string(2037, 'x'));
+    ASSERT_EQ(TabCtrl_GetItemCount(H(form.pages)), 2);
+    wchar_t text[4096] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 4096;
+    ::SendMessageW(H(form.pages), TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    const std::wstring shown = text;
+    EXPECT_EQ(shown.rfind(L"Allgemein x", 0), 0u) << "its beginning";
+    EXPECT_EQ(shown.back(), L'\x2026') << "and an ellipsis";
+    EXPECT_LT(shown.size(), 200u);
+    RECT tab{};
+    ASSERT_TRUE(TabCtrl_GetItemRect(H(form.pages), 0, &tab));
+    EXPECT_LE(tab.right, ClientRectOf(H(form.pages)).right) << "the tab fits the strip";
+    EXPECT_GT(tab.right - tab.left, 0);
+
+    form.page0.SetCaption("General");
+    EXPECT_EQ(TabText(0), L"General") << "a caption that fits stays whole";
+}
+
 TEST_F(ListBinderTest, UserTabChoiceMapsTheTabPositionToItsPage) {
     TabCtrl_SetCurSel(H(form.pages), 1);
     NotifyFromControl(H(form.pages), TCN_SELCHANGE);

@@ -43,6 +43,32 @@ std::vector<std::string> SettingsStore::ReadNoABList() const {
     return SplitNoABList(ReadText(SettingId::NoABList));
 }
 
+namespace {
+
+template <class Read, class Value>
+auto OrDefault(const Read& read, Value fallback, const SettingsStore::UnreadableHandler& unreadable) {
+    try {
+        return read();
+    } catch (const UnreadableValueError& error) {
+        if (unreadable) unreadable(error);
+        return decltype(read())(std::move(fallback));
+    }
+}
+
+}  // namespace
+
+bool SettingsStore::ReadBoolOrDefault(SettingId id, const UnreadableHandler& unreadable) const {
+    return OrDefault([&] { return ReadBool(id); }, Setting(id).defaultNumber != 0, unreadable);
+}
+
+std::int32_t SettingsStore::ReadIntegerOrDefault(SettingId id, const UnreadableHandler& unreadable) const {
+    return OrDefault([&] { return ReadInteger(id); }, Setting(id).defaultNumber, unreadable);
+}
+
+std::string SettingsStore::ReadTextOrDefault(SettingId id, const UnreadableHandler& unreadable) const {
+    return OrDefault([&] { return ReadText(id); }, std::string(Setting(id).defaultText), unreadable);
+}
+
 void SettingsStore::WriteBool(SettingId id, bool value) {
     key_->WriteBool(Checked(id, SettingType::Boolean).name, value);
 }
@@ -77,25 +103,19 @@ void SettingsStore::WriteDefault(const SettingDef& setting) {
     }
 }
 
-void SettingsStore::WriteFirstRunDefaults() {
+void SettingsStore::WriteMissingDefaults(WrittenAt when) {
     for (const SettingDef& setting : AllSettings()) {
-        if (setting.writtenAt == WrittenAt::FirstStart) WriteDefault(setting);
-    }
-}
-
-void SettingsStore::WriteUpgradeDefaults() {
-    for (const SettingDef& setting : AllSettings()) {
-        if (setting.writtenAt == WrittenAt::Upgrade) WriteDefault(setting);
+        if (setting.writtenAt == when && !Exists(setting.id)) WriteDefault(setting);
     }
 }
 
 namespace {
 
-// A second start can write its command while the very first start is still on its way to the
-// first-start detection: the key then holds the command slot and nothing else of a first start.
-bool OnlyAnEarlyCommand(const SettingsStore& store) {
+// Nothing of the program's yet, but perhaps the command slot: a second start can write its command
+// while the very first start is still on its way here.
+bool NothingStoredYet(const SettingsStore& store) {
     for (const SettingDef& setting : AllSettings()) {
-        if (setting.writtenAt == WrittenAt::FirstStart && setting.id != SettingId::ApplicationCommand &&
+        if (setting.writtenAt != WrittenAt::QuitOnly && setting.id != SettingId::ApplicationCommand &&
             store.Exists(setting.id)) {
             return false;
         }
@@ -106,24 +126,14 @@ bool OnlyAnEarlyCommand(const SettingsStore& store) {
 }  // namespace
 
 StartKind WriteMissingDefaults(SettingsStore& store) {
-    if (!store.Exists(SettingId::ApplicationCommand)) {
-        store.WriteFirstRunDefaults();
-        store.WriteUpgradeDefaults();
-        return StartKind::FirstStart;
+    const bool firstStart = NothingStoredYet(store);
+    const bool upgrade = !store.Exists(SettingId::UpdateCheck);
+    if (firstStart || !store.Exists(SettingId::ApplicationCommand)) {
+        store.WriteMissingDefaults(WrittenAt::FirstStart);
     }
-    if (OnlyAnEarlyCommand(store)) {
-        // Still a first start: every default but the slot, whose command the first poll carries out.
-        const std::string pending = store.ReadText(SettingId::ApplicationCommand);
-        store.WriteFirstRunDefaults();
-        store.WriteText(SettingId::ApplicationCommand, pending);
-        store.WriteUpgradeDefaults();
-        return StartKind::FirstStart;
-    }
-    if (!store.Exists(SettingId::UpdateCheck)) {
-        store.WriteUpgradeDefaults();
-        return StartKind::Upgrade;
-    }
-    return StartKind::Regular;
+    if (upgrade || firstStart) store.WriteMissingDefaults(WrittenAt::Upgrade);
+    if (firstStart) return StartKind::FirstStart;
+    return upgrade ? StartKind::Upgrade : StartKind::Regular;
 }
 
 }  // namespace vitrex::settings

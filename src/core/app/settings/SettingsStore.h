@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,6 +32,15 @@ public:
     std::string ReadText(SettingId id) const;
     std::vector<std::string> ReadNoABList() const;
 
+    // The reads start-up uses: a value that is missing or not of the setting's type reads as the
+    // setting's default, and `unreadable` is told of the failure the plain read meets (its message
+    // names the value). So one damaged value never stops the start, and the next save writes it
+    // with its type. A key that cannot be queried still throws.
+    using UnreadableHandler = std::function<void(const UnreadableValueError&)>;
+    bool ReadBoolOrDefault(SettingId id, const UnreadableHandler& unreadable) const;
+    std::int32_t ReadIntegerOrDefault(SettingId id, const UnreadableHandler& unreadable) const;
+    std::string ReadTextOrDefault(SettingId id, const UnreadableHandler& unreadable) const;
+
     void WriteBool(SettingId id, bool value);
     void WriteInteger(SettingId id, std::int32_t value);
     void WriteText(SettingId id, std::string_view value);
@@ -38,10 +48,9 @@ public:
     // False when the value did not exist.
     bool Delete(SettingId id);
 
-    // The thirteen first-start values, in the table's order.
-    void WriteFirstRunDefaults();
-    // The six values that older settings lack, in the table's order; the rest keep what they hold.
-    void WriteUpgradeDefaults();
+    // The defaults of the values written at `when` that do not exist, in the table's order; a
+    // value that exists keeps what it holds, whatever that is.
+    void WriteMissingDefaults(WrittenAt when);
 
 private:
     void WriteDefault(const SettingDef& setting);
@@ -49,15 +58,17 @@ private:
     std::unique_ptr<RegistryKey> key_;
 };
 
-// What the start-up's first-run and upgrade detection found and wrote.
+// What the start-up's first-run and upgrade detection found.
 enum class StartKind {
-    FirstStart,  // no ApplicationCommand: first-start and upgrade defaults written
-    Upgrade,     // ApplicationCommand but no UpdateCheck: upgrade defaults written
-    Regular,     // nothing written
+    FirstStart,  // none of the program's values yet (at most a second start's early command)
+    Upgrade,     // settings of an older version: no UpdateCheck
+    Regular,
 };
 
-// Writes the defaults a first start or an upgrade needs. Either of the first two kinds shows the
-// welcome page.
+// Writes the defaults a first start or an upgrade needs, but only the missing ones: without
+// ApplicationCommand (a first start, or a tool that removed the slot) every missing first-start
+// and upgrade value, without UpdateCheck every missing upgrade value. A value that exists is never
+// overwritten. The first two kinds show the welcome page.
 StartKind WriteMissingDefaults(SettingsStore& store);
 
 }  // namespace vitrex::settings

@@ -13,10 +13,13 @@ ApplicationsMenu BuildApplicationsMenu(ui::PopupMenu& menu) {
     ui::MenuItem& exception = menu.Add("PMAusnahme", "E&xception");
     ui::MenuItem& transparency = menu.Add("PMFenstertransparent", "Change &Transparency");
     ui::MenuItem& off = transparency.Add("PMNo", "&Off");
-    // The percentage items keep these captions in every language.
+    // The percentage items keep these captions in every language. Each is chosen by its first
+    // digit, but 15 % and 50 % have none left to them (5 % and 10 % take 5 and 1), so they have
+    // no key rather than one that only moves between two items.
     const auto level = [&transparency](int percent) -> ui::MenuItem& {
         const std::string number = std::to_string(percent);
-        return transparency.Add("PM" + number, "&" + number + "%");
+        const bool keyed = percent != 15 && percent != 50;
+        return transparency.Add("PM" + number, (keyed ? "&" : "") + number + "%");
     };
     ui::MenuItem& pm0 = level(0);
     ui::MenuItem& pm5 = level(5);

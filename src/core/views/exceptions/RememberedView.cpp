@@ -10,10 +10,11 @@ enum RememberedColumn : int { kColumnProgram = 0, kColumnLevel = 1, kColumnOnTop
 
 }  // namespace
 
+// Every shipped header fits its column, and the program column keeps the rest of the width.
 void RememberedView::ShowColumns() {
-    list_.SetColumns({{texts_->Text(i18n::kOwnSection, "RememberedProgram"), 118},
-                      {texts_->Text(i18n::kOwnSection, "RememberedLevel"), 44, ui::ColumnAlignment::Center},
-                      {texts_->Text(i18n::kOwnSection, "RememberedOnTop"), 66, ui::ColumnAlignment::Center}});
+    list_.SetColumns({{texts_->Text(i18n::kOwnSection, "RememberedProgram"), 96},
+                      {texts_->Text(i18n::kOwnSection, "RememberedLevel"), 46, ui::ColumnAlignment::Center},
+                      {texts_->Text(i18n::kOwnSection, "RememberedOnTop"), 86, ui::ColumnAlignment::Center}});
 }
 
 void RememberedView::Show() {

@@ -67,10 +67,14 @@ std::string WebPage::ErrorPageFolder() {
 
 void WebPage::WebBrowserWaitTimer() {
     controls_.WebBrowserWait.SetEnabled(false);
+    ShowTexts();
+    ShowBrowser(false);
+}
+
+void WebPage::ShowTexts() {
     controls_.WebBrowserMessageText.SetCaption(MessageAsText(texts_->Text("Other", "SiteNotFound1")) + "\n" +
                                                MessageAsText(texts_->Text("Other", "SiteNotFound2")));
     controls_.WebBrowserMessageLink.SetCaption(texts_->Text("Vitrex", "OpenInBrowser"));
-    ShowBrowser(false);
 }
 
 void WebPage::WebBrowserMessageLinkClick() {

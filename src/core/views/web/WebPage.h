@@ -43,6 +43,9 @@ public:
     void WebBrowserDocumentComplete();
     // No document finished in time: the message and the link in the browser's place.
     void WebBrowserWaitTimer();
+    // The message and the link in the current language; a language change calls it, so a message
+    // on display follows at once.
+    void ShowTexts();
     // Opens the page that did not show in the user's own browser.
     void WebBrowserMessageLinkClick();
 
