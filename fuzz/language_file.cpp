@@ -10,6 +10,7 @@
 #include "core/i18n/IniFile.h"
 #include "core/i18n/LanguageFiles.h"
 #include "core/ui/Form.h"
+#include "core/views/general/LanguageBoxes.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
 
@@ -86,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ui::ComboBox languageBox{"GB_Language_CB", &form, {}};
     ui::ComboBox welcomeBox{"WelcomeLangCB", &form, {}};
     bool terminated = false;
-    i18n::LanguageFiles scan{files, dialogs, languageBox, welcomeBox, [&] { terminated = true; }};
+    views::general::LanguageBoxes scan{files, dialogs, languageBox, welcomeBox, [&] { terminated = true; }};
     const std::string chosen = scan.Find("English");
     const bool offered = i18n::WholeNumber(compatible) == 1;
     Require(terminated != offered, "the scan ends the program exactly when no file is offered");

@@ -4,13 +4,14 @@
 #include "core/i18n/IniFile.h"
 #include "core/i18n/LanguageFiles.h"
 #include "core/i18n/StoredTexts.h"
+#include "core/views/general/LanguageBoxes.h"
 #include "core/views/web/PageAddress.h"
 
 namespace vitrex::app {
 std::string MainForm::FindLanguageFiles(const std::string& wanted) {
-    i18n::LanguageFiles scan(platform_.files, platform_.dialogs, GB_Language_CB, WelcomeLangCB,
-                             [this] { Terminate(); });
-    return scan.Find(wanted);
+    views::general::LanguageBoxes boxes(platform_.files, platform_.dialogs, GB_Language_CB, WelcomeLangCB,
+                                        [this] { Terminate(); });
+    return boxes.Find(wanted);
 }
 
 // Reads the file whole, then puts every text on its target; a missing file leaves the English

@@ -3,21 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <functional>
 #include <vector>
 
 #include "core/i18n/AsciiCase.h"
 #include "core/i18n/IniFile.h"
 
 namespace vitrex::i18n {
-namespace {
-
-std::string WithoutExtension(const std::string& name) {
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-}  // namespace
-
 std::string LanguageFolder(Files& files) {
     std::string folder = files.ExecutableDirectory();
     if (!folder.empty()) folder.pop_back();
@@ -88,19 +80,21 @@ int IndexWhere(const std::vector<Candidate>& candidates, const std::function<boo
 
 }  // namespace
 
-std::string LanguageFiles::Find(std::string_view wanted) {
-    const std::string folder = LanguageFolder(files_);
+LanguageScan ScanLanguageFiles(Files& files, std::string_view wanted) {
+    const std::string folder = LanguageFolder(files);
     std::vector<Candidate> candidates;
-    for (const FolderEntry& entry : files_.ListFolder(folder)) {
+    for (const FolderEntry& entry : files.ListFolder(folder)) {
         if (entry.name == "." || entry.name == "..") continue;
-        const IniFile file = IniFile::Load(files_, folder + entry.name);
+        const IniFile file = IniFile::Load(files, folder + entry.name);
         if (WholeNumber(file.Read("Compatible", kLanguageBuild, "0")) != 1) continue;
         candidates.push_back({entry.name, file.Read("Info", "language", ""), {}});
     }
     NameForTheBoxes(candidates);
-    std::vector<std::string> names;
-    for (const Candidate& candidate : candidates)
-        names.push_back(candidate.shown);
+    LanguageScan scan;
+    for (const Candidate& candidate : candidates) {
+        scan.names.push_back(candidate.shown);
+        scan.files.push_back(candidate.file);
+    }
 
     // The name as the box showed it when it was stored; else a display name stored before two
     // files carried it: the file the program ships with under that name (another file that came
@@ -121,26 +115,8 @@ std::string LanguageFiles::Find(std::string_view wanted) {
         selected = IndexWhere(candidates,
                               [](const Candidate& c) { return EqualIgnoringCase(c.displayName, "English"); });
     }
-    languageBox_.SetItems(names);
-    languageBox_.SetItemIndex(selected);
-
-    if (welcomeBox_.Items().empty()) {
-        std::vector<std::string> welcome = names;
-        welcome.insert(welcome.begin(), std::string(kSelectLanguage));
-        welcomeBox_.SetItems(std::move(welcome));
-        welcomeBox_.SetItemIndex(0);
-    }
-
-    if (candidates.empty()) {
-        dialogs_.ShowMessage(std::string(kNoLanguageFile));
-        terminate_();
-        return "en.ini";
-    }
-    if (selected < 0) {
-        selected = 0;
-        languageBox_.SetItemIndex(0);
-    }
-    return WithoutExtension(candidates[selected].file);
+    scan.selected = selected;
+    return scan;
 }
 
 }  // namespace vitrex::i18n

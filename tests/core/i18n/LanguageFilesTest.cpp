@@ -6,6 +6,7 @@
 
 #include "core/i18n/LanguageFiles.h"
 #include "core/ui/Form.h"
+#include "core/views/general/LanguageBoxes.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
 
@@ -30,7 +31,7 @@ struct LanguageScan : ::testing::Test {
     ui::ComboBox languageBox{"GB_Language_CB", &form, {}};
     ui::ComboBox welcomeBox{"WelcomeLangCB", &form, {}};
     int terminated = 0;
-    LanguageFiles scan{files, dialogs, languageBox, welcomeBox, [this] { ++terminated; }};
+    views::general::LanguageBoxes scan{files, dialogs, languageBox, welcomeBox, [this] { ++terminated; }};
 };
 
 TEST_F(LanguageScan, TheWantedNameIsChosenWithItsCaseElseEnglishWithEnIni) {
