@@ -58,9 +58,13 @@ void WebBrowserBinder::Create() {
 }
 
 void WebBrowserBinder::Embed() {
-    // The rendering mode is read when the process makes its first control.
+    // The rendering mode and the local zone's lockdown are read when the process makes its first
+    // control. Locked down, the local error pages cannot run script against the user's files even
+    // should a language file's text carry some past the escaping.
     static const bool emulationSet = SetBrowserEmulation(kBrowserEmulationKey, ExecutableFileName());
+    static const bool lockdownSet = SetLocalMachineLockdown(kLocalMachineLockdownKey, ExecutableFileName());
     (void)emulationSet;
+    (void)lockdownSet;
 
     const HRESULT initialized = ::OleInitialize(nullptr);
     Check(initialized, "OleInitialize");

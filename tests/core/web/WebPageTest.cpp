@@ -18,10 +18,12 @@ constexpr const char* kTemp = "C:\\Temp";
 
 // The two files exactly as they must be, written out here rather than built from the code's parts.
 const std::string kFrameset =
-    "<html><head><title>Vitrex WebBrowser</title></head><frameset cols=\"*\"><frame src=\"vtxerror2.html\" "
+    "<!-- saved from url=(0014)about:internet --><html><head><title>Vitrex "
+    "WebBrowser</title></head><frameset cols=\"*\"><frame src=\"vtxerror2.html\" "
     "name=\"page\" scrolling=\"no\"></frameset></html>\r\n";
 std::string Message(const std::string& lines) {
-    return "<html><head><title>Vitrex WebBrowser</title><style> html, body, td {  background: Menu;  color: "
+    return "<!-- saved from url=(0014)about:internet --><html><head><title>Vitrex WebBrowser</title><style> "
+           "html, body, td {  background: Menu;  color: "
            "ButtonText;  font: 12px sans-serif,Tahoma,Verdana;  margin: 0px;  padding: 0px; }</style></head>"
            "<body><table border=\"0\" cellspacing=\"5\" cellpadding=\"0\" width=\"100%\" height=\"100%\"><tr>"
            "<td valign=\"middle\" align=\"center\">" +
@@ -81,15 +83,25 @@ TEST_F(WebTab, AProjectPageIsLeftAloneAndAnyOtherTitleIsReplacedByTheErrorPage) 
     EXPECT_TRUE(log.Lines().empty());
 }
 
-TEST_F(WebTab, TheMessageComesFromTheCurrentLanguageAsWrittenMarkupIncluded) {
+TEST_F(WebTab, TheMessageComesFromTheCurrentLanguageWithOnlyItsHarmlessMarkup) {
     const i18n::Catalogue german = fakes::CatalogueFrom(
         "[Other]\r\nSiteNotFound1=Die Seite konnte nicht geladen werden!\r\n"
-        "SiteNotFound2=Bitte prüfen Sie Ihre <b>Internetverbindung</b> & mehr.\r\n");
+        "SiteNotFound2=Bitte prüfen Sie Ihre <B>Internetverbindung</b> & mehr.\r\n");
     page.SetTexts(german);
     browser.UserDocumentComplete("Die Seite kann nicht angezeigt werden");
     // ANSI on disk: "ü" is one byte of Windows-1252.
     EXPECT_EQ(File(kMessageFile), Message("Die Seite konnte nicht geladen werden!<br>Bitte pr\xFC"
-                                          "fen Sie Ihre <b>Internetverbindung</b> & mehr."));
+                                          "fen Sie Ihre <b>Internetverbindung</b> &amp; mehr."));
+
+    // A hostile language file: its script, attributes and other tags are written as text.
+    page.SetTexts(fakes::CatalogueFrom(
+        "[Other]\r\nSiteNotFound1=<script>new ActiveXObject('x')</script>&lt;ok&gt;\r\n"
+        "SiteNotFound2=<i>a</I><br/><img src=x onerror=\"alert(1)\"><b onclick=x>&#252;&#xFC;&bogus\r\n"));
+    browser.UserDocumentComplete("Other");
+    EXPECT_EQ(File(kMessageFile),
+              Message("&lt;script&gt;new ActiveXObject('x')&lt;/script&gt;&lt;ok&gt;<br><i>a</i><br>&lt;img "
+                      "src=x onerror=&quot;alert(1)&quot;&gt;&lt;b onclick=x&gt;&#252;&#xFC;&amp;bogus"));
+    page.SetTexts(german);
 
     // A language change reaches the page only when it is written again.
     const std::string written = *File(kMessageFile);

@@ -90,6 +90,8 @@ TEST(BrowserEmulation, TheNewestModeIsNamedForTheRunningExecutable) {
     ASSERT_TRUE(SetBrowserEmulation(key.path, L"Some Program.exe"));
     EXPECT_EQ(ReadDword(key.path, L"Some Program.exe"), 11001u);
     EXPECT_FALSE(SetBrowserEmulation(key.path, L""));
+    ASSERT_TRUE(SetLocalMachineLockdown(key.path, L"Some Program.exe"));
+    EXPECT_EQ(ReadDword(key.path, L"Some Program.exe"), 1u);
 }
 
 struct BrowserForm : ::testing::Test {
@@ -113,6 +115,7 @@ TEST_F(BrowserForm, TheControlIsEmbeddedWithItsEventsConnectedAndFillsItsPlace) 
     ASSERT_NE(binder->Control(), nullptr) << "the system's control is made and activated in place";
     EXPECT_TRUE(binder->EventsConnected());
     EXPECT_EQ(ReadDword(kBrowserEmulationKey, L"vitrex_win32_tests.exe"), kBrowserEmulationNewest);
+    EXPECT_EQ(ReadDword(kLocalMachineLockdownKey, L"vitrex_win32_tests.exe"), 1u);
 
     const RECT place = RectInParent(binder->Handle());
     EXPECT_EQ(place.right - place.left, 200);
