@@ -9,6 +9,11 @@ void MainForm::AttachWebHandlers() {
     web_.SetTexts(texts_);
     links_.SetTexts(texts_);
     WebBrowser.OnDocumentComplete = [this] { WebBrowserDocumentComplete(); };
+    // The tab's navigation policy is the web page presenter's.
+    WebBrowser.OnBeforeNavigate = [this](const std::string& url) {
+        return web_.WebBrowserBeforeNavigate(url);
+    };
+    WebBrowser.OnNewWindow = [this](const std::string& url) { web_.WebBrowserNewWindow(url); };
     WebBrowserWait.OnTimer = [this] { WebBrowserWaitTimer(); };
     WebBrowserMessageLink.OnClick = [this] { WebBrowserMessageLinkClick(); };
     TINFO_LabelHomepage.OnClick = [this] { TINFO_LabelHomepageClick(); };

@@ -13,4 +13,15 @@ void WebBrowser::UserDocumentComplete(const std::string& topLevelTitle) {
     Fire(OnDocumentComplete);
 }
 
+bool WebBrowser::UserBeforeNavigate(const std::string& url) {
+    if (!OnBeforeNavigate) return true;
+    bool allowed = false;
+    Fire([&] { allowed = OnBeforeNavigate(url); });
+    return allowed;
+}
+
+void WebBrowser::UserNewWindow(const std::string& url) {
+    if (OnNewWindow) Fire([&] { OnNewWindow(url); });
+}
+
 }  // namespace vitrex::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "core/ui/Widget.h"
@@ -26,6 +27,16 @@ public:
 
     Handler OnDocumentComplete;
     void UserDocumentComplete(const std::string& topLevelTitle);
+
+    // Asked before every navigation the browser is about to make, its own (a link, a script, a
+    // frame) and the program's: whether the tab may go there. Without a handler it may; a handler
+    // that fails says no.
+    std::function<bool(const std::string& url)> OnBeforeNavigate;
+    bool UserBeforeNavigate(const std::string& url);
+    // A page asked for a window of its own, which the tab never opens: the handler decides what
+    // becomes of the address.
+    std::function<void(const std::string& url)> OnNewWindow;
+    void UserNewWindow(const std::string& url);
 
 private:
     std::string requestedUrl_;

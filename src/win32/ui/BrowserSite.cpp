@@ -7,13 +7,31 @@
 
 namespace vitrex::win32 {
 
-BrowserSite::BrowserSite(HWND host, std::function<void()> onDocumentComplete)
-    : host_(host), onDocumentComplete_(std::move(onDocumentComplete)) {}
+BrowserSite::BrowserSite(HWND host, Events events) : host_(host), events_(std::move(events)) {}
 
 void BrowserSite::Detach() {
-    onDocumentComplete_ = nullptr;
+    events_ = {};
     host_ = nullptr;
 }
+
+namespace {
+
+// The text of an argument the control passes as a BSTR, directly or by reference to a VARIANT.
+std::wstring TextOf(const VARIANT& argument) {
+    const VARIANT* value = &argument;
+    if (value->vt == (VT_BYREF | VT_VARIANT) && value->pvarVal != nullptr) value = value->pvarVal;
+    if (value->vt == VT_BSTR && value->bstrVal != nullptr)
+        return std::wstring(value->bstrVal, ::SysStringLen(value->bstrVal));
+    return {};
+}
+
+// The Cancel argument: a VARIANT_BOOL by reference.
+void SetCancel(VARIANT& argument, bool cancel) {
+    if (argument.vt == (VT_BYREF | VT_BOOL) && argument.pboolVal != nullptr)
+        *argument.pboolVal = cancel ? VARIANT_TRUE : VARIANT_FALSE;
+}
+
+}  // namespace
 
 STDMETHODIMP BrowserSite::QueryInterface(REFIID iid, void** object) {
     if (object == nullptr) return E_POINTER;
@@ -163,14 +181,29 @@ STDMETHODIMP BrowserSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) 
     return E_NOTIMPL;
 }
 
-// The control calls the sink by dispatch identifier; the arguments are not needed, since the
-// title is read from the top-level document whichever document finished.
-STDMETHODIMP BrowserSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
-    if (id != DISPID_DOCUMENTCOMPLETE || !onDocumentComplete_) return S_OK;
+// The control calls the sink by dispatch identifier, with the arguments in reverse order. A
+// finished document needs none: the title is read from the top-level document.
+STDMETHODIMP BrowserSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*,
+                                 UINT*) {
+    VARIANT* arguments = parameters != nullptr ? parameters->rgvarg : nullptr;
+    const UINT count = parameters != nullptr ? parameters->cArgs : 0;
     try {
-        onDocumentComplete_();
+        if (id == DISPID_DOCUMENTCOMPLETE && events_.documentComplete) {
+            events_.documentComplete();
+        } else if (id == DISPID_BEFORENAVIGATE2 && count == 7 && arguments != nullptr) {
+            // pDisp, URL, Flags, TargetFrameName, PostData, Headers, Cancel.
+            const bool allowed = !events_.beforeNavigate || events_.beforeNavigate(TextOf(arguments[5]));
+            SetCancel(arguments[0], !allowed);
+        } else if (id == DISPID_NEWWINDOW3 && count == 5 && arguments != nullptr) {
+            // ppDisp, Cancel, dwFlags, bstrUrlContext, bstrUrl.
+            SetCancel(arguments[3], true);
+            if (events_.newWindow) events_.newWindow(TextOf(arguments[0]));
+        } else if (id == DISPID_NEWWINDOW2 && count == 2 && arguments != nullptr) {
+            // ppDisp, Cancel: no address to pass on; the window is refused all the same.
+            SetCancel(arguments[0], true);
+        }
     } catch (...) {
-        // The callback reports its own failures; nothing may unwind into the control.
+        // The callbacks report their own failures; nothing may unwind into the control.
     }
     return S_OK;
 }

@@ -5,21 +5,31 @@
 #include <ole2.h>
 
 #include <functional>
+#include <string>
 
 namespace vitrex::win32 {
 
 // The container's side of an embedded browser control: the client site and in-place site it
 // asks for its window and place, a frame without menus or toolbars, and the sink of its events
-// (DWebBrowserEvents2) of which only the finished documents are passed on. One reference count
-// for every interface; the binder holds the first reference.
+// (DWebBrowserEvents2), of which the finished documents, the navigations about to start (which
+// the events may cancel) and the requests for new windows (always cancelled) are passed on. One
+// reference count for every interface; the binder holds the first reference.
 class BrowserSite final : public IOleClientSite,
                           public IOleInPlaceSite,
                           public IOleInPlaceFrame,
                           public IDispatch {
 public:
-    // `host` is the window the control is shown in; `onDocumentComplete` runs for each
-    // finished document, the top page's and each frame's.
-    BrowserSite(HWND host, std::function<void()> onDocumentComplete);
+    struct Events {
+        // Each finished document, the top page's and each frame's.
+        std::function<void()> documentComplete;
+        // Before each navigation, with its address: false cancels it.
+        std::function<bool(const std::wstring& url)> beforeNavigate;
+        // A page asked for a new window, which is cancelled; the address, when the control gives
+        // one.
+        std::function<void(const std::wstring& url)> newWindow;
+    };
+    // `host` is the window the control is shown in.
+    BrowserSite(HWND host, Events events);
     BrowserSite(const BrowserSite&) = delete;
     BrowserSite& operator=(const BrowserSite&) = delete;
 
@@ -82,7 +92,7 @@ private:
 
     LONG references_ = 1;
     HWND host_;
-    std::function<void()> onDocumentComplete_;
+    Events events_;
 };
 
 }  // namespace vitrex::win32

@@ -70,7 +70,10 @@ void WebBrowserBinder::Embed() {
     Check(initialized, "OleInitialize");
     oleInitialized_ = true;
 
-    site_.Reset(new BrowserSite(Handle(), [this] { OnDocumentComplete(); }));
+    site_.Reset(new BrowserSite(
+        Handle(), {[this] { OnDocumentComplete(); },
+                   [this](const std::wstring& url) { return browser_.UserBeforeNavigate(Narrow(url)); },
+                   [this](const std::wstring& url) { browser_.UserNewWindow(Narrow(url)); }}));
     Check(::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                              reinterpret_cast<void**>(object_.Put())),
           "CoCreateInstance");

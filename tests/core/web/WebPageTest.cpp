@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "core/app/crashlog/CrashDispatcher.h"
 #include "core/app/crashlog/CrashLog.h"
 #include "core/views/web/ErrorPages.h"
@@ -177,6 +181,37 @@ TEST_F(WebTab, TheLinkOpensThePageAskedForNotTheLocalErrorPage) {
     link.UserClick();
     ASSERT_EQ(log.Lines().size(), 4u);
     EXPECT_EQ(log.Lines()[1], "Typ: SystemError");
+}
+
+// The tab goes only to the project's pages and the local error pages; a link anywhere else opens
+// in the user's browser (web addresses only) and the tab stays where it is.
+TEST_F(WebTab, TheTabShowsOnlyTheProjectsPagesAndTheLocalErrorPages) {
+    browser.OnBeforeNavigate = [this](const std::string& url) { return page.WebBrowserBeforeNavigate(url); };
+    browser.OnNewWindow = [this](const std::string& url) { page.WebBrowserNewWindow(url); };
+    for (const char* allowed :
+         {"http://127.0.0.1:8021/page.php?intern=1&language=en", "HTTP://127.0.0.1:8021/other.php#top",
+          "C:\\Temp\\vtxerror1.html", "file:///C:/Temp/vtxerror2.html", "file:///c:/temp/VTXERROR1.html",
+          "about:blank"})
+        EXPECT_TRUE(browser.UserBeforeNavigate(allowed)) << allowed;
+    EXPECT_TRUE(shell.opened.empty());
+    for (const char* refused :
+         {"http://127.0.0.1:8022/page.php", "https://127.0.0.1:8021/", "http://127.0.0.1:8021.evil/",
+          "https://look-alike.example/login", "file:///C:/Windows/win.ini", "file:///C:/Temp/other.html",
+          "javascript:alert(1)", "ms-settings:", "mailto:x@y"})
+        EXPECT_FALSE(browser.UserBeforeNavigate(refused)) << refused;
+    EXPECT_EQ(shell.opened,
+              (std::vector<std::string>{"http://127.0.0.1:8022/page.php", "https://127.0.0.1:8021/",
+                                        "http://127.0.0.1:8021.evil/", "https://look-alike.example/login"}))
+        << "only web addresses go to the browser";
+
+    shell.opened.clear();
+    browser.UserNewWindow("https://elsewhere.example/");
+    browser.UserNewWindow("file:///C:/Windows/System32/calc.exe");
+    EXPECT_EQ(shell.opened, std::vector<std::string>{"https://elsewhere.example/"});
+
+    // A policy that fails refuses.
+    browser.OnBeforeNavigate = [](const std::string&) -> bool { throw std::runtime_error("broken"); };
+    EXPECT_FALSE(browser.UserBeforeNavigate("http://127.0.0.1:8021/page.php"));
 }
 
 TEST(ErrorPageText, MarkupBecomesPlainTextForTheNativeMessage) {

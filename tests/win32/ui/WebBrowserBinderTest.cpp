@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "UiTestSupport.h"
 #include "core/ui/Controls.h"
@@ -24,7 +25,7 @@ using namespace vitrex::win32::testing;
 
 TEST(BrowserSite, EveryInterfaceIsOneObjectWithOneCountAndOnlyFinishedDocumentsArePassedOn) {
     int completed = 0;
-    UniqueCom<BrowserSite> site(new BrowserSite(::GetDesktopWindow(), [&] { ++completed; }));
+    UniqueCom<BrowserSite> site(new BrowserSite(::GetDesktopWindow(), {[&] { ++completed; }, {}, {}}));
     IUnknown* identity = nullptr;
     ASSERT_EQ(site.Get()->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)), S_OK);
     for (REFIID iid : {IID_IOleClientSite, IID_IOleInPlaceSite, IID_IOleWindow, IID_IOleInPlaceFrame,
@@ -65,6 +66,64 @@ TEST(BrowserSite, EveryInterfaceIsOneObjectWithOneCountAndOnlyFinishedDocumentsA
     site.Get()->Invoke(DISPID_DOCUMENTCOMPLETE, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr,
                        nullptr);
     EXPECT_EQ(completed, 1) << "nothing reaches a binder that is gone";
+}
+
+// The navigation events as the control raises them: the arguments in reverse order, the address as
+// a BSTR (by reference for BeforeNavigate2), the answer through the Cancel argument.
+TEST(BrowserSite, NavigationsAreAskedAboutAndNewWindowsAlwaysRefused) {
+    std::vector<std::wstring> asked;
+    std::vector<std::wstring> windows;
+    UniqueCom<BrowserSite> site(
+        new BrowserSite(::GetDesktopWindow(), {{},
+                                               [&](const std::wstring& url) {
+                                                   asked.push_back(url);
+                                                   return url.starts_with(L"https://vitrex.example.org/");
+                                               },
+                                               [&](const std::wstring& url) { windows.push_back(url); }}));
+    const auto navigate = [&](const wchar_t* url) {
+        BSTR text = ::SysAllocString(url);
+        VARIANT address{};
+        address.vt = VT_BSTR;
+        address.bstrVal = text;
+        VARIANT_BOOL cancel = VARIANT_FALSE;
+        VARIANT arguments[7] = {};
+        arguments[0].vt = VT_BYREF | VT_BOOL;
+        arguments[0].pboolVal = &cancel;
+        arguments[5].vt = VT_BYREF | VT_VARIANT;
+        arguments[5].pvarVal = &address;
+        DISPPARAMS parameters{arguments, nullptr, 7, 0};
+        site.Get()->Invoke(DISPID_BEFORENAVIGATE2, IID_NULL, 0, DISPATCH_METHOD, &parameters, nullptr,
+                           nullptr, nullptr);
+        ::SysFreeString(text);
+        return cancel == VARIANT_TRUE;
+    };
+    EXPECT_FALSE(navigate(L"https://vitrex.example.org/page.php")) << "allowed, not cancelled";
+    EXPECT_TRUE(navigate(L"https://look-alike.example/login")) << "refused, cancelled";
+    EXPECT_EQ(asked, (std::vector<std::wstring>{L"https://vitrex.example.org/page.php",
+                                                L"https://look-alike.example/login"}));
+
+    BSTR text = ::SysAllocString(L"https://elsewhere.example/");
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    VARIANT arguments[5] = {};
+    arguments[0].vt = VT_BSTR;
+    arguments[0].bstrVal = text;
+    arguments[3].vt = VT_BYREF | VT_BOOL;
+    arguments[3].pboolVal = &cancel;
+    DISPPARAMS parameters{arguments, nullptr, 5, 0};
+    site.Get()->Invoke(DISPID_NEWWINDOW3, IID_NULL, 0, DISPATCH_METHOD, &parameters, nullptr, nullptr,
+                       nullptr);
+    ::SysFreeString(text);
+    EXPECT_EQ(cancel, VARIANT_TRUE);
+    EXPECT_EQ(windows, std::vector<std::wstring>{L"https://elsewhere.example/"});
+
+    VARIANT_BOOL older = VARIANT_FALSE;
+    VARIANT two[2] = {};
+    two[0].vt = VT_BYREF | VT_BOOL;
+    two[0].pboolVal = &older;
+    DISPPARAMS twoParameters{two, nullptr, 2, 0};
+    site.Get()->Invoke(DISPID_NEWWINDOW2, IID_NULL, 0, DISPATCH_METHOD, &twoParameters, nullptr, nullptr,
+                       nullptr);
+    EXPECT_EQ(older, VARIANT_TRUE) << "the older event, without an address, is refused too";
 }
 
 // A scratch key under the current user, deleted at the end.

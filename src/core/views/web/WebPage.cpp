@@ -3,9 +3,49 @@
 #include <exception>
 #include <utility>
 
+#include "core/i18n/AsciiCase.h"
+#include "core/net/ServerAddress.h"
 #include "core/views/web/ErrorPages.h"
 
 namespace vitrex::views::web {
+namespace {
+
+// "scheme://host:port/" of an http(s) address, in lower case; empty for anything else.
+std::string OriginOf(std::string_view url) {
+    const std::size_t scheme = url.find("://");
+    if (scheme == std::string_view::npos) return {};
+    const std::size_t end = url.find_first_of("/?#", scheme + 3);
+    std::string origin(url.substr(0, end == std::string_view::npos ? url.size() : end));
+    for (char& c : origin)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (!origin.starts_with("http://") && !origin.starts_with("https://")) return {};
+    return origin + "/";
+}
+
+// A local file as the browser names it ("file:///C:/Temp/x.html", "C:\Temp\x.html") as a path
+// with backslashes and its escapes undone.
+std::string LocalPath(std::string_view url) {
+    std::string path;
+    if (i18n::EqualIgnoringCase(url.substr(0, 8), "file:///")) {
+        url.remove_prefix(8);
+    } else if (i18n::EqualIgnoringCase(url.substr(0, 7), "file://")) {
+        url.remove_prefix(5);  // a share: keep the two slashes
+    }
+    for (std::size_t i = 0; i < url.size(); ++i) {
+        char c = url[i];
+        if (c == '%' && i + 2 < url.size()) {
+            const std::string hex(url.substr(i + 1, 2));
+            if (hex.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos) {
+                c = static_cast<char>(std::stoi(hex, nullptr, 16));
+                i += 2;
+            }
+        }
+        path += c == '/' ? '\\' : c;
+    }
+    return path;
+}
+
+}  // namespace
 
 WebPage::WebPage(WebPageControls controls, Files& files, OperatingSystem& system, Shell& shell,
                  std::string serverBase)
@@ -55,6 +95,23 @@ void WebPage::WebBrowserDocumentComplete() {
     }
     Navigate(frameset);
     if (messageFailure) std::rethrow_exception(messageFailure);
+}
+
+bool WebPage::WebBrowserBeforeNavigate(const std::string& url) {
+    if (url == "about:blank") return true;
+    const std::string origin = OriginOf(url);
+    if (!origin.empty() && origin == OriginOf(serverBase_)) return true;
+    const std::string path = LocalPath(url);
+    const std::string folder = ErrorPageFolder();
+    for (const char* file : {kFramesetFile, kMessageFile}) {
+        if (i18n::EqualIgnoringCase(path, folder + "\\" + file)) return true;
+    }
+    WebBrowserNewWindow(url);
+    return false;
+}
+
+void WebPage::WebBrowserNewWindow(const std::string& url) {
+    if (const auto address = net::WebAddress(serverBase_, url); address && *address == url) shell_.Open(url);
 }
 
 // The "temp" variable names the folder; without it (or with it empty) the user's temporary

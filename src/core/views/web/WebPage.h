@@ -41,6 +41,12 @@ public:
     // A document (the top page or a frame) finished: a top-level title other than the project's
     // puts the local error page in its place.
     void WebBrowserDocumentComplete();
+    // The tab shows the project's pages (the server's origin) and the local error pages, nothing
+    // else: any other address the page goes to is opened in the user's browser, when it is an
+    // http: or https: address, and the tab stays where it is.
+    bool WebBrowserBeforeNavigate(const std::string& url);
+    // A new window is never opened in the program; its address goes to the user's browser as above.
+    void WebBrowserNewWindow(const std::string& url);
     // No document finished in time: the message and the link in the browser's place.
     void WebBrowserWaitTimer();
     // The message and the link in the current language; a language change calls it, so a message
