@@ -10,9 +10,6 @@
 
 namespace vitrex::update {
 
-// The named mutex the running Vitrex holds for its whole life.
-inline constexpr const wchar_t* kInstanceMutex = L"Vitrex";
-
 // How long the old program gets to save its settings and end after starting the update.
 inline constexpr DWORD kInstanceEndTimeoutMs = 30000;
 
