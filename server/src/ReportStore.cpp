@@ -22,13 +22,19 @@ constexpr const char* kInsert =
 
 }  // namespace
 
+void ReportStore::CloseDatabase::operator()(sqlite3* db) const noexcept {
+    sqlite3_close(db);
+}
+
 std::unique_ptr<ReportStore> ReportStore::Open(const std::filesystem::path& path, std::string& error) {
-    sqlite3* db = nullptr;
+    sqlite3* raw = nullptr;
     const int opened =
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // Closed whatever happens below, also when the open failed half-way.
+    Connection connection(raw);
+    sqlite3* db = connection.get();
     if (opened != SQLITE_OK) {
         error = path.string() + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(opened));
-        sqlite3_close(db);
         return nullptr;
     }
     // Someone reading the reports with the sqlite3 tool holds a lock for a moment.
@@ -41,20 +47,15 @@ std::unique_ptr<ReportStore> ReportStore::Open(const std::filesystem::path& path
     if (sqlite3_exec(db, kSchema, nullptr, nullptr, &message) != SQLITE_OK) {
         error = path.string() + ": " + (message ? message : "cannot create the reports table");
         sqlite3_free(message);
-        sqlite3_close(db);
         return nullptr;
     }
-    return std::unique_ptr<ReportStore>(new ReportStore(db));
-}
-
-ReportStore::~ReportStore() {
-    sqlite3_close(db_);
+    return std::unique_ptr<ReportStore>(new ReportStore(std::move(connection)));
 }
 
 std::optional<long long> ReportStore::Add(const Report& report) {
     std::lock_guard<std::mutex> hold(lock_);
     sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db_, kInsert, -1, &raw, nullptr) != SQLITE_OK) return std::nullopt;
+    if (sqlite3_prepare_v2(db_.get(), kInsert, -1, &raw, nullptr) != SQLITE_OK) return std::nullopt;
     const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(raw, &sqlite3_finalize);
     int column = 0;
     for (const std::string* value :
@@ -65,7 +66,7 @@ std::optional<long long> ReportStore::Add(const Report& report) {
     sqlite3_bind_blob(raw, ++column, report.body.data(), static_cast<int>(report.body.size()),
                       SQLITE_TRANSIENT);
     if (sqlite3_step(raw) != SQLITE_DONE) return std::nullopt;
-    return sqlite3_last_insert_rowid(db_);
+    return sqlite3_last_insert_rowid(db_.get());
 }
 
 }  // namespace vitrex::server

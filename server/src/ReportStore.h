@@ -5,6 +5,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 
 struct sqlite3;
 
@@ -23,7 +24,6 @@ class ReportStore {
 public:
     // Nothing, with the reason in `error`, when the file cannot be opened or made.
     static std::unique_ptr<ReportStore> Open(const std::filesystem::path& path, std::string& error);
-    ~ReportStore();
     ReportStore(const ReportStore&) = delete;
     ReportStore& operator=(const ReportStore&) = delete;
 
@@ -31,10 +31,14 @@ public:
     std::optional<long long> Add(const Report& report);
 
 private:
-    explicit ReportStore(sqlite3* db) : db_(db) {}
+    struct CloseDatabase {
+        void operator()(sqlite3* db) const noexcept;
+    };
+    using Connection = std::unique_ptr<sqlite3, CloseDatabase>;
+    explicit ReportStore(Connection db) : db_(std::move(db)) {}
 
     std::mutex lock_;
-    sqlite3* db_;
+    Connection db_;
 };
 
 }  // namespace vitrex::server

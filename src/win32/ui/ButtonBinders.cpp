@@ -65,21 +65,19 @@ LRESULT CALLBACK LabelBinder::LinkProc(HWND window, UINT message, WPARAM wParam,
 }
 
 void LabelBinder::PaintFocus() const {
-    const HDC dc = ::GetDC(Handle());
+    const WindowDcScope window(Handle());
+    const HDC dc = window.Dc();
     if (dc == nullptr) return;
-    {
-        SelectObjectScope font(dc, binding_.Fonts().For(label_.Style()));
-        const std::wstring text = Widen(label_.Caption());
-        RECT area{};
-        ::GetClientRect(Handle(), &area);
-        RECT extent = area;
-        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent,
-                    DT_CALCRECT | DT_NOPREFIX | (label_.WordWrap() ? DT_WORDBREAK : DT_SINGLELINE));
-        extent.right = std::min(extent.right + 1, area.right);
-        extent.bottom = std::min(extent.bottom, area.bottom);
-        ::DrawFocusRect(dc, &extent);
-    }
-    ::ReleaseDC(Handle(), dc);
+    SelectObjectScope font(dc, binding_.Fonts().For(label_.Style()));
+    const std::wstring text = Widen(label_.Caption());
+    RECT area{};
+    ::GetClientRect(Handle(), &area);
+    RECT extent = area;
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent,
+                DT_CALCRECT | DT_NOPREFIX | (label_.WordWrap() ? DT_WORDBREAK : DT_SINGLELINE));
+    extent.right = std::min(extent.right + 1, area.right);
+    extent.bottom = std::min(extent.bottom, area.bottom);
+    ::DrawFocusRect(dc, &extent);
 }
 
 DWORD LabelBinder::StaticStyle() const {
