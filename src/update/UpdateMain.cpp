@@ -169,7 +169,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The old program quits right after starting this one; its settings are saved on the way out.
     // Should it hang, the package's own removal of the old version asks it to close once more.
     // The named mutex the running Vitrex holds for its whole life, by the name the program gives it.
-    const std::wstring instanceMutex(app::kInstanceName.begin(), app::kInstanceName.end());
+    const std::wstring instanceMutex(vitrex::app::kInstanceName.begin(), vitrex::app::kInstanceName.end());
     WaitForMutexToGo(instanceMutex.c_str(), kInstanceEndTimeoutMs);
 
     // Written into the private folder, which only the copy writes to.

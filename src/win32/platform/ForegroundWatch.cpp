@@ -11,27 +11,26 @@ constexpr wchar_t kClassName[] = L"VitrexForegroundWatch";
 
 ForegroundWatch::~ForegroundWatch() {
     Stop();
-    if (window_ != nullptr) ::DestroyWindow(window_);
 }
 
 bool ForegroundWatch::Start() {
     if (Watching()) return true;
-    if (window_ == nullptr) {
+    if (!window_) {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = &WindowProc;
         windowClass.hInstance = ::GetModuleHandleW(nullptr);
         windowClass.lpszClassName = kClassName;
-        // A second watch finds the class registered already.
-        ::RegisterClassExW(&windowClass);
-        window_ = ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    windowClass.hInstance, nullptr);
-        if (window_ == nullptr) return false;
-        ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        // A second watch finds the class registered already; any other refusal ends the start.
+        if (::RegisterClassExW(&windowClass) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+            return false;
+        window_.Reset(::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        windowClass.hInstance, nullptr));
+        if (!window_) return false;
+        ::SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
-    stop_ = false;
     try {
-        thread_ = std::thread([this, target = window_] { Watch(target); });
+        thread_ = std::jthread([target = window_.Get()](std::stop_token stop) { Watch(target, stop); });
     } catch (...) {
         return false;
     }
@@ -40,21 +39,21 @@ bool ForegroundWatch::Start() {
 
 void ForegroundWatch::Stop() {
     if (!Watching()) return;
-    stop_ = true;
+    thread_.request_stop();
     thread_.join();
     // What the thread posted before it stopped is no longer wanted.
     MSG message;
-    while (::PeekMessageW(&message, window_, kChangedMessage, kChangedMessage, PM_REMOVE)) {
+    while (::PeekMessageW(&message, window_.Get(), kChangedMessage, kChangedMessage, PM_REMOVE)) {
     }
 }
 
-void ForegroundWatch::Watch(HWND target) {
+void ForegroundWatch::Watch(HWND target, const std::stop_token& stop) {
     // Nothing is known at the start: the first look reports whatever has the foreground, so a
     // change made just before the watch began is not missed.
     HWND last = reinterpret_cast<HWND>(-1);
     for (;;) {
         ::Sleep(kPeriodMs);
-        if (stop_) return;
+        if (stop.stop_requested()) return;
         const HWND foreground = ::GetForegroundWindow();
         if (foreground == last) continue;
         last = foreground;

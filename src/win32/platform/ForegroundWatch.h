@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
+#include <stop_token>
 #include <thread>
+
+#include "win32/UniqueHandle.h"
 
 namespace vitrex::win32 {
 
@@ -33,12 +35,12 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    void Watch(HWND target);
+    static void Watch(HWND target, const std::stop_token& stop);
 
     std::function<void()> changed_;
-    HWND window_ = nullptr;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    UniqueWindow window_;
+    // Last: stopped and joined before the window goes.
+    std::jthread thread_;
 };
 
 }  // namespace vitrex::win32

@@ -12,7 +12,7 @@ inline constexpr unsigned long kBrowserEmulationNewest = 11001;
 // Where it looks up whether pages from this computer (the local error pages) run locked down, as
 // pages from the internet do: no script reaching the user's files.
 inline constexpr wchar_t kLocalMachineLockdownKey[] =
-    L"Software\Microsoft\Internet Explorer\Main\FeatureControl\FEATURE_LOCALMACHINE_LOCKDOWN";
+    L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_LOCALMACHINE_LOCKDOWN";
 
 // The running executable's file name without its folder ("Vitrex.exe").
 std::wstring ExecutableFileName();
