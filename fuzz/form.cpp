@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Contract.h"
 #include "Cp1252.h"
 #include "FormDecoding.h"
 #include "FuzzCheck.h"
@@ -17,13 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view body = fuzz::Text(data, size);
 
     // Any body, as a client may post it.
-    const server::Form form = server::Form::Decode(body);
+    const server::Form form = server::Form::Decode(body, server::kLargestFieldCount);
     std::size_t decoded = 0;
     for (const auto& [name, value] : form.Fields())
         decoded += name.size() + value.size();
     Require(decoded <= body.size(), "decoding never makes a form longer");
     Require(form.Fields().size() <= static_cast<std::size_t>(std::count(body.begin(), body.end(), '&')) + 1,
             "no more fields than pairs");
+    Require(form.Fields().size() <= server::kLargestFieldCount, "never more fields than the bound");
     if (!form.Fields().empty())
         Require(form.Field(form.Fields().front().first) == form.Fields().front().second,
                 "the first field counts");
@@ -52,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(posted.find_first_not_of(
                 "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789*-._%=&") == std::string::npos,
             "an encoded form is plain ASCII that no decoder reads differently");
-    const server::Form received = server::Form::Decode(posted);
+    const server::Form received = server::Form::Decode(posted, server::kLargestFieldCount);
     Require(received.Fields().size() == fields.size(), "every field arrives, none is added");
     for (std::size_t i = 0; i < fields.size(); ++i) {
         Require(received.Fields()[i].first == fields[i].name, "names arrive as sent");

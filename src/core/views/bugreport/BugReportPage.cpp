@@ -2,9 +2,9 @@
 #include "core/i18n/CatalogueKeys.h"
 #include "core/i18n/StoredTexts.h"
 
-#include "core/net/ProjectLinks.h"
 #include "core/app/Version.h"
 #include "core/net/PostForm.h"
+#include "core/net/ProjectLinks.h"
 #include "core/net/ServerText.h"
 #include "core/platform/Errors.h"
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "core/net/ProjectLinks.h"
 #include "core/i18n/StoredTexts.h"
+#include "core/net/ProjectLinks.h"
 #include "core/views/web/PageAddress.h"
 
 namespace vitrex::views::web {
