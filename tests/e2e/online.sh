@@ -48,6 +48,7 @@ control() { curl -fsS "${VITREX_SERVER_URL}test-control?token=$CONTROL_TOKEN&$1"
 # (stripped, as the shipped one is) in place of the shipped one.
 tests_program() {
     rm -rf "$1"
+    mkdir -p "$(dirname "$1")"
     cp -r "$(dirname "$VTX_E2E_EXE")" "$1"
     x86_64-w64-mingw32-strip --strip-all -o "$1/$(basename "$VTX_E2E_EXE")" "$TEST_KEY_DIR/Vitrex.exe"
 }
