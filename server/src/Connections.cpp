@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -304,6 +305,21 @@ void Connections::Sweep() {
         Close(*connection);
 }
 
+// A client that sends its requests one after another (a kept-alive connection of a front end, the
+// program's page loads) gets the next one answered by the same worker, without the two hand-overs
+// through the waiting thread, which cost more than the request itself on a busy machine. False
+// when nothing came within the linger time or the client closed: the waiting thread takes over
+// and sees either.
+bool Connections::Linger(Connection& connection) {
+    pollfd wanted{connection.fd, POLLIN, 0};
+    if (poll(&wanted, 1, static_cast<int>(settings_.linger.count())) <= 0) return false;
+    char buffer[16 * 1024];
+    const ssize_t got = recv(connection.fd, buffer, sizeof buffer, MSG_DONTWAIT);
+    if (got <= 0) return false;
+    connection.received.append(buffer, static_cast<std::size_t>(got));
+    return true;
+}
+
 void Connections::Work() {
     for (;;) {
         Connection* connection = nullptr;
@@ -329,7 +345,8 @@ void Connections::Work() {
             keep = stream.Flush() && keep && !last;
             connection->received.erase(0, connection->request_size);
             connection->request_size = 0;
-            if (!keep || connection->received.empty()) break;
+            if (!keep) break;
+            if (connection->received.empty() && !Linger(*connection)) break;
             // A request that came right behind this one is answered at once.
             struct Frame next = FrameRequest(connection->received, settings_.largest_body);
             if (next.state != Frame::State::Complete ||

@@ -26,6 +26,9 @@ struct ConnectionSettings {
     std::chrono::milliseconds head_time{10000};     // from a request's first byte to its blank line
     std::chrono::milliseconds body_silence{10000};  // the longest pause within a body
     std::chrono::milliseconds write_timeout{5000};
+    // How long a worker that has answered on a kept-alive connection waits for the client's next
+    // request before it hands the connection back to the waiting thread.
+    std::chrono::milliseconds linger{1};
 };
 
 // The server's connections. One thread waits on all of them (epoll) and reads each request whole,
@@ -54,6 +57,7 @@ private:
 
     void Wait();
     void Work();
+    bool Linger(Connection& connection);
     void Accept();
     void Receive(Connection& connection);
     void Examine(Connection& connection);
