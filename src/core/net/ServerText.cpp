@@ -3,18 +3,12 @@
 #include <algorithm>
 #include <array>
 
+#include "core/i18n/AsciiCase.h"
 #include "core/i18n/Cp1252.h"
 #include "core/text/Utf8.h"
 
 namespace vitrex::net {
 namespace {
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return lower;
-}
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -32,11 +26,12 @@ std::string CharsetParameter(std::string_view contentType) {
         const std::size_t end = rest.find(';');
         const std::string_view parameter = Trimmed(rest.substr(0, end));
         const std::size_t equals = parameter.find('=');
-        if (equals != std::string_view::npos && Lower(Trimmed(parameter.substr(0, equals))) == "charset") {
+        if (equals != std::string_view::npos &&
+            i18n::LowerAscii(Trimmed(parameter.substr(0, equals))) == "charset") {
             std::string_view value = Trimmed(parameter.substr(equals + 1));
             if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
                 value = value.substr(1, value.size() - 2);
-            return Lower(value);
+            return i18n::LowerAscii(value);
         }
         at = end == std::string_view::npos ? end : at + 1 + end;
     }
