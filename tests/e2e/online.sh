@@ -130,3 +130,37 @@ open_update_page() {
     require "the page's buttons and progress bar are found" \
         test -n "$update_button" -a -n "$cancel_button" -a -n "$progress"
 }
+
+# The bug report page shown from the task panel; its edit fields from top to bottom (the headline,
+# the mail field, the report's text) in `edits`, the operating-system box in os_box.
+REPORT_ITEM=${REPORT_ITEM:-6}
+open_report_page() {
+    go_to_item "$REPORT_ITEM"
+    send_shown() { [ -n "$(control_by Button Send)" ]; }
+    require "the bug report page shows" vtx_wait_until 10 send_shown
+    edits=($(controls | awk -F'\t' '$3 == "Edit" && $5 == 1 { split($6, r, ","); print r[2] "\t" $1 }' | sort -n | cut -f2))
+    require "the three fields are found" test "${#edits[@]}" -eq 3
+    os_box=$(controls | awk -F'\t' '$3 == "ComboBox" && $5 == 1 { print $1; exit }')
+    require "the operating system box is found" test -n "$os_box"
+}
+
+# refused_download_asks_and_stays: after a click on Update, the refused installer's question comes
+# up, nothing was started or left beside the program, No closes it, and Vitrex still runs.
+refused_download_asks_and_stays() {
+    question() {
+        local box
+        for box in $(message_boxes | cut -f1); do
+            probe children --hwnd "$box" | grep -q 'could not be verified' && return 0
+        done
+        return 1
+    }
+    check "$1" vtx_wait_until 20 question
+    check "and was not started" test ! -e "$marker"
+    check "nor left beside the program" test ! -e "$installer"
+    local box no
+    box=$(message_boxes | cut -f1 | head -n 1)
+    no=$(probe children --hwnd "$box" | awk -F'\t' '$3 == "Button" && $NF ~ /No/ { print $1; exit }')
+    [ -n "$no" ] && probe click --hwnd "$no" >/dev/null
+    check "the question goes with No" vtx_wait_until 5 eval 'test -z "$(message_boxes)"'
+    check "Vitrex still runs" app_running
+}

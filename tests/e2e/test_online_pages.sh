@@ -5,7 +5,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/online.sh"
 
-REPORT_ITEM=${REPORT_ITEM:-6}
 
 require "the server starts" server_up
 own_program

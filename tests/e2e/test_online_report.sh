@@ -4,7 +4,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/online.sh"
 
-REPORT_ITEM=${REPORT_ITEM:-6}
 title='Tray & menu = broken'
 body='Größe 100% & more=less + Übel'
 
@@ -12,15 +11,7 @@ require "the server starts" server_up --newest-build 0021
 own_program
 start_app
 require "Vitrex starts" wait_window "${target[@]}" --visible --timeout 30000
-go_to_item "$REPORT_ITEM"
-send_shown() { [ -n "$(control_by Button Send)" ]; }
-require "the bug report page shows" vtx_wait_until 10 send_shown
-
-# The page's edit fields from top to bottom: the headline, the mail field, the report's text.
-edits=($(controls | awk -F'\t' '$3 == "Edit" && $5 == 1 { split($6, r, ","); print r[2] "\t" $1 }' | sort -n | cut -f2))
-require "the three fields are found" test "${#edits[@]}" -eq 3
-os_box=$(controls | awk -F'\t' '$3 == "ComboBox" && $5 == 1 { print $1; exit }')
-require "the operating system box is found" test -n "$os_box"
+open_report_page
 check_eq "the mail field shows its placeholder" "$(text_of "${edits[1]}")" "(Only fill in if a answer is desired!)"
 
 probe settext --hwnd "${edits[0]}" --text "$title" >/dev/null

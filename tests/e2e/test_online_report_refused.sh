@@ -4,7 +4,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/online.sh"
 
-REPORT_ITEM=${REPORT_ITEM:-6}
 title='Refused & kept'
 body='Nothing typed is lost'
 
@@ -12,12 +11,7 @@ require "the server starts" server_up --newest-build 0021 --fault 'answer:0@/sen
 own_program
 start_app
 require "Vitrex starts" wait_window "${target[@]}" --visible --timeout 30000
-go_to_item "$REPORT_ITEM"
-send_shown() { [ -n "$(control_by Button Send)" ]; }
-require "the bug report page shows" vtx_wait_until 10 send_shown
-edits=($(controls | awk -F'\t' '$3 == "Edit" && $5 == 1 { split($6, r, ","); print r[2] "\t" $1 }' | sort -n | cut -f2))
-require "the three fields are found" test "${#edits[@]}" -eq 3
-os_box=$(controls | awk -F'\t' '$3 == "ComboBox" && $5 == 1 { print $1; exit }')
+open_report_page
 probe settext --hwnd "${edits[0]}" --text "$title" >/dev/null
 probe combo --hwnd "$os_box" --select 2 >/dev/null
 probe settext --hwnd "${edits[2]}" --text "$body" >/dev/null

@@ -13,20 +13,6 @@ check_eq "the digest is the installer's" "$(tail -n 1 <<<"$lines")" \
     "$(sha256sum "$SERVER_DATA/files/update-$NEWER_BUILD.exe" | cut -d' ' -f1)"
 
 probe click --hwnd "$update_button" >/dev/null
-question() {
-    local box
-    for box in $(message_boxes | cut -f1); do
-        probe children --hwnd "$box" | grep -q 'could not be verified' && return 0
-    done
-    return 1
-}
-check "the unsigned installer is refused with the question about the manual update" vtx_wait_until 20 question
-check "and was not started" test ! -e "$marker"
-check "nor left beside the program" test ! -e "$installer"
-box=$(message_boxes | cut -f1 | head -n 1)
-no=$(probe children --hwnd "$box" | awk -F'\t' '$3 == "Button" && $NF ~ /No/ { print $1; exit }')
-[ -n "$no" ] && probe click --hwnd "$no" >/dev/null
-check "the question goes with No" vtx_wait_until 5 eval 'test -z "$(message_boxes)"'
-check "Vitrex still runs" app_running
+refused_download_asks_and_stays "the unsigned installer is refused with the question about the manual update"
 
 finish
