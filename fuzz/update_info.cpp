@@ -1,12 +1,28 @@
 // The server's answer to the update check, which decides whether a downloaded installer runs.
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "FuzzCheck.h"
+#include "core/net/EcdsaSignature.h"
 #include "core/views/exceptions/ListFile.h"
 #include "core/views/update/UpdateInfo.h"
 
 using namespace vitrex;
 using fuzz::Require;
+
+namespace {
+
+// A release key that answers the same for every signature.
+struct AnswerKey : ReleaseSignature {
+    explicit AnswerKey(bool answer) : answer(answer) {}
+    bool Verifies(const std::array<std::uint8_t, 32>&, const std::array<std::uint8_t, 64>&) override {
+        return answer;
+    }
+    bool answer;
+};
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view reply = fuzz::Text(data, size);
@@ -26,20 +42,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!info->sha256 || (!info->sha256->empty() && *info->sha256 == lines[6]),
             "the digest is the seventh line when it has one");
 
-    // The installer may start only with the digest it was announced with, in either case.
-    if (info->sha256) {
-        std::string upper = *info->sha256;
-        for (char& c : upper)
-            if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
-        Require(update::MayStartInstaller(*info, info->downloadUrl, upper),
-                "the announced digest passes in any case");
-        Require(!update::MayStartInstaller(*info, info->downloadUrl, *info->sha256 + "0"),
-                "a longer digest never passes");
-        Require(!update::MayStartInstaller(*info, info->downloadUrl, ""), "no digest never passes");
-    } else {
-        Require(update::MayStartInstaller(*info, info->downloadUrl, "") ==
-                    update::MayStartInstaller(*info, info->downloadUrl, "00"),
-                "without a digest only the address decides");
+    // The installer may start only when the key verifies the signature line, and a digest line,
+    // when there is one, names the file (its digits in either case).
+    std::array<std::uint8_t, 32> digest{};
+    const bool digestLine = info->sha256.has_value();
+    bool digestReadable = digestLine && info->sha256->size() == 64;
+    for (std::size_t i = 0; digestReadable && i < 32; ++i) {
+        const auto nibble = [](char c) {
+            if (c >= '0' && c <= '9') return c - '0';
+            if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+            if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+            return -1;
+        };
+        const int high = nibble((*info->sha256)[2 * i]);
+        const int low = nibble((*info->sha256)[2 * i + 1]);
+        digestReadable = high >= 0 && low >= 0;
+        digest[i] = static_cast<std::uint8_t>(high * 16 + low);
+    }
+    AnswerKey accepts{true};
+    AnswerKey refuses{false};
+    const bool signatureReadable = info->signature && net::EcdsaP256FromDerHex(*info->signature).has_value();
+    Require(!update::MayStartInstaller(*info, digest, refuses), "what the key refuses never starts");
+    if (!digestLine || digestReadable) {
+        Require(update::MayStartInstaller(*info, digest, accepts) == signatureReadable,
+                "a readable signature the key accepts starts the file the digest line names");
+    }
+    if (digestReadable) {
+        std::array<std::uint8_t, 32> other = digest;
+        other[0] ^= 1;
+        Require(!update::MayStartInstaller(*info, other, accepts), "another file never starts");
     }
     return 0;
 }

@@ -98,9 +98,10 @@ TEST_F(WebTab, TheMessageComesFromTheCurrentLanguageWithOnlyItsHarmlessMarkup) {
                                           "fen Sie Ihre <b>Internetverbindung</b> &amp; mehr."));
 
     // A hostile language file: its script, attributes and other tags are written as text.
-    page.SetTexts(fakes::CatalogueFrom(
+    const i18n::Catalogue hostile = fakes::CatalogueFrom(
         "[Other]\r\nSiteNotFound1=<script>new ActiveXObject('x')</script>&lt;ok&gt;\r\n"
-        "SiteNotFound2=<i>a</I><br/><img src=x onerror=\"alert(1)\"><b onclick=x>&#252;&#xFC;&bogus\r\n"));
+        "SiteNotFound2=<i>a</I><br/><img src=x onerror=\"alert(1)\"><b onclick=x>&#252;&#xFC;&bogus\r\n");
+    page.SetTexts(hostile);
     browser.UserDocumentComplete("Other");
     EXPECT_EQ(File(kMessageFile),
               Message("&lt;script&gt;new ActiveXObject('x')&lt;/script&gt;&lt;ok&gt;<br><i>a</i><br>&lt;img "
