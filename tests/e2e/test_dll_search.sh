@@ -13,8 +13,7 @@ planted=(winhttp.dll uxtheme.dll bcrypt.dll)
 
 # static_imports EXE: the DLLs its import table names (the delay-load table not counted).
 static_imports() {
-    x86_64-w64-mingw32-objdump -p "$1" | awk '/^The Import Tables/ { on = 1 } /^The Delay Import/ { on = 0 }
-        on && /DLL Name:/ { print $3 }'
+    x86_64-w64-mingw32-objdump -p "$1" | awk '/^The / { on = /^The Import Tables/ } on && /DLL Name:/ { print $3 }'
 }
 for exe in "$VTX_E2E_EXE" "$update"; do
     name=$(basename "$exe")
