@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(received.Fields().size() == fields.size(), "every field arrives, none is added");
     for (std::size_t i = 0; i < fields.size(); ++i) {
         Require(received.Fields()[i].first == fields[i].name, "names arrive as sent");
-        Require(received.Fields()[i].second == files.Utf8ToAnsi(fields[i].value),
-                "values arrive in the code page");
+        Require(received.Fields()[i].second == net::AnsiWithReferences(fields[i].value, files),
+                "values arrive in the code page, with references for what it lacks");
         Require(server::DecodeFormComponent(net::PercentEncode(fields[i].name)) == fields[i].name,
                 "decoding undoes the encoding");
     }

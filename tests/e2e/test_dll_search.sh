@@ -1,15 +1,18 @@
 # Neither executable takes a system DLL from its own folder. Statically they import only the
-# system's known DLLs (and the common controls, which the manifest binds to the system's side-by-
-# side copy) and restrict the search to System32 first thing; the DLLs they need besides are loaded
-# on first use, from System32. Shown from outside: a copy of the program with winhttp.dll,
-# uxtheme.dll and bcrypt.dll planted beside it, Wine told to prefer a DLL it finds over its own,
-# starts, checks for an update, draws its window and ends without loading any of them.
+# system's known DLLs and restrict the search to System32 first thing; the DLLs they need besides
+# (the common controls, which import the theme library, WinHTTP, CNG) are loaded on first use,
+# from System32. Shown from outside: a copy of the program with comctl32.dll, winhttp.dll and
+# bcrypt.dll planted beside it, Wine told to prefer a DLL it finds over its own, starts, checks for
+# an update, draws its window and ends without loading any of them.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 dist=$(dirname "$(dirname "$VTX_E2E_EXE")")
 update=${VITREX_E2E_UPDATE:-$dist/update.exe}
-known='ADVAPI32.dll COMCTL32.dll comdlg32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll OLEAUT32.dll SHELL32.dll USER32.dll'
-planted=(winhttp.dll uxtheme.dll bcrypt.dll)
+known='ADVAPI32.dll comdlg32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll OLEAUT32.dll SHELL32.dll USER32.dll'
+# Not uxtheme.dll: under Wine the system's own DLLs load it by themselves, by Wine's search, before
+# or beside anything the program does (a copy planted beside the program was taken even when the
+# program no longer imports it at all); the program itself loads it only on first use.
+planted=(comctl32.dll winhttp.dll bcrypt.dll)
 
 # static_imports EXE: the DLLs its import table names (the delay-load table not counted).
 static_imports() {
@@ -29,7 +32,7 @@ mkdir -p "$folder"
 cp -r "$(dirname "$VTX_E2E_EXE")"/. "$folder/"
 for dll in "${planted[@]}"; do cp "$(dirname "$VTX_PROBE")/vtxplant.dll" "$folder/$dll"; done
 VTX_E2E_EXE=$folder/$(basename "$VTX_E2E_EXE")
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winhttp,uxtheme,bcrypt=n,b"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}comctl32,winhttp,bcrypt=n,b"
 # Nothing listens on port 9: the start-up check's request fails at once, after WinHTTP is loaded.
 export VITREX_SERVER_URL=http://127.0.0.1:9/
 start_app
