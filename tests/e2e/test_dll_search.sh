@@ -1,18 +1,21 @@
 # Neither executable takes a system DLL from its own folder. Statically they import only the
 # system's known DLLs and restrict the search to System32 first thing; the DLLs they need besides
 # (the common controls, which import the theme library, WinHTTP, CNG) are loaded on first use,
-# from System32. Shown from outside: a copy of the program with comctl32.dll, winhttp.dll and
-# bcrypt.dll planted beside it, Wine told to prefer a DLL it finds over its own, starts, checks for
-# an update, draws its window and ends without loading any of them.
+# from System32. Shown from outside: a copy of the program with a winhttp.dll planted beside it,
+# Wine told to prefer a DLL it finds over its own for that name, starts, checks for an update,
+# draws its window and ends without loading it (the program with WinHTTP imported statically took
+# the planted one at once and could not start).
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 dist=$(dirname "$(dirname "$VTX_E2E_EXE")")
 update=${VITREX_E2E_UPDATE:-$dist/update.exe}
 known='ADVAPI32.dll comdlg32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll OLEAUT32.dll SHELL32.dll USER32.dll'
-# Not uxtheme.dll: under Wine the system's own DLLs load it by themselves, by Wine's search, before
-# or beside anything the program does (a copy planted beside the program was taken even when the
-# program no longer imports it at all); the program itself loads it only on first use.
-planted=(comctl32.dll winhttp.dll bcrypt.dll)
+# Only winhttp.dll, which nothing but the program loads: under Wine the system's own DLLs load
+# uxtheme.dll and bcrypt.dll by themselves, by Wine's own search (a copy planted beside the program
+# was taken even while the program did not import it at all), and the side-by-side common controls
+# do not come up when Wine is told to prefer found DLLs. The program loads all of them only on
+# first use, which the import tables above show.
+planted=(winhttp.dll)
 
 # static_imports EXE: the DLLs its import table names (the delay-load table not counted).
 static_imports() {
@@ -32,7 +35,7 @@ mkdir -p "$folder"
 cp -r "$(dirname "$VTX_E2E_EXE")"/. "$folder/"
 for dll in "${planted[@]}"; do cp "$(dirname "$VTX_PROBE")/vtxplant.dll" "$folder/$dll"; done
 VTX_E2E_EXE=$folder/$(basename "$VTX_E2E_EXE")
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}comctl32,winhttp,bcrypt=n,b"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winhttp=n,b"
 # Nothing listens on port 9: the start-up check's request fails at once, after WinHTTP is loaded.
 export VITREX_SERVER_URL=http://127.0.0.1:9/
 start_app
