@@ -71,12 +71,15 @@ TEST(ErrorPagesOnDisk, BothFilesAreWrittenByteForByteInTheSystemsCodePage) {
     browser.UserDocumentComplete("Error");
 
     EXPECT_EQ(browser.RequestedUrl(), temp.Folder() + "\\vtxerror1.html");
-    EXPECT_EQ(Bytes(temp.Folder() + "\\vtxerror1.html"),
-              "<html><head><title>Vitrex WebBrowser</title></head><frameset cols=\"*\"><frame "
-              "src=\"vtxerror2.html\" name=\"page\" scrolling=\"no\"></frameset></html>\r\n");
+    EXPECT_EQ(
+        Bytes(temp.Folder() + "\\vtxerror1.html"),
+        "<!-- saved from url=(0014)about:internet --><html><head><title>Vitrex WebBrowser</title></head>"
+        "<frameset cols=\"*\"><frame "
+        "src=\"vtxerror2.html\" name=\"page\" scrolling=\"no\"></frameset></html>\r\n");
     EXPECT_EQ(
         Bytes(temp.Folder() + "\\vtxerror2.html"),
-        "<html><head><title>Vitrex WebBrowser</title><style> html, body, td {  background: Menu;  color: "
+        "<!-- saved from url=(0014)about:internet --><html><head><title>Vitrex WebBrowser</title><style> "
+        "html, body, td {  background: Menu;  color: "
         "ButtonText;  font: 12px sans-serif,Tahoma,Verdana;  margin: 0px;  padding: 0px; }</style></head>"
         "<body><table border=\"0\" cellspacing=\"5\" cellpadding=\"0\" width=\"100%\" height=\"100%\"><tr>"
         "<td valign=\"middle\" align=\"center\">Die Seite konnte nicht geladen werden!<br>Bitte <b>pr\xFC"
