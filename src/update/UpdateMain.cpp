@@ -100,7 +100,10 @@ bool StartedCopyInTempFolder(const std::wstring& temp) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::wstring commandLine = QuoteArgument(copy) + L" " + kRelocatedArgument + L" " + QuoteArgument(own);
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+    // Started in the temporary folder, not in its own: a folder that is some process's current
+    // folder cannot be removed, and the installer it starts inherits the current folder.
+    const std::wstring parent = FolderOf(folder);
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, parent.c_str(),
                         &startup, &process)) {
         DeleteFileW(copy.c_str());
         RemoveDirectoryW(folder.c_str());
