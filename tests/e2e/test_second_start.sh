@@ -72,7 +72,15 @@ check "debug shows the window" until_eq 1 visible
 check_eq "with the debug page's tab alone" "$(tabs_shown)" 1
 xdotool windowactivate --sync "$(xdotool search --name '^Vitrex( \(CPU|$)' | head -n 1)" >/dev/null 2>&1
 panel_item 88
-sleep 1
+# The page has changed once the debug page's crash-log list is hidden again.
+debug_page_gone() {
+    local list
+    for list in $(probe children "${target[@]}" | awk -F'\t' '$3 == "ListBox" && $5 == 1 { print $1 }'); do
+        probe listbox --hwnd "$list" | grep -qx 'item=Vitrex v0.21 PreBuild Log' && return 1
+    done
+    return 0
+}
+check "the exceptions page replaces the debug page" vtx_wait_until 10 debug_page_gone
 check_eq "after a page change exactly one tab is visible" "$(tabs_shown)" 1
 import -window root "$VTX_LOGDIR/after-debug.png" 2>/dev/null
 
