@@ -29,6 +29,14 @@ std::string BugReportPage::MailPlaceholder() const {
     return i18n::MailPlaceholder(texts_);
 }
 
+void BugReportPage::ShowCaptions() {
+    c_.Bug_Mail.SetText(MailPlaceholder());
+    const bool otherChosen = c_.Bug_OS.ItemIndex() == 3;
+    if (c_.Bug_OS.Items().size() > 3) c_.Bug_OS.DeleteItem(3);
+    c_.Bug_OS.InsertItem(3, texts_.Text("TabReportBug", "Other"));
+    if (otherChosen) c_.Bug_OS.SetItemIndex(3);
+}
+
 void BugReportPage::Bug_MailClick() {
     if (c_.Bug_Mail.Text() == MailPlaceholder()) c_.Bug_Mail.SetText("");
 }

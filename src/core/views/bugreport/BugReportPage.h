@@ -47,6 +47,9 @@ public:
 
     // "(" + the language's "OnlyIfAnswer" text + ")".
     std::string MailPlaceholder() const;
+    // The language's texts that are no caption: the mail field's placeholder (a mail typed before
+    // gives way to it) and the systems' last item, which stays chosen.
+    void ShowCaptions();
 
     void Bug_MailClick();
     void Bug_MailExit();

@@ -31,6 +31,11 @@ void OutsideLinks::TINFO_LabelEmailClick() {
     shell_.Open(std::string("mailto:") + net::kContactMailbox);
 }
 
+void OutsideLinks::ShowTranslator() {
+    controls_.TINFO_LabelTranslator.SetCaption(texts_->Text("Info", "writer") + " (" +
+                                               texts_->Text("Info", "email", "No E-Mail") + ")");
+}
+
 void OutsideLinks::TINFO_LabelTranslatorClick() {
     shell_.Open("mailto:" + i18n::TranslatorEmail(*texts_));
 }

@@ -24,6 +24,8 @@ public:
     OutsideLinks(OutsideLinkControls controls, Shell& shell, std::string serverBase,
                  const std::string& languageFileBase);
     void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
+    // The translator's name and mail address from the language file.
+    void ShowTranslator();
 
     void TINFO_LabelHomepageClick();
     void TINFO_LabelEmailClick();
