@@ -4,17 +4,18 @@
 #include "core/imaging/Resources.h"
 #include "core/net/ServerAddress.h"
 #include "core/sysinfo/cpu/GaugeImages.h"
+#include "core/views/captions/CaptionTable.h"
 #include "core/views/web/PageAddress.h"
 
 namespace vitrex::app {
 
 MainForm::MainForm(Platform& platform)
-    : TrayPopup_Aktiv(TrayPopup.Add("TrayPopup_Aktiv", "Active")),
-      TrayPopup_Inaktiv(TrayPopup.Add("TrayPopup_Inaktiv", "Inactive")),
-      TrayPopup_Deaktiv(TrayPopup.Add("TrayPopup_Deaktiv", "Deactivated")),
-      TrayPopup_ueber((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ueber", "About..."))),
-      TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", "Restore"))),
-      TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "&Exit")),
+    : TrayPopup_Aktiv(TrayPopup.Add("TrayPopup_Aktiv", "")),
+      TrayPopup_Inaktiv(TrayPopup.Add("TrayPopup_Inaktiv", "")),
+      TrayPopup_Deaktiv(TrayPopup.Add("TrayPopup_Deaktiv", "")),
+      TrayPopup_ueber((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ueber", ""))),
+      TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", ""))),
+      TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "")),
       ownAlphas_(platform.windows),
       platform_{platform.registry,     ownAlphas_,         platform.files,   platform.clock,
                 platform.dialogs,      platform.system,    platform.hotKeys, platform.processes,
@@ -99,6 +100,11 @@ MainForm::MainForm(Platform& platform)
     AttachHandlers();
     AttachOnlineHandlers();
     AttachWebHandlers();
+    // The captions a missing language file leaves: the list's English texts.
+    for (views::captions::Page page : views::captions::kPages)
+        views::captions::ShowCaptions(page, *this, i18n::Catalogue::English());
+    links_.ShowTranslator();
+    bugReport_.ShowCaptions();
 }
 
 MainForm::~MainForm() = default;

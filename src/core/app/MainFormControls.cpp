@@ -7,22 +7,22 @@ namespace vitrex::app {
 
 MainFormControls::MainFormControls()
     : ui::Form("VTXForm", "TVTXForm", 531, 333),
-      XPBarConfig(LeftPanel.AddGroup("XPBarConfig", "Settings")),
+      XPBarConfig(LeftPanel.AddGroup("XPBarConfig", "")),
       XPBarVTX(LeftPanel.AddGroup("XPBarVTX", kApplicationTitle)),
-      XPBarStatus(LeftPanel.AddGroup("XPBarStatus", "State")) {
+      XPBarStatus(LeftPanel.AddGroup("XPBarStatus", "")) {
     SetCaption(kApplicationTitle);
     SetUpControls();
 }
 
 void MainFormControls::SetUpControls() {
-    XPBarConfig.AddItem("XPBarConfigItems0", "Generic");
-    XPBarConfig.AddItem("XPBarConfigItems1", "Transparency");
-    XPBarConfig.AddItem("XPBarConfigItems2", "Exceptions");
-    XPBarConfig.AddItem("XPBarConfigItems3", "Applications");
-    XPBarVTX.AddItem("XPBarVTXItems0", "About Vitrex");
-    XPBarVTX.AddItem("XPBarVTXItems1", "Update");
-    XPBarVTX.AddItem("XPBarVTXItems2", "Report Bug");
-    XPBarVTX.AddItem("XPBarVTXItems3", "Homepage");
+    XPBarConfig.AddItem("XPBarConfigItems0", "");
+    XPBarConfig.AddItem("XPBarConfigItems1", "");
+    XPBarConfig.AddItem("XPBarConfigItems2", "");
+    XPBarConfig.AddItem("XPBarConfigItems3", "");
+    XPBarVTX.AddItem("XPBarVTXItems0", "");
+    XPBarVTX.AddItem("XPBarVTXItems1", "");
+    XPBarVTX.AddItem("XPBarVTXItems2", "");
+    XPBarVTX.AddItem("XPBarVTXItems3", "");
     XPBarConfig.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::Settings, 32));
     XPBarVTX.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::Logo, 32));
     XPBarStatus.SetIcon(resources::PanelIconBitmap(resources::PanelIcon::State, 32));
@@ -32,10 +32,8 @@ void MainFormControls::SetUpControls() {
         Image1.SetPicture(std::move(*badge));
     }
     // The state items are hidden until start-up shows the one that holds.
-    for (const char* caption : {"Active", "Inactive", "Deactivated"}) {
-        const std::string name = "XPBarStatusItems" + std::to_string(XPBarStatus.ItemCount());
-        XPBarStatus.AddItem(name, caption).SetVisible(false);
-    }
+    for (int i = 0; i < 3; ++i)
+        XPBarStatus.AddItem("XPBarStatusItems" + std::to_string(i), "").SetVisible(false);
 
     // Only the general page's tab shows at creation.
     for (int i = 0; i < Pages.PageCount(); ++i)
@@ -88,11 +86,8 @@ void MainFormControls::SetUpControls() {
     TAB_U_ErrorLabel.SetStyle(ui::TextStyle::Warning);
     TAB_U_Infos.SetReadOnly(true);
 
-    Bug_Headline.SetCaption("Description:");
-    Bug_Mail.SetCaption("Your E-Mail Adress:");
-    Bug_Mail.SetText("(Only fill in if a answer is desired!)");
-    Bug_OS.SetItems(
-        {"Windows 2000", "Windows XP Home Edition", "Windows XP Professional", "Other (Please declare!)"});
+    // The bug page's presenter adds the language's "Other" as the last item.
+    Bug_OS.SetItems({"Windows 2000", "Windows XP Home Edition", "Windows XP Professional"});
     Bug_Label3.SetStyle(ui::TextStyle::Warning);
 
     WelcomeTopL1.SetStyle(ui::TextStyle::Heading);

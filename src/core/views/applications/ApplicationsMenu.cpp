@@ -3,16 +3,16 @@
 namespace vitrex::views::applications {
 
 ApplicationsMenu BuildApplicationsMenu(ui::PopupMenu& menu) {
-    ui::MenuItem& reload = menu.Add("PMReload", "&Reload List");
+    ui::MenuItem& reload = menu.Add("PMReload", "");
     ui::MenuItem& separator1 = menu.Add("PMS1", "-");
-    ui::MenuItem& restore = menu.Add("PMRestore", "R&estore");
-    ui::MenuItem& minimize = menu.Add("PMMinimize", "&Minimize");
-    ui::MenuItem& maximize = menu.Add("PMMaximize", "M&aximize");
-    ui::MenuItem& close = menu.Add("PMClose", "&Close");
+    ui::MenuItem& restore = menu.Add("PMRestore", "");
+    ui::MenuItem& minimize = menu.Add("PMMinimize", "");
+    ui::MenuItem& maximize = menu.Add("PMMaximize", "");
+    ui::MenuItem& close = menu.Add("PMClose", "");
     ui::MenuItem& separator2 = menu.Add("PMS2", "-");
-    ui::MenuItem& exception = menu.Add("PMAusnahme", "E&xception");
-    ui::MenuItem& transparency = menu.Add("PMFenstertransparent", "Change &Transparency");
-    ui::MenuItem& off = transparency.Add("PMNo", "&Off");
+    ui::MenuItem& exception = menu.Add("PMAusnahme", "");
+    ui::MenuItem& transparency = menu.Add("PMFenstertransparent", "");
+    ui::MenuItem& off = transparency.Add("PMNo", "");
     // The percentage items keep these captions in every language. Each is chosen by its first
     // digit, but 15 % and 50 % have none left to them (5 % and 10 % take 5 and 1), so they have
     // no key rather than one that only moves between two items.
@@ -36,10 +36,10 @@ ApplicationsMenu BuildApplicationsMenu(ui::PopupMenu& menu) {
     ui::MenuItem& separator3 = transparency.Add("PMS3", "-");
     // The program's name is put on when the menu opens.
     ui::MenuItem& remember = transparency.Add("PMRemember", "Remember for");
-    ui::MenuItem& rename = menu.Add("PMFensterumbennen", "Rename &Window");
-    ui::MenuItem& onTop = menu.Add("PMAlwaysOnTop", "A&lways on Top");
-    ui::MenuItem& onTopOn = onTop.Add("PM_AOT_True", "&On");
-    ui::MenuItem& onTopOff = onTop.Add("PM_AOT_False", "O&ff");
+    ui::MenuItem& rename = menu.Add("PMFensterumbennen", "");
+    ui::MenuItem& onTop = menu.Add("PMAlwaysOnTop", "");
+    ui::MenuItem& onTopOn = onTop.Add("PM_AOT_True", "");
+    ui::MenuItem& onTopOff = onTop.Add("PM_AOT_False", "");
     return {reload,    separator1,   restore, minimize, maximize, close,      separator2,
             exception, transparency, off,     pm0,      pm5,      pm10,       pm15,
             pm20,      pm30,         pm40,    pm50,     pm60,     pm70,       pm80,

@@ -58,7 +58,8 @@ struct ApplicationsMenu {
     }
 };
 
-// Adds the items, in their order and with their English captions, to an empty popup menu.
+// Adds the items, in their order, to an empty popup menu; the captions from the language files
+// are the main window's to put on (the list of texts in core/i18n/Texts.def).
 ApplicationsMenu BuildApplicationsMenu(ui::PopupMenu& menu);
 
 }  // namespace vitrex::views::applications
