@@ -117,6 +117,25 @@ TEST_F(Language, TheBuiltInCaptionsAreTheListsEnglishAndAPageShowsOnlyItsOwn) {
     EXPECT_EQ(form.TabFehler.Caption(), Distinct("TabReportBug", "ReportBug"));
 }
 
+// Every target goes back to its built-in text, composed, when the next file lacks its key.
+TEST_F(Language, AFileWithoutTheKeysPutsEveryTargetBackToItsBuiltInText) {
+    SeedDistinct();
+    SeedLanguage("bare.ini", "Bare");
+    MainForm form(platform.ports);
+    form.LoadLanguage("xx");
+    form.LoadLanguage("bare");
+    for (const views::captions::Caption& caption : views::captions::Captions()) {
+        for (const views::captions::Target& target : caption.targets) {
+            if (target.shown == nullptr) continue;
+            EXPECT_EQ(target.shown(form),
+                      views::captions::Composed(caption, target, i18n::Catalogue::English()))
+                << "[" << caption.section << "] " << caption.key;
+        }
+    }
+    EXPECT_EQ(form.PMenu_AW_ListItems.PM_AOT_False.Caption(), "O&ff") << "its own built-in text";
+    EXPECT_EQ(form.PMenu_AW_ListItems.PMNo.Caption(), "&Off");
+}
+
 TEST_F(Language, AMissingFileLeavesTheEnglishDefaultsAndTheLabelsOfEnglishAndGerman) {
     MainForm form(platform.ports);
     form.LoadLanguage("nothing");
