@@ -5,8 +5,9 @@
 
 namespace vitrex::transparency {
 
-void EventFollower::SwitchedOn(bool reported) {
+void EventFollower::SwitchedOn(bool reported, bool createdWatched) {
     running_ = true;
+    createdWatched_ = createdWatched;
     firstTick_ = true;
     unannounced_ = 0;
     // What was learnt about the system's foreground reports holds for the whole run.
@@ -38,7 +39,7 @@ void EventFollower::OnEvent(const EngineSettings& settings, WindowEvent event, W
         engine_.ForegroundChanged(settings, windows_.ForegroundWindow());
         return;
     }
-    if (engine_.WindowShown(settings, window)) return;
+    if (engine_.WindowShown(settings, window) || createdWatched_) return;
     const bool waiting = std::any_of(hidden_.begin(), hidden_.end(), [window](const HiddenWindow& hidden) {
         return hidden.window == window;
     });

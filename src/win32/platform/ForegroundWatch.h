@@ -6,7 +6,7 @@
 #include <stop_token>
 #include <thread>
 
-#include "win32/UniqueHandle.h"
+#include "win32/platform/NoticeWindow.h"
 
 namespace vitrex::win32 {
 
@@ -21,7 +21,8 @@ class ForegroundWatch {
 public:
     static constexpr DWORD kPeriodMs = 10;
 
-    explicit ForegroundWatch(std::function<void()> changed) : changed_(std::move(changed)) {}
+    explicit ForegroundWatch(std::function<void()> changed)
+        : window_(L"VitrexForegroundWatch", [changed = std::move(changed)](WPARAM) { changed(); }) {}
     ~ForegroundWatch();
     ForegroundWatch(const ForegroundWatch&) = delete;
     ForegroundWatch& operator=(const ForegroundWatch&) = delete;
@@ -34,11 +35,9 @@ public:
     bool Watching() const { return thread_.joinable(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     static void Watch(HWND target, const std::stop_token& stop);
 
-    std::function<void()> changed_;
-    UniqueWindow window_;
+    NoticeWindow window_;
     // Last: stopped and joined before the window goes.
     std::jthread thread_;
 };
