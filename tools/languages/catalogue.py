@@ -166,6 +166,9 @@ ENTRIES = [
     ("Vitrex", "TransferRunning",
      "Another transfer is still running. Please send the bug report once it has finished.",
      "Eine andere Übertragung läuft noch. Bitte senden Sie den Fehlerbericht, wenn sie beendet ist."),
+    # The transparency page's option for full-screen windows.
+    ("Vitrex", "LeaveFullScreenOpaque", "Leave full-screen windows opaque",
+     "Vollbildfenster undurchsichtig lassen"),
 ]
 
 

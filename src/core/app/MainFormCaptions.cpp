@@ -57,6 +57,7 @@ void MainForm::ApplyCaptions() {
     TabTransparenz.SetCaption(text("TabTransparency", "Transparency"));
     TAB_TPZ_CB.SetCaption(text("TabTransparency", "MakeAllWindowsTransparency"));
     TAB_TPZ_RESET.SetCaption(text("TabTransparency", "Reset"));
+    TAB_TPZ_FullScreenCB.SetCaption(text(i18n::kOwnSection, "LeaveFullScreenOpaque"));
     TAB_TPZ_TLCB.SetCaption(text("TabTransparency", "TransparencyTaskbar"));
     transparency_.ShowLevelCaptions();
 

@@ -142,6 +142,7 @@ constexpr CatalogueKey kKeys[] = {
      "The server did not accept the bug report. Your text is kept, so you can send it again later."},
     {"Vitrex", "TransferRunning",
      "Another transfer is still running. Please send the bug report once it has finished."},
+    {"Vitrex", "LeaveFullScreenOpaque", "Leave full-screen windows opaque"},
 };
 
 }  // namespace

@@ -54,16 +54,27 @@ TEST(SaveSettings, WritesEveryValueInTheClosePathsOrder) {
         EXPECT_EQ(change.kind, Kind::Write);
         written.push_back(change.valueName);
     }
-    EXPECT_EQ(written, (std::vector<std::string>{"NoABList",        "CPU",
-                                                 "CPU_TIME",        "SYSTRAY",
-                                                 "AB_ActiveWindow", "AB_InActiveWindow",
-                                                 "AB_Active",       "AB_TaskbarActive",
-                                                 "AB_TaskBar",      "HideProgram",
-                                                 "StartActive",     "ChangeProcessAB",
-                                                 "Language",        "UpdateCheck",
-                                                 "SC_Transparency", "SC_STRG",
-                                                 "SC_AoT",          "SC_AoT_On",
-                                                 "SC_AoT_Off",      "DebugClassException"}));
+    EXPECT_EQ(written, (std::vector<std::string>{"NoABList",
+                                                 "CPU",
+                                                 "CPU_TIME",
+                                                 "SYSTRAY",
+                                                 "AB_ActiveWindow",
+                                                 "AB_InActiveWindow",
+                                                 "AB_Active",
+                                                 "AB_TaskbarActive",
+                                                 "AB_TaskBar",
+                                                 "HideProgram",
+                                                 "StartActive",
+                                                 "ChangeProcessAB",
+                                                 "Language",
+                                                 "UpdateCheck",
+                                                 "SC_Transparency",
+                                                 "SC_STRG",
+                                                 "SC_AoT",
+                                                 "SC_AoT_On",
+                                                 "SC_AoT_Off",
+                                                 "DebugClassException",
+                                                 "AB_FullScreenOpaque"}));
     EXPECT_EQ(registry.Value(kKey, "NoABList"), V::Sz("a.exe\r\n\r\nZw\xC3\xB6lf.exe\r\n"));
     EXPECT_EQ(registry.Value(kKey, "CPU"), V::Dword(0));
     EXPECT_EQ(registry.Value(kKey, "ChangeProcessAB"), V::Dword(1));

@@ -73,6 +73,7 @@ void SaveSettings(SettingsStore& store, const SettingsSnapshot& values, const Lo
             }
         });
     }
+    writeBool(AB_FullScreenOpaque, values.AB_FullScreenOpaque);
     writes.ThrowIfAnyFailed();
 }
 
