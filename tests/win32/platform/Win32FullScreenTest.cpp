@@ -39,8 +39,8 @@ TEST(FullScreenOnARealDesktop, APopupTheSizeOfTheScreenCoversItsMonitorAndASmall
 }
 
 TEST(FullScreenOnARealDesktop, AMaximisedWindowIsNotFullScreenAndAClosedOneHasNoMonitor) {
-    const WindowRect screen = PrimaryMonitor();
-    UniqueWindow maximised = MakeWindow(WS_POPUP, 0, 0, screen.right, screen.bottom);
+    // With a caption; maximised where no taskbar takes a strip, its frame reaches past the screen.
+    UniqueWindow maximised = MakeWindow(WS_OVERLAPPEDWINDOW, 40, 40, 300, 200);
     ASSERT_TRUE(maximised) << GetLastError();
     ShowWindow(maximised.Get(), SW_SHOWMAXIMIZED);
     Win32WindowSystem windows;
