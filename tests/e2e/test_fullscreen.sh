@@ -41,7 +41,7 @@ check "the full-screen window is made smaller" probe move --title "Full 1" --rec
 check "then it gets the inactive level" until_eq 191 alpha_of "Full 1"
 check "it is brought to the front" activate_title "Full 1"
 check "and gets the active level" until_eq 229 alpha_of "Full 1"
-check "full screen again, it is left opaque at once" probe move --title "Full 1" --rect "0,0,${screen#0,0,}"
+check "it is made full screen again" probe move --title "Full 1" --rect "0,0,${screen#0,0,}"
 check "its level is taken away" until_eq 0 layered_of "Full 1"
 
 check "the window-menu exit command is delivered" quit_by_window_menu
