@@ -201,6 +201,7 @@ WindowHandle FakeWindowSystem::OwnerOf(WindowHandle window) {
 }
 
 WindowRect FakeWindowSystem::RectOf(WindowHandle window) {
+    ++rectQueries_;
     const FakeWindow* found = Find(window);
     return found == nullptr ? WindowRect{} : found->rect;
 }
@@ -259,6 +260,29 @@ WindowIcon FakeWindowSystem::SmallIconOf(WindowHandle window, std::uint32_t wait
         return {std::nullopt, true};
     }
     return {found->smallIcon ? found->smallIcon : found->bigIcon, false};
+}
+
+std::optional<WindowRect> FakeWindowSystem::MonitorRectOf(WindowHandle window) {
+    const FakeWindow* found = Find(window);
+    if (found == nullptr || monitors_.empty()) return std::nullopt;
+    const WindowRect& r = found->rect;
+    const auto overlap = [&r](const WindowRect& m) {
+        const std::int64_t width = std::min(r.right, m.right) - std::max(r.left, m.left);
+        const std::int64_t height = std::min(r.bottom, m.bottom) - std::max(r.top, m.top);
+        return width > 0 && height > 0 ? width * height : 0;
+    };
+    const auto distance = [&r](const WindowRect& m) {
+        const std::int64_t x = (r.left + r.right) / 2 - std::clamp((r.left + r.right) / 2, m.left, m.right);
+        const std::int64_t y = (r.top + r.bottom) / 2 - std::clamp((r.top + r.bottom) / 2, m.top, m.bottom);
+        return x * x + y * y;
+    };
+    const WindowRect* best = &monitors_.front();
+    for (const WindowRect& monitor : monitors_) {
+        if (overlap(monitor) > overlap(*best) ||
+            (overlap(*best) == 0 && overlap(monitor) == 0 && distance(monitor) < distance(*best)))
+            best = &monitor;
+    }
+    return *best;
 }
 
 }  // namespace vitrex::fakes

@@ -85,6 +85,10 @@ public:
     int ForegroundQueries() const { return foregroundQueries_; }
     int Enumerations() const { return enumerations_; }
     int FindQueries() const { return findQueries_; }
+    // How often the program asked for a window's rectangle.
+    int RectQueries() const { return rectQueries_; }
+    // The monitors' whole rectangles; one of 1920 x 1080 at the origin unless set.
+    void SetMonitors(std::vector<WindowRect> monitors) { monitors_ = std::move(monitors); }
     // The time icon questions spent waiting for hung windows, in milliseconds.
     std::uint64_t IconWaitMs() const { return iconWaitMs_; }
 
@@ -115,6 +119,8 @@ public:
     bool IsZoomed(WindowHandle window) override;
     void PostSystemCommand(WindowHandle window, std::uint32_t command) override;
     WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) override;
+    // The monitor the window overlaps most, else the one nearest to its centre.
+    std::optional<WindowRect> MonitorRectOf(WindowHandle window) override;
 
 private:
     std::vector<WindowHandle> closeAfterEnumeration_;
@@ -134,6 +140,8 @@ private:
     int foregroundQueries_ = 0;
     int enumerations_ = 0;
     int findQueries_ = 0;
+    int rectQueries_ = 0;
+    std::vector<WindowRect> monitors_{WindowRect{0, 0, 1920, 1080}};
     std::uint64_t iconWaitMs_ = 0;
 };
 

@@ -57,7 +57,7 @@ bool ActivationState::SetEngineActive(bool active) {
 
 transparency::EngineSettings ActivationState::Settings() const {
     return {c_.TAB_TPZ_TB_Active.Position(), c_.TAB_TPZ_TB_InActive.Position(),
-            c_.GB_Transparenz_All.Checked()};
+            c_.GB_Transparenz_All.Checked(), c_.TAB_TPZ_FullScreenCB.Checked()};
 }
 
 void ActivationState::Tick() {

@@ -33,6 +33,7 @@ struct ActivationControls {
     ui::TrackBar& TAB_TPZ_TB_Active;
     ui::TrackBar& TAB_TPZ_TB_InActive;
     ui::RadioButton& GB_Transparenz_All;
+    ui::CheckBox& TAB_TPZ_FullScreenCB;
     // Between the ticks: the foreground poll where the system does not report foreground changes,
     // and the second looks at created windows that were not visible yet.
     ui::Timer& ForegroundPoll;

@@ -43,6 +43,7 @@ MainForm::MainForm(Platform& platform)
            TAB_TPZ_TB_Active,
            TAB_TPZ_TB_InActive,
            GB_Transparenz_All,
+           TAB_TPZ_FullScreenCB,
            ForegroundPoll,
            ShownWindowsLook},
           platform_.windows, platform_.windowEvents, eligibility_, ownAlphas_, journal_),

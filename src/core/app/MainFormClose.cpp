@@ -57,6 +57,7 @@ void MainForm::SaveAllSettings() {
     values.SC_AoT_On = GB_ShortCuts_AoTOn.Value();
     values.SC_AoT_Off = GB_ShortCuts_AoTOff.Value();
     values.DebugClassException = DebugClassException.Text();
+    values.AB_FullScreenOpaque = TAB_TPZ_FullScreenCB.Checked();
     settings::SaveSettings(store, values, loaded_);
 }
 

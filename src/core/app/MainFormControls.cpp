@@ -53,6 +53,8 @@ void MainFormControls::SetUpControls() {
     GB_ShortCuts_HelpTitle.SetStyle(ui::TextStyle::Bold);
     GB_ShortCuts_HelpText.SetWordWrap(true);
     GB_Start_Active.SetEnabled(false);
+    // On unless the stored settings say otherwise.
+    TAB_TPZ_FullScreenCB.SetChecked(true);
     GB_ShortCuts_Warning.SetStyle(ui::TextStyle::Warning);
     GB_ShortCuts_Warning.SetWordWrap(true);
     GB_ShortCuts_Warning.SetVisible(false);

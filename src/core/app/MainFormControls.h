@@ -107,6 +107,7 @@ public:
     ui::TrackBar TAB_TPZ_TB_InActive{"TAB_TPZ_TB_InActive", &TAB_TPZ_GB_Inactive, {6, 17, 350, 26}};
     ui::Label TAB_TPZ_L_Inactive0{"TAB_TPZ_L_Inactive0", &TAB_TPZ_GB_Inactive, {12, 44, 30, 14}, "0%"};
     ui::Label TAB_TPZ_L_Inactive90{"TAB_TPZ_L_Inactive90", &TAB_TPZ_GB_Inactive, {318, 44, 30, 14}, "90%"};
+    ui::CheckBox TAB_TPZ_FullScreenCB{"TAB_TPZ_FullScreenCB", &TabTransparenz, {10, 172, 262, 17}};
     ui::Button TAB_TPZ_RESET{"TAB_TPZ_RESET", &TabTransparenz, {278, 168, 90, 25}};
     ui::CheckBox TAB_TPZ_TLCB{"TAB_TPZ_TLCB", &TabTransparenz, {10, 200, 354, 17}};
     ui::GroupBox TAB_TPZ_GB_TL{"TAB_TPZ_GB_TL", &TabTransparenz, {6, 222, 362, 64}, "Transparency (25%)"};

@@ -216,6 +216,10 @@ void MainFormStartup::ReadMasterSwitchAndLevels() {
     form_.loaded_.Mark({SettingId::AB_ActiveWindow});
     form_.TAB_TPZ_TB_InActive.SetPosition(Integer(SettingId::AB_InActiveWindow));
     form_.loaded_.Mark({SettingId::AB_InActiveWindow});
+    // Settings of an older version lack it: the box keeps its default.
+    if (Store().Exists(SettingId::AB_FullScreenOpaque))
+        form_.TAB_TPZ_FullScreenCB.SetChecked(Bool(SettingId::AB_FullScreenOpaque));
+    form_.loaded_.Mark({SettingId::AB_FullScreenOpaque});
 }
 
 // Only now may moving a level slider preview it: loading the positions did not.

@@ -141,6 +141,10 @@ public:
     // WM_GETICON with, else its big icon. Each question waits at most `waitMs` for the window's
     // thread; a thread that does not answer in time gives no icon.
     virtual WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) = 0;
+
+    // The whole rectangle (not only the work area) of the monitor the window is on: the one it
+    // overlaps most, else the nearest. Nothing for a window that does not exist.
+    virtual std::optional<WindowRect> MonitorRectOf(WindowHandle window) = 0;
 };
 
 }  // namespace vitrex

@@ -19,6 +19,7 @@ bool Engine::Tick(const EngineSettings& settings) {
         ~UnreadableExcepted() { eligibility.SetUnreadableProgramsExcepted(false); }
     } unreadableExcepted(eligibility_);
 
+    leaveFullScreenOpaque_ = settings.leaveFullScreenOpaque;
     const WindowHandle foreground = windows_.ForegroundWindow();
     const bool caughtForeground = foreground != lastForegroundWindow_;
     if (caughtForeground) {
@@ -52,6 +53,7 @@ bool Engine::Tick(const EngineSettings& settings) {
         lastSequence_.swap(sequence_);
     }
     lastSequenceValid_ = true;
+    FollowFullScreen(settings, foreground);
     if (refused_ != nullptr && !refused_->Empty()) MeetWindowsInRefusedPlaces(settings, foreground);
     knownAtLastTick_ = known_.Size();
     KeepJournal();
@@ -74,11 +76,31 @@ int Engine::NormalLevelOf(WindowHandle window, const EngineSettings& settings, W
     return settings.inactiveLevel;
 }
 
-int Engine::LevelFor(WindowHandle window, int normal) {
-    if (remembered_ == nullptr || remembered_->Empty()) return normal;
-    const std::optional<Remembered> remembered =
-        remembered_->Find(eligibility_.GetWindowProcessName(window, true));
-    return remembered && remembered->level ? *remembered->level : normal;
+std::optional<int> Engine::LevelFor(WindowHandle window, int normal) {
+    if (remembered_ != nullptr && !remembered_->Empty()) {
+        const std::optional<Remembered> remembered =
+            remembered_->Find(eligibility_.GetWindowProcessName(window, true));
+        if (remembered && remembered->level) return *remembered->level;
+    }
+    if (leaveFullScreenOpaque_ && fullScreen_.Holds(window)) return std::nullopt;
+    return normal;
+}
+
+void Engine::FollowFullScreen(const EngineSettings& settings, WindowHandle foreground) {
+    // Each window's level decides anew (SetLevel asks the rule again): a window that went full
+    // screen is left opaque, one that left it gets its level, a remembered one keeps its own.
+    const auto giveLevel = [&](WindowHandle window) {
+        if (known_.Contains(window) && windows_.IsVisible(window) &&
+            eligibility_.IsTransparencyAllowed(window))
+            SetLevel(window, NormalLevelOf(window, settings, foreground));
+    };
+    if (!settings.leaveFullScreenOpaque) {
+        for (WindowHandle window : fullScreen_.ReleaseAll())
+            giveLevel(window);
+        return;
+    }
+    for (const FullScreenWindows::Change& change : fullScreen_.Look(foreground, known_.Windows()))
+        giveLevel(change.window);
 }
 
 bool Engine::KnownRefused(WindowHandle window) {
@@ -93,6 +115,7 @@ void Engine::Change(WindowHandle window, int percent) {
 }
 
 void Engine::Relevel(const EngineSettings& settings, const std::string& programKey) {
+    leaveFullScreenOpaque_ = settings.leaveFullScreenOpaque;
     {
         SharedLookups shared(eligibility_);
         const std::optional<Remembered> remembered =
@@ -204,7 +227,7 @@ void Engine::Meet(WindowHandle window, std::optional<int> percent) {
     }
     known_.Add(window);
     if (!percent || perPixel) return;
-    Change(window, LevelFor(window, *percent));
+    if (const std::optional<int> level = LevelFor(window, *percent)) Change(window, *level);
     if (remembered_ != nullptr && !remembered_->Empty() && !KnownRefused(window)) {
         const std::optional<Remembered> remembered =
             remembered_->Find(eligibility_.GetWindowProcessName(window, true));
@@ -214,7 +237,16 @@ void Engine::Meet(WindowHandle window, std::optional<int> percent) {
 
 void Engine::SetLevel(WindowHandle window, int percent) {
     if (DrawnWithPerPixelAlpha(window)) return;
-    Change(window, LevelFor(window, percent));
+    if (const std::optional<int> level = LevelFor(window, percent)) {
+        Change(window, *level);
+    } else {
+        LeaveOpaque(window);
+    }
+}
+
+void Engine::LeaveOpaque(WindowHandle window) {
+    // Usually it was never layered: nothing to write.
+    if ((windows_.GetExStyle(window) & kWsExLayered) != 0) Restore(window);
 }
 
 bool Engine::DrawnWithPerPixelAlpha(WindowHandle window) {
@@ -229,6 +261,7 @@ void Engine::SwitchOff() {
         }
     }
     known_.Clear();
+    fullScreen_.Clear();
     layeredBefore_.clear();
     lastSequenceValid_ = false;
     unknownPlaces_.clear();

@@ -7,6 +7,7 @@
 
 #include "core/platform/WindowSystem.h"
 #include "core/transparency/Eligibility.h"
+#include "core/transparency/FullScreenWindows.h"
 #include "core/transparency/KnownWindows.h"
 #include "core/transparency/OwnAlphas.h"
 #include "core/transparency/RefusedWindows.h"
@@ -21,6 +22,8 @@ struct EngineSettings {
     int inactiveLevel = 25;  // percent, for every other window
     // Windows created by the foreground window's thread follow it as a group.
     bool wholeGroupMode = false;
+    // A window that covers its whole monitor is left opaque while it does.
+    bool leaveFullScreenOpaque = true;
 };
 
 // The transparency engine: while it runs, a tick ten times a second gives the foreground window
@@ -37,7 +40,9 @@ struct EngineSettings {
 //
 // A program with a remembered level has that level on all its windows instead of the active and
 // the inactive level (and, when remembered so, its windows are put always on top when the engine
-// meets them); the exceptions list still wins, as for any window. A window whose program runs
+// meets them); the exceptions list still wins, as for any window. Below both, a window that covers
+// its whole monitor (FullScreenWindows) is left opaque while it does, when the settings say so,
+// and gets its level when it leaves full screen. A window whose program runs
 // with higher rights refuses every change: it is noted as refused and not asked again while it
 // exists; a new window that takes its handle is given its level at once.
 //
@@ -92,8 +97,13 @@ private:
     // and gives it the level, if any.
     void Meet(WindowHandle window, std::optional<int> percent);
     void SetLevel(WindowHandle window, int percent);
-    // The program's remembered level, or `normal`.
-    int LevelFor(WindowHandle window, int normal);
+    // The program's remembered level, else nothing for a full-screen window left opaque, else
+    // `normal`.
+    std::optional<int> LevelFor(WindowHandle window, int normal);
+    // Takes away what this run gave a window that is to stay opaque.
+    void LeaveOpaque(WindowHandle window);
+    // Windows that went into or out of full screen since the last tick get their levels.
+    void FollowFullScreen(const EngineSettings& settings, WindowHandle foreground);
     // The active level for the foreground window and its group, the inactive one for the others.
     int NormalLevelOf(WindowHandle window, const EngineSettings& settings, WindowHandle foreground);
     // Gives the window the level unless it refused a change before; notes a refusal.
@@ -116,6 +126,9 @@ private:
     std::uint64_t journalledVersion_ = 0;
     std::size_t journalledKnown_ = 0;
     KnownWindows known_;
+    FullScreenWindows fullScreen_{windows_};
+    // The settings' leaveFullScreenOpaque, as the running call was given it.
+    bool leaveFullScreenOpaque_ = true;
     WindowHandle lastForegroundWindow_ = 0;
     std::uint32_t activeThreadId_ = 0;
     std::uint32_t previousThreadId_ = 0;

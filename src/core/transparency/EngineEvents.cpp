@@ -7,6 +7,7 @@ namespace vitrex::transparency {
 
 void Engine::ForegroundChanged(const EngineSettings& settings, WindowHandle foreground) {
     if (foreground == lastForegroundWindow_) return;
+    leaveFullScreenOpaque_ = settings.leaveFullScreenOpaque;
     {
         // Usually a switch between windows met before: their programs are named from the list
         // already read.
@@ -19,6 +20,7 @@ void Engine::ForegroundChanged(const EngineSettings& settings, WindowHandle fore
 bool Engine::WindowShown(const EngineSettings& settings, WindowHandle window) {
     if (known_.Contains(window)) return true;
     if (!windows_.IsVisible(window)) return false;
+    leaveFullScreenOpaque_ = settings.leaveFullScreenOpaque;
     {
         SharedLookups shared(eligibility_);
         // A new window usually takes the foreground as it is shown: followed first, as the tick

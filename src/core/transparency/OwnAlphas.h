@@ -66,6 +66,9 @@ public:
     WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) override {
         return system_.SmallIconOf(window, waitMs);
     }
+    std::optional<WindowRect> MonitorRectOf(WindowHandle window) override {
+        return system_.MonitorRectOf(window);
+    }
 
 private:
     void Forget(WindowHandle window);

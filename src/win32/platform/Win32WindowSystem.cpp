@@ -205,6 +205,17 @@ bool Win32WindowSystem::IsZoomed(WindowHandle window) {
     return ::IsZoomed(ToHwnd(window)) != FALSE;
 }
 
+std::optional<WindowRect> Win32WindowSystem::MonitorRectOf(WindowHandle window) {
+    HWND hwnd = ToHwnd(window);
+    // A handle that names no window has no monitor, whatever MonitorFromWindow's default gives.
+    if (!IsWindow(hwnd)) return std::nullopt;
+    HMONITOR monitor = MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (monitor == nullptr || !GetMonitorInfoW(monitor, &info)) return std::nullopt;
+    return WindowRect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
 void Win32WindowSystem::PostSystemCommand(WindowHandle window, std::uint32_t command) {
     PostMessageW(ToHwnd(window), WM_SYSCOMMAND, command, 0);
 }

@@ -33,6 +33,7 @@ public:
     bool IsZoomed(WindowHandle window) override;
     void PostSystemCommand(WindowHandle window, std::uint32_t command) override;
     WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) override;
+    std::optional<WindowRect> MonitorRectOf(WindowHandle window) override;
 };
 
 }  // namespace vitrex::win32

@@ -27,6 +27,7 @@ int SetTextCommand(Args& args);
 int KeyCommand(Args& args);
 int WindowsCommand(Args& args);
 int ProcessCommand(Args& args);
+int MoveCommand(Args& args);
 
 constexpr int kDone = 0;
 constexpr int kFailed = 1;

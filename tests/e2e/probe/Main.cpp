@@ -44,6 +44,7 @@ constexpr const char* kUsage =
     "  windows  [--class NAME]         one row per top-level window: hwnd class pid visible title\n"
     "  process  TARGET                 the owner process's pid=, private=, workingset= (bytes), handles=,\n"
     "                                  gdi=, user=\n"
+    "  move     TARGET --rect L,T,R,B  gives the window that rectangle (SetWindowPos, not activated)\n"
     "TARGET: --class NAME and/or --title TEXT (exact), or --hwnd 0xHANDLE\n";
 
 }  // namespace
@@ -106,6 +107,8 @@ int wmain(int argc, wchar_t** argv) {
         code = WindowsCommand(args);
     } else if (command == L"process") {
         code = ProcessCommand(args);
+    } else if (command == L"move") {
+        code = MoveCommand(args);
     } else {
         std::fputs(kUsage, stderr);
     }

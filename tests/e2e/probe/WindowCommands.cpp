@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cwchar>
+#include <optional>
 #include <string>
 
 #include "Commands.h"
@@ -131,6 +133,26 @@ int AlphaCommand(Args& args) {
     Field("alpha", static_cast<long long>(alpha));
     Field("flags", Hex(flags));
     Field("colorkey", Hex(key));
+    return kDone;
+}
+
+int MoveCommand(Args& args) {
+    const std::optional<std::wstring> rect = args.Option(L"--rect");
+    RECT r{};
+    if (!rect || std::swscanf(rect->c_str(), L"%ld,%ld,%ld,%ld", &r.left, &r.top, &r.right, &r.bottom) != 4) {
+        Error("move wants --rect LEFT,TOP,RIGHT,BOTTOM");
+        return kMisuse;
+    }
+    HWND hwnd = nullptr;
+    if (int code = ResolveTarget(args, hwnd); code != kDone) return code;
+    if (!SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                      SWP_NOZORDER | SWP_NOACTIVATE)) {
+        Field("error", static_cast<long long>(GetLastError()));
+        return kFailed;
+    }
+    RECT now{};
+    GetWindowRect(hwnd, &now);
+    Field("rect", RectText(now));
     return kDone;
 }
 

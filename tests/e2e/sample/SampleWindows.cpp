@@ -6,6 +6,8 @@
 // --per-pixel draws them with per-pixel alpha (UpdateLayeredWindow), as a shaped widget does.
 // --churn MS opens one more window every MS ms and closes the oldest, so windows come and go
 // for as long as the program runs (the soak run).
+// --full-screen 1 opens borderless popups the size of the primary monitor, as a video player or a
+// game in full screen.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -75,6 +77,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int ownAlpha = -1;
     bool perPixel = false;
     int churnMs = -1;
+    bool fullScreen = false;
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -84,6 +87,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (std::wcscmp(argv[i], L"--own-alpha") == 0) ownAlpha = _wtoi(argv[i + 1]);
         if (std::wcscmp(argv[i], L"--per-pixel") == 0) perPixel = _wtoi(argv[i + 1]) != 0;
         if (std::wcscmp(argv[i], L"--churn") == 0) churnMs = _wtoi(argv[i + 1]);
+        if (std::wcscmp(argv[i], L"--full-screen") == 0) fullScreen = _wtoi(argv[i + 1]) != 0;
     }
     LocalFree(argv);
 
@@ -102,8 +106,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         const DWORD exStyle = ownAlpha >= 0 || perPixel ? WS_EX_LAYERED : 0;
         const int place = (i - 1) % 5;
         HWND window =
-            CreateWindowExW(exStyle, L"VtxSample", title.c_str(), WS_OVERLAPPEDWINDOW, 60 + 140 * place,
-                            60 + 90 * place, 360, 240, nullptr, nullptr, instance, nullptr);
+            fullScreen
+                ? CreateWindowExW(exStyle, L"VtxSample", title.c_str(), WS_POPUP, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                                  nullptr, instance, nullptr)
+                : CreateWindowExW(exStyle, L"VtxSample", title.c_str(), WS_OVERLAPPEDWINDOW, 60 + 140 * place,
+                                  60 + 90 * place, 360, 240, nullptr, nullptr, instance, nullptr);
         if (window == nullptr) return false;
         ++openWindows;
         if (perPixel) {

@@ -27,7 +27,7 @@ public:
     }
 
 private:
-    std::bitset<static_cast<std::size_t>(SettingId::DebugClassException) + 1> loaded_;
+    std::bitset<static_cast<std::size_t>(SettingId::AB_FullScreenOpaque) + 1> loaded_;
 };
 
 }  // namespace vitrex::settings

@@ -54,6 +54,8 @@ void SaveSettings(SettingsStore& store, const SettingsSnapshot& values, const Lo
     writeBool(AB_Active, values.AB_Active);
     writeBool(AB_TaskbarActive, values.AB_TaskbarActive);
     writeInteger(AB_TaskBar, values.AB_TaskBar);
+    // With the transparency page's other values.
+    writeBool(AB_FullScreenOpaque, values.AB_FullScreenOpaque);
     writeBool(HideProgram, values.HideProgram);
     writeBool(StartActive, values.StartActive);
     writeBool(ChangeProcessAB, values.ChangeProcessAB);

@@ -31,6 +31,7 @@ struct SettingsSnapshot {
     std::int32_t SC_AoT_On = 0;
     std::int32_t SC_AoT_Off = 0;
     std::string DebugClassException;  // the value is deleted when this is empty
+    bool AB_FullScreenOpaque = true;
 };
 
 // Writes every setting that start-up loaded, in the close path's order; the others are left as

@@ -13,7 +13,7 @@ using enum WrittenAt;
 constexpr SettingRange kPercent{0, 90};
 constexpr SettingRange kShortcut{0, 65535};
 
-constexpr std::array<SettingDef, 21> kSettings{{
+constexpr std::array<SettingDef, 22> kSettings{{
     {CPU, "CPU", Boolean, 1, {}, {}, FirstStart},
     // Tenths of a second between two CPU read-outs.
     {CPU_TIME, "CPU_TIME", Integer, 10, {}, SettingRange{5, 30}, FirstStart},
@@ -40,6 +40,8 @@ constexpr std::array<SettingDef, 21> kSettings{{
     {SC_AoT_Off, "SC_AoT_Off", Integer, 0xC071, {}, kShortcut, Upgrade},  // Ctrl+Alt+F2
     {Language, "Language", Text, 0, "", {}, QuitOnly},
     {DebugClassException, "DebugClassException", Text, 0, "", {}, QuitOnly},
+    // Windows that cover their whole monitor stay opaque; a key of an older version lacks it.
+    {AB_FullScreenOpaque, "AB_FullScreenOpaque", Boolean, 1, {}, {}, QuitOnly},
 }};
 
 constexpr bool InIdOrder() {

@@ -8,7 +8,7 @@
 namespace vitrex::settings {
 
 // The program's stored values, in the order the first start writes them, then the two written
-// only at quit.
+// only at quit, then the values added since (each absent until the first quit that has it).
 enum class SettingId {
     CPU,
     CPU_TIME,
@@ -31,6 +31,7 @@ enum class SettingId {
     SC_AoT_Off,
     Language,
     DebugClassException,
+    AB_FullScreenOpaque,
 };
 
 // Boolean and Integer are stored as REG_DWORD, Text as REG_SZ.
