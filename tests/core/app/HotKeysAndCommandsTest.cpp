@@ -104,11 +104,11 @@ TEST_F(HotKeyForm, DigitKeysSetTheForegroundWindowsLevelAndZeroClearsIt) {
     form.UserHotKey(260);
     EXPECT_EQ(platform.windows.GetLayeredAlpha(window), std::optional<std::uint8_t>(127));
     form.UserHotKey(255);
-    EXPECT_FALSE(platform.windows.GetExStyle(window) & kWsExLayered);
+    EXPECT_FALSE(platform.windows.StyleOf(window).layered);
     form.UserHotKey(265);
-    EXPECT_TRUE(platform.windows.GetExStyle(window) & 0x8) << "topmost";
+    EXPECT_TRUE(platform.windows.StyleOf(window).topmost) << "topmost";
     form.UserHotKey(266);
-    EXPECT_FALSE(platform.windows.GetExStyle(window) & 0x8);
+    EXPECT_FALSE(platform.windows.StyleOf(window).topmost);
 }
 
 struct Commands : ::testing::Test {

@@ -7,6 +7,7 @@
 #include "EarlierRun.h"
 #include "core/app/MainForm.h"
 #include "core/i18n/CatalogueKeys.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakePlatform.h"
 
 namespace vitrex::app {
@@ -293,10 +294,7 @@ TEST_F(Language, TheStoredTextsReachTheirUsers) {
                  "[Other]\r\nExit=Beenden\r\n[Vitrex]\r\nInputOK=Gut\r\nInputCancel=Abbruch\r\n");
     testing::SeedEarlierRun(platform.registry);
     platform.registry.Seed("Software\\Vitrex", "Language", fakes::FakeRegistryValue::Sz("Deutsch"));
-    fakes::FakeWindow note;
-    note.title = "Note";
-    note.className = "Notepad";
-    platform.windows.AddWindow(note);
+    fakes::Open(platform.windows, platform.processes, {.title = "Note", .className = "Notepad"});
     MainForm form(platform.ports);
     form.FormCreate();
     EXPECT_EQ(form.SystemMenu().Entries().back().caption, "Beenden");

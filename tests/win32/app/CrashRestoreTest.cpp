@@ -52,7 +52,7 @@ TEST(CrashRestore, GivesBackOnlyTheKeptWindowsThatStillCarryTheirAlpha) {
     MakeLayered(program.Get(), 191);
     MakeLayered(changed.Get(), 127);
     KeepForCrashRestore({{FromHwnd(plain.Get()), 191, std::nullopt},
-                         {FromHwnd(program.Get()), 191, LayeredAttributes{0, 200, LWA_ALPHA}},
+                         {FromHwnd(program.Get()), 191, LayeredAttributes{std::nullopt, 200}},
                          {FromHwnd(changed.Get()), 191, std::nullopt}});
 
     EXPECT_EQ(RestoreKeptWindows(), 2);
