@@ -190,6 +190,24 @@ TEST_F(Commands, ChangeStatusTogglesOnlyWithTheMasterSwitchOn) {
     EXPECT_FALSE(form.Vitrex_Timer.Enabled()) << "deactivated: nothing happens";
 }
 
+// A settings key that refuses writes makes the poll fail every second; a minute of it is one
+// entry of the debug page's log, counting the repeats.
+TEST_F(Commands, APollFailingEverySecondForAMinuteStaysOneCountedEntry) {
+    form.FormCreate();
+    const std::size_t before = form.TabDebugList.Items().size();
+    platform.registry.SetValueRefused(kKey, "ApplicationCommand", true);
+    for (int second = 0; second < 60; ++second) {
+        platform.clock.SetLocalLongTime("14:05:" + std::string(second < 10 ? "0" : "") +
+                                        std::to_string(second));
+        platform.clock.Advance(1000);
+        form.CommandTimer.Tick();
+    }
+    const std::vector<std::string>& log = form.TabDebugList.Items();
+    ASSERT_EQ(log.size(), before + 4) << "one entry of four lines";
+    EXPECT_NE(log[before].find("(60 times, last at 14:05:59)"), std::string::npos) << log[before];
+    EXPECT_FALSE(form.Terminated());
+}
+
 TEST_F(Commands, CloseQuitsWithSavingAndTheSlotEndsEmpty) {
     form.FormCreate();
     platform.registry.Remove(kKey, "HideProgram");
