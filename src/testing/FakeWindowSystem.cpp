@@ -80,12 +80,14 @@ void FakeWindowSystem::BringToFront(WindowHandle window) {
     std::rotate(zOrder_.begin(), it, it + 1);
 }
 
-std::uint32_t FakeWindowSystem::GetExStyle(WindowHandle window) {
+WindowStyle FakeWindowSystem::StyleOf(WindowHandle window) {
     const FakeWindow* found = Find(window);
-    return found == nullptr ? 0 : found->exStyle;
+    if (found == nullptr) return {};
+    const std::uint32_t word = found->exStyle;
+    return {(word & kWsExLayered) != 0, (word & kWsExTopmost) != 0, (word & kWsExToolWindow) != 0, word};
 }
 
-WindowChange FakeWindowSystem::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
+WindowChange FakeWindowSystem::WriteExStyle(WindowHandle window, std::uint32_t exStyle) {
     FakeWindow* found = Find(window);
     if (found == nullptr) return WindowChange::Done;
     if (found->higherRights) {
@@ -102,14 +104,17 @@ WindowChange FakeWindowSystem::SetExStyle(WindowHandle window, std::uint32_t exS
     return WindowChange::Done;
 }
 
-WindowChange FakeWindowSystem::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
+WindowChange FakeWindowSystem::MakeLayered(WindowHandle window, std::uint8_t alpha) {
     if (!layeredAlphaAvailable_) return WindowChange::Unavailable;
-    if (FakeWindow* found = Find(window); found != nullptr && found->higherRights) {
-        ++found->refusedChanges;
+    // The style is written on every call, as the system's adapter does.
+    if (WriteExStyle(window, StyleOf(window).word | kWsExLayered) == WindowChange::Refused)
         return WindowChange::Refused;
-    }
-    SetLayeredAttributes(window, {0, alpha, kLwaAlpha});
+    SetLayeredAttributes(window, {std::nullopt, alpha});
     return WindowChange::Done;
+}
+
+WindowChange FakeWindowSystem::ClearLayered(WindowHandle window) {
+    return WriteExStyle(window, StyleOf(window).word & ~kWsExLayered);
 }
 
 std::optional<std::uint8_t> FakeWindowSystem::GetLayeredAlpha(WindowHandle window) {
@@ -121,16 +126,7 @@ std::optional<LayeredAttributes> FakeWindowSystem::GetLayeredAttributes(WindowHa
     const FakeWindow* found = Find(window);
     if (found == nullptr || (found->exStyle & kWsExLayered) == 0 || found->perPixelAlpha) return std::nullopt;
     if (!found->alpha && !found->colorKey) return std::nullopt;
-    LayeredAttributes attributes;
-    if (found->alpha) {
-        attributes.alpha = *found->alpha;
-        attributes.flags |= kLwaAlpha;
-    }
-    if (found->colorKey) {
-        attributes.colorKey = *found->colorKey;
-        attributes.flags |= kLwaColorKey;
-    }
-    return attributes;
+    return LayeredAttributes{found->colorKey, found->alpha};
 }
 
 void FakeWindowSystem::SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) {
@@ -144,10 +140,8 @@ void FakeWindowSystem::SetLayeredAttributes(WindowHandle window, const LayeredAt
     ++alphaWrites_;
     lastAlphaWritten_ = window;
     found->perPixelAlpha = false;
-    found->alpha.reset();
-    found->colorKey.reset();
-    if ((attributes.flags & kLwaAlpha) != 0) found->alpha = attributes.alpha;
-    if ((attributes.flags & kLwaColorKey) != 0) found->colorKey = attributes.colorKey;
+    found->alpha = attributes.alpha;
+    found->colorKey = attributes.colorKey;
 }
 
 WindowHandle FakeWindowSystem::ForegroundWindow() {
@@ -246,7 +240,7 @@ bool FakeWindowSystem::IsZoomed(WindowHandle window) {
     return found != nullptr && found->zoomed;
 }
 
-void FakeWindowSystem::PostSystemCommand(WindowHandle window, std::uint32_t command) {
+void FakeWindowSystem::PostSystemCommand(WindowHandle window, SystemCommand command) {
     if (FakeWindow* found = Find(window)) found->systemCommands.push_back(command);
 }
 

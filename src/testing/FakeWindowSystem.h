@@ -10,6 +10,11 @@
 
 namespace vitrex::fakes {
 
+// Extended-style bits of the simulated desktop, numbered as the system numbers them.
+inline constexpr std::uint32_t kWsExLayered = 0x00080000;
+inline constexpr std::uint32_t kWsExTopmost = 0x00000008;
+inline constexpr std::uint32_t kWsExToolWindow = 0x00000080;
+
 // One window of the simulated desktop and the properties the program's rules look at.
 struct FakeWindow {
     std::string className;
@@ -43,7 +48,7 @@ struct FakeWindow {
     // Changes refused to it so far.
     int refusedChanges = 0;
     // System commands posted to the window, in order; the window does not act on them.
-    std::vector<std::uint32_t> systemCommands;
+    std::vector<SystemCommand> systemCommands;
 };
 
 // A simulated desktop: windows with properties, kept in z-order (front first). It behaves as the
@@ -92,10 +97,10 @@ public:
     // The time icon questions spent waiting for hung windows, in milliseconds.
     std::uint64_t IconWaitMs() const { return iconWaitMs_; }
 
-    std::uint32_t GetExStyle(WindowHandle window) override;
-    WindowChange SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
+    WindowStyle StyleOf(WindowHandle window) override;
     bool HasLayeredAlpha() override { return layeredAlphaAvailable_; }
-    WindowChange SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
+    WindowChange MakeLayered(WindowHandle window, std::uint8_t alpha) override;
+    WindowChange ClearLayered(WindowHandle window) override;
     std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) override;
     std::optional<LayeredAttributes> GetLayeredAttributes(WindowHandle window) override;
     void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) override;
@@ -117,12 +122,16 @@ public:
     std::string FullTextOf(WindowHandle window) override;
     void SetText(WindowHandle window, const std::string& text) override;
     bool IsZoomed(WindowHandle window) override;
-    void PostSystemCommand(WindowHandle window, std::uint32_t command) override;
+    void PostSystemCommand(WindowHandle window, SystemCommand command) override;
     WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) override;
     // The monitor the window overlaps most, else the one nearest to its centre.
     std::optional<WindowRect> MonitorRectOf(WindowHandle window) override;
 
 private:
+    // Sets the whole extended-style word, as SetWindowLong does; a window that loses the layered
+    // style loses its attributes with it.
+    WindowChange WriteExStyle(WindowHandle window, std::uint32_t exStyle);
+
     std::vector<WindowHandle> closeAfterEnumeration_;
     static constexpr WindowHandle kFirstHandle = 0x10010;
     static constexpr WindowHandle kHandleStep = 4;

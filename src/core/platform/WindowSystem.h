@@ -14,23 +14,26 @@ namespace vitrex {
 // window that no longer exists is harmless in every operation.
 using WindowHandle = std::uint64_t;
 
-// The extended-style bit that makes a window layered, so that it can have a constant alpha.
-inline constexpr std::uint32_t kWsExLayered = 0x00080000;
-// Set on a window that stays above all windows without it (always on top).
-inline constexpr std::uint32_t kWsExTopmost = 0x00000008;
-// Tool windows (floating palettes) get no taskbar button and are no application windows.
-inline constexpr std::uint32_t kWsExToolWindow = 0x00000080;
-
-// How a layered window's attributes are used, numbered as the system numbers them.
-inline constexpr std::uint32_t kLwaColorKey = 0x1;
-inline constexpr std::uint32_t kLwaAlpha = 0x2;
+// What the program's rules ask of a window's extended style, from one read of it. The system's
+// bits stay in its adapter: a new need is one more field here, named after what it means.
+struct WindowStyle {
+    // The window can carry layered attributes (a constant alpha, a colour key).
+    bool layered = false;
+    // It stays above all windows that are not topmost (always on top).
+    bool topmost = false;
+    // A floating palette: no taskbar button, and no application window.
+    bool toolWindow = false;
+    // The whole style as the system keeps it. The rules never look into it; the debug page shows
+    // it as a number.
+    std::uint32_t word = 0;
+    bool operator==(const WindowStyle&) const = default;
+};
 
 // The attributes a program gave its layered window: a colour drawn as transparent and/or one
-// alpha for the whole window (255 opaque), as `flags` says.
+// alpha for the whole window (255 opaque); either may be missing.
 struct LayeredAttributes {
-    std::uint32_t colorKey = 0;
-    std::uint8_t alpha = 255;
-    std::uint32_t flags = 0;
+    std::optional<std::uint32_t> colorKey;
+    std::optional<std::uint8_t> alpha;
     bool operator==(const LayeredAttributes&) const = default;
 };
 
@@ -50,11 +53,8 @@ struct WindowThreadProcess {
     std::uint32_t processId = 0;
 };
 
-// Window-menu commands, as the system numbers them, for PostSystemCommand.
-inline constexpr std::uint32_t kScRestore = 0xF120;
-inline constexpr std::uint32_t kScMinimize = 0xF020;
-inline constexpr std::uint32_t kScMaximize = 0xF030;
-inline constexpr std::uint32_t kScClose = 0xF060;
+// The commands of another program's window menu that the program gives.
+enum class SystemCommand { Restore, Minimize, Maximize, Close };
 
 // A window's small icon as the query for it ended.
 struct WindowIcon {
@@ -84,16 +84,20 @@ class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
 
-    // The extended style word; 0 for a window that does not exist.
-    virtual std::uint32_t GetExStyle(WindowHandle window) = 0;
-    // Does nothing for a window that does not exist. Done or Refused.
-    virtual WindowChange SetExStyle(WindowHandle window, std::uint32_t exStyle) = 0;
+    // All false for a window that does not exist.
+    virtual WindowStyle StyleOf(WindowHandle window) = 0;
 
     // Whether the system offers the layered-attributes function; asked anew on every call.
     virtual bool HasLayeredAlpha() = 0;
-    // Gives a layered window a constant alpha (255 opaque), without a colour key. Unavailable when
-    // the function is missing, Refused when the window's program runs with higher rights.
-    virtual WindowChange SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) = 0;
+    // Makes the window layered, its other styles kept, and gives it a constant alpha (255 opaque)
+    // without a colour key. The style is written also when the window is layered already: another
+    // program may have taken it away meanwhile, and the alpha only sticks to a layered window.
+    // Unavailable, the window untouched, when the system lacks the layered-attributes function;
+    // Refused when the window's program runs with higher rights (then no alpha is given either).
+    virtual WindowChange MakeLayered(WindowHandle window, std::uint8_t alpha) = 0;
+    // Takes the layered style away, its other styles kept; the system drops the window's layered
+    // attributes with it, so it is drawn opaque again. Done or Refused.
+    virtual WindowChange ClearLayered(WindowHandle window) = 0;
     // The alpha last set, while the window is layered and has one.
     virtual std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) = 0;
     // The attributes a layered window was given. Nothing when the window is not layered, was
@@ -135,8 +139,9 @@ public:
     virtual void SetText(WindowHandle window, const std::string& text) = 0;
     // Maximised.
     virtual bool IsZoomed(WindowHandle window) = 0;
-    // Posts WM_SYSCOMMAND with the command (kScClose, ...) and does not wait for it.
-    virtual void PostSystemCommand(WindowHandle window, std::uint32_t command) = 0;
+    // Asks the window to carry out the command of its window menu, as a click on that entry
+    // would, and does not wait for it.
+    virtual void PostSystemCommand(WindowHandle window, SystemCommand command) = 0;
     // The window's small icon: its class's small icon, else the small icon the window answers
     // WM_GETICON with, else its big icon. Each question waits at most `waitMs` for the window's
     // thread; a thread that does not answer in time gives no icon.

@@ -80,8 +80,8 @@ void SystemInspector::GetWindowList(std::uint32_t processId, std::uint32_t threa
         info.Visible = windows_.IsVisible(window);
         info.Owner = windows_.OwnerOf(window);
         info.Parent = windows_.ParentOf(window);
-        info.IsAppWindow = info.Owner == 0 && info.Parent == 0 && info.Visible &&
-                           (windows_.GetExStyle(window) & kWsExToolWindow) == 0;
+        info.IsAppWindow =
+            info.Owner == 0 && info.Parent == 0 && info.Visible && !windows_.StyleOf(window).toolWindow;
         if (appWindowsOnly && !info.IsAppWindow) return true;
         info.Enabled = windows_.IsEnabled(window);
         info.Rect = windows_.RectOf(window);

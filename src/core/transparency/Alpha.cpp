@@ -16,12 +16,7 @@ bool SetWindowTransparency(WindowSystem& windows, WindowHandle window, int perce
 }
 
 WindowChange ApplyTransparency(WindowSystem& windows, WindowHandle window, int percent) {
-    if (!windows.HasLayeredAlpha()) return WindowChange::Unavailable;
-    // Written on every call, even when the flag is set already: another program may have taken
-    // it away in the meantime, and the alpha only sticks to a layered window.
-    if (windows.SetExStyle(window, windows.GetExStyle(window) | kWsExLayered) == WindowChange::Refused)
-        return WindowChange::Refused;
-    return windows.SetLayeredAlpha(window, TransparencyToAlpha(percent));
+    return windows.MakeLayered(window, TransparencyToAlpha(percent));
 }
 
 int AlphaToTransparency(std::uint8_t alpha) {
@@ -34,7 +29,7 @@ int AlphaToTransparency(std::uint8_t alpha) {
 }
 
 bool ClearWindowTransparency(WindowSystem& windows, WindowHandle window) {
-    windows.SetExStyle(window, windows.GetExStyle(window) & ~kWsExLayered);
+    windows.ClearLayered(window);
     return true;
 }
 

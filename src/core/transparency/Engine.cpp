@@ -220,7 +220,7 @@ void Engine::Meet(WindowHandle window, std::optional<int> percent) {
     // Layered with an alpha this run gave it (a hot key, a preview, the applications menu): ours,
     // so switching off clears it like any other.
     const bool ours = ownAlphas_ != nullptr && ownAlphas_->CurrentOwnAlpha(window);
-    if (!ours && (windows_.GetExStyle(window) & kWsExLayered) != 0) {
+    if (!ours && windows_.StyleOf(window).layered) {
         std::optional<LayeredAttributes> attributes = windows_.GetLayeredAttributes(window);
         perPixel = !attributes;
         layeredBefore_.insert_or_assign(window, attributes);
@@ -246,11 +246,11 @@ void Engine::SetLevel(WindowHandle window, int percent) {
 
 void Engine::LeaveOpaque(WindowHandle window) {
     // Usually it was never layered: nothing to write.
-    if ((windows_.GetExStyle(window) & kWsExLayered) != 0) Restore(window);
+    if (windows_.StyleOf(window).layered) Restore(window);
 }
 
 bool Engine::DrawnWithPerPixelAlpha(WindowHandle window) {
-    return (windows_.GetExStyle(window) & kWsExLayered) != 0 && !windows_.GetLayeredAttributes(window);
+    return windows_.StyleOf(window).layered && !windows_.GetLayeredAttributes(window);
 }
 
 void Engine::SwitchOff() {
@@ -279,7 +279,7 @@ void Engine::Restore(WindowHandle window) {
         return;
     }
     // It was layered by its own program: it keeps the style and gets its own attributes back.
-    if (before->second && (windows_.GetExStyle(window) & kWsExLayered) != 0)
+    if (before->second && windows_.StyleOf(window).layered)
         windows_.SetLayeredAttributes(window, *before->second);
 }
 

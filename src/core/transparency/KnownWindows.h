@@ -8,10 +8,8 @@
 
 namespace vitrex::transparency {
 
-// The windows the engine has dealt with, once each, in the order it met them. A handle stands for
-// its decimal text exactly: one handle, one text, so "42" is window 42 and "042" is no window,
-// and comparing handles is comparing those texts. The set answers the tick's check per window
-// without walking the list.
+// The windows the engine has dealt with, once each, in the order it met them. The set answers the
+// tick's check per window without walking the list.
 class KnownWindows {
 public:
     bool Contains(WindowHandle window) const { return index_.count(window) != 0; }

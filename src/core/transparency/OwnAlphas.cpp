@@ -5,20 +5,20 @@ namespace vitrex::transparency {
 std::optional<std::uint8_t> OwnAlphas::CurrentOwnAlpha(WindowHandle window) {
     const auto noted = noted_.find(window);
     if (noted == noted_.end()) return std::nullopt;
-    if ((system_.GetExStyle(window) & kWsExLayered) == 0) return std::nullopt;
+    if (!system_.StyleOf(window).layered) return std::nullopt;
     if (system_.GetLayeredAlpha(window) != noted->second) return std::nullopt;
     return noted->second;
 }
 
-WindowChange OwnAlphas::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
-    const WindowChange change = system_.SetExStyle(window, exStyle);
+WindowChange OwnAlphas::ClearLayered(WindowHandle window) {
+    const WindowChange change = system_.ClearLayered(window);
     // The system drops a window's layered attributes with its layered style.
-    if (change == WindowChange::Done && (exStyle & kWsExLayered) == 0) Forget(window);
+    if (change == WindowChange::Done) Forget(window);
     return change;
 }
 
-WindowChange OwnAlphas::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
-    const WindowChange change = system_.SetLayeredAlpha(window, alpha);
+WindowChange OwnAlphas::MakeLayered(WindowHandle window, std::uint8_t alpha) {
+    const WindowChange change = system_.MakeLayered(window, alpha);
     if (change != WindowChange::Done) return change;
     const auto [noted, added] = noted_.try_emplace(window, alpha);
     if (added || noted->second != alpha) {

@@ -26,10 +26,10 @@ public:
     // compares one number to learn that nothing changed.
     std::uint64_t Version() const { return version_; }
 
-    std::uint32_t GetExStyle(WindowHandle window) override { return system_.GetExStyle(window); }
-    WindowChange SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
+    WindowStyle StyleOf(WindowHandle window) override { return system_.StyleOf(window); }
     bool HasLayeredAlpha() override { return system_.HasLayeredAlpha(); }
-    WindowChange SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
+    WindowChange MakeLayered(WindowHandle window, std::uint8_t alpha) override;
+    WindowChange ClearLayered(WindowHandle window) override;
     std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) override {
         return system_.GetLayeredAlpha(window);
     }
@@ -60,7 +60,7 @@ public:
     std::string FullTextOf(WindowHandle window) override { return system_.FullTextOf(window); }
     void SetText(WindowHandle window, const std::string& text) override { system_.SetText(window, text); }
     bool IsZoomed(WindowHandle window) override { return system_.IsZoomed(window); }
-    void PostSystemCommand(WindowHandle window, std::uint32_t command) override {
+    void PostSystemCommand(WindowHandle window, SystemCommand command) override {
         system_.PostSystemCommand(window, command);
     }
     WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) override {

@@ -10,6 +10,10 @@ namespace {
 
 constexpr char kEntrySeparator = ';';
 constexpr char kFieldSeparator = ':';
+// Which of a program's own attributes an entry holds, in its last field: the numbers the system
+// gives the two kinds of attributes, as journals have always been written.
+constexpr unsigned kStoredColorKey = 1;
+constexpr unsigned kStoredAlpha = 2;
 
 template <typename Number>
 bool ParseNumber(std::string_view text, Number& out) {
@@ -37,13 +41,16 @@ std::optional<JournalEntry> ParseEntry(std::string_view text) {
     if (!ParseNumber(fields[1], alpha) || alpha > 255) return std::nullopt;
     entry.alpha = static_cast<std::uint8_t>(alpha);
     if (fields.size() == 5) {
-        LayeredAttributes attributes;
+        std::uint32_t colorKey = 0;
         unsigned programAlpha = 0;
-        if (!ParseNumber(fields[2], attributes.colorKey) || !ParseNumber(fields[3], programAlpha) ||
-            programAlpha > 255 || !ParseNumber(fields[4], attributes.flags)) {
+        std::uint32_t held = 0;
+        if (!ParseNumber(fields[2], colorKey) || !ParseNumber(fields[3], programAlpha) ||
+            programAlpha > 255 || !ParseNumber(fields[4], held)) {
             return std::nullopt;
         }
-        attributes.alpha = static_cast<std::uint8_t>(programAlpha);
+        LayeredAttributes attributes;
+        if ((held & kStoredColorKey) != 0) attributes.colorKey = colorKey;
+        if ((held & kStoredAlpha) != 0) attributes.alpha = static_cast<std::uint8_t>(programAlpha);
         entry.programAttributes = attributes;
     }
     return entry;
@@ -59,7 +66,10 @@ std::string FormatJournal(const std::vector<JournalEntry>& entries) {
         text += kFieldSeparator;
         text += std::to_string(entry.alpha);
         if (const std::optional<LayeredAttributes>& own = entry.programAttributes) {
-            for (std::uint32_t number : {own->colorKey, std::uint32_t{own->alpha}, own->flags}) {
+            const std::uint32_t held =
+                (own->colorKey ? kStoredColorKey : 0) | (own->alpha ? kStoredAlpha : 0);
+            for (std::uint32_t number :
+                 {own->colorKey.value_or(0), std::uint32_t{own->alpha.value_or(255)}, held}) {
                 text += kFieldSeparator;
                 text += std::to_string(number);
             }
@@ -107,7 +117,7 @@ int WindowJournal::RestoreLeftBehind(WindowSystem& windows) {
     for (const JournalEntry& entry : ParseJournal(text)) {
         // A closed window's handle reads as no thread at all.
         if (windows.ThreadProcessOf(entry.window).threadId == 0) continue;
-        if ((windows.GetExStyle(entry.window) & kWsExLayered) == 0) continue;
+        if (!windows.StyleOf(entry.window).layered) continue;
         // Another alpha means someone else changed the window since: it is theirs now.
         if (windows.GetLayeredAlpha(entry.window) != entry.alpha) continue;
         if (entry.programAttributes) {

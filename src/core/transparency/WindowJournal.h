@@ -22,7 +22,8 @@ struct JournalEntry {
 };
 
 // The stored form: entries separated by ';', each "handle:alpha" or, with the program's own
-// attributes, "handle:alpha:colorKey:programAlpha:flags", all numbers in decimal.
+// attributes, "handle:alpha:colorKey:programAlpha:held", all numbers in decimal; `held` says which
+// of the two the program gave (1 the colour key, 2 the alpha, 3 both).
 std::string FormatJournal(const std::vector<JournalEntry>& entries);
 // Entries that are not in that form are left out: a damaged journal costs only its damaged part.
 std::vector<JournalEntry> ParseJournal(std::string_view text);

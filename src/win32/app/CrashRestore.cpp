@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "win32/platform/LayeredAttributesBits.h"
 #include "win32/platform/WindowHandle.h"
 
 namespace vitrex::win32 {
@@ -40,9 +41,9 @@ void KeepForCrashRestore(const std::vector<transparency::JournalEntry>& entries)
     for (const transparency::JournalEntry& entry : entries) {
         if (count == kCrashRestoreCapacity) break;
         const auto& own = entry.programAttributes;
-        kept[count++] = KeptWindow{
-            ToHwnd(entry.window),         entry.alpha,         own.has_value(), own ? own->colorKey : 0,
-            own ? own->alpha : BYTE{255}, own ? own->flags : 0};
+        const LayeredAttributesCall call = own ? ToLayeredCall(*own) : LayeredAttributesCall{};
+        kept[count++] = KeptWindow{ToHwnd(entry.window), entry.alpha, own.has_value(),
+                                   call.colorKey,        call.alpha,  call.flags};
     }
     keptCount.store(count, std::memory_order_seq_cst);
 }

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "win32/platform/LayeredAttributesBits.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/WindowChangeOutcome.h"
 #include "win32/platform/WindowHandle.h"
@@ -50,29 +51,57 @@ constexpr UINT kSetTextWaitMs = 1000;
 // A bound on the whole title, far beyond any real one.
 constexpr std::size_t kLongestTitle = 1 << 20;
 
-}  // namespace
-
-std::uint32_t Win32WindowSystem::GetExStyle(WindowHandle window) {
-    return static_cast<std::uint32_t>(GetWindowLongPtrW(ToHwnd(window), GWL_EXSTYLE));
+DWORD ReadExStyle(HWND window) {
+    return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
 }
 
-WindowChange Win32WindowSystem::SetExStyle(WindowHandle window, std::uint32_t exStyle) {
+WindowChange WriteExStyle(HWND window, DWORD exStyle) {
     // The previous style may be 0, so only the last error tells a failure.
     SetLastError(ERROR_SUCCESS);
-    const LONG_PTR previous = SetWindowLongPtrW(ToHwnd(window), GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+    const LONG_PTR previous = SetWindowLongPtrW(window, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
     const DWORD error = GetLastError();
     return WindowChangeOf(previous != 0 || error == ERROR_SUCCESS, error);
+}
+
+UINT SystemCommandNumber(SystemCommand command) {
+    switch (command) {
+        case SystemCommand::Restore:
+            return SC_RESTORE;
+        case SystemCommand::Minimize:
+            return SC_MINIMIZE;
+        case SystemCommand::Maximize:
+            return SC_MAXIMIZE;
+        case SystemCommand::Close:
+            return SC_CLOSE;
+    }
+    return SC_RESTORE;
+}
+
+}  // namespace
+
+WindowStyle Win32WindowSystem::StyleOf(WindowHandle window) {
+    const DWORD exStyle = ReadExStyle(ToHwnd(window));
+    return {(exStyle & WS_EX_LAYERED) != 0, (exStyle & WS_EX_TOPMOST) != 0, (exStyle & WS_EX_TOOLWINDOW) != 0,
+            exStyle};
 }
 
 bool Win32WindowSystem::HasLayeredAlpha() {
     return LookUpSetLayeredWindowAttributes() != nullptr;
 }
 
-WindowChange Win32WindowSystem::SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) {
+WindowChange Win32WindowSystem::MakeLayered(WindowHandle window, std::uint8_t alpha) {
     const SetLayeredWindowAttributesFn setLayered = LookUpSetLayeredWindowAttributes();
     if (setLayered == nullptr) return WindowChange::Unavailable;
-    const bool succeeded = setLayered(ToHwnd(window), 0, alpha, LWA_ALPHA) != FALSE;
+    const HWND hwnd = ToHwnd(window);
+    if (WriteExStyle(hwnd, ReadExStyle(hwnd) | WS_EX_LAYERED) == WindowChange::Refused)
+        return WindowChange::Refused;
+    const bool succeeded = setLayered(hwnd, 0, alpha, LWA_ALPHA) != FALSE;
     return WindowChangeOf(succeeded, succeeded ? ERROR_SUCCESS : GetLastError());
+}
+
+WindowChange Win32WindowSystem::ClearLayered(WindowHandle window) {
+    const HWND hwnd = ToHwnd(window);
+    return WriteExStyle(hwnd, ReadExStyle(hwnd) & ~static_cast<DWORD>(WS_EX_LAYERED));
 }
 
 std::optional<std::uint8_t> Win32WindowSystem::GetLayeredAlpha(WindowHandle window) {
@@ -91,12 +120,14 @@ std::optional<LayeredAttributes> Win32WindowSystem::GetLayeredAttributes(WindowH
     BYTE alpha = 0;
     DWORD flags = 0;
     if (!GetLayeredWindowAttributes(ToHwnd(window), &key, &alpha, &flags)) return std::nullopt;
-    return LayeredAttributes{key, alpha, flags};
+    return FromLayeredCall(key, alpha, flags);
 }
 
 void Win32WindowSystem::SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) {
-    if (const SetLayeredWindowAttributesFn setLayered = LookUpSetLayeredWindowAttributes())
-        setLayered(ToHwnd(window), attributes.colorKey, attributes.alpha, attributes.flags);
+    if (const SetLayeredWindowAttributesFn setLayered = LookUpSetLayeredWindowAttributes()) {
+        const LayeredAttributesCall call = ToLayeredCall(attributes);
+        setLayered(ToHwnd(window), call.colorKey, call.alpha, call.flags);
+    }
 }
 
 WindowHandle Win32WindowSystem::ForegroundWindow() {
@@ -216,8 +247,8 @@ std::optional<WindowRect> Win32WindowSystem::MonitorRectOf(WindowHandle window) 
     return WindowRect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
 }
 
-void Win32WindowSystem::PostSystemCommand(WindowHandle window, std::uint32_t command) {
-    PostMessageW(ToHwnd(window), WM_SYSCOMMAND, command, 0);
+void Win32WindowSystem::PostSystemCommand(WindowHandle window, SystemCommand command) {
+    PostMessageW(ToHwnd(window), WM_SYSCOMMAND, SystemCommandNumber(command), 0);
 }
 
 WindowIcon Win32WindowSystem::SmallIconOf(WindowHandle window, std::uint32_t waitMs) {

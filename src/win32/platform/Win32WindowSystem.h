@@ -7,10 +7,10 @@ namespace vitrex::win32 {
 // Windows of every process through user32. Calls on a window that has gone fail silently.
 class Win32WindowSystem : public WindowSystem {
 public:
-    std::uint32_t GetExStyle(WindowHandle window) override;
-    WindowChange SetExStyle(WindowHandle window, std::uint32_t exStyle) override;
+    WindowStyle StyleOf(WindowHandle window) override;
     bool HasLayeredAlpha() override;
-    WindowChange SetLayeredAlpha(WindowHandle window, std::uint8_t alpha) override;
+    WindowChange MakeLayered(WindowHandle window, std::uint8_t alpha) override;
+    WindowChange ClearLayered(WindowHandle window) override;
     std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) override;
     std::optional<LayeredAttributes> GetLayeredAttributes(WindowHandle window) override;
     void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) override;
@@ -31,7 +31,7 @@ public:
     std::string FullTextOf(WindowHandle window) override;
     void SetText(WindowHandle window, const std::string& text) override;
     bool IsZoomed(WindowHandle window) override;
-    void PostSystemCommand(WindowHandle window, std::uint32_t command) override;
+    void PostSystemCommand(WindowHandle window, SystemCommand command) override;
     WindowIcon SmallIconOf(WindowHandle window, std::uint32_t waitMs) override;
     std::optional<WindowRect> MonitorRectOf(WindowHandle window) override;
 };

@@ -2,6 +2,7 @@
 
 #include "EarlierRun.h"
 #include "core/app/MainForm.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakePlatform.h"
 
 namespace vitrex::app {
@@ -31,17 +32,13 @@ struct EngineWiring : ::testing::Test {
         platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1));
     }
     WindowHandle Add(const char* className, const char* title, std::uint32_t pid, std::uint32_t tid) {
-        fakes::FakeWindow window;
-        window.className = className;
-        window.title = title;
-        window.processId = pid;
-        window.threadId = tid;
-        return platform.windows.AddWindow(window);
+        return fakes::Open(platform.windows, platform.processes,
+                           {.title = title, .className = className, .pid = pid, .tid = tid});
     }
     std::optional<std::uint8_t> Alpha(WindowHandle window) {
         return platform.windows.GetLayeredAlpha(window);
     }
-    bool Layered(WindowHandle window) { return platform.windows.GetExStyle(window) & kWsExLayered; }
+    bool Layered(WindowHandle window) { return platform.windows.StyleOf(window).layered; }
 };
 
 TEST_F(EngineWiring, StartingActiveGivesEveryWindowItsLevelAtTheFirstTick) {
@@ -152,11 +149,8 @@ TEST_F(EngineWiring, WithoutForegroundReportsTheFormPollsTheForegroundWhileTheEn
     EXPECT_EQ(Alpha(browser), std::optional<std::uint8_t>(191));
 
     // A created window that shows a moment later is looked at again by the second timer.
-    fakes::FakeWindow hidden;
-    hidden.processId = 30;
-    hidden.threadId = 302;
-    hidden.visible = false;
-    const WindowHandle late = platform.windows.AddWindow(hidden);
+    const WindowHandle late = fakes::Open(platform.windows, platform.processes,
+                                          {.className = "", .pid = 30, .tid = 302, .visible = false});
     platform.windowEvents.Report(WindowEvent::Created, late);
     ASSERT_TRUE(form.ShownWindowsLook.Enabled());
     platform.windows.Window(late).visible = true;

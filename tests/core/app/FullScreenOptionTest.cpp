@@ -34,7 +34,7 @@ struct FullScreenOption : ::testing::Test {
         testing::SeedEarlierRun(platform.registry);
         platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1));
     }
-    bool Layered(WindowHandle window) { return platform.windows.GetExStyle(window) & kWsExLayered; }
+    bool Layered(WindowHandle window) { return platform.windows.StyleOf(window).layered; }
 };
 
 TEST_F(FullScreenOption, SettingsWithoutTheValueLeaveFullScreenWindowsOpaqueAndTheQuitStoresIt) {

@@ -104,11 +104,11 @@ TEST_F(HotKeyForm, DigitKeysSetTheForegroundWindowsLevelAndZeroClearsIt) {
     form.UserHotKey(260);
     EXPECT_EQ(platform.windows.GetLayeredAlpha(window), std::optional<std::uint8_t>(127));
     form.UserHotKey(255);
-    EXPECT_FALSE(platform.windows.GetExStyle(window) & kWsExLayered);
+    EXPECT_FALSE(platform.windows.StyleOf(window).layered);
     form.UserHotKey(265);
-    EXPECT_TRUE(platform.windows.GetExStyle(window) & 0x8) << "topmost";
+    EXPECT_TRUE(platform.windows.StyleOf(window).topmost) << "topmost";
     form.UserHotKey(266);
-    EXPECT_FALSE(platform.windows.GetExStyle(window) & 0x8);
+    EXPECT_FALSE(platform.windows.StyleOf(window).topmost);
 }
 
 struct Commands : ::testing::Test {
@@ -188,6 +188,24 @@ TEST_F(Commands, ChangeStatusTogglesOnlyWithTheMasterSwitchOn) {
     form.TAB_TPZ_CB.UserClick();
     Send("CHANGESTATUS");
     EXPECT_FALSE(form.Vitrex_Timer.Enabled()) << "deactivated: nothing happens";
+}
+
+// A settings key that refuses writes makes the poll fail every second; a minute of it is one
+// entry of the debug page's log, counting the repeats.
+TEST_F(Commands, APollFailingEverySecondForAMinuteStaysOneCountedEntry) {
+    form.FormCreate();
+    const std::size_t before = form.TabDebugList.Items().size();
+    platform.registry.SetValueRefused(kKey, "ApplicationCommand", true);
+    for (int second = 0; second < 60; ++second) {
+        platform.clock.SetLocalLongTime("14:05:" + std::string(second < 10 ? "0" : "") +
+                                        std::to_string(second));
+        platform.clock.Advance(1000);
+        form.CommandTimer.Tick();
+    }
+    const std::vector<std::string>& log = form.TabDebugList.Items();
+    ASSERT_EQ(log.size(), before + 4) << "one entry of four lines";
+    EXPECT_NE(log[before].find("(60 times, last at 14:05:59)"), std::string::npos) << log[before];
+    EXPECT_FALSE(form.Terminated());
 }
 
 TEST_F(Commands, CloseQuitsWithSavingAndTheSlotEndsEmpty) {

@@ -8,6 +8,7 @@
 #include "core/app/MainForm.h"
 #include "core/i18n/CatalogueKeys.h"
 #include "core/views/captions/CaptionTable.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakePlatform.h"
 
 namespace vitrex::app {
@@ -243,10 +244,7 @@ TEST_F(Language, TheStoredTextsReachTheirUsers) {
                  "[Other]\r\nExit=Beenden\r\n[Vitrex]\r\nInputOK=Gut\r\nInputCancel=Abbruch\r\n");
     testing::SeedEarlierRun(platform.registry);
     platform.registry.Seed("Software\\Vitrex", "Language", fakes::FakeRegistryValue::Sz("Deutsch"));
-    fakes::FakeWindow note;
-    note.title = "Note";
-    note.className = "Notepad";
-    platform.windows.AddWindow(note);
+    fakes::Open(platform.windows, platform.processes, {.title = "Note", .className = "Notepad"});
     MainForm form(platform.ports);
     form.FormCreate();
     EXPECT_EQ(form.SystemMenu().Entries().back().caption, "Beenden");

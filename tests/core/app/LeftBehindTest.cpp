@@ -5,6 +5,7 @@
 
 #include "EarlierRun.h"
 #include "core/app/MainForm.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakePlatform.h"
 
 namespace vitrex::app {
@@ -27,23 +28,19 @@ struct LeftBehind : ::testing::Test {
         platform.processes.AddProcess(30, "player.exe");
         platform.processes.AddProcess(40, "Vitrex.exe");
         taskbar = Add("Shell_TrayWnd", 10);
-        player = Add("PlayerFrame", 30);
-        platform.windows.Window(player).exStyle = kWsExLayered;
-        platform.windows.Window(player).alpha = 200;
+        player = fakes::Open(
+            platform.windows, platform.processes,
+            {.title = "PlayerFrame", .className = "PlayerFrame", .pid = 30, .tid = 31, .ownAlpha = 200});
         editor = Add("EditorFrame", 20);
         platform.windows.SetForeground(editor);
         testing::SeedEarlierRun(platform.registry);
     }
     WindowHandle Add(const char* className, std::uint32_t pid) {
-        fakes::FakeWindow window;
-        window.className = className;
-        window.title = className;
-        window.processId = pid;
-        window.threadId = pid + 1;
-        return platform.windows.AddWindow(window);
+        return fakes::Open(platform.windows, platform.processes,
+                           {.title = className, .className = className, .pid = pid, .tid = pid + 1});
     }
     int Alpha(WindowHandle window) {
-        if ((platform.windows.GetExStyle(window) & kWsExLayered) == 0) return -1;
+        if (!platform.windows.StyleOf(window).layered) return -1;
         return platform.windows.GetLayeredAlpha(window).value_or(-2);
     }
     void StartActive() { platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1)); }

@@ -8,6 +8,7 @@
 
 #include "EarlierRun.h"
 #include "core/app/MainForm.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakePlatform.h"
 
 namespace vitrex::app {
@@ -191,11 +192,8 @@ TEST(QuitFaults, AValueRefusedAtQuitIsLoggedAndEveryOtherValueIsSaved) {
     fakes::FakePlatform platform;
     testing::SeedEarlierRun(platform.registry);
     platform.registry.Seed(kKey, "StartActive", V::Dword(1));
-    fakes::FakeWindow other;
-    other.className = "AppWindow";
-    other.processId = 4242;
-    const WindowHandle window = platform.windows.AddWindow(other);
-    platform.processes.AddProcess(4242, "editor.exe");
+    const WindowHandle window =
+        fakes::Open(platform.windows, platform.processes, {.exe = "editor.exe", .pid = 4242});
     MainForm form(platform.ports);
     form.FormCreate();
     form.Vitrex_Timer.Tick();

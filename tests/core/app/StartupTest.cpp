@@ -5,6 +5,7 @@
 
 #include "EarlierRun.h"
 #include "core/app/MainForm.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakePlatform.h"
 
 namespace vitrex::app {
@@ -26,9 +27,7 @@ struct Startup : ::testing::Test {
         return value ? value->bytes.at(0) | (value->bytes.at(1) << 8) : 0xFFFFFFFF;
     }
     WindowHandle AddTaskbar() {
-        fakes::FakeWindow taskbar;
-        taskbar.className = "Shell_TrayWnd";
-        return platform.windows.AddWindow(taskbar);
+        return fakes::Open(platform.windows, platform.processes, {.className = "Shell_TrayWnd"});
     }
     bool TabShown(const MainForm& form, int page) const { return form.Pages.Page(page).TabVisible(); }
 };
@@ -262,7 +261,7 @@ TEST_F(Startup, QuitSavesTheTaskbarOpaqueWritesAutostartAndSwitchesOff) {
     EXPECT_EQ(Dword("StartActive"), 1u) << "saved before the engine is switched off";
     EXPECT_EQ(platform.registry.Value(kKey, "DebugClassException"), FakeRegistryValue::Sz("Notepad"));
     EXPECT_EQ(platform.windows.GetLayeredAlpha(taskbar), std::optional<std::uint8_t>(255));
-    EXPECT_TRUE(platform.windows.GetExStyle(taskbar) & kWsExLayered) << "opaque, still layered";
+    EXPECT_TRUE(platform.windows.StyleOf(taskbar).layered) << "opaque, still layered";
     EXPECT_EQ(platform.registry.Value(kRunKey, "Vitrex"),
               FakeRegistryValue::Sz("\"C:\\Program Files\\Vitrex App\\Vitrex.exe\""));
     EXPECT_FALSE(form.Vitrex_Timer.Enabled());

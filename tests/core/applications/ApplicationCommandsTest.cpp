@@ -6,8 +6,6 @@ namespace {
 
 using ApplicationCommands = testing::ApplicationsDesktop;
 
-constexpr std::uint32_t kWsExTopmost = 0x00000008;
-
 TEST_F(ApplicationCommands, WithoutAChosenRowTheMenuOffersOnlyReload) {
     Open("Editor", "editor.exe", 20);
     page.ReloadApplicationList();
@@ -53,12 +51,14 @@ TEST_F(ApplicationCommands, WindowCommandsArePostedAndOnlyCloseRefillsTheList) {
     menu.PMRestore.UserClick();
     menu.PMMinimize.UserClick();
     menu.PMMaximize.UserClick();
-    EXPECT_EQ(W(editor).systemCommands, (std::vector<std::uint32_t>{0xF120, 0xF020, 0xF030}));
+    EXPECT_EQ(W(editor).systemCommands,
+              (std::vector<SystemCommand>{SystemCommand::Restore, SystemCommand::Minimize,
+                                          SystemCommand::Maximize}));
     EXPECT_EQ(desktop.Enumerations(), fills);
 
     // The window asks its user first: it is still listed after the refill.
     menu.PMClose.UserClick();
-    EXPECT_EQ(W(editor).systemCommands.back(), 0xF060u);
+    EXPECT_EQ(W(editor).systemCommands.back(), SystemCommand::Close);
     EXPECT_EQ(desktop.Enumerations(), fills + 1);
     EXPECT_EQ(RowOf(editor), 0);
     EXPECT_EQ(list.ItemIndex(), -1) << "the refill leaves no row chosen";
@@ -75,7 +75,7 @@ TEST_F(ApplicationCommands, TransparencyItemsSetTheWindowsLevelWithoutRefillingO
     menu.PM0.UserClick();
     EXPECT_EQ(desktop.GetLayeredAlpha(editor), std::optional<std::uint8_t>(255));
     menu.PMNo.UserClick();
-    EXPECT_EQ(desktop.GetExStyle(editor) & kWsExLayered, 0u);
+    EXPECT_FALSE(desktop.StyleOf(editor).layered);
     EXPECT_EQ(desktop.Enumerations(), fills);
     EXPECT_TRUE(exceptionsList.Items().empty());
     EXPECT_EQ(list.ItemIndex(), 0);
@@ -92,9 +92,9 @@ TEST_F(ApplicationCommands, AlwaysOnTopSetsAndClearsTheTopmostStyle) {
     const WindowHandle editor = Open("Editor", "editor.exe", 20);
     Choose(editor);
     menu.PM_AOT_True.UserClick();
-    EXPECT_NE(desktop.GetExStyle(editor) & kWsExTopmost, 0u);
+    EXPECT_TRUE(desktop.StyleOf(editor).topmost);
     menu.PM_AOT_False.UserClick();
-    EXPECT_EQ(desktop.GetExStyle(editor) & kWsExTopmost, 0u);
+    EXPECT_FALSE(desktop.StyleOf(editor).topmost);
 }
 
 TEST_F(ApplicationCommands, RenameOffersTheTitleAndAnEmptyNameDropsTheRow) {
@@ -176,7 +176,7 @@ TEST_F(ApplicationCommands, ExceptionPausesARunningEngineSoEveryWindowIsJudgedAf
     menu.PMAusnahme.UserClick();
     EXPECT_EQ(calls, (std::vector<std::string>{"off with 0", "on with 1"}));
     engine.Tick(levels);
-    EXPECT_EQ(desktop.GetExStyle(editor) & kWsExLayered, 0u) << "the excepted program stays opaque";
+    EXPECT_FALSE(desktop.StyleOf(editor).layered) << "the excepted program stays opaque";
     EXPECT_EQ(desktop.GetLayeredAlpha(browser), std::optional<std::uint8_t>(229)) << "met again as new";
 
     // With the engine off the list changes and the engine stays off.

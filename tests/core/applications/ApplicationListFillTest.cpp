@@ -7,15 +7,10 @@ using ApplicationFill = testing::ApplicationsDesktop;
 using testing::Dot;
 
 TEST_F(ApplicationFill, ListsVisibleTitledWindowsFrontToBackAndSkipsTheShellAndThisProgram) {
-    fakes::FakeWindow shell;
-    shell.className = "Shell_TrayWnd";
-    const WindowHandle taskbar = desktop.AddWindow(shell);
-    W(taskbar).title = "Taskbar with a title";
-    shell.className = "ProgMan";
-    shell.title = "Program Manager";
-    desktop.AddWindow(shell);
-    shell.title = "Not the program manager";
-    const WindowHandle otherProgMan = desktop.AddWindow(shell);
+    fakes::Open(desktop, processes, {.title = "Taskbar with a title", .className = "Shell_TrayWnd"});
+    fakes::Open(desktop, processes, {.title = "Program Manager", .className = "ProgMan"});
+    const WindowHandle otherProgMan =
+        fakes::Open(desktop, processes, {.title = "Not the program manager", .className = "ProgMan"});
     const WindowHandle own = Open("Vitrex", "vitrex.exe", 5);
     page.SetOwnWindow([own] { return own; });
     const WindowHandle hidden = Open("Hidden", "app.exe", 7);

@@ -13,6 +13,7 @@
 #include "core/views/applications/ApplicationsMenu.h"
 #include "core/views/applications/ApplicationsPage.h"
 #include "core/views/exceptions/ExceptionsList.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeRegistry.h"
@@ -57,13 +58,7 @@ struct ApplicationsDesktop : ::testing::Test {
     // `exe` is empty.
     WindowHandle Open(const std::string& title, const std::string& exe, std::uint32_t pid,
                       std::uint32_t tid = 0) {
-        if (!exe.empty() && !Listed(pid)) processes.AddProcess(pid, exe);
-        fakes::FakeWindow window;
-        window.className = "AppWindow";
-        window.title = title;
-        window.processId = pid;
-        window.threadId = tid != 0 ? tid : pid * 10;
-        return desktop.AddWindow(window);
+        return fakes::Open(desktop, processes, {.title = title, .exe = exe, .pid = pid, .tid = tid});
     }
     bool Listed(std::uint32_t pid) const {
         for (const ProcessRecord& process : processes.processes) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/app/MainForm.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakePlatform.h"
 
 namespace vitrex::app {
@@ -26,12 +27,8 @@ struct MainWindowApplications : ::testing::Test {
         platform.windows.SetForeground(editor);
     }
     WindowHandle Add(const char* className, const char* title, std::uint32_t pid) {
-        fakes::FakeWindow window;
-        window.className = className;
-        window.title = title;
-        window.processId = pid;
-        window.threadId = pid * 10;
-        return platform.windows.AddWindow(window);
+        return fakes::Open(platform.windows, platform.processes,
+                           {.title = title, .className = className, .pid = pid});
     }
     std::vector<std::string> Titles(const MainForm& form) const {
         std::vector<std::string> titles;
@@ -46,7 +43,7 @@ struct MainWindowApplications : ::testing::Test {
         }
         return -1;
     }
-    bool Layered(WindowHandle window) { return (platform.windows.GetExStyle(window) & kWsExLayered) != 0; }
+    bool Layered(WindowHandle window) { return platform.windows.StyleOf(window).layered; }
     bool Logged(MainForm& form, const std::string& line) const {
         const auto& lines = form.Log().Lines();
         return std::find(lines.begin(), lines.end(), line) != lines.end();

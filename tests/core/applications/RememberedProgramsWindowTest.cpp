@@ -7,6 +7,7 @@
 
 #include "../app/EarlierRun.h"
 #include "core/app/MainForm.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakePlatform.h"
 
 namespace vitrex::app {
@@ -33,12 +34,8 @@ struct RememberedWindow : ::testing::Test {
         platform.windows.SetForeground(editor);
     }
     WindowHandle Add(const char* className, const char* title, std::uint32_t pid) {
-        fakes::FakeWindow window;
-        window.className = className;
-        window.title = title;
-        window.processId = pid;
-        window.threadId = pid * 10;
-        return platform.windows.AddWindow(window);
+        return fakes::Open(platform.windows, platform.processes,
+                           {.title = title, .className = className, .pid = pid});
     }
     std::unique_ptr<MainForm> Start() {
         auto form = std::make_unique<MainForm>(platform.ports);
@@ -112,7 +109,7 @@ TEST_F(RememberedWindow, ARememberedLevelSurvivesARestartAndReachesNewWindowsOfT
         first->PMenu_AW_ListItems.PM40.UserClick();
         first->PMenu_AW_ListItems.PMRemember.UserClick();
     }
-    platform.windows.SetExStyle(editor, 0);
+    platform.windows.ClearLayered(editor);
     auto form = Start();
     EXPECT_EQ(RememberedRows(*form), (std::vector<std::vector<std::string>>{{"editor.exe", "40%", ""}}));
     form->SetEngineActive(true);

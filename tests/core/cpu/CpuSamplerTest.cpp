@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "../../common/WaitUntil.h"
 #include "core/sysinfo/cpu/CpuLoad.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
 #include "core/sysinfo/cpu/CpuSamplerThread.h"
@@ -111,13 +112,8 @@ TEST(CpuSampler, StopsAfterTheSampleWhenTheProgramEnds) {
     EXPECT_EQ(run.counters.Queries(SystemInfoClass::Basic), 1) << "the processor count is read once";
 }
 
-bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
-    const auto until = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until) return false;
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
+bool WaitFor(const std::function<bool()>& done) {
+    return vitrex::testing::WaitUntil(done, 5s);
 }
 
 TEST(CpuSamplerThread, PublishesFromItsOwnThreadAndFollowsTheLoad) {

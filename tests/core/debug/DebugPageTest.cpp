@@ -42,11 +42,11 @@ struct DebugTools : ::testing::Test {
                    dialogs,
                    log};
 
-    WindowHandle Open(const std::string& className, const std::string& title, std::uint32_t exStyle = 0) {
+    WindowHandle Open(const std::string& className, const std::string& title, bool layered = false) {
         fakes::FakeWindow window;
         window.className = className;
         window.title = title;
-        window.exStyle = exStyle;
+        if (layered) window.exStyle = fakes::kWsExLayered;
         return desktop.AddWindow(window);
     }
     std::vector<std::string> Captions(const WindowInfoLabels& labels) const {
@@ -56,7 +56,7 @@ struct DebugTools : ::testing::Test {
 };
 
 TEST_F(DebugTools, WindowInformationDescribesTheFirstListedWindowAndTheForegroundWindow) {
-    const WindowHandle listed = Open("Notepad", "Notes - Notepad", kWsExLayered);
+    const WindowHandle listed = Open("Notepad", "Notes - Notepad", true);
     const WindowHandle active = Open("Shell", std::string(300, 't'));
     desktop.SetForeground(active);
     int reloads = 0;
@@ -111,10 +111,10 @@ TEST_F(DebugTools, MakeAndDeleteTransByTypedHandle) {
     const WindowHandle window = Open("Notepad", "Notes");
     handleField.SetText(std::to_string(window));
     page.DebugMakeHandleTransClick();
-    EXPECT_EQ(desktop.GetExStyle(window) & kWsExLayered, kWsExLayered);
+    EXPECT_TRUE(desktop.StyleOf(window).layered);
     EXPECT_EQ(desktop.GetLayeredAlpha(window), std::optional<std::uint8_t>(102));
     page.DebugDeleteTransClick();
-    EXPECT_EQ(desktop.GetExStyle(window) & kWsExLayered, 0u);
+    EXPECT_FALSE(desktop.StyleOf(window).layered);
 
     // A handle that names no window changes nothing and reports nothing.
     handleField.SetText("12345");
@@ -132,7 +132,7 @@ TEST_F(DebugTools, ATextThatIsNoNumberBecomesACrashLogEntryAndChangesNoWindow) {
     EXPECT_EQ(log.Lines()[1], "Typ: ConvertError");
     EXPECT_EQ(logList.Items(), log.Lines()) << "the page's list mirrors the log";
     EXPECT_EQ(desktop.ExStyleWrites(), 0);
-    EXPECT_EQ(desktop.GetExStyle(window), 0u);
+    EXPECT_EQ(desktop.StyleOf(window).word, 0u);
 }
 
 TEST_F(DebugTools, RegisterHotKeyRegistersIdentifier267WithTheFieldsShortcut) {

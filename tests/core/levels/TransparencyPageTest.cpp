@@ -46,7 +46,7 @@ struct TransparencyPageTest : ::testing::Test {
         return desktop.AddWindow(window);
     }
     std::optional<std::uint8_t> Alpha(WindowHandle window) { return desktop.GetLayeredAlpha(window); }
-    bool Layered(WindowHandle window) { return desktop.GetExStyle(window) & kWsExLayered; }
+    bool Layered(WindowHandle window) { return desktop.StyleOf(window).layered; }
 };
 
 TEST_F(TransparencyPageTest, MovingALevelPreviewsItOnTheOwnWindowAndNamesItInTheCurrentLanguage) {

@@ -2,6 +2,7 @@
 
 #include "PerfBlock.h"
 #include "core/sysinfo/SystemInspector.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeRegistry.h"
 #include "testing/FakeWindowSystem.h"
@@ -19,12 +20,9 @@ struct Inspector : ::testing::Test {
         processes.AddThread(100, 102);
     }
     WindowHandle AddWindow(std::uint32_t processId, std::uint32_t threadId, std::string title = "w") {
-        fakes::FakeWindow window;
-        window.processId = processId;
-        window.threadId = threadId;
-        window.title = std::move(title);
-        window.className = "Cls";
-        return desktop.AddWindow(window);
+        return fakes::Open(
+            desktop, processes,
+            {.title = std::move(title), .className = "Cls", .pid = processId, .tid = threadId});
     }
 
     fakes::FakeProcesses processes;
@@ -102,7 +100,7 @@ TEST_F(Inspector, OnlyUnownedVisibleTopLevelNonToolWindowsAreApplicationWindows)
     const WindowHandle child = AddWindow(100, 101);
     desktop.Window(child).parent = app;
     const WindowHandle tool = AddWindow(100, 101);
-    desktop.Window(tool).exStyle = kWsExToolWindow;
+    desktop.Window(tool).exStyle = fakes::kWsExToolWindow;
     const WindowHandle hidden = AddWindow(100, 101);
     desktop.Window(hidden).visible = false;
     desktop.Window(app).rect = {1, 2, 300, 400};

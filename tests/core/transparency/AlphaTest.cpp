@@ -9,7 +9,8 @@
 namespace vitrex::transparency {
 namespace {
 
-constexpr std::uint32_t kWsExToolWindow = 0x00000080;
+using fakes::kWsExLayered;
+using fakes::kWsExToolWindow;
 
 TEST(TransparencyToAlpha, TruncatesInIntegers) {
     const std::vector<std::pair<int, int>> table = {{0, 255},  {5, 242},  {10, 229}, {15, 216}, {20, 204},

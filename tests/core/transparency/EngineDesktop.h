@@ -11,6 +11,7 @@
 #include "core/sysinfo/SystemInspector.h"
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/Engine.h"
+#include "testing/FakeDesktop.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeRegistry.h"
 #include "testing/FakeWindowSystem.h"
@@ -51,19 +52,18 @@ struct EngineDesktop : ::testing::Test {
         auto [it, added] =
             processIds.try_emplace(exe, static_cast<std::uint32_t>(1000 + 4 * processIds.size()));
         if (added) processes.AddProcess(it->second, exe);
-        fakes::FakeWindow window;
-        window.className = className;
-        window.title = title;
-        window.processId = it->second;
-        window.threadId = thread != 0 ? thread : it->second + 1;
-        window.visible = visible;
-        return desktop.AddWindow(window);
+        return fakes::Open(desktop, processes,
+                           {.title = title,
+                            .className = className,
+                            .pid = it->second,
+                            .tid = thread != 0 ? thread : it->second + 1,
+                            .visible = visible});
     }
 
     // The window's alpha; -1 when it is not layered, -2 when layered without an alpha.
     int Alpha(WindowHandle window) const {
         const fakes::FakeWindow* w = desktop.Find(window);
-        if ((w->exStyle & kWsExLayered) == 0) return -1;
+        if ((w->exStyle & fakes::kWsExLayered) == 0) return -1;
         return w->alpha ? *w->alpha : -2;
     }
 

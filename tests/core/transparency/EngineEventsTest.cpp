@@ -45,10 +45,8 @@ TEST_F(EngineEvents, ASwitchBetweenKnownWindowsReadsNoProcessListButOneToANewWin
     for (ProcessRecord& process : processes.processes) {
         if (process.processId == processIds["a.exe"]) process.exeName = "opaque.exe";
     }
-    fakes::FakeWindow reused;
-    reused.processId = processIds["a.exe"];
-    reused.threadId = 999;
-    const WindowHandle newcomer = desktop.AddWindow(reused);
+    const WindowHandle newcomer =
+        fakes::Open(desktop, processes, {.className = "", .pid = processIds["a.exe"], .tid = 999});
     desktop.SetForeground(newcomer);
     engine.ForegroundChanged(settings, newcomer);
     EXPECT_EQ(Alpha(newcomer), -1) << "excepted";
@@ -150,7 +148,7 @@ void RunEventsAgainstTicks(bool wholeGroupMode, unsigned seed) {
         window.threadId = wholeGroupMode && !windows.empty() ? nextThread++ : 100 + random() % 3;
         window.visible = visible;
         if (chance(10)) {
-            window.exStyle = kWsExLayered;
+            window.exStyle = fakes::kWsExLayered;
             window.alpha = 200;
         }
         WindowHandle handle = 0;
@@ -234,13 +232,11 @@ TEST(EngineEventsAgainstTicks, AQuietTickDoesNotMeetAgainAHiddenWindowThatARepor
     // a second time (which would take the engine's alpha for its program's own).
     World world;
     const EngineSettings settings{10, 25, false};
-    world.processes.AddProcess(1, "a.exe");
-    fakes::FakeWindow plain;
-    plain.processId = 1;
-    plain.threadId = 2;
-    const WindowHandle front = world.desktop.AddWindow(plain);
-    plain.visible = false;
-    const WindowHandle later = world.desktop.AddWindow(plain);
+    const fakes::WindowSketch plain{.className = "", .exe = "a.exe", .pid = 1, .tid = 2};
+    const WindowHandle front = fakes::Open(world.desktop, world.processes, plain);
+    fakes::WindowSketch hidden = plain;
+    hidden.visible = false;
+    const WindowHandle later = fakes::Open(world.desktop, world.processes, hidden);
     world.desktop.SetForeground(front);
     world.engine.Tick(settings);
     world.engine.Tick(settings);
@@ -248,7 +244,7 @@ TEST(EngineEventsAgainstTicks, AQuietTickDoesNotMeetAgainAHiddenWindowThatARepor
     ASSERT_TRUE(world.engine.WindowShown(settings, later));
     world.engine.Tick(settings);
     world.engine.SwitchOff();
-    EXPECT_EQ(world.desktop.GetExStyle(later) & kWsExLayered, 0u) << "given back as the engine found it";
+    EXPECT_FALSE(world.desktop.StyleOf(later).layered) << "given back as the engine found it";
 }
 
 }  // namespace

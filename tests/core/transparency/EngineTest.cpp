@@ -126,7 +126,7 @@ TEST_F(Engine_, SwitchingOffClearsEveryKnownWindowThatIsAllowedNow) {
     EXPECT_EQ(Alpha(excepted), -1);
     EXPECT_TRUE(engine.Known().Contains(excepted));
     // Made translucent by hand while refused; allowed by the time the engine stops.
-    desktop.Window(excepted).exStyle |= kWsExLayered;
+    desktop.Window(excepted).exStyle |= fakes::kWsExLayered;
     desktop.Window(excepted).alpha = 100;
     exceptions.names = {"late.exe"};
 
@@ -161,7 +161,7 @@ TEST_F(Engine_, SwitchingOffKeepsTheLastForegroundWindowForTheNextSwitchOn) {
 
 TEST_F(Engine_, TheTaskbarIsNeverTouchedByTheTickNorBySwitchingOff) {
     const WindowHandle taskbar = Open("explorer.exe", 0, true, "Shell_TrayWnd", "");
-    desktop.Window(taskbar).exStyle = kWsExLayered;
+    desktop.Window(taskbar).exStyle = fakes::kWsExLayered;
     desktop.Window(taskbar).alpha = 127;
     const WindowHandle a = Open("a.exe");
     desktop.SetForeground(a);

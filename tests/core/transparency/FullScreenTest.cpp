@@ -114,7 +114,7 @@ TEST_F(FullScreen, ExceptionsAndRememberedLevelsComeFirst) {
     exceptions.names = {"excepted.exe"};
     remembered.Remember("remembered.exe", {40, true});
     const WindowHandle excepted = OpenAt("excepted.exe", kFirst);
-    desktop.Window(excepted).exStyle = kWsExLayered;
+    desktop.Window(excepted).exStyle = fakes::kWsExLayered;
     desktop.Window(excepted).alpha = 100;
     const WindowHandle kept = OpenAt("remembered.exe", kSecond);
     const WindowHandle video = OpenAt("video.exe", kFirst);
@@ -122,7 +122,7 @@ TEST_F(FullScreen, ExceptionsAndRememberedLevelsComeFirst) {
     Tick();
     EXPECT_EQ(Alpha(excepted), 100) << "left exactly as its program made it";
     EXPECT_EQ(Alpha(kept), 153) << "the remembered level";
-    EXPECT_NE(desktop.GetExStyle(kept) & kWsExTopmost, 0u);
+    EXPECT_TRUE(desktop.StyleOf(kept).topmost);
     EXPECT_EQ(Alpha(video), -1);
 
     desktop.SetForeground(kept);
@@ -134,7 +134,7 @@ TEST_F(FullScreen, ExceptionsAndRememberedLevelsComeFirst) {
 
 TEST_F(FullScreen, AWindowItsProgramMadeLayeredGetsItsOwnAttributesBackWhenItGoesFullScreen) {
     const WindowHandle overlay = OpenAt("overlay.exe", kWindowed);
-    desktop.Window(overlay).exStyle = kWsExLayered;
+    desktop.Window(overlay).exStyle = fakes::kWsExLayered;
     desktop.Window(overlay).alpha = 200;
     const WindowHandle editor = OpenAt("editor.exe", kWindowed);
     desktop.SetForeground(editor);

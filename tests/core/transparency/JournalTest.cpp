@@ -62,10 +62,10 @@ TEST_F(Journalled, IsWrittenWhenTheWindowsOrTheirAlphasChangeAndEmptiedAtSwitchO
 
 TEST_F(Journalled, HoldsTheOwnAttributesOfAProgramsLayeredWindowAndNeverAPerPixelWindow) {
     const WindowHandle own = Open("player.exe");
-    desktop.Window(own).exStyle = kWsExLayered;
+    desktop.Window(own).exStyle = fakes::kWsExLayered;
     desktop.Window(own).alpha = 200;
     const WindowHandle perPixel = Open("widget.exe");
-    desktop.Window(perPixel).exStyle = kWsExLayered;
+    desktop.Window(perPixel).exStyle = fakes::kWsExLayered;
     desktop.Window(perPixel).perPixelAlpha = true;
     Open("explorer.exe", 0, true, "Shell_TrayWnd", "");  // refused, so never changed
     desktop.SetForeground(0);
@@ -111,7 +111,7 @@ struct EarlierJournal : testing::EngineDesktop {
 
     WindowHandle LeftAt(std::uint8_t alpha) {
         const WindowHandle window = Open("app.exe");
-        desktop.Window(window).exStyle = kWsExLayered;
+        desktop.Window(window).exStyle = fakes::kWsExLayered;
         desktop.Window(window).alpha = alpha;
         return window;
     }
@@ -132,7 +132,7 @@ TEST_F(EarlierJournal, WindowsStillAtTheJournalledAlphaAreGivenBackAndTheRestLef
     EXPECT_EQ(Alpha(left), -1);
     EXPECT_EQ(Alpha(changedSince), 127) << "another program set it since";
     EXPECT_EQ(Alpha(program), 200) << "its program's own attributes";
-    EXPECT_TRUE(desktop.Window(program).exStyle & kWsExLayered);
+    EXPECT_TRUE(desktop.Window(program).exStyle & fakes::kWsExLayered);
     EXPECT_EQ(Alpha(clearedSince), -1);
     EXPECT_FALSE(registry.Value(kJournalKey, "Windows")) << "emptied";
 }
@@ -146,7 +146,7 @@ TEST_F(EarlierJournal, NoJournalKeyMeansNothingIsTouchedOrCreated) {
 
 TEST(JournalText, RoundTripsAndLeavesOutDamagedEntries) {
     const std::vector<JournalEntry> entries{{4294967296u, 191, std::nullopt},
-                                            {66, 229, LayeredAttributes{0xFF00FF, 255, kLwaColorKey}}};
+                                            {66, 229, LayeredAttributes{0xFF00FF, std::nullopt}}};
     EXPECT_EQ(FormatJournal(entries), "4294967296:191;66:229:16711935:255:1");
     EXPECT_EQ(ParseJournal(FormatJournal(entries)), entries);
     EXPECT_TRUE(ParseJournal("").empty());

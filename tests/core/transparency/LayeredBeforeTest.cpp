@@ -10,7 +10,7 @@ using LayeredBefore = testing::EngineDesktop;
 
 TEST_F(LayeredBefore, AWindowWithItsOwnAlphaGetsItBackAndStaysLayered) {
     const WindowHandle own = Open("player.exe");
-    desktop.Window(own).exStyle = kWsExLayered | kWsExToolWindow;
+    desktop.Window(own).exStyle = fakes::kWsExLayered | fakes::kWsExToolWindow;
     desktop.Window(own).alpha = 200;
     const WindowHandle plain = Open("editor.exe");
     desktop.SetForeground(plain);
@@ -22,23 +22,23 @@ TEST_F(LayeredBefore, AWindowWithItsOwnAlphaGetsItBackAndStaysLayered) {
 
     engine.SwitchOff();
     EXPECT_EQ(Alpha(own), 200);
-    EXPECT_EQ(desktop.Window(own).exStyle, kWsExLayered | kWsExToolWindow);
+    EXPECT_EQ(desktop.Window(own).exStyle, fakes::kWsExLayered | fakes::kWsExToolWindow);
     EXPECT_EQ(Alpha(plain), -1);
 }
 
 TEST_F(LayeredBefore, AColourKeyIsGivenBackWithTheAlpha) {
     const WindowHandle keyed = Open("shaped.exe");
-    desktop.Window(keyed).exStyle = kWsExLayered;
+    desktop.Window(keyed).exStyle = fakes::kWsExLayered;
     desktop.Window(keyed).colorKey = 0xFF00FF;
     Tick();
     EXPECT_EQ(Alpha(keyed), kInactive);
     engine.SwitchOff();
-    EXPECT_EQ(desktop.GetLayeredAttributes(keyed), (LayeredAttributes{0xFF00FF, 255, kLwaColorKey}));
+    EXPECT_EQ(desktop.GetLayeredAttributes(keyed), (LayeredAttributes{0xFF00FF, std::nullopt}));
 }
 
 TEST_F(LayeredBefore, PerPixelWindowsAreNeverGivenAnAlphaNorCleared) {
     const WindowHandle perPixel = Open("widget.exe");
-    desktop.Window(perPixel).exStyle = kWsExLayered;
+    desktop.Window(perPixel).exStyle = fakes::kWsExLayered;
     desktop.Window(perPixel).perPixelAlpha = true;
     const WindowHandle other = Open("editor.exe");
     desktop.SetForeground(perPixel);
@@ -66,12 +66,12 @@ TEST_F(LayeredBefore, AWindowThatTurnsToPerPixelAlphaWhileKnownIsLeftToItsProgra
     Tick();
     engine.SwitchOff();
     EXPECT_TRUE(desktop.Window(window).perPixelAlpha);
-    EXPECT_NE(desktop.Window(window).exStyle & kWsExLayered, 0u);
+    EXPECT_NE(desktop.Window(window).exStyle & fakes::kWsExLayered, 0u);
 }
 
 TEST_F(LayeredBefore, WhatWasRememberedIsForgottenWhenSwitchedOff) {
     const WindowHandle own = Open("player.exe");
-    desktop.Window(own).exStyle = kWsExLayered;
+    desktop.Window(own).exStyle = fakes::kWsExLayered;
     desktop.Window(own).alpha = 200;
     Tick();
     engine.SwitchOff();

@@ -12,7 +12,7 @@ struct RememberedLevels : testing::EngineDesktop {
     RememberedPrograms remembered{registry, "Software\\Vitrex\\Remembered"};
 
     RememberedLevels() { engine.SetRemembered(&remembered); }
-    bool OnTop(WindowHandle window) { return (desktop.GetExStyle(window) & kWsExTopmost) != 0; }
+    bool OnTop(WindowHandle window) { return desktop.StyleOf(window).topmost; }
 };
 
 TEST_F(RememberedLevels, ReplaceBothLevelsForEveryWindowOfTheProgramInBothModes) {

@@ -38,6 +38,11 @@ void MakeLayered(HWND window, BYTE alpha) {
     SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
 }
 
+// Set by the test once it has seen the window translucent; the child crashes only then.
+std::wstring SeenEventName(const std::wstring& targetText) {
+    return L"VitrexCrashRestoreSeen-" + targetText;
+}
+
 void Pump() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
@@ -52,7 +57,7 @@ TEST(CrashRestore, GivesBackOnlyTheKeptWindowsThatStillCarryTheirAlpha) {
     MakeLayered(program.Get(), 191);
     MakeLayered(changed.Get(), 127);
     KeepForCrashRestore({{FromHwnd(plain.Get()), 191, std::nullopt},
-                         {FromHwnd(program.Get()), 191, LayeredAttributes{0, 200, LWA_ALPHA}},
+                         {FromHwnd(program.Get()), 191, LayeredAttributes{std::nullopt, 200}},
                          {FromHwnd(changed.Get()), 191, std::nullopt}});
 
     EXPECT_EQ(RestoreKeptWindows(), 2);
@@ -67,8 +72,10 @@ TEST(CrashRestore, AnAccessViolationInAnotherProcessLeavesItsWindowsOpaque) {
     UniqueWindow target = CreateVisible(L"Crash target");
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) + L"\" " + kCrashRestoreChildFlag + L" " +
-                           std::to_wstring(reinterpret_cast<std::uintptr_t>(target.Get()));
+    const std::wstring targetText = std::to_wstring(reinterpret_cast<std::uintptr_t>(target.Get()));
+    const UniqueHandle seen(CreateEventW(nullptr, TRUE, FALSE, SeenEventName(targetText).c_str()));
+    ASSERT_TRUE(seen) << GetLastError();
+    std::wstring command = L"\"" + std::wstring(self) + L"\" " + kCrashRestoreChildFlag + L" " + targetText;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
@@ -83,7 +90,10 @@ TEST(CrashRestore, AnAccessViolationInAnotherProcessLeavesItsWindowsOpaque) {
     while (GetTickCount() - start < 20000) {
         const DWORD woke = MsgWaitForMultipleObjects(1, &child.hProcess, FALSE, 50, QS_ALLINPUT);
         Pump();
-        if (SystemAlpha(target.Get()) == 191) sawTranslucent = true;
+        if (!sawTranslucent && SystemAlpha(target.Get()) == 191) {
+            sawTranslucent = true;
+            SetEvent(seen.Get());
+        }
         if (woke == WAIT_OBJECT_0) break;
     }
     DWORD exitCode = 0;
@@ -115,7 +125,9 @@ int RunCrashRestoreChild(const wchar_t* targetText) {
     for (const auto& [window, alpha] : own.Noted())
         entries.push_back({window, alpha, std::nullopt});
     journal.Write(entries);
-    Sleep(300);  // long enough for the other process to see the window translucent
+    // Crashes once the test has seen the window translucent (or has given up waiting for it).
+    if (const UniqueHandle seen(OpenEventW(SYNCHRONIZE, FALSE, SeenEventName(targetText).c_str())); seen)
+        WaitForSingleObject(seen.Get(), 20000);
     volatile int* nowhere = nullptr;
     *nowhere = 1;
     return 0;

@@ -6,6 +6,7 @@
 
 #include <chrono>
 
+#include "../ui/UiTestSupport.h"
 #include "win32/platform/ForegroundWatch.h"
 
 namespace vitrex::win32 {
@@ -20,17 +21,6 @@ struct PlainWindow {
     }
     ~PlainWindow() { ::DestroyWindow(window); }
 };
-
-template <typename Done>
-void PumpUntil(int ms, Done done) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!done() && std::chrono::steady_clock::now() < end) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&message);
-    }
-}
 
 int ThreadsOfThisProcess() {
     const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
@@ -49,7 +39,7 @@ TEST(ForegroundWatch, ReportsEachChangeOnTheStartingThreadOnceAndNothingAfterSto
     ASSERT_NE(second.window, nullptr);
     // The display settles the focus on one of the two on its own time; the test switches to the
     // other one.
-    PumpUntil(300, [] { return false; });
+    testing::PumpUntil([] { return false; }, std::chrono::milliseconds(300));
     const HWND before = ::GetForegroundWindow();
     const HWND other = before == first.window ? second.window : first.window;
 
@@ -63,14 +53,14 @@ TEST(ForegroundWatch, ReportsEachChangeOnTheStartingThreadOnceAndNothingAfterSto
     });
     ASSERT_TRUE(watch.Start());
     EXPECT_TRUE(watch.Start()) << "watching already";
-    PumpUntil(2000, [&] { return changes > 0; });
+    testing::PumpUntil([&] { return changes > 0; }, std::chrono::milliseconds(2000));
     EXPECT_EQ(changes, 1) << "the first look reports the foreground it finds";
 
     ::SetForegroundWindow(other);
-    PumpUntil(2000, [&] { return changes > 1; });
+    testing::PumpUntil([&] { return changes > 1; }, std::chrono::milliseconds(2000));
     ASSERT_EQ(::GetForegroundWindow(), other);
     EXPECT_EQ(changes, 2);
-    PumpUntil(200, [] { return false; });
+    testing::PumpUntil([] { return false; }, std::chrono::milliseconds(200));
     EXPECT_EQ(changes, 2) << "no change, no report";
     EXPECT_FALSE(otherThread);
     EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore + 1);
@@ -79,14 +69,14 @@ TEST(ForegroundWatch, ReportsEachChangeOnTheStartingThreadOnceAndNothingAfterSto
     EXPECT_FALSE(watch.Watching());
     EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore) << "the watching thread has ended";
     ::SetForegroundWindow(before);
-    PumpUntil(300, [] { return false; });
+    testing::PumpUntil([] { return false; }, std::chrono::milliseconds(300));
     EXPECT_EQ(changes, 2);
 
     // Started again, it reports the foreground anew; ended with its owner while it watches.
     {
         ForegroundWatch again([&] { ++changes; });
         ASSERT_TRUE(again.Start());
-        PumpUntil(2000, [&] { return changes > 2; });
+        testing::PumpUntil([&] { return changes > 2; }, std::chrono::milliseconds(2000));
         EXPECT_EQ(changes, 3);
     }
     EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore);

@@ -1,6 +1,7 @@
 #include "LoopbackHttpServer.h"
 
 #include <ws2tcpip.h>
+#include "../../common/WaitUntil.h"
 
 #include <algorithm>
 #include <cctype>
@@ -123,12 +124,7 @@ std::vector<ReceivedRequest> LoopbackHttpServer::Requests() const {
 }
 
 bool LoopbackHttpServer::WaitForRequests(std::size_t count, std::chrono::milliseconds limit) const {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (Requests().size() >= count) return true;
-        ::Sleep(5);
-    }
-    return false;
+    return vitrex::testing::WaitUntil([&] { return Requests().size() >= count; }, limit);
 }
 
 void LoopbackHttpServer::Accept() {

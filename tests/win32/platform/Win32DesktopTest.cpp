@@ -133,10 +133,32 @@ TEST_F(RealDesktop, PropertiesOfAWindow) {
 TEST_F(RealDesktop, LayeredAttributesAreReadBackWithTheirColourKey) {
     EXPECT_FALSE(windows.GetLayeredAttributes(H(front)));
     SetWindowLongPtrW(front.Get(), GWL_EXSTYLE, GetWindowLongPtrW(front.Get(), GWL_EXSTYLE) | WS_EX_LAYERED);
-    windows.SetLayeredAttributes(H(front), {0x00FF00FF, 180, kLwaAlpha | kLwaColorKey});
-    EXPECT_EQ(windows.GetLayeredAttributes(H(front)),
-              (LayeredAttributes{0x00FF00FF, 180, kLwaAlpha | kLwaColorKey}));
+    windows.SetLayeredAttributes(H(front), {0x00FF00FF, 180});
+    EXPECT_EQ(windows.GetLayeredAttributes(H(front)), (LayeredAttributes{0x00FF00FF, 180}));
     EXPECT_EQ(windows.GetLayeredAlpha(H(front)), 180);
+}
+
+TEST_F(RealDesktop, EachKindOfLayeredAttributesReachesTheSystemWithItsFlagAlone) {
+    SetWindowLongPtrW(front.Get(), GWL_EXSTYLE, GetWindowLongPtrW(front.Get(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    struct Case {
+        LayeredAttributes given;
+        DWORD flags;
+    };
+    const Case cases[] = {
+        {{0x00123456, std::nullopt}, LWA_COLORKEY},
+        {{std::nullopt, 77}, LWA_ALPHA},
+        {{0x00FF00FF, 200}, LWA_COLORKEY | LWA_ALPHA},
+    };
+    for (const Case& c : cases) {
+        windows.SetLayeredAttributes(H(front), c.given);
+        COLORREF key = 0;
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        ASSERT_TRUE(GetLayeredWindowAttributes(front.Get(), &key, &alpha, &flags));
+        EXPECT_EQ(flags, c.flags);
+        EXPECT_EQ(windows.GetLayeredAttributes(H(front)), c.given);
+        EXPECT_EQ(windows.GetLayeredAlpha(H(front)), c.given.alpha);
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "../../common/WaitUntil.h"
 #include "core/sysinfo/cpu/CpuLoad.h"
 #include "core/sysinfo/cpu/CpuRecords.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
@@ -109,8 +110,7 @@ TEST(Win32SystemCounters, SamplerThreadPublishesAndJoinsAtOnce) {
     const ULONGLONG started = GetTickCount64();
     {
         cpu::CpuSamplerThread thread(counters, meter, std::chrono::milliseconds(200));
-        while (meter.GetCPUUsage() == 0.0f && GetTickCount64() - started < 5000)
-            Sleep(20);
+        vitrex::testing::WaitUntil([&] { return meter.GetCPUUsage() != 0.0f; }, std::chrono::seconds(5));
         EXPECT_GE(meter.GetCPUUsage(), 0.5f);
         EXPECT_FALSE(thread.End().has_value());
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "../../common/WaitUntil.h"
 #include "win32/UniqueHandle.h"
 #include "win32/platform/Win32WindowSystem.h"
 #include "win32/platform/WindowHandle.h"
@@ -158,10 +159,8 @@ TEST_F(WindowCommands, IconOfAWindowThatIsGoneIsNothing) {
 
 TEST_F(WindowCommands, PostedCloseEndsTheWindowWithoutWaitingForIt) {
     ForeignWindow window({kClassWithoutIcon, L"to be closed"});
-    windows.PostSystemCommand(window.Number(), kScClose);
-    const auto end = Clock::now() + std::chrono::seconds(5);
-    while (::IsWindow(window.Handle()) && Clock::now() < end)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    windows.PostSystemCommand(window.Number(), SystemCommand::Close);
+    vitrex::testing::WaitUntil([&] { return !::IsWindow(window.Handle()); }, std::chrono::seconds(5));
     EXPECT_FALSE(::IsWindow(window.Handle())) << "SC_CLOSE became WM_CLOSE";
 }
 
@@ -169,15 +168,15 @@ TEST_F(WindowCommands, MaximiseAndRestoreArePostedAndZoomedReportsTheState) {
     ForeignWindow window({kClassWithoutIcon, L"to be maximised"});
     ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
     EXPECT_FALSE(windows.IsZoomed(window.Number()));
-    windows.PostSystemCommand(window.Number(), kScMaximize);
-    const auto end = Clock::now() + std::chrono::seconds(5);
-    while (!windows.IsZoomed(window.Number()) && Clock::now() < end)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    windows.PostSystemCommand(window.Number(), SystemCommand::Maximize);
+    vitrex::testing::WaitUntil([&] { return windows.IsZoomed(window.Number()); }, std::chrono::seconds(5));
     EXPECT_TRUE(windows.IsZoomed(window.Number()));
-    windows.PostSystemCommand(window.Number(), kScRestore);
-    while (windows.IsZoomed(window.Number()) && Clock::now() < end)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    windows.PostSystemCommand(window.Number(), SystemCommand::Restore);
+    vitrex::testing::WaitUntil([&] { return !windows.IsZoomed(window.Number()); }, std::chrono::seconds(5));
     EXPECT_FALSE(windows.IsZoomed(window.Number()));
+    windows.PostSystemCommand(window.Number(), SystemCommand::Minimize);
+    vitrex::testing::WaitUntil([&] { return ::IsIconic(window.Handle()) != FALSE; }, std::chrono::seconds(5));
+    EXPECT_TRUE(::IsIconic(window.Handle())) << "SC_MINIMIZE";
 }
 
 TEST_F(WindowCommands, NewTitleIsTakenWholeAndAHungWindowDoesNotHoldUsUp) {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "../ui/UiTestSupport.h"
 #include "win32/UniqueHandle.h"
 #include "win32/platform/Win32WindowEvents.h"
 #include "win32/platform/WindowHandle.h"
@@ -59,18 +60,6 @@ struct OtherProgram {
     }
 };
 
-// Pumps this thread's messages for up to `ms`, or until `done` holds.
-template <typename Done>
-void PumpUntil(int ms, Done done) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!done() && std::chrono::steady_clock::now() < end) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&message);
-    }
-}
-
 TEST(Win32WindowEvents, AnotherProgramsNewWindowReachesTheSinkOnThisThreadUntilStop) {
     Win32WindowEvents events;
     std::vector<std::pair<WindowEvent, WindowHandle>> seen;
@@ -91,7 +80,8 @@ TEST(Win32WindowEvents, AnotherProgramsNewWindowReachesTheSinkOnThisThreadUntilS
     {
         OtherProgram notepad;
         ASSERT_NE(notepad.process.hProcess, nullptr);
-        PumpUntil(10000, [&] { return createdBy(notepad.process.dwProcessId); });
+        testing::PumpUntil([&] { return createdBy(notepad.process.dwProcessId); },
+                           std::chrono::milliseconds(10000));
         EXPECT_TRUE(createdBy(notepad.process.dwProcessId));
         for (const auto& [event, handle] : seen)
             EXPECT_EQ(::GetAncestor(ToHwnd(handle), GA_PARENT), ::GetDesktopWindow())
@@ -102,7 +92,7 @@ TEST(Win32WindowEvents, AnotherProgramsNewWindowReachesTheSinkOnThisThreadUntilS
     events.Stop();
     seen.clear();
     OtherProgram later;
-    PumpUntil(1500, [] { return false; });
+    testing::PumpUntil([] { return false; }, std::chrono::milliseconds(1500));
     EXPECT_TRUE(seen.empty());
 }
 
@@ -146,7 +136,7 @@ TEST(Win32WindowEvents, AnotherProgramsFocusReachesTheSink) {
         }
         return false;
     };
-    PumpUntil(10000, focusedInNotepad);
+    testing::PumpUntil(focusedInNotepad, std::chrono::milliseconds(10000));
     EXPECT_TRUE(focusedInNotepad());
 }
 
@@ -161,14 +151,15 @@ TEST(Win32WindowEvents, AWatchedForegroundChangeReachesTheSinkAsSeenUntilTheRepo
                                           200, 100, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(events.WatchForeground(true));
     ::SetForegroundWindow(window);
-    PumpUntil(2000, [&] { return !seen.empty() && seen.back() == FromHwnd(window); });
+    testing::PumpUntil([&] { return !seen.empty() && seen.back() == FromHwnd(window); },
+                       std::chrono::milliseconds(2000));
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen.back(), FromHwnd(window));
 
     events.Stop();
     seen.clear();
     ::DestroyWindow(window);
-    PumpUntil(300, [] { return false; });
+    testing::PumpUntil([] { return false; }, std::chrono::milliseconds(300));
     EXPECT_TRUE(seen.empty()) << "stopping the reports stops the watch";
 }
 

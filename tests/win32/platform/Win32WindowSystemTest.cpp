@@ -64,7 +64,7 @@ TEST_F(AlphaOnARealWindow, HandleOfAWindowThatIsGoneChangesNothing) {
     window.Reset();
     EXPECT_TRUE(SetWindowTransparency(windows, gone, 30));
     EXPECT_TRUE(ClearWindowTransparency(windows, gone));
-    EXPECT_EQ(windows.GetExStyle(gone), 0u);
+    EXPECT_EQ(windows.StyleOf(gone), WindowStyle{});
     EXPECT_EQ(windows.GetLayeredAlpha(gone), std::nullopt);
     EXPECT_TRUE(windows.HasLayeredAlpha());
 }
@@ -72,13 +72,71 @@ TEST_F(AlphaOnARealWindow, HandleOfAWindowThatIsGoneChangesNothing) {
 TEST_F(AlphaOnARealWindow, ChangesThatTookAndChangesToAClosedWindowAreDone) {
     const WindowHandle handle = FromHwnd(window.Get());
     // A style word of 0 before the change is no failure.
-    EXPECT_EQ(windows.SetExStyle(handle, 0), WindowChange::Done);
-    EXPECT_EQ(windows.SetExStyle(handle, WS_EX_LAYERED), WindowChange::Done);
-    EXPECT_EQ(windows.SetLayeredAlpha(handle, 153), WindowChange::Done);
+    SetWindowLongPtrW(window.Get(), GWL_EXSTYLE, 0);
+    EXPECT_EQ(windows.MakeLayered(handle, 153), WindowChange::Done);
+    EXPECT_EQ(windows.ClearLayered(handle), WindowChange::Done);
+    EXPECT_EQ(windows.ClearLayered(handle), WindowChange::Done) << "the word is 0 again";
     EXPECT_EQ(transparency::ApplyTransparency(windows, handle, 40), WindowChange::Done);
     window.Reset();
-    EXPECT_EQ(windows.SetExStyle(handle, WS_EX_LAYERED), WindowChange::Done);
-    EXPECT_EQ(windows.SetLayeredAlpha(handle, 153), WindowChange::Done);
+    EXPECT_EQ(windows.MakeLayered(handle, 153), WindowChange::Done);
+    EXPECT_EQ(windows.ClearLayered(handle), WindowChange::Done);
+}
+
+UniqueWindow CreateWithExStyle(DWORD exStyle) {
+    return UniqueWindow(CreateWindowExW(exStyle, L"STATIC", L"Vitrex style test", WS_OVERLAPPEDWINDOW, 10, 10,
+                                        200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+}
+
+TEST(WindowStyleOfARealWindow, NamesTheBitsTheRulesAskForAndShowsTheWholeWord) {
+    struct Case {
+        DWORD exStyle;
+        bool layered, topmost, toolWindow;
+    };
+    const Case cases[] = {
+        {0, false, false, false},
+        {WS_EX_LAYERED, true, false, false},
+        {WS_EX_TOPMOST, false, true, false},
+        {WS_EX_TOOLWINDOW, false, false, true},
+        {WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT, true, false, true},
+    };
+    Win32WindowSystem windows;
+    for (const Case& c : cases) {
+        const UniqueWindow window = CreateWithExStyle(c.exStyle);
+        ASSERT_TRUE(window) << GetLastError();
+        const WindowStyle style = windows.StyleOf(FromHwnd(window.Get()));
+        EXPECT_EQ(style.layered, c.layered) << c.exStyle;
+        EXPECT_EQ(style.topmost, c.topmost) << c.exStyle;
+        EXPECT_EQ(style.toolWindow, c.toolWindow) << c.exStyle;
+        EXPECT_EQ(style.word, static_cast<std::uint32_t>(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE)));
+    }
+}
+
+TEST(WindowStyleOfARealWindow, LayeredComesAndGoesAndEveryOtherBitStays) {
+    const DWORD others = WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE;
+    const UniqueWindow window = CreateWithExStyle(others);
+    ASSERT_TRUE(window) << GetLastError();
+    const DWORD before = static_cast<DWORD>(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE));
+    Win32WindowSystem windows;
+    const WindowHandle handle = FromHwnd(window.Get());
+
+    EXPECT_EQ(windows.MakeLayered(handle, 102), WindowChange::Done);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE)), before | WS_EX_LAYERED);
+    EXPECT_EQ(SystemAlpha(window.Get()), 102);
+
+    EXPECT_EQ(windows.ClearLayered(handle), WindowChange::Done);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE)), before);
+    EXPECT_EQ(SystemAlpha(window.Get()), -1) << "the attributes went with the style";
+}
+
+TEST(WindowStyleOfARealWindow, TopmostFollowsSetTopmost) {
+    const UniqueWindow window = CreateWithExStyle(0);
+    ASSERT_TRUE(window) << GetLastError();
+    Win32WindowSystem windows;
+    const WindowHandle handle = FromHwnd(window.Get());
+    windows.SetTopmost(handle, true);
+    EXPECT_TRUE(windows.StyleOf(handle).topmost);
+    windows.SetTopmost(handle, false);
+    EXPECT_FALSE(windows.StyleOf(handle).topmost);
 }
 
 // Under Wine no window refuses, so the mapping from the system's answer is checked on its own.

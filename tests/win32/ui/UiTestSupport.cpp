@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include "../../common/WaitUntil.h"
 
 namespace vitrex::win32::testing {
 
@@ -54,13 +55,10 @@ void Pump() {
 }
 
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) return false;
+    return vitrex::testing::WaitUntil(done, limit, [] {
         Pump();
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
+    });
 }
 
 std::wstring ClassOf(HWND window) {

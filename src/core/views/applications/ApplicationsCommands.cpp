@@ -74,25 +74,25 @@ void ApplicationsPage::PMReloadClick() {
     ReloadApplicationList();
 }
 
-void ApplicationsPage::PostToChosen(std::uint32_t command) {
+void ApplicationsPage::PostToChosen(SystemCommand command) {
     if (const std::optional<Target> target = Chosen()) windows_.PostSystemCommand(target->window, command);
 }
 
 void ApplicationsPage::PMRestoreClick() {
-    PostToChosen(kScRestore);
+    PostToChosen(SystemCommand::Restore);
 }
 
 void ApplicationsPage::PMMinimizeClick() {
-    PostToChosen(kScMinimize);
+    PostToChosen(SystemCommand::Minimize);
 }
 
 void ApplicationsPage::PMMaximizeClick() {
-    PostToChosen(kScMaximize);
+    PostToChosen(SystemCommand::Maximize);
 }
 
 void ApplicationsPage::PMCloseClick() {
     if (!Chosen()) return;
-    PostToChosen(kScClose);
+    PostToChosen(SystemCommand::Close);
     // At once: a window that takes its time to close, or asks its user first, is still listed.
     ReloadApplicationList();
 }
@@ -167,12 +167,12 @@ void ApplicationsPage::PMRememberClick() {
     }
     // What the window shows now: the level it carries (opaque when it is not layered) and
     // whether it stays on top.
-    const std::uint32_t style = windows_.GetExStyle(target->window);
+    const WindowStyle style = windows_.StyleOf(target->window);
     std::optional<std::uint8_t> alpha;
-    if ((style & kWsExLayered) != 0) alpha = windows_.GetLayeredAlpha(target->window);
+    if (style.layered) alpha = windows_.GetLayeredAlpha(target->window);
     transparency::Remembered remembered;
     remembered.level = std::min(alpha ? transparency::AlphaToTransparency(*alpha) : 0, 90);
-    remembered.onTop = (style & kWsExTopmost) != 0;
+    remembered.onTop = style.topmost;
     remembered_->Remember(target->exeName, remembered);
 }
 

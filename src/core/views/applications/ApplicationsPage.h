@@ -103,7 +103,7 @@ private:
     };
     // The chosen row, read back from its cells; nothing without one.
     std::optional<Target> Chosen() const;
-    void PostToChosen(std::uint32_t command);
+    void PostToChosen(SystemCommand command);
     void SetChosenOnTop(bool onTop);
 
     ui::ListView& list_;

@@ -19,7 +19,7 @@ void ShowWindowInfo(WindowSystem& windows, WindowHandle window, const WindowInfo
     labels.title.SetCaption("Title: " + windows.FullTextOf(window));
     labels.className.SetCaption("Class: " + windows.ClassOf(window));
     labels.handle.SetCaption("HWnd: " + std::to_string(window));
-    labels.style.SetCaption("Style: " + std::to_string(windows.GetExStyle(window)));
+    labels.style.SetCaption("Style: " + std::to_string(windows.StyleOf(window).word));
 }
 
 WindowHandle ParseHandleText(std::string_view text) {
