@@ -18,6 +18,7 @@
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Dialogs.h"
 #include "win32/platform/Win32Files.h"
+#include "win32/platform/Win32Hashing.h"
 #include "win32/platform/Win32HotKeys.h"
 #include "win32/platform/Win32Http.h"
 #include "win32/platform/Win32OperatingSystem.h"
@@ -104,8 +105,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Reports other programs' windows until the form switches the engine off.
     win32::Win32WindowEvents windowEvents;
     win32::Win32ReleaseSignature releaseKey(win32::kReleasePublicKey);
-    app::Platform platform{registry,  windows,   files,    clock, dialogs, system,       hotKeys,
-                           processes, collation, cpuMeter, http,  shell,   windowEvents, releaseKey};
+    win32::Win32Hashing hashing;
+    app::Platform platform{registry,  windows,  files, clock, dialogs,      system,     hotKeys, processes,
+                           collation, cpuMeter, http,  shell, windowEvents, releaseKey, hashing};
 
     app::MainForm form(platform);
     form.Journal().SetObserver(&win32::KeepForCrashRestore);
