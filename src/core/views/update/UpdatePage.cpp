@@ -32,7 +32,7 @@ std::string UpdatePage::LanguageQuery() const {
 }
 
 std::string UpdatePage::InstallerPath() const {
-    return ports_.files.ExecutableDirectory() + "update.exe";
+    return ports_.files.ExecutableDirectory() + std::string(kInstallerFileName);
 }
 
 void UpdatePage::StartupCheck() {
