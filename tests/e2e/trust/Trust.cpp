@@ -41,9 +41,9 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "vtxtrust: CertOpenStore failed (%lu)\n", GetLastError());
         return 1;
     }
-    const BOOL added = CertAddEncodedCertificateToStore(root, X509_ASN_ENCODING, der.data(),
-                                                        static_cast<DWORD>(der.size()),
-                                                        CERT_STORE_ADD_REPLACE_EXISTING, nullptr);
+    const BOOL added =
+        CertAddEncodedCertificateToStore(root, X509_ASN_ENCODING, der.data(), static_cast<DWORD>(der.size()),
+                                         CERT_STORE_ADD_REPLACE_EXISTING, nullptr);
     const DWORD error = GetLastError();
     CertCloseStore(root, 0);
     if (!added) {
