@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../../tests/common/Sha256Vectors.h"
 #include "Cp1252.h"
 #include "DataFolder.h"
 #include "FormDecoding.h"
@@ -11,6 +12,7 @@
 #include "ReportText.h"
 #include "RequestFraming.h"
 #include "Script.h"
+#include "Sha256.h"
 
 namespace vitrex::server {
 namespace {
@@ -149,6 +151,17 @@ TEST(Options, NeedADataFolderAndCheckTheirValues) {
     EXPECT_EQ(control->script.newest_build, "");
     ParseOptions({"--help"}, error, help);
     EXPECT_TRUE(help);
+}
+
+TEST(Sha256, TheFilesDigestsAreTheStandardOnes) {
+    const auto path =
+        std::filesystem::temp_directory_path() / ("vitrex-sha256-" + std::to_string(::getpid()));
+    for (const auto& vector : testing::Sha256Vectors()) {
+        std::ofstream(path, std::ios::binary) << vector.message;
+        EXPECT_EQ(Sha256HexOfFile(path), vector.digest) << vector.label;
+    }
+    std::filesystem::remove(path);
+    EXPECT_EQ(Sha256HexOfFile(path), std::nullopt) << "no file";
 }
 
 TEST(Releases, AFaultyLineStopsTheServerWithItsNumber) {

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/app/Platform.h"
+#include "host/OpenSslHashing.h"
 #include "testing/FakeClock.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
@@ -54,8 +55,9 @@ struct FakePlatform {
     FakeShell shell;
     FakeWindowEvents windowEvents;
     FakeReleaseSignature releaseKey;
-    app::Platform ports{registry,  windows,   files, clock, dialogs, system,       hotKeys,
-                        processes, collation, cpu,   http,  shell,   windowEvents, releaseKey};
+    host::OpenSslHashing hashing;
+    app::Platform ports{registry,  windows, files, clock, dialogs,      system,     hotKeys, processes,
+                        collation, cpu,     http,  shell, windowEvents, releaseKey, hashing};
 };
 
 }  // namespace vitrex::fakes

@@ -1,6 +1,7 @@
 #include "testing/FakeReleaseSignature.h"
 
-#include "core/net/Sha256.h"
+#include "core/net/Hex.h"
+#include "host/OpenSslHashing.h"
 
 namespace vitrex::fakes {
 namespace {
@@ -27,19 +28,19 @@ std::string Integer(const std::uint8_t* bytes) {
 
 }  // namespace
 
+std::string FakeReleaseSignature::DigestLine(std::string_view fileBytes) {
+    const auto hash = host::OpenSslHashing().StartSha256();
+    hash->Update(fileBytes);
+    return net::Hex(hash->Finish());
+}
+
 std::string FakeReleaseSignature::SignatureLine(std::string_view fileBytes, std::uint8_t key) {
-    net::Sha256 hash;
-    hash.Update(fileBytes);
-    const auto signature = Made(hash.Finish(), key);
+    const auto hash = host::OpenSslHashing().StartSha256();
+    hash->Update(fileBytes);
+    const auto signature = Made(hash->Finish(), key);
     const std::string body = Integer(signature.data()) + Integer(signature.data() + 32);
     const std::string der = std::string{'\x30', static_cast<char>(body.size())} + body;
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char c : der) {
-        hex += kDigits[c >> 4];
-        hex += kDigits[c & 15];
-    }
-    return hex;
+    return net::Hex(std::span(reinterpret_cast<const std::uint8_t*>(der.data()), der.size()));
 }
 
 bool FakeReleaseSignature::Verifies(const std::array<std::uint8_t, 32>& digest,

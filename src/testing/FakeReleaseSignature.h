@@ -16,6 +16,9 @@ class FakeReleaseSignature : public ReleaseSignature {
 public:
     static constexpr std::uint8_t kReleaseKey = 0x5a;
 
+    // The seventh information line for `fileBytes`: its SHA-256 in hex.
+    static std::string DigestLine(std::string_view fileBytes);
+
     // The eighth information line for `fileBytes` signed with `key`: the DER signature in hex.
     static std::string SignatureLine(std::string_view fileBytes, std::uint8_t key = kReleaseKey);
 

@@ -3,6 +3,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/Files.h"
+#include "core/platform/Hashing.h"
 #include "core/platform/HotKeys.h"
 #include "core/platform/Http.h"
 #include "core/platform/OperatingSystem.h"
@@ -38,6 +39,8 @@ struct Platform {
     WindowEvents& windowEvents;
     // The project's release key, which an update must be signed with.
     ReleaseSignature& releaseKey;
+    // The system's SHA-256, which the downloaded update is hashed with.
+    Hashing& hashing;
 };
 
 }  // namespace vitrex::app

@@ -26,6 +26,7 @@ std::string UsageText() {
            "  debug         show the debug page\r\n"
            "  changestatus  switch between active and inactive\r\n"
            "  close         quit the running Vitrex\r\n"
+           "  cleanup       remove the autostart value and the files Vitrex made beside itself\r\n"
            "Without a command Vitrex starts in the notification area; while it runs, a start without a "
            "command does nothing.\r\n";
 }

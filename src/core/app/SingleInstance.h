@@ -16,6 +16,8 @@ inline constexpr std::string_view kCommandConfig = "CONFIG";
 inline constexpr std::string_view kCommandClose = "CLOSE";
 inline constexpr std::string_view kCommandChangeStatus = "CHANGESTATUS";
 inline constexpr std::string_view kCommandDebug = "DEBUG";
+// Not handed over: the package's removal runs it (see MadeFiles.h).
+inline constexpr std::string_view kCommandCleanUp = "CLEANUP";
 
 // Letters a to z become A to Z; every other byte stays as it is.
 std::string UpperCaseAscii(std::string_view text);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "core/app/MadeFiles.h"
 #include "core/app/MainForm.h"
 #include "core/app/SingleInstance.h"
 #include "core/sysinfo/cpu/CpuSamplerThread.h"
@@ -18,6 +19,7 @@
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Dialogs.h"
 #include "win32/platform/Win32Files.h"
+#include "win32/platform/Win32Hashing.h"
 #include "win32/platform/Win32HotKeys.h"
 #include "win32/platform/Win32Http.h"
 #include "win32/platform/Win32OperatingSystem.h"
@@ -67,9 +69,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 
     win32::Win32Registry registry;
+    const std::string argument = FirstArgument();
+    // The package's removal: nothing of the program starts and no instance is looked at.
+    if (app::UpperCaseAscii(argument) == app::kCommandCleanUp) {
+        win32::Win32Files files;
+        return app::RemoveMadeFiles(registry, files) ? 0 : app::kExitCleanUpIncomplete;
+    }
     // Held for the whole process: while it is held, a second start hands over its command.
     win32::Win32InstanceLock instanceLock;
-    const app::InstanceCheck check = app::CheckSingleInstance(instanceLock, registry, FirstArgument());
+    const app::InstanceCheck check = app::CheckSingleInstance(instanceLock, registry, argument);
     if (!check.startProgram) {
         // A wrong word is an error; the usage asked for with --help is the output.
         if (!check.error.empty()) win32::WriteToStarter(win32::StarterStream::Error, check.error + "\r\n");
@@ -104,8 +112,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Reports other programs' windows until the form switches the engine off.
     win32::Win32WindowEvents windowEvents;
     win32::Win32ReleaseSignature releaseKey(win32::kReleasePublicKey);
-    app::Platform platform{registry,  windows,   files,    clock, dialogs, system,       hotKeys,
-                           processes, collation, cpuMeter, http,  shell,   windowEvents, releaseKey};
+    win32::Win32Hashing hashing;
+    app::Platform platform{registry,  windows,  files, clock, dialogs,      system,     hotKeys, processes,
+                           collation, cpuMeter, http,  shell, windowEvents, releaseKey, hashing};
 
     app::MainForm form(platform);
     form.Journal().SetObserver(&win32::KeepForCrashRestore);

@@ -7,7 +7,6 @@
 #include "core/net/PostForm.h"
 #include "core/net/ServerAddress.h"
 #include "core/net/ServerText.h"
-#include "core/net/Sha256.h"
 #include "core/platform/Errors.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
@@ -16,23 +15,6 @@
 
 namespace vitrex::net {
 namespace {
-
-TEST(Sha256, GivesTheStandardDigestsHoweverTheBytesArePieced) {
-    EXPECT_EQ(Sha256Hex(""), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
-    EXPECT_EQ(Sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-    const std::string twoBlocks = "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq";
-    EXPECT_EQ(Sha256Hex(twoBlocks), "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
-    const std::string million(1'000'000, 'a');
-    EXPECT_EQ(Sha256Hex(million), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
-    // Pieces that end inside a block, on a block's edge and across several blocks.
-    for (std::size_t size : {1u, 55u, 56u, 63u, 64u, 65u, 1000u, 8192u}) {
-        Sha256 hash;
-        for (std::size_t at = 0; at < million.size(); at += size)
-            hash.Update(std::string_view(million).substr(at, size));
-        EXPECT_EQ(hash.FinishHex(), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0")
-            << size;
-    }
-}
 
 TEST(FormEncoding, EncodesEveryByteButTheUnreservedAndEndsEachFieldWithAnAmpersand) {
     EXPECT_EQ(PercentEncode("AZaz09*-._"), "AZaz09*-._");

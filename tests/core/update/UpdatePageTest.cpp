@@ -4,9 +4,9 @@
 #include <cctype>
 #include <string>
 
-#include "core/net/Sha256.h"
 #include "core/platform/Errors.h"
 #include "core/views/update/UpdatePage.h"
+#include "host/OpenSslHashing.h"
 #include "testing/FakeClock.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
@@ -86,13 +86,14 @@ struct UpdateTab : ::testing::Test {
     fakes::FakeClock clock;
     fakes::FakeTextCollation locale;
     FakeReleaseSignature releaseKey;
+    host::OpenSslHashing hashing;
     net::Client client{http, kBase};
     i18n::Catalogue texts;
     std::string language = "en";
     int quits = 0;
     UpdatePage page{{waitPanel, noConnection, install, offered, infos, progress, speed, manual, update,
                      cancel, errorLabel, trayUpdate, loadTimer},
-                    {client, files, shell, dialogs, clock, locale, releaseKey},
+                    {client, files, shell, dialogs, clock, locale, releaseKey, hashing},
                     texts,
                     language,
                     [this] { ++quits; }};
@@ -318,7 +319,7 @@ TEST_F(UpdateTab, ASignedInstallerIsWrittenBesideTheProgramStartedWhileHeldAndTh
 // the release key's signature lets it run, whatever the scheme.
 TEST_F(UpdateTab, OnlyAnInstallerTheReleaseKeySignedIsStarted) {
     const std::string body = "installer bytes";
-    const std::string digest = net::Sha256Hex(body);
+    const std::string digest = FakeReleaseSignature::DigestLine(body);
     std::string upperDigest = digest;
     std::transform(digest.begin(), digest.end(), upperDigest.begin(), [](char c) { return std::toupper(c); });
     const std::string signature = FakeReleaseSignature::SignatureLine(body);
@@ -378,7 +379,8 @@ TEST_F(UpdateTab, OnlyAnInstallerTheReleaseKeySignedIsStarted) {
 // The file is checked as it lies on disk when it is started, not as it came over the wire.
 TEST_F(UpdateTab, AFileReplacedAfterTheDownloadIsRefused) {
     const std::string body = "installer bytes";
-    Load("https://dl/setup.exe", net::Sha256Hex(body), FakeReleaseSignature::SignatureLine(body));
+    Load("https://dl/setup.exe", FakeReleaseSignature::DigestLine(body),
+         FakeReleaseSignature::SignatureLine(body));
     http.RespondInPieces("https://dl/setup.exe", {body, ""});
     http.inside = [&](std::size_t piece) {
         if (piece == 1) files.Seed(kInstaller, "another program");

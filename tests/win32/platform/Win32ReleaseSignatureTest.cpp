@@ -4,10 +4,10 @@
 #include <string>
 
 #include "core/net/EcdsaSignature.h"
-#include "core/net/Sha256.h"
 #include "core/platform/Errors.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/Win32Files.h"
+#include "win32/platform/Win32Hashing.h"
 #include "win32/platform/Win32ReleaseSignature.h"
 
 #include <windows.h>
@@ -32,9 +32,9 @@ std::array<std::uint8_t, 64> Key(const std::string& hex) {
 }
 
 std::array<std::uint8_t, 32> DigestOf(std::string_view bytes) {
-    net::Sha256 hash;
-    hash.Update(bytes);
-    return hash.Finish();
+    const auto hash = Win32Hashing().StartSha256();
+    hash->Update(bytes);
+    return hash->Finish();
 }
 
 // The signature as the server sends it, decoded as the program decodes it, against the system's

@@ -7,6 +7,7 @@
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Dialogs.h"
 #include "win32/platform/Win32Files.h"
+#include "win32/platform/Win32Hashing.h"
 #include "win32/platform/Win32HotKeys.h"
 #include "win32/platform/Win32Http.h"
 #include "win32/platform/Win32OperatingSystem.h"
@@ -39,8 +40,9 @@ struct RealPlatform {
     Win32WindowEvents windowEvents;
     // No key: these tests start no update.
     Win32ReleaseSignature releaseKey{{}};
-    app::Platform ports{registry,  windows,   files, clock, dialogs, system,       hotKeys,
-                        processes, collation, cpu,   http,  shell,   windowEvents, releaseKey};
+    Win32Hashing hashing;
+    app::Platform ports{registry,  windows, files, clock, dialogs,      system,     hotKeys, processes,
+                        collation, cpu,     http,  shell, windowEvents, releaseKey, hashing};
 };
 
 }  // namespace vitrex::win32::testing

@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "core/net/EcdsaSignature.h"
+#include "core/net/Hex.h"
 #include "core/net/ServerAddress.h"
-#include "core/net/Sha256.h"
 #include "core/views/exceptions/ListFile.h"
 
 namespace vitrex::views::update {

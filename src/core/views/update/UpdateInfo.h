@@ -10,6 +10,9 @@
 
 namespace vitrex::views::update {
 
+// The downloaded installer's name, beside the program.
+inline constexpr std::string_view kInstallerFileName = "update.exe";
+
 // The server's answer to the information request, line by line.
 struct UpdateInfo {
     std::string build;         // the newest build number

@@ -5,7 +5,6 @@
 #include "core/net/FormEncoding.h"
 #include "core/net/ServerAddress.h"
 #include "core/net/ServerText.h"
-#include "core/net/Sha256.h"
 #include "core/platform/Errors.h"
 
 namespace vitrex::views::update {
@@ -33,7 +32,7 @@ std::string UpdatePage::LanguageQuery() const {
 }
 
 std::string UpdatePage::InstallerPath() const {
-    return ports_.files.ExecutableDirectory() + "update.exe";
+    return ports_.files.ExecutableDirectory() + std::string(kInstallerFileName);
 }
 
 void UpdatePage::StartupCheck() {
@@ -176,11 +175,11 @@ void UpdatePage::StartVerified(const std::string& path) {
     std::array<std::uint8_t, 32> digest{};
     try {
         held = ports_.files.OpenHeld(path);
-        net::Sha256 hash;
+        const std::unique_ptr<Hash> hash = ports_.hashing.StartSha256();
         std::string buffer(64 * 1024, '\0');
         while (const std::size_t read = held->Read(buffer.data(), buffer.size()))
-            hash.Update(std::string_view(buffer.data(), read));
-        digest = hash.Finish();
+            hash->Update(std::string_view(buffer.data(), read));
+        digest = hash->Finish();
     } catch (const Error&) {
         held.reset();
         ports_.files.RemoveFile(path);

@@ -8,6 +8,7 @@
 #include "core/net/Client.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/Files.h"
+#include "core/platform/Hashing.h"
 #include "core/platform/Shell.h"
 #include "core/ui/Controls.h"
 #include "core/ui/Timer.h"
@@ -45,6 +46,7 @@ struct UpdatePorts {
     TextCollation& locale;
     // Only an installer it signed is started.
     ReleaseSignature& releaseKey;
+    Hashing& hashing;
 };
 
 // The check for a newer build at start-up with its balloon, the update page (the offered
