@@ -25,8 +25,11 @@ struct SettingRowsTest : ::testing::Test {
     ui::TrayIcon gauge{"Tray", &controls, "Vitrex"};
     ui::TrayIcon logo{"Tray2", &controls, "Vitrex"};
     sysinfo::cpu::CpuMeter cpu;
-    views::general::GeneralPage general{{controls.GB_CPU_CB, controls.GB_CPU_TB, controls.GB_STRAY_RB1,
-                                         controls.GB_STRAY_RB2, controls.GB_STRAY_RB3},
+    views::general::GeneralPage general{{.GB_CPU_CB = controls.GB_CPU_CB,
+                                         .GB_CPU_TB = controls.GB_CPU_TB,
+                                         .GB_STRAY_RB1 = controls.GB_STRAY_RB1,
+                                         .GB_STRAY_RB2 = controls.GB_STRAY_RB2,
+                                         .GB_STRAY_RB3 = controls.GB_STRAY_RB3},
                                         controls,
                                         cpuTimer,
                                         gauge,
