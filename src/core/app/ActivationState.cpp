@@ -12,7 +12,7 @@ void ActivationState::CreateEngine() {
     engine_->SetRefused(refused_);
     follower_.emplace(*engine_, windows_);
     // Start-up switches the engine on before it makes it, when it starts active.
-    if (c_.Vitrex_Timer.Enabled()) FollowEvents(true);
+    if (EngineRunning()) FollowEvents(true);
 }
 
 void ActivationState::FollowEvents(bool active) {
@@ -40,19 +40,28 @@ void ActivationState::FollowEvents(bool active) {
     KeepTimersInStep();
 }
 
-bool ActivationState::SetEngineActive(bool active) {
-    c_.XPBarStatus.Item(0).SetVisible(active);
-    c_.XPBarStatus.Item(1).SetVisible(!active);
+void ActivationState::SetEngineActive(bool active) {
     for (ui::Widget* locked : c_.lockedWhileActive)
         locked->SetEnabled(!active);
-    c_.TrayPopup_Aktiv.SetVisible(active);
-    c_.TrayPopup_Inaktiv.SetVisible(!active);
     c_.Vitrex_Timer.SetEnabled(active);
     c_.DebugClassException.SetEnabled(!active);
+    ShowState();
     FollowEvents(active);
     // Every window the engine changed and that may still be changed goes back to how it was.
     if (!active && engine_) engine_->SwitchOff();
-    return true;
+}
+
+void ActivationState::ShowState() {
+    const bool running = EngineRunning();
+    // The engine runs only with the switch on; without an engine the switch cannot turn it on.
+    const bool inactive = !running && offered_ && c_.TAB_TPZ_CB.Checked();
+    const bool deactivated = !running && !inactive;
+    c_.XPBarStatus.Item(0).SetVisible(running);
+    c_.XPBarStatus.Item(1).SetVisible(inactive);
+    c_.XPBarStatus.Item(2).SetVisible(deactivated);
+    c_.TrayPopup_Aktiv.SetVisible(running);
+    c_.TrayPopup_Inaktiv.SetVisible(inactive);
+    c_.TrayPopup_Deaktiv.SetVisible(deactivated);
 }
 
 transparency::EngineSettings ActivationState::Settings() const {
@@ -77,7 +86,7 @@ void ActivationState::LookAtShownWindows() {
 }
 
 void ActivationState::OnWindowEvent(WindowEvent event, WindowHandle window) {
-    if (!follower_ || !c_.Vitrex_Timer.Enabled()) return;
+    if (!follower_ || !EngineRunning()) return;
     follower_->OnEvent(Settings(), event, window);
     KeepTimersInStep();
 }
@@ -95,22 +104,18 @@ void ActivationState::KeepTimersInStep() {
 }
 
 void ActivationState::Relevel(const std::string& programKey) {
-    if (engine_ && c_.Vitrex_Timer.Enabled()) engine_->Relevel(Settings(), programKey);
+    if (engine_ && EngineRunning()) engine_->Relevel(Settings(), programKey);
 }
 
 void ActivationState::ShowEngineUnavailable() {
     // The program shows itself deactivated and offers no way to activate it, rather than a state
     // that locks the transparency page while nothing happens. The master switch keeps whatever it
     // loaded, so the next quit stores it unchanged.
-    if (c_.Vitrex_Timer.Enabled()) SetEngineActive(false);
+    offered_ = false;
+    if (EngineRunning()) SetEngineActive(false);
     c_.TAB_TPZ_CB.SetEnabled(false);
     c_.GB_Start_Active.SetEnabled(false);
-    c_.XPBarStatus.Item(0).SetVisible(false);
-    c_.XPBarStatus.Item(1).SetVisible(false);
-    c_.XPBarStatus.Item(2).SetVisible(true);
-    c_.TrayPopup_Aktiv.SetVisible(false);
-    c_.TrayPopup_Inaktiv.SetVisible(false);
-    c_.TrayPopup_Deaktiv.SetVisible(true);
+    ShowState();
 }
 
 }  // namespace vitrex::app

@@ -72,9 +72,14 @@ public:
     // False when start-up ended before the engine was made: nothing can be switched on then.
     bool ActivationAvailable() const { return engine_.has_value(); }
 
-    // Shows the state, locks or unlocks what steers the engine and runs or stops the policy timer
-    // and the system's window events; switching off gives back every window the engine changed.
-    bool SetEngineActive(bool active);
+    // Locks or unlocks what steers the engine, runs or stops the policy timer and the system's
+    // window events, and shows the state; switching off gives back every window the engine changed.
+    void SetEngineActive(bool active);
+    // Whether the engine runs: exactly while its policy timer does.
+    bool EngineRunning() const { return c_.Vitrex_Timer.Enabled(); }
+    // The one writer of the state display: the left panel's state items and the tray menu's
+    // entries, from the master switch, whether the engine runs and whether it can run at all.
+    void ShowState();
     // The policy tick with the levels and the scope as the controls hold them.
     void Tick();
     // Between the ticks: the two timers of ActivationControls, and the system's reports (which
@@ -100,6 +105,8 @@ private:
     transparency::RefusedWindows* refused_ = nullptr;
     std::optional<transparency::Engine> engine_;
     std::optional<transparency::EventFollower> follower_;
+    // False once a start-up that stopped early has taken activation away.
+    bool offered_ = true;
     // Whether the system watches the foreground for the follower, and whether it could not.
     bool watching_ = false;
     bool cannotWatch_ = false;

@@ -29,57 +29,107 @@ MainForm::MainForm(Platform& platform)
       eligibility_(platform_.windows, inspector_, exceptionsSource_),
       remembered_(platform.registry, std::string(settings::kSettingsKey) + "\\Remembered"),
       activation_(
-          {XPBarStatus,
-           TrayPopup_Aktiv,
-           TrayPopup_Inaktiv,
-           TrayPopup_Deaktiv,
-           Vitrex_Timer,
-           TAB_TPZ_CB,
-           GB_Start_Active,
-           {&TAB_TPZ_CB, &TAB_TPZ_TB_InActive, &TAB_TPZ_GB_Inactive, &TAB_TPZ_TB_Active, &TAB_TPZ_GB_Active,
-            &TAB_TPZ_RESET, &GB_Transparenz, &GB_Transparenz_One, &GB_Transparenz_All, &TAB_AUS_BTN_Add,
-            &TAB_AUS_BTN_Delete, &TAB_AUS_BTN_DeleteAll, &TAB_AUS_BTN_Import},
-           DebugClassException,
-           TAB_TPZ_TB_Active,
-           TAB_TPZ_TB_InActive,
-           GB_Transparenz_All,
-           TAB_TPZ_FullScreenCB,
-           ForegroundPoll,
-           ShownWindowsLook},
+          {.XPBarStatus = XPBarStatus,
+           .TrayPopup_Aktiv = TrayPopup_Aktiv,
+           .TrayPopup_Inaktiv = TrayPopup_Inaktiv,
+           .TrayPopup_Deaktiv = TrayPopup_Deaktiv,
+           .Vitrex_Timer = Vitrex_Timer,
+           .TAB_TPZ_CB = TAB_TPZ_CB,
+           .GB_Start_Active = GB_Start_Active,
+           .lockedWhileActive = {&TAB_TPZ_CB, &TAB_TPZ_TB_InActive, &TAB_TPZ_GB_Inactive, &TAB_TPZ_TB_Active,
+                                 &TAB_TPZ_GB_Active, &TAB_TPZ_RESET, &GB_Transparenz, &GB_Transparenz_One,
+                                 &GB_Transparenz_All, &TAB_AUS_BTN_Add, &TAB_AUS_BTN_Delete,
+                                 &TAB_AUS_BTN_DeleteAll, &TAB_AUS_BTN_Import},
+           .DebugClassException = DebugClassException,
+           .TAB_TPZ_TB_Active = TAB_TPZ_TB_Active,
+           .TAB_TPZ_TB_InActive = TAB_TPZ_TB_InActive,
+           .GB_Transparenz_All = GB_Transparenz_All,
+           .TAB_TPZ_FullScreenCB = TAB_TPZ_FullScreenCB,
+           .ForegroundPoll = ForegroundPoll,
+           .ShownWindowsLook = ShownWindowsLook},
           platform_.windows, platform_.windowEvents, eligibility_, ownAlphas_, journal_),
-      general_({GB_CPU_CB, GB_CPU_TB, GB_STRAY_RB1, GB_STRAY_RB2, GB_STRAY_RB3}, *this, CPU_Timer, Tray,
-               Tray2, platform.cpu),
-      shortCuts_({GB_ShortCuts_ChTransCB, GB_ShortCuts_ChTransRB1, GB_ShortCuts_ChTransRB2,
-                  GB_ShortCuts_AoTCB, GB_ShortCuts_AoTOnL, GB_ShortCuts_AoTOn, GB_ShortCuts_AoTOffL,
-                  GB_ShortCuts_AoTOff, GB_ShortCuts_Warning, GB_ShortCuts_HelpWin},
+      general_({.GB_CPU_CB = GB_CPU_CB,
+                .GB_CPU_TB = GB_CPU_TB,
+                .GB_STRAY_RB1 = GB_STRAY_RB1,
+                .GB_STRAY_RB2 = GB_STRAY_RB2,
+                .GB_STRAY_RB3 = GB_STRAY_RB3},
+               *this, CPU_Timer, Tray, Tray2, platform.cpu),
+      shortCuts_({.GB_ShortCuts_ChTransCB = GB_ShortCuts_ChTransCB,
+                  .GB_ShortCuts_ChTransRB1 = GB_ShortCuts_ChTransRB1,
+                  .GB_ShortCuts_ChTransRB2 = GB_ShortCuts_ChTransRB2,
+                  .GB_ShortCuts_AoTCB = GB_ShortCuts_AoTCB,
+                  .GB_ShortCuts_AoTOnL = GB_ShortCuts_AoTOnL,
+                  .GB_ShortCuts_AoTOn = GB_ShortCuts_AoTOn,
+                  .GB_ShortCuts_AoTOffL = GB_ShortCuts_AoTOffL,
+                  .GB_ShortCuts_AoTOff = GB_ShortCuts_AoTOff,
+                  .GB_ShortCuts_Warning = GB_ShortCuts_Warning,
+                  .GB_ShortCuts_HelpWin = GB_ShortCuts_HelpWin},
                  platform_.hotKeys, platform_.windows),
-      transparency_({TAB_TPZ_CB, TAB_TPZ_GB_Active, TAB_TPZ_TB_Active, TAB_TPZ_GB_Inactive,
-                     TAB_TPZ_TB_InActive, TAB_TPZ_TLCB, TAB_TPZ_GB_TL, TAB_TPZ_TB_TL, GB_Start_Active,
-                     XPBarStatus, TrayPopup_Inaktiv, TrayPopup_Deaktiv},
-                    platform_.windows, [this] { return ownWindow_; }),
+      transparency_(
+          {.TAB_TPZ_CB = TAB_TPZ_CB,
+           .TAB_TPZ_GB_Active = TAB_TPZ_GB_Active,
+           .TAB_TPZ_TB_Active = TAB_TPZ_TB_Active,
+           .TAB_TPZ_GB_Inactive = TAB_TPZ_GB_Inactive,
+           .TAB_TPZ_TB_InActive = TAB_TPZ_TB_InActive,
+           .TAB_TPZ_TLCB = TAB_TPZ_TLCB,
+           .TAB_TPZ_GB_TL = TAB_TPZ_GB_TL,
+           .TAB_TPZ_TB_TL = TAB_TPZ_TB_TL,
+           .GB_Start_Active = GB_Start_Active},
+          platform_.windows, [this] { return ownWindow_; }, [this] { activation_.ShowState(); }),
       exceptions_(TAB_Ausnahmen_List, platform_.dialogs, platform_.files, platform_.collation),
       rememberedView_(TAB_AUS_RememberedList, TAB_AUS_BTN_Forget, remembered_),
       applications_(TAB_AW_List, ImageList_AW, PMenu_AW_List, PMenu_AW_ListItems, TAB_Ausnahmen_List,
                     platform_.windows, platform_.dialogs, platform_.collation, eligibility_),
-      debug_({DebugHotKey,
-              DebugMakeHandleTransEdit,
-              TabDebugList,
-              {TabDebugL1, TabDebugL2, TabDebugL3, TabDebugL4},
-              {TabDebugL5, TabDebugL6, TabDebugL7, TabDebugL8}},
-             {TAB_AW_List, [this] { ReloadApplicationList(); }}, platform_.windows, platform_.hotKeys,
-             platform_.files, platform_.dialogs, crashLog_),
+      debug_({.DebugHotKey = DebugHotKey,
+              .DebugMakeHandleTransEdit = DebugMakeHandleTransEdit,
+              .TabDebugList = TabDebugList,
+              .firstRow =
+                  {.title = TabDebugL1, .className = TabDebugL2, .handle = TabDebugL3, .style = TabDebugL4},
+              .foreground =
+                  {.title = TabDebugL5, .className = TabDebugL6, .handle = TabDebugL7, .style = TabDebugL8}},
+             {.list = TAB_AW_List, .reload = [this] { ReloadApplicationList(); }}, platform_.windows,
+             platform_.hotKeys, platform_.files, platform_.dialogs, crashLog_),
+      settings_{*this, general_, [this](const std::string& wanted) { ChangeLanguage(wanted); }},
       client_(platform_.http, net::ServerBase(platform_.system)),
-      update_({TAB_U_WaitPanel, TAB_U_NoConnection, TAB_U_Install, TAB_U_New, TAB_U_Infos, TAB_U_Progress,
-               TAB_U_SpeedLabel, TAB_U_ManuellBTN, TAB_U_UpdateBTN, TAB_U_AbbrechenBTN, TAB_U_ErrorLabel,
-               TrayUpdate, UpdateLoadTimer},
-              {client_, platform_.files, platform_.shell, platform_.dialogs, platform_.clock,
-               platform_.collation, platform_.releaseKey, platform_.hashing},
+      update_({.TAB_U_WaitPanel = TAB_U_WaitPanel,
+               .TAB_U_NoConnection = TAB_U_NoConnection,
+               .TAB_U_Install = TAB_U_Install,
+               .TAB_U_New = TAB_U_New,
+               .TAB_U_Infos = TAB_U_Infos,
+               .TAB_U_Progress = TAB_U_Progress,
+               .TAB_U_SpeedLabel = TAB_U_SpeedLabel,
+               .TAB_U_ManuellBTN = TAB_U_ManuellBTN,
+               .TAB_U_UpdateBTN = TAB_U_UpdateBTN,
+               .TAB_U_AbbrechenBTN = TAB_U_AbbrechenBTN,
+               .TAB_U_ErrorLabel = TAB_U_ErrorLabel,
+               .TrayUpdate = TrayUpdate,
+               .UpdateLoadTimer = UpdateLoadTimer},
+              {.client = client_,
+               .files = platform_.files,
+               .shell = platform_.shell,
+               .dialogs = platform_.dialogs,
+               .clock = platform_.clock,
+               .locale = platform_.collation,
+               .releaseKey = platform_.releaseKey,
+               .hashing = platform_.hashing},
               texts_, languageFileBase_, [this] { RequestQuit(); }),
-      bugReport_({Bug_Headline, Bug_Mail, Bug_OS, Bug_Text, Bug_Send}, client_, platform_.files,
-                 platform_.dialogs, texts_, languageFileBase_),
-      web_({WebBrowser, WebBrowserMessage, WebBrowserMessageText, WebBrowserMessageLink, WebBrowserWait},
+      bugReport_({.Bug_Headline = Bug_Headline,
+                  .Bug_Mail = Bug_Mail,
+                  .Bug_OS = Bug_OS,
+                  .Bug_Text = Bug_Text,
+                  .Bug_Send = Bug_Send},
+                 client_, platform_.files, platform_.dialogs, texts_, languageFileBase_),
+      web_({.WebBrowser = WebBrowser,
+            .WebBrowserMessage = WebBrowserMessage,
+            .WebBrowserMessageText = WebBrowserMessageText,
+            .WebBrowserMessageLink = WebBrowserMessageLink,
+            .WebBrowserWait = WebBrowserWait},
            platform_.files, platform_.system, platform_.shell, client_.Base()),
-      links_({TINFO_LabelHomepage, TINFO_LabelEmail, TINFO_LabelTranslator, Image1, WelcomePayPal},
+      links_({.TINFO_LabelHomepage = TINFO_LabelHomepage,
+              .TINFO_LabelEmail = TINFO_LabelEmail,
+              .TINFO_LabelTranslator = TINFO_LabelTranslator,
+              .Image1 = Image1,
+              .WelcomePayPal = WelcomePayPal},
              platform_.shell, client_.Base(), languageFileBase_) {
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);
@@ -93,14 +143,14 @@ MainForm::MainForm(Platform& platform)
     exceptions_.SetTexts(texts_);
     applications_.SetTexts(texts_);
     rememberedView_.SetTexts(texts_);
+    web_.SetTexts(texts_);
+    links_.SetTexts(texts_);
     exceptions_.SetUpList();
     bugReport_.SetUpFields();
     applications_.SetUpList();
     SetUpProgramMemory();
     SetUpTrayIcons();
     AttachHandlers();
-    AttachOnlineHandlers();
-    AttachWebHandlers();
     // The captions a missing language file leaves: the list's English texts.
     for (views::captions::Page page : views::captions::kPages)
         views::captions::ShowCaptions(page, *this, i18n::Catalogue::English());
@@ -128,6 +178,7 @@ void MainForm::SetUpTrayIcons() {
 }
 
 void MainForm::AttachHandlers() {
+    // The left panel, the welcome page and the language boxes: the window's own.
     XPBarConfig.Item(0).OnClick = [this] { XPBarConfigItems0Click(); };
     XPBarConfig.Item(1).OnClick = [this] { XPBarConfigItems1Click(); };
     XPBarConfig.Item(2).OnClick = [this] { XPBarConfigItems2Click(); };
@@ -143,55 +194,97 @@ void MainForm::AttachHandlers() {
     WelcomeLangCB.OnChange = [this] { WelcomeLangCBChange(); };
     GB_Language_CB.OnChange = [this] { GB_Language_CBChange(); };
 
-    TAB_TPZ_CB.OnClick = [this] { TAB_TPZ_CBClick(); };
-    TAB_TPZ_TLCB.OnClick = [this] { TAB_TPZ_TLCBClick(); };
-    TAB_TPZ_RESET.OnClick = [this] { TAB_TPZ_RESETClick(); };
-    GB_CPU_CB.OnClick = [this] { GB_CPU_CBClick(); };
-    GB_CPU_TB.OnChange = [this] { GB_CPU_TBChange(); };
-    CPU_Timer.OnTimer = [this] { CPU_TimerTimer(); };
-    GB_STRAY_RB1.OnClick = [this] { GB_STRAY_RB1Click(); };
-    GB_STRAY_RB2.OnClick = [this] { GB_STRAY_RB2Click(); };
-    GB_STRAY_RB3.OnClick = [this] { GB_STRAY_RB3Click(); };
-    // The level sliders' change handlers are attached by the start-up, after it has loaded the
-    // stored positions, so that loading neither previews nor touches the taskbar.
+    // General page.
+    GB_CPU_CB.OnClick = [this] { general_.GB_CPU_CBClick(); };
+    GB_CPU_TB.OnChange = [this] { general_.GB_CPU_TBChange(); };
+    CPU_Timer.OnTimer = [this] { general_.CPU_TimerTimer(); };
+    GB_STRAY_RB1.OnClick = [this] { general_.GB_STRAY_RB1Click(); };
+    GB_STRAY_RB2.OnClick = [this] { general_.GB_STRAY_RB2Click(); };
+    GB_STRAY_RB3.OnClick = [this] { general_.GB_STRAY_RB3Click(); };
 
-    TabDebugList.OnDblClick = [this] { TabDebugListDblClick(); };
+    // Transparency page. The level sliders' change handlers are attached by the start-up, after it
+    // has loaded the stored positions, so that loading neither previews nor touches the taskbar.
+    TAB_TPZ_CB.OnClick = [this] { transparency_.TAB_TPZ_CBClick(); };
+    TAB_TPZ_TLCB.OnClick = [this] { transparency_.TAB_TPZ_TLCBClick(); };
+    TAB_TPZ_RESET.OnClick = [this] { transparency_.TAB_TPZ_RESETClick(); };
+
+    // The activation state's timers, and the command channel.
+    Vitrex_Timer.OnTimer = [this] { activation_.Tick(); };
+    ForegroundPoll.OnTimer = [this] { activation_.PollForeground(); };
+    ShownWindowsLook.OnTimer = [this] { activation_.LookAtShownWindows(); };
     CommandTimer.OnTimer = [this] { CommandTimerTimer(); };
-    Vitrex_Timer.OnTimer = [this] { Vitrex_TimerTimer(); };
-    ForegroundPoll.OnTimer = [this] { ForegroundPollTimer(); };
-    ShownWindowsLook.OnTimer = [this] { ShownWindowsLookTimer(); };
 
-    TAB_AUS_BTN_Add.OnClick = [this] { TAB_AUS_BTN_AddClick(); };
-    TAB_AUS_BTN_Delete.OnClick = [this] { TAB_AUS_BTN_DeleteClick(); };
-    TAB_AUS_BTN_DeleteAll.OnClick = [this] { TAB_AUS_BTN_DeleteAllClick(); };
-    TAB_AUS_BTN_Import.OnClick = [this] { TAB_AUS_BTN_ImportClick(); };
-    TAB_AUS_BTN_Export.OnClick = [this] { TAB_AUS_BTN_ExportClick(); };
+    // Exceptions page.
+    TAB_AUS_BTN_Add.OnClick = [this] { exceptions_.TAB_AUS_BTN_AddClick(); };
+    TAB_AUS_BTN_Delete.OnClick = [this] { exceptions_.TAB_AUS_BTN_DeleteClick(); };
+    TAB_AUS_BTN_DeleteAll.OnClick = [this] { exceptions_.TAB_AUS_BTN_DeleteAllClick(); };
+    TAB_AUS_BTN_Import.OnClick = [this] { exceptions_.TAB_AUS_BTN_ImportClick(); };
+    TAB_AUS_BTN_Export.OnClick = [this] { exceptions_.TAB_AUS_BTN_ExportClick(); };
+    TAB_AUS_BTN_Forget.OnClick = [this] { rememberedView_.RemoveClick(); };
 
+    // Hot keys.
     for (ui::CheckControl* control : std::initializer_list<ui::CheckControl*>{
              &GB_ShortCuts_ChTransCB, &GB_ShortCuts_ChTransRB1, &GB_ShortCuts_ChTransRB2}) {
-        control->OnClick = [this] { GB_ShortCuts_ChTransCBClick(); };
+        control->OnClick = [this] { shortCuts_.GB_ShortCuts_ChTransCBClick(); };
     }
-    GB_ShortCuts_AoTCB.OnClick = [this] { GB_ShortCuts_AoTCBClick(); };
+    GB_ShortCuts_AoTCB.OnClick = [this] { shortCuts_.GB_ShortCuts_AoTCBClick(); };
     for (ui::HotKeyEdit* field : {&GB_ShortCuts_AoTOn, &GB_ShortCuts_AoTOff, &DebugHotKey}) {
-        field->OnExit = [this] { GB_ShortCuts_AoTCBClick(); };
+        field->OnExit = [this] { shortCuts_.GB_ShortCuts_AoTCBClick(); };
     }
-    GB_ShortCuts_ShowHelp.OnClick = [this] { GB_ShortCuts_ShowHelpClick(); };
-    GB_ShortCuts_CloseBTN.OnClick = [this] { GB_ShortCuts_CloseBTNClick(); };
+    GB_ShortCuts_ShowHelp.OnClick = [this] { shortCuts_.GB_ShortCuts_ShowHelpClick(); };
+    GB_ShortCuts_CloseBTN.OnClick = [this] { shortCuts_.GB_ShortCuts_CloseBTNClick(); };
 
+    // Tray menu.
     TrayPopup_Aktiv.OnClick = [this] { XPBarStatusItems0Click(); };
     TrayPopup_Inaktiv.OnClick = [this] { XPBarStatusItems1Click(); };
     TrayPopup_ueber.OnClick = [this] { TrayPopup_ueberClick(); };
     TrayPopup_Resize.OnClick = [this] { TrayDblClick(); };
     TrayPopup_Exit.OnClick = [this] { TrayPopup_ExitClick(); };
 
+    // Applications and debug pages.
     applications_.SetOwnWindow([this] { return ownWindow_; });
-    // The engine runs exactly while its policy timer does.
     applications_.SetEngineSwitch(
-        {[this] { return Vitrex_Timer.Enabled(); }, [this](bool active) { SetEngineActive(active); }});
+        {[this] { return activation_.EngineRunning(); }, [this](bool active) { SetEngineActive(active); }});
     applications_.AttachHandlers();
-    TabDebugBTN.OnClick = [this] { TabDebugBTNClick(); };
-    DebugMakeHandleTrans.OnClick = [this] { DebugMakeHandleTransClick(); };
-    DebugDeleteTrans.OnClick = [this] { DebugDeleteTransClick(); };
+    TabDebugBTN.OnClick = [this] { debug_.TabDebugBTNClick(); };
+    DebugMakeHandleTrans.OnClick = [this] { debug_.DebugMakeHandleTransClick(); };
+    DebugDeleteTrans.OnClick = [this] { debug_.DebugDeleteTransClick(); };
+    TabDebugList.OnDblClick = [this] { debug_.TabDebugListDblClick(); };
+
+    // Update page and the update notice.
+    TAB_U_ManuellBTN.OnClick = [this] { update_.TAB_U_ManuellBTNClick(); };
+    TAB_U_NoConnection.OnClick = [this] { update_.TAB_U_NoConnectionClick(); };
+    TAB_U_UpdateBTN.OnClick = [this] { update_.TAB_U_UpdateBTNClick(); };
+    TAB_U_AbbrechenBTN.OnClick = [this] { update_.TAB_U_AbbrechenBTNClick(); };
+    TrayUpdate.OnBalloonClick = [this] { TrayUpdateBalloonHintClick(); };
+    // The icon itself opens the page too: a balloon the user missed is gone, the icon stays.
+    TrayUpdate.OnClick = [this] { TrayUpdateBalloonHintClick(); };
+    UpdateLoadTimer.OnTimer = [this] { update_.UpdateLoadTimerTimer(); };
+    TrayUpdate.OnBalloonClose = [this] { update_.TrayUpdateBalloonHintHide(); };
+    TrayUpdate.OnBalloonTimeout = [this] { update_.TrayUpdateBalloonHintHide(); };
+    // Raised inside the transfer's wait, for every transfer.
+    platform_.http.OnWorkBegin = [this](std::int64_t expected) { update_.HTTPWorkBegin(expected); };
+    platform_.http.OnWork = [this](std::int64_t count) { update_.HTTPWork(count); };
+
+    // Bug report page.
+    Bug_Mail.OnEnter = [this] { bugReport_.Bug_MailClick(); };
+    Bug_Mail.OnExit = [this] { bugReport_.Bug_MailExit(); };
+    Bug_Send.OnClick = [this] { bugReport_.Bug_SendClick(); };
+
+    // The web tab (its navigation policy is the web page presenter's), the about page's links and
+    // the donation pictures.
+    WebBrowser.OnDocumentComplete = [this] { web_.WebBrowserDocumentComplete(); };
+    WebBrowser.OnBeforeNavigate = [this](const std::string& url) {
+        return web_.WebBrowserBeforeNavigate(url);
+    };
+    WebBrowser.OnNewWindow = [this](const std::string& url) { web_.WebBrowserNewWindow(url); };
+    WebBrowserWait.OnTimer = [this] { web_.WebBrowserWaitTimer(); };
+    WebBrowserMessageLink.OnClick = [this] { web_.WebBrowserMessageLinkClick(); };
+    TINFO_LabelHomepage.OnClick = [this] { links_.TINFO_LabelHomepageClick(); };
+    TINFO_LabelEmail.OnClick = [this] { links_.TINFO_LabelEmailClick(); };
+    TINFO_LabelTranslator.OnClick = [this] { links_.TINFO_LabelTranslatorClick(); };
+    Image1.OnClick = [this] { links_.WelcomePayPalClick(); };
+    WelcomePayPal.OnClick = [this] { links_.WelcomePayPalClick(); };
 
     OnCloseQuery = [this] { return FormCloseQuery(); };
     OnClose = [this] { FormClose(); };

@@ -10,6 +10,7 @@
 #include "core/app/crashlog/CrashDispatcher.h"
 #include "core/app/crashlog/CrashLog.h"
 #include "core/app/settings/LoadedSettings.h"
+#include "core/app/settings/SettingTargets.h"
 #include "core/i18n/Catalogue.h"
 #include "core/net/Client.h"
 #include "core/sysinfo/SystemInspector.h"
@@ -41,9 +42,9 @@ namespace vitrex::app {
 inline constexpr unsigned kExitCommand = 1025;
 
 // The main window `VTXForm`: the controls (MainFormControls), the timers, tray icons and menus,
-// and the handlers under the names the program's design gives them. Each handler is one call into
-// the presenter of its page (views/...), which holds that page's logic and state; what is left
-// here is the window's own: start-up, navigation, the activation state and the close path.
+// and the composition of the pages' presenters (views/...), which hold each page's logic and state
+// and take their controls' events directly. What is left here is the window's own: start-up,
+// navigation, the activation state, the command channel and the close path.
 class MainForm : public MainFormControls {
 public:
     explicit MainForm(Platform& platform);
@@ -67,130 +68,26 @@ public:
     // The texts of the current language.
     const i18n::Catalogue& Texts() const { return texts_; }
 
-    // Language: the scan of the language folder (it refills the language boxes and names the file
-    // to load), the captions from a file, and the two language boxes.
-    std::string FindLanguageFiles(const std::string& wanted);
+    // The captions from a language file.
     void LoadLanguage(const std::string& fileBase);
-    void GB_Language_CBChange();
-    void WelcomeLangCBChange();
 
     // Activation state and the transparency engine.
-    bool SetEngineActive(bool active) { return activation_.SetEngineActive(active); }
+    void SetEngineActive(bool active) { activation_.SetEngineActive(active); }
     // False when start-up ended before the engine was made: nothing can be switched on then.
     bool ActivationAvailable() const { return activation_.ActivationAvailable(); }
-    void Vitrex_TimerTimer();
-    void ForegroundPollTimer();
-    void ShownWindowsLookTimer();
     // Absent until start-up has created it (with the known windows).
     transparency::Engine* Engine() { return activation_.Engine(); }
-    transparency::Eligibility& WindowRules() { return eligibility_; }
     // The windows the running engine changed, kept where a later start finds them.
     transparency::WindowJournal& Journal() { return journal_; }
-    void XPBarStatusItems0Click();
-    void XPBarStatusItems1Click();
 
-    // Left panel and welcome page navigation.
-    void XPBarConfigItems0Click();
-    void XPBarConfigItems1Click();
-    void XPBarConfigItems2Click();
-    void XPBarConfigItems3Click();
-    void XPBarVTXItems0Click();
-    void XPBarVTXItems1Click();
-    void XPBarVTXItems2Click();
-    void XPBarVTXItems3Click();
-    void XPBarStatusItems2Click();
-    void WelcomeOKBtnClick();
-
-    // Tray menu.
-    void TrayPopup_ueberClick();
-    void TrayDblClick();
-    void TrayPopup_ExitClick();
-
-    // General page: CPU read-out and the notification-area icon.
-    void GB_CPU_CBClick();
-    void GB_CPU_TBChange();
-    void CPU_TimerTimer();
-    void GB_STRAY_RB1Click();
-    void GB_STRAY_RB2Click();
-    void GB_STRAY_RB3Click();
-
-    // Transparency page.
-    void TAB_TPZ_CBClick();
-    void TAB_TPZ_TB_ActiveChange();
-    void TAB_TPZ_TB_InActiveChange();
-    void TAB_TPZ_TB_TLChange();
-    void TAB_TPZ_TLCBClick();
-    void TAB_TPZ_RESETClick();
-
-    // Exceptions page.
-    void TAB_AUS_BTN_AddClick();
-    void TAB_AUS_BTN_DeleteClick();
-    void TAB_AUS_BTN_DeleteAllClick();
-    void TAB_AUS_BTN_ImportClick();
-    void TAB_AUS_BTN_ExportClick();
-    // The programs whose level is remembered, and the windows that refused changes.
-    transparency::RememberedPrograms& Remembered() { return remembered_; }
-    transparency::RefusedWindows& Refused() { return refused_; }
-    void TAB_AUS_BTN_ForgetClick();
-
-    // Command channel of second starts.
-    void CommandTimerTimer();
     // A first start's command ("CONFIG", "DEBUG", "CHANGESTATUS"), once start-up is done: as the
     // running instance carries out a second start's.
     void RunStartCommand(std::string_view command);
-
-    // Hot keys.
-    void GB_ShortCuts_ChTransCBClick();
-    void GB_ShortCuts_AoTCBClick();
-    void GB_ShortCuts_ShowHelpClick();
-    void GB_ShortCuts_CloseBTNClick();
-    // A hot key of the main window was pressed.
-    void OnHotKey(int id);
+    // The windows of the applications page listed again (the debug page asks for it too).
+    void ReloadApplicationList();
 
     // Crash log.
     crashlog::CrashLog& Log() { return crashLog_; }
-    void TabDebugListDblClick();
-
-    // Applications page and debug tools.
-    views::applications::ApplicationsPage& Applications() { return applications_; }
-    void ReloadApplicationList();
-    void TabDebugBTNClick();
-    void DebugMakeHandleTransClick();
-    void DebugDeleteTransClick();
-    // The debug hot key: the first listed window and the foreground window on the debug page.
-    void DebugWindowInformation();
-
-    // Update page, the update notice and the progress of every transfer.
-    views::update::UpdatePage& Update() { return update_; }
-    void TAB_U_ManuellBTNClick();
-    void TAB_U_NoConnectionClick();
-    void TAB_U_UpdateBTNClick();
-    void TAB_U_AbbrechenBTNClick();
-    void HTTPWorkBegin(std::int64_t expected);
-    void HTTPWork(std::int64_t count);
-    void TrayUpdateBalloonHintClick();
-    void TrayUpdateBalloonHintHide();
-    void TrayUpdateBalloonHintTimeout();
-
-    // Bug report page.
-    void Bug_MailClick();
-    void Bug_MailExit();
-    void Bug_SendClick();
-
-    // Web page tab, the about page's links and the donation pictures.
-    void WebBrowserDocumentComplete();
-    void WebBrowserWaitTimer();
-    void WebBrowserMessageLinkClick();
-    void TINFO_LabelHomepageClick();
-    void TINFO_LabelEmailClick();
-    void TINFO_LabelTranslatorClick();
-    void WelcomePayPalClick();
-
-    // Close path.
-    bool FormCloseQuery();
-    void FormClose();
-    // The system asks whether the session may end: quit with saving, and answer yes.
-    bool QueryEndSession();
 
     // Timers of the main window.
     ui::Timer Vitrex_Timer{"Vitrex_Timer", this, 100, false};
@@ -223,10 +120,40 @@ private:
     // The start-up's steps work on the form's parts as the form itself would.
     friend class MainFormStartup;
 
+    // The handlers the program's design names and other parts call by name: the tray, the
+    // command channel, the hot keys, the left panel's navigation and the close path. The pages'
+    // own controls go straight to their presenters (AttachHandlers).
+    void XPBarStatusItems0Click();
+    void XPBarStatusItems1Click();
+    void XPBarConfigItems0Click();
+    void XPBarConfigItems1Click();
+    void XPBarConfigItems2Click();
+    void XPBarConfigItems3Click();
+    void XPBarVTXItems0Click();
+    void XPBarVTXItems1Click();
+    void XPBarVTXItems2Click();
+    void XPBarVTXItems3Click();
+    void XPBarStatusItems2Click();
+    void WelcomeOKBtnClick();
+    void TrayPopup_ueberClick();
+    void TrayDblClick();
+    void TrayPopup_ExitClick();
+    void TrayUpdateBalloonHintClick();
+    void CommandTimerTimer();
+    void OnHotKey(int id);
+    // Language: the scan of the language folder (it refills the language boxes and names the file
+    // to load), and the two language boxes.
+    std::string FindLanguageFiles(const std::string& wanted);
+    void GB_Language_CBChange();
+    void WelcomeLangCBChange();
+    bool FormCloseQuery();
+    void FormClose();
+    // The system asks whether the session may end: quit with saving, and answer yes.
+    bool QueryEndSession();
+
     void SetUpTrayIcons();
+    // Every control's event to its handler, the pages' controls to their presenters.
     void AttachHandlers();
-    void AttachOnlineHandlers();
-    void AttachWebHandlers();
     void AppendExitToWindowMenu();
     void SaveAllSettings();
     // The language chosen by its display name: the scan, then its captions.
@@ -267,6 +194,8 @@ private:
     views::exceptions::RememberedView rememberedView_;
     views::applications::ApplicationsPage applications_;
     views::debug::DebugPage debug_;
+    // What the settings' rows put their values into and read them back from.
+    settings::SettingTargets settings_;
 
     // The project's web server, one request at a time.
     net::Client client_;

@@ -25,10 +25,7 @@ void MainForm::FormClose() {
             settings::DeleteAutostart(platform_.registry);
         }
     });
-    if (Vitrex_Timer.Enabled()) {
-        Vitrex_Timer.SetEnabled(false);
-        SetEngineActive(false);
-    }
+    if (activation_.EngineRunning()) SetEngineActive(false);
 }
 
 void MainForm::SaveAllSettings() {
@@ -36,29 +33,7 @@ void MainForm::SaveAllSettings() {
     // start could not write its defaults) has nothing to save and no business with the key.
     if (loaded_.Empty()) return;
     settings::SettingsStore store(platform_.registry, settings::kSettingsKeyRooted);
-    settings::SettingsSnapshot values;
-    values.NoABList = TAB_Ausnahmen_List.Items();
-    values.CPU = GB_CPU_CB.Checked();
-    values.CPU_TIME = GB_CPU_TB.Position();
-    values.SYSTRAY = general_.TrayMode();
-    values.AB_ActiveWindow = TAB_TPZ_TB_Active.Position();
-    values.AB_InActiveWindow = TAB_TPZ_TB_InActive.Position();
-    values.AB_Active = TAB_TPZ_CB.Checked();
-    values.AB_TaskbarActive = TAB_TPZ_TLCB.Checked();
-    values.AB_TaskBar = TAB_TPZ_TB_TL.Position();
-    values.HideProgram = GB_Start_Hide.Checked();
-    values.StartActive = GB_Start_Active.Checked();
-    values.ChangeProcessAB = GB_Transparenz_All.Checked();
-    values.Language = GB_Language_CB.Text();
-    values.UpdateCheck = GB_Start_CUpdate.Checked();
-    values.SC_Transparency = GB_ShortCuts_ChTransCB.Checked();
-    values.SC_STRG = GB_ShortCuts_ChTransRB1.Checked();
-    values.SC_AoT = GB_ShortCuts_AoTCB.Checked();
-    values.SC_AoT_On = GB_ShortCuts_AoTOn.Value();
-    values.SC_AoT_Off = GB_ShortCuts_AoTOff.Value();
-    values.DebugClassException = DebugClassException.Text();
-    values.AB_FullScreenOpaque = TAB_TPZ_FullScreenCB.Checked();
-    settings::SaveSettings(store, values, loaded_);
+    settings::SaveSettings(store, settings::ReadFromControls(settings_), loaded_);
 }
 
 void MainForm::RequestQuit() {

@@ -35,7 +35,7 @@ void MainForm::CarryOut(std::string_view command) {
     } else if (command == kCommandClose) {
         RequestQuit();
     } else if (command == kCommandChangeStatus) {
-        if (TAB_TPZ_CB.Checked() && ActivationAvailable()) SetEngineActive(!Vitrex_Timer.Enabled());
+        if (TAB_TPZ_CB.Checked() && ActivationAvailable()) SetEngineActive(!activation_.EngineRunning());
     } else if (command == kCommandDebug) {
         // The debug page as any other page: its tab alone, and the window in front to show it.
         ShowPage(kPageDebug);

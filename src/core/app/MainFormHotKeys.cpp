@@ -8,26 +8,10 @@ namespace vitrex::app {
 
 using namespace transparency;
 
-void MainForm::GB_ShortCuts_ChTransCBClick() {
-    shortCuts_.GB_ShortCuts_ChTransCBClick();
-}
-
-void MainForm::GB_ShortCuts_AoTCBClick() {
-    shortCuts_.GB_ShortCuts_AoTCBClick();
-}
-
-void MainForm::GB_ShortCuts_ShowHelpClick() {
-    shortCuts_.GB_ShortCuts_ShowHelpClick();
-}
-
-void MainForm::GB_ShortCuts_CloseBTNClick() {
-    shortCuts_.GB_ShortCuts_CloseBTNClick();
-}
-
 void MainForm::OnHotKey(int id) {
     dispatcher_.Run(this, [this, id] {
         if (id == kHotKeyDebug) {
-            DebugWindowInformation();
+            debug_.DebugWindowInformation();
         } else {
             const WindowHandle foreground = platform_.windows.ForegroundWindow();
             shortCuts_.HotKeyPressed(id);

@@ -14,7 +14,6 @@ void MainForm::SetUpProgramMemory() {
     applications_.SetProgramMemory(remembered_, refused_);
     rememberedView_.ShowColumns();
     rememberedView_.Show();
-    TAB_AUS_BTN_Forget.OnClick = [this] { TAB_AUS_BTN_ForgetClick(); };
     // Shown at once, and while the engine runs the program's windows take the change at once.
     remembered_.SetObserver([this](const std::string& program) {
         rememberedView_.Show();
@@ -27,10 +26,6 @@ void MainForm::SetUpProgramMemory() {
                                " refused a change (access denied): its program runs with higher rights",
                            "AccessDenied", this);
     });
-}
-
-void MainForm::TAB_AUS_BTN_ForgetClick() {
-    rememberedView_.RemoveClick();
 }
 
 void FollowHotKeyInRemembered(transparency::RememberedPrograms& remembered,

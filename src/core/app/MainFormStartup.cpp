@@ -3,6 +3,7 @@
 // sender) and the steps after it are not done.
 
 #include <optional>
+#include <vector>
 
 #include "core/app/MainForm.h"
 #include "core/app/settings/Autostart.h"
@@ -13,7 +14,7 @@
 
 namespace vitrex::app {
 
-using settings::SettingId;
+using settings::LoadStep;
 
 class MainFormStartup {
 public:
@@ -42,6 +43,7 @@ private:
     void ReadTransparencyHotKeys();
     void ReadOnTopHotKeys();
     void ReadClassException();
+    void ReadOptions();
     void ShowVersion();
     void ReadStartActive();
     void ReadHideAtStartup();
@@ -62,11 +64,12 @@ private:
     static const Step kSteps[];
 
     settings::SettingsStore& Store() { return *store_; }
-    // A stored value as its control loads it: one that is missing or of another type loads as its
-    // default, with one crash-log entry that names it, and start-up goes on.
-    bool Bool(SettingId id);
-    std::int32_t Integer(SettingId id);
-    std::string Text(SettingId id);
+    // Puts the values of the rows of `step` into their controls through their accessors, in the
+    // table's order, and returns them to be marked loaded. A value that is missing or of another
+    // type loads as its default, with one crash-log entry that names it, and start-up goes on.
+    std::vector<settings::SettingId> Put(LoadStep step, const settings::SettingsStore& store);
+    // Puts the step's values and marks them loaded together.
+    void Load(LoadStep step) { form_.loaded_.Mark(Put(step, Store())); }
     // Logs an unreadable value with the form as the sender.
     settings::SettingsStore::UnreadableHandler LogUnreadable();
 
@@ -99,6 +102,7 @@ const MainFormStartup::Step MainFormStartup::kSteps[] = {
     {&MainFormStartup::ReadTransparencyHotKeys},
     {&MainFormStartup::ReadOnTopHotKeys},
     {&MainFormStartup::ReadClassException},
+    {&MainFormStartup::ReadOptions},
     {&MainFormStartup::ShowVersion},
     {&MainFormStartup::ReadStartActive},
     {&MainFormStartup::ReadHideAtStartup},
@@ -129,16 +133,17 @@ void MainForm::FormCreate() {
     if (!ActivationAvailable()) dispatcher_.Run(this, [this] { activation_.ShowEngineUnavailable(); });
 }
 
-bool MainFormStartup::Bool(SettingId id) {
-    return Store().ReadBoolOrDefault(id, LogUnreadable());
-}
-
-std::int32_t MainFormStartup::Integer(SettingId id) {
-    return Store().ReadIntegerOrDefault(id, LogUnreadable());
-}
-
-std::string MainFormStartup::Text(SettingId id) {
-    return Store().ReadTextOrDefault(id, LogUnreadable());
+std::vector<settings::SettingId> MainFormStartup::Put(LoadStep step, const settings::SettingsStore& store) {
+    std::vector<settings::SettingId> put;
+    for (const settings::SettingDef& setting : settings::AllSettings()) {
+        if (setting.loadStep != step) continue;
+        // An optional value that is not stored leaves its control as it is.
+        if (!setting.optional || store.Exists(setting.id)) {
+            setting.access.put(form_.settings_, store.ReadOrDefault(setting.id, LogUnreadable()));
+        }
+        put.push_back(setting.id);
+    }
+    return put;
 }
 
 settings::SettingsStore::UnreadableHandler MainFormStartup::LogUnreadable() {
@@ -185,61 +190,49 @@ void MainFormStartup::WriteMissingDefaults() {
 // The stored display name chooses the file; its captions are on before any setting is applied.
 // Without a usable file the program is asked to end, and start-up still finishes.
 void MainFormStartup::ReadLanguage() {
-    form_.ChangeLanguage(Text(SettingId::Language));
-    form_.loaded_.Mark({SettingId::Language});
+    Load(LoadStep::Language);
 }
 
 void MainFormStartup::ReadCpuReadOut() {
-    form_.GB_CPU_CB.SetChecked(Bool(SettingId::CPU));
-    form_.GB_CPU_TB.SetPosition(Integer(SettingId::CPU_TIME));
-    form_.loaded_.Mark({SettingId::CPU, SettingId::CPU_TIME});
-    form_.GB_CPU_CBClick();
+    Load(LoadStep::CpuReadOut);
+    form_.general_.GB_CPU_CBClick();
 }
 
 void MainFormStartup::ReadTrayMode() {
-    form_.general_.SelectTrayMode(Integer(SettingId::SYSTRAY));
-    form_.loaded_.Mark({SettingId::SYSTRAY});
+    Load(LoadStep::TrayMode);
 }
 
 // Only the active window, or its whole process.
 void MainFormStartup::ReadTransparencyScope() {
-    const bool wholeGroup = Bool(SettingId::ChangeProcessAB);
-    form_.GB_Transparenz_One.SetChecked(!wholeGroup);
-    form_.GB_Transparenz_All.SetChecked(wholeGroup);
-    form_.loaded_.Mark({SettingId::ChangeProcessAB});
+    Load(LoadStep::TransparencyScope);
 }
 
 void MainFormStartup::ReadMasterSwitchAndLevels() {
-    form_.TAB_TPZ_CB.SetChecked(Bool(SettingId::AB_Active));
-    form_.loaded_.Mark({SettingId::AB_Active});
-    form_.TAB_TPZ_TB_Active.SetPosition(Integer(SettingId::AB_ActiveWindow));
-    form_.loaded_.Mark({SettingId::AB_ActiveWindow});
-    form_.TAB_TPZ_TB_InActive.SetPosition(Integer(SettingId::AB_InActiveWindow));
-    form_.loaded_.Mark({SettingId::AB_InActiveWindow});
-    // Settings of an older version lack it: the box keeps its default.
-    if (Store().Exists(SettingId::AB_FullScreenOpaque))
-        form_.TAB_TPZ_FullScreenCB.SetChecked(Bool(SettingId::AB_FullScreenOpaque));
-    form_.loaded_.Mark({SettingId::AB_FullScreenOpaque});
+    Load(LoadStep::MasterSwitch);
+    // Each level counts as loaded as soon as it is in its slider.
+    for (const settings::SettingDef& setting : settings::AllSettings()) {
+        if (setting.loadStep != LoadStep::Levels) continue;
+        setting.access.put(form_.settings_, Store().ReadOrDefault(setting.id, LogUnreadable()));
+        form_.loaded_.Mark({setting.id});
+    }
 }
 
 // Only now may moving a level slider preview it: loading the positions did not.
 void MainFormStartup::AttachLevelPreviews() {
-    form_.TAB_TPZ_TB_Active.OnChange = [&form = form_] { form.TAB_TPZ_TB_ActiveChange(); };
-    form_.TAB_TPZ_TB_InActive.OnChange = [&form = form_] { form.TAB_TPZ_TB_InActiveChange(); };
+    form_.TAB_TPZ_TB_Active.OnChange = [&form = form_] { form.transparency_.TAB_TPZ_TB_ActiveChange(); };
+    form_.TAB_TPZ_TB_InActive.OnChange = [&form = form_] { form.transparency_.TAB_TPZ_TB_InActiveChange(); };
 }
 
 // The state display follows the master switch.
 void MainFormStartup::ShowActivationState() {
-    form_.TAB_TPZ_CBClick();
+    form_.transparency_.TAB_TPZ_CBClick();
 }
 
 // The taskbar's level applies at once, whatever the state; then its slider previews.
 void MainFormStartup::ReadTaskbar() {
-    form_.TAB_TPZ_TLCB.SetChecked(Bool(SettingId::AB_TaskbarActive));
-    form_.TAB_TPZ_TB_TL.SetPosition(Integer(SettingId::AB_TaskBar));
-    form_.loaded_.Mark({SettingId::AB_TaskbarActive, SettingId::AB_TaskBar});
-    form_.TAB_TPZ_TLCBClick();
-    form_.TAB_TPZ_TB_TL.OnChange = [&form = form_] { form.TAB_TPZ_TB_TLChange(); };
+    Load(LoadStep::Taskbar);
+    form_.transparency_.TAB_TPZ_TLCBClick();
+    form_.TAB_TPZ_TB_TL.OnChange = [&form = form_] { form.transparency_.TAB_TPZ_TB_TLChange(); };
 }
 
 void MainFormStartup::ShowLevelCaptions() {
@@ -248,8 +241,7 @@ void MainFormStartup::ShowLevelCaptions() {
 
 // The list box keeps the list sorted.
 void MainFormStartup::ReadExceptions() {
-    form_.TAB_Ausnahmen_List.SetItems(settings::SplitNoABList(Text(SettingId::NoABList)));
-    form_.loaded_.Mark({SettingId::NoABList});
+    Load(LoadStep::Exceptions);
 }
 
 // The programs with a remembered level, before the engine may start.
@@ -260,29 +252,26 @@ void MainFormStartup::ReadRememberedPrograms() {
 
 // The box, then the modifier, each registering as its click does.
 void MainFormStartup::ReadTransparencyHotKeys() {
-    form_.GB_ShortCuts_ChTransCB.SetChecked(Bool(SettingId::SC_Transparency));
-    form_.GB_ShortCuts_ChTransCBClick();
-    const bool withCtrl = Bool(SettingId::SC_STRG);
-    form_.GB_ShortCuts_ChTransRB1.SetChecked(withCtrl);
-    form_.GB_ShortCuts_ChTransRB2.SetChecked(!withCtrl);
-    form_.loaded_.Mark({SettingId::SC_Transparency, SettingId::SC_STRG});
-    form_.GB_ShortCuts_ChTransCBClick();
+    std::vector<settings::SettingId> put = Put(LoadStep::TransparencyHotKeys, Store());
+    form_.shortCuts_.GB_ShortCuts_ChTransCBClick();
+    const std::vector<settings::SettingId> modifier = Put(LoadStep::HotKeyModifier, Store());
+    put.insert(put.end(), modifier.begin(), modifier.end());
+    form_.loaded_.Mark(put);
+    form_.shortCuts_.GB_ShortCuts_ChTransCBClick();
 }
 
 void MainFormStartup::ReadOnTopHotKeys() {
-    form_.GB_ShortCuts_AoTCB.SetChecked(Bool(SettingId::SC_AoT));
-    form_.GB_ShortCuts_AoTOn.SetValue(static_cast<std::uint16_t>(Integer(SettingId::SC_AoT_On)));
-    form_.GB_ShortCuts_AoTOff.SetValue(static_cast<std::uint16_t>(Integer(SettingId::SC_AoT_Off)));
-    form_.loaded_.Mark({SettingId::SC_AoT, SettingId::SC_AoT_On, SettingId::SC_AoT_Off});
-    form_.GB_ShortCuts_AoTCBClick();
+    Load(LoadStep::OnTopHotKeys);
+    form_.shortCuts_.GB_ShortCuts_AoTCBClick();
 }
 
 // Only when stored; the field keeps its text otherwise.
 void MainFormStartup::ReadClassException() {
-    if (Store().Exists(SettingId::DebugClassException)) {
-        form_.DebugClassException.SetText(Text(SettingId::DebugClassException));
-    }
-    form_.loaded_.Mark({SettingId::DebugClassException});
+    Load(LoadStep::ClassException);
+}
+
+void MainFormStartup::ReadOptions() {
+    Load(LoadStep::Options);
 }
 
 void MainFormStartup::ShowVersion() {
@@ -292,13 +281,11 @@ void MainFormStartup::ShowVersion() {
 
 // "Active at Startup" counts only with the master switch on.
 void MainFormStartup::ReadStartActive() {
-    form_.GB_Start_Active.SetChecked(form_.TAB_TPZ_CB.Checked() && Bool(SettingId::StartActive));
-    form_.loaded_.Mark({SettingId::StartActive});
+    Load(LoadStep::StartActive);
 }
 
 void MainFormStartup::ReadHideAtStartup() {
-    form_.GB_Start_Hide.SetChecked(Bool(SettingId::HideProgram));
-    form_.loaded_.Mark({SettingId::HideProgram});
+    Load(LoadStep::HideAtStartup);
     if (!form_.GB_Start_Hide.Checked()) form_.SetVisible(true);
 }
 
@@ -308,7 +295,7 @@ void MainFormStartup::StartActive() {
 
 // The tray menu's "Active" entry shows exactly while the engine runs.
 void MainFormStartup::ShowTrayActiveEntry() {
-    form_.TrayPopup_Aktiv.SetVisible(form_.Vitrex_Timer.Enabled());
+    form_.activation_.ShowState();
 }
 
 // Only whether the value exists.
@@ -334,10 +321,8 @@ void MainFormStartup::CreateEngine() {
 // request shows nothing; it ends the sequence here, as the last step, with its log entry.
 void MainFormStartup::ReadUpdateCheck() {
     settings::SettingsStore rooted(form_.platform_.registry, settings::kSettingsKeyRooted);
-    const bool check = rooted.ReadBoolOrDefault(SettingId::UpdateCheck, LogUnreadable());
-    if (check) form_.GB_Start_CUpdate.SetChecked(true);
-    form_.loaded_.Mark({SettingId::UpdateCheck});
-    if (check) form_.update_.StartupCheck();
+    form_.loaded_.Mark(Put(LoadStep::UpdateCheck, rooted));
+    if (form_.GB_Start_CUpdate.Checked()) form_.update_.StartupCheck();
 }
 
 void MainForm::AppendExitToWindowMenu() {

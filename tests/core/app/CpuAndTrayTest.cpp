@@ -83,7 +83,7 @@ TEST_F(CpuAndTray, SwitchingModesTakesTheOldIconAwayBeforeTheNewOneComes) {
                 order.push_back(changed.Name() + (changed.IconVisible() ? " shown" : " hidden"));
         });
     }
-    form.GB_STRAY_RB1Click();
+    form.GB_STRAY_RB1.UserClick();
     order.clear();
     form.GB_STRAY_RB2.UserClick();
     form.GB_STRAY_RB1.UserClick();

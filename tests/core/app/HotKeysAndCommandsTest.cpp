@@ -140,15 +140,15 @@ TEST_F(Commands, ConfigShowsTheWindowAndDebugShowsItsPageAsTheOnlyTab) {
 // the strip, and whichever page comes next, one tab is visible.
 TEST_F(Commands, AfterTheDebugPageExactlyOneTabIsVisible) {
     form.FormCreate();
-    form.XPBarConfigItems2Click();
+    form.XPBarConfig.Item(2).UserClick();
     Send("DEBUG");
-    form.XPBarVTXItems0Click();
+    form.XPBarVTX.Item(0).UserClick();
     EXPECT_EQ(form.Pages.VisibleTabs(), std::vector<int>{kPageAbout});
 
     form.TabDebug.SetTabVisible(true);  // a second tab, as an older build's command left it
     form.Pages.UserSelectTab(1);
     ASSERT_EQ(form.Pages.ActivePageIndex(), kPageDebug);
-    form.XPBarConfigItems1Click();
+    form.XPBarConfig.Item(1).UserClick();
     EXPECT_EQ(form.Pages.VisibleTabs(), std::vector<int>{kPageTransparency});
 }
 

@@ -249,7 +249,7 @@ TEST_F(Language, TheStoredTextsReachTheirUsers) {
     form.FormCreate();
     EXPECT_EQ(form.SystemMenu().Entries().back().caption, "Beenden");
 
-    form.TAB_AUS_BTN_AddClick();
+    form.TAB_AUS_BTN_Add.UserClick();
     ASSERT_FALSE(platform.dialogs.shown.empty());
     EXPECT_EQ(platform.dialogs.shown.back().options.filter, "Programme|*.exe|Alle Dateien|*.*");
 

@@ -88,8 +88,8 @@ TEST_F(RememberedWindow, TheTransparencyMenuRemembersTheWindowsLevelAndForgetsIt
     menu.PM_AOT_False.UserClick();
     EXPECT_EQ(Stored("editor.exe"), "level=60;ontop=0");
     platform.windows.SetForeground(editor);
-    form->OnHotKey(256 + 1);  // the digit 2: 20 %
-    form->OnHotKey(265);      // always on top
+    form->UserHotKey(256 + 1);  // the digit 2: 20 %
+    form->UserHotKey(265);      // always on top
     EXPECT_EQ(Stored("editor.exe"), "level=20;ontop=1");
 
     menu.PMRemember.UserClick();

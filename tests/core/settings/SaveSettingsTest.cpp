@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/app/settings/Autostart.h"
+#include "core/app/settings/NoABList.h"
 #include "core/app/settings/SaveSettings.h"
 #include "core/platform/Errors.h"
 #include "testing/FakeRegistry.h"
@@ -18,29 +19,35 @@ using Kind = FakeRegistryChange::Kind;
 
 constexpr const char* kKey = "Software\\Vitrex";
 
-SettingsSnapshot Snapshot() {
-    SettingsSnapshot s;
-    s.NoABList = {"a.exe", "", "Zw\xC3\xB6lf.exe"};
-    s.CPU = false;
-    s.CPU_TIME = 30;
-    s.SYSTRAY = 2;
-    s.AB_ActiveWindow = 90;
-    s.AB_InActiveWindow = 45;
-    s.AB_Active = true;
-    s.AB_TaskbarActive = true;
-    s.AB_TaskBar = 60;
-    s.HideProgram = false;
-    s.StartActive = true;
-    s.ChangeProcessAB = true;
-    s.Language = "Deutsch";
-    s.UpdateCheck = false;
-    s.SC_Transparency = false;
-    s.SC_STRG = true;
-    s.SC_AoT = false;
-    s.SC_AoT_On = 0x6070;
-    s.SC_AoT_Off = 0;
-    s.DebugClassException = "Notepad";
+SettingValues Snapshot() {
+    using enum SettingId;
+    SettingValues s;
+    const auto set = [&s](SettingId id, SettingValue value) { s[static_cast<std::size_t>(id)] = value; };
+    set(NoABList, {0, JoinNoABList({"a.exe", "", "Zw\xC3\xB6lf.exe"})});
+    set(CPU, {0});
+    set(CPU_TIME, {30});
+    set(SYSTRAY, {2});
+    set(AB_ActiveWindow, {90});
+    set(AB_InActiveWindow, {45});
+    set(AB_Active, {1});
+    set(AB_TaskbarActive, {1});
+    set(AB_TaskBar, {60});
+    set(HideProgram, {0});
+    set(StartActive, {1});
+    set(ChangeProcessAB, {1});
+    set(Language, {0, "Deutsch"});
+    set(UpdateCheck, {0});
+    set(SC_Transparency, {0});
+    set(SC_STRG, {1});
+    set(SC_AoT, {0});
+    set(SC_AoT_On, {0x6070});
+    set(SC_AoT_Off, {0});
+    set(DebugClassException, {0, "Notepad"});
     return s;
+}
+
+std::string& DebugClassExceptionOf(SettingValues& values) {
+    return values[static_cast<std::size_t>(SettingId::DebugClassException)].text;
 }
 
 TEST(SaveSettings, WritesEveryValueInTheClosePathsOrder) {
@@ -75,8 +82,8 @@ TEST(SaveSettings, EmptyDebugClassExceptionDeletesTheValue) {
     FakeRegistry registry;
     registry.Seed(kKey, "DebugClassException", V::Sz("Notepad"));
     SettingsStore store(registry);
-    SettingsSnapshot snapshot = Snapshot();
-    snapshot.DebugClassException.clear();
+    SettingValues snapshot = Snapshot();
+    DebugClassExceptionOf(snapshot).clear();
     SaveSettings(store, snapshot, LoadedSettings::All());
     EXPECT_EQ(registry.Changes().back(), (FakeRegistryChange{Kind::Delete, kKey, "DebugClassException"}));
     EXPECT_FALSE(registry.Value(kKey, "DebugClassException"));
@@ -94,8 +101,8 @@ TEST(SaveSettings, ValuesThatStartUpNeverLoadedKeepWhatTheKeyHolds) {
     SettingsStore store(registry);
     LoadedSettings loaded;
     loaded.Mark({SettingId::CPU, SettingId::Language});
-    SettingsSnapshot snapshot = Snapshot();
-    snapshot.DebugClassException.clear();
+    SettingValues snapshot = Snapshot();
+    DebugClassExceptionOf(snapshot).clear();
     SaveSettings(store, snapshot, loaded);
 
     std::vector<std::string> written;

@@ -34,7 +34,7 @@ struct UpdateInTheForm : ::testing::Test {
                 "\nhttps://vitrex.example.org/manual.php?b=\nhttps://vitrex.example.org/log.php?b=\n\n" +
                 fakes::FakeReleaseSignature::SignatureLine("MZ....") + "\n");
         platform.http.Respond("https://vitrex.example.org/log.php?b=0021" + language, "- news");
-        form.XPBarVTXItems1Click();
+        form.XPBarVTX.Item(1).UserClick();
         ASSERT_FALSE(form.TAB_U_WaitPanel.Visible());
         platform.http.RespondInPieces(kDownloadUrl, {"MZ", "..", ".."});
     }

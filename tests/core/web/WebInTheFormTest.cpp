@@ -24,12 +24,12 @@ struct WebInTheForm : ::testing::Test {
 TEST_F(WebInTheForm, TheHomepageItemAndTheLanguagesEntryShowTheProjectsPagesInTheWebTab) {
     MainForm form(platform.ports);
     form.FormCreate();
-    form.XPBarVTXItems3Click();
+    form.XPBarVTX.Item(3).UserClick();
     EXPECT_EQ(form.Pages.ActivePageIndex(), kPageHomepage);
     EXPECT_EQ(form.WebBrowser.RequestedUrl(), "https://vitrex.example.org/page.php?intern=1&language=en");
     EXPECT_TRUE(form.WebBrowserWait.Enabled());
 
-    form.XPBarConfigItems0Click();
+    form.XPBarConfig.Item(0).UserClick();
     const int more = static_cast<int>(form.GB_Language_CB.Items().size()) - 1;
     form.GB_Language_CB.UserSelect(more);
     EXPECT_EQ(form.Pages.ActivePageIndex(), kPageHomepage);
@@ -53,7 +53,7 @@ TEST_F(WebInTheForm, TheServerNamedByTheEnvironmentIsTheOneTheLinksAndPagesUse) 
               (Targets{"http://127.0.0.1:8021/", "http://127.0.0.1:8021/page.php?paypal=1&language=en",
                        "http://127.0.0.1:8021/page.php?paypal=1&language=en",
                        std::string("mailto:") + net::kContactMailbox, "mailto:"}));
-    form.XPBarVTXItems3Click();
+    form.XPBarVTX.Item(3).UserClick();
     EXPECT_EQ(form.WebBrowser.RequestedUrl(), "http://127.0.0.1:8021/page.php?intern=1&language=en");
 }
 
@@ -75,7 +75,7 @@ TEST_F(WebInTheForm, TheNativeMessageSpeaksTheCurrentLanguage) {
     MainForm form(platform.ports);
     form.FormCreate();
     form.LoadLanguage("de");
-    form.XPBarVTXItems3Click();
+    form.XPBarVTX.Item(3).UserClick();
     form.WebBrowserWait.Tick();
     EXPECT_EQ(form.WebBrowserMessageText.Caption(), "Seite fehlt!\nPlease check your internet connection.");
     EXPECT_EQ(form.WebBrowserMessageLink.Caption(), "Im Browser");

@@ -2,6 +2,7 @@
 
 #include <bitset>
 #include <initializer_list>
+#include <span>
 
 #include "core/app/settings/SettingsTable.h"
 
@@ -16,6 +17,10 @@ public:
         for (SettingId id : ids)
             loaded_.set(static_cast<std::size_t>(id));
     }
+    void Mark(std::span<const SettingId> ids) {
+        for (SettingId id : ids)
+            loaded_.set(static_cast<std::size_t>(id));
+    }
     bool Contains(SettingId id) const { return loaded_.test(static_cast<std::size_t>(id)); }
     bool Empty() const { return loaded_.none(); }
 
@@ -27,7 +32,7 @@ public:
     }
 
 private:
-    std::bitset<static_cast<std::size_t>(SettingId::AB_FullScreenOpaque) + 1> loaded_;
+    std::bitset<kSettingCount> loaded_;
 };
 
 }  // namespace vitrex::settings

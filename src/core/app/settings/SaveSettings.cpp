@@ -34,46 +34,39 @@ private:
     std::string failed_;
 };
 
+void Write(SettingsStore& store, const SettingDef& setting, const SettingValue& value) {
+    switch (setting.type) {
+        case SettingType::Boolean:
+            store.WriteBool(setting.id, value.number != 0);
+            break;
+        case SettingType::Integer:
+            store.WriteInteger(setting.id, value.number);
+            break;
+        case SettingType::Text:
+            if (setting.optional && value.text.empty()) {
+                store.Delete(setting.id);
+            } else {
+                store.WriteText(setting.id, value.text);
+            }
+            break;
+    }
+}
+
 }  // namespace
 
-void SaveSettings(SettingsStore& store, const SettingsSnapshot& values, const LoadedSettings& loaded) {
-    using enum SettingId;
+SettingValues ReadFromControls(SettingTargets& targets) {
+    SettingValues values;
+    for (const SettingDef& setting : AllSettings()) {
+        if (setting.access.get) values[static_cast<std::size_t>(setting.id)] = setting.access.get(targets);
+    }
+    return values;
+}
+
+void SaveSettings(SettingsStore& store, const SettingValues& values, const LoadedSettings& loaded) {
     Writes writes;
-    const auto writeBool = [&](SettingId id, bool value) {
-        if (loaded.Contains(id)) writes.Run(id, [&] { store.WriteBool(id, value); });
-    };
-    const auto writeInteger = [&](SettingId id, std::int32_t value) {
-        if (loaded.Contains(id)) writes.Run(id, [&] { store.WriteInteger(id, value); });
-    };
-    if (loaded.Contains(NoABList)) writes.Run(NoABList, [&] { store.WriteNoABList(values.NoABList); });
-    writeBool(CPU, values.CPU);
-    writeInteger(CPU_TIME, values.CPU_TIME);
-    writeInteger(SYSTRAY, values.SYSTRAY);
-    writeInteger(AB_ActiveWindow, values.AB_ActiveWindow);
-    writeInteger(AB_InActiveWindow, values.AB_InActiveWindow);
-    writeBool(AB_Active, values.AB_Active);
-    writeBool(AB_TaskbarActive, values.AB_TaskbarActive);
-    writeInteger(AB_TaskBar, values.AB_TaskBar);
-    // With the transparency page's other values.
-    writeBool(AB_FullScreenOpaque, values.AB_FullScreenOpaque);
-    writeBool(HideProgram, values.HideProgram);
-    writeBool(StartActive, values.StartActive);
-    writeBool(ChangeProcessAB, values.ChangeProcessAB);
-    if (loaded.Contains(Language)) writes.Run(Language, [&] { store.WriteText(Language, values.Language); });
-    writeBool(UpdateCheck, values.UpdateCheck);
-    writeBool(SC_Transparency, values.SC_Transparency);
-    writeBool(SC_STRG, values.SC_STRG);
-    writeBool(SC_AoT, values.SC_AoT);
-    writeInteger(SC_AoT_On, values.SC_AoT_On);
-    writeInteger(SC_AoT_Off, values.SC_AoT_Off);
-    if (loaded.Contains(DebugClassException)) {
-        writes.Run(DebugClassException, [&] {
-            if (values.DebugClassException.empty()) {
-                store.Delete(DebugClassException);
-            } else {
-                store.WriteText(DebugClassException, values.DebugClassException);
-            }
-        });
+    for (SettingId id : ClosePathOrder()) {
+        if (!loaded.Contains(id)) continue;
+        writes.Run(id, [&] { Write(store, Setting(id), values[static_cast<std::size_t>(id)]); });
     }
     writes.ThrowIfAnyFailed();
 }

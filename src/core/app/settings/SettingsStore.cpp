@@ -69,6 +69,18 @@ std::string SettingsStore::ReadTextOrDefault(SettingId id, const UnreadableHandl
     return OrDefault([&] { return ReadText(id); }, std::string(Setting(id).defaultText), unreadable);
 }
 
+SettingValue SettingsStore::ReadOrDefault(SettingId id, const UnreadableHandler& unreadable) const {
+    switch (Setting(id).type) {
+        case SettingType::Boolean:
+            return {ReadBoolOrDefault(id, unreadable) ? 1 : 0};
+        case SettingType::Integer:
+            return {ReadIntegerOrDefault(id, unreadable)};
+        case SettingType::Text:
+            break;
+    }
+    return {0, ReadTextOrDefault(id, unreadable)};
+}
+
 void SettingsStore::WriteBool(SettingId id, bool value) {
     key_->WriteBool(Checked(id, SettingType::Boolean).name, value);
 }

@@ -40,6 +40,8 @@ public:
     bool ReadBoolOrDefault(SettingId id, const UnreadableHandler& unreadable) const;
     std::int32_t ReadIntegerOrDefault(SettingId id, const UnreadableHandler& unreadable) const;
     std::string ReadTextOrDefault(SettingId id, const UnreadableHandler& unreadable) const;
+    // The same by the setting's type.
+    SettingValue ReadOrDefault(SettingId id, const UnreadableHandler& unreadable) const;
 
     void WriteBool(SettingId id, bool value);
     void WriteInteger(SettingId id, std::int32_t value);

@@ -40,10 +40,34 @@ ApplicationsMenu BuildApplicationsMenu(ui::PopupMenu& menu) {
     ui::MenuItem& onTop = menu.Add("PMAlwaysOnTop", "");
     ui::MenuItem& onTopOn = onTop.Add("PM_AOT_True", "");
     ui::MenuItem& onTopOff = onTop.Add("PM_AOT_False", "");
-    return {reload,    separator1,   restore, minimize, maximize, close,      separator2,
-            exception, transparency, off,     pm0,      pm5,      pm10,       pm15,
-            pm20,      pm30,         pm40,    pm50,     pm60,     pm70,       pm80,
-            pm90,      rename,       onTop,   onTopOn,  onTopOff, separator3, remember};
+    return {.PMReload = reload,
+            .PMS1 = separator1,
+            .PMRestore = restore,
+            .PMMinimize = minimize,
+            .PMMaximize = maximize,
+            .PMClose = close,
+            .PMS2 = separator2,
+            .PMAusnahme = exception,
+            .PMFenstertransparent = transparency,
+            .PMNo = off,
+            .PM0 = pm0,
+            .PM5 = pm5,
+            .PM10 = pm10,
+            .PM15 = pm15,
+            .PM20 = pm20,
+            .PM30 = pm30,
+            .PM40 = pm40,
+            .PM50 = pm50,
+            .PM60 = pm60,
+            .PM70 = pm70,
+            .PM80 = pm80,
+            .PM90 = pm90,
+            .PMFensterumbennen = rename,
+            .PMAlwaysOnTop = onTop,
+            .PM_AOT_True = onTopOn,
+            .PM_AOT_False = onTopOff,
+            .PMS3 = separator3,
+            .PMRemember = remember};
 }
 
 }  // namespace vitrex::views::applications

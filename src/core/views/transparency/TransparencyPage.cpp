@@ -19,10 +19,7 @@ void TransparencyPage::TAB_TPZ_CBClick() {
     c_.GB_Start_Active.SetEnabled(on);
     c_.TAB_TPZ_TB_Active.SetEnabled(on);
     c_.TAB_TPZ_TB_InActive.SetEnabled(on);
-    c_.XPBarStatus.Item(1).SetVisible(on);
-    c_.XPBarStatus.Item(2).SetVisible(!on);
-    c_.TrayPopup_Deaktiv.SetVisible(!on);
-    c_.TrayPopup_Inaktiv.SetVisible(on);
+    showState_();
 }
 
 void TransparencyPage::TAB_TPZ_TB_ActiveChange() {

@@ -6,8 +6,6 @@
 
 #include "core/platform/WindowSystem.h"
 #include "core/ui/Controls.h"
-#include "core/ui/Menu.h"
-#include "core/ui/TaskPanel.h"
 
 // The namespace is `levels`, not `transparency`, so that it never hides vitrex::transparency from
 // code under views.
@@ -17,8 +15,7 @@ namespace vitrex::views::levels {
 // A level group's caption: the name, then the slider's position as "(10%)".
 std::string LevelCaption(const std::string& name, int position);
 
-// The controls the transparency page works on: its own, and the state display that follows the
-// master switch (the left panel's state group and the tray menu's entries).
+// The controls the transparency page works on.
 struct TransparencyControls {
     ui::CheckBox& TAB_TPZ_CB;
     ui::GroupBox& TAB_TPZ_GB_Active;
@@ -29,9 +26,6 @@ struct TransparencyControls {
     ui::GroupBox& TAB_TPZ_GB_TL;
     ui::TrackBar& TAB_TPZ_TB_TL;
     ui::CheckBox& GB_Start_Active;
-    ui::TaskGroup& XPBarStatus;
-    ui::MenuItem& TrayPopup_Inaktiv;
-    ui::MenuItem& TrayPopup_Deaktiv;
 };
 
 // The transparency page: the master switch, the two levels the engine gives (previewed on the
@@ -40,9 +34,13 @@ struct TransparencyControls {
 class TransparencyPage {
 public:
     // `ownWindow` is asked at each preview: the real window exists only once it is bound.
+    // `showState` shows the activation state again once the master switch has changed.
     TransparencyPage(TransparencyControls controls, WindowSystem& windows,
-                     std::function<WindowHandle()> ownWindow)
-        : c_(controls), windows_(windows), ownWindow_(std::move(ownWindow)) {}
+                     std::function<WindowHandle()> ownWindow, std::function<void()> showState)
+        : c_(controls),
+          windows_(windows),
+          ownWindow_(std::move(ownWindow)),
+          showState_(std::move(showState)) {}
     TransparencyPage(const TransparencyPage&) = delete;
     TransparencyPage& operator=(const TransparencyPage&) = delete;
 
@@ -50,7 +48,7 @@ public:
     // must outlive the page.
     void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
-    // Between deactivated and inactive: the state display, and what only the switch allows.
+    // Between deactivated and inactive: what only the switch allows, and the state display.
     void TAB_TPZ_CBClick();
     void TAB_TPZ_TB_ActiveChange();
     void TAB_TPZ_TB_InActiveChange();
@@ -70,6 +68,7 @@ private:
     TransparencyControls c_;
     WindowSystem& windows_;
     std::function<WindowHandle()> ownWindow_;
+    std::function<void()> showState_;
     const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
 };
 
