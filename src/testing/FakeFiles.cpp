@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/i18n/AsciiCase.h"
 #include "core/i18n/Cp1252.h"
 #include "core/platform/Errors.h"
+#include "core/text/AsciiCase.h"
 #include "core/text/Utf8.h"
 
 namespace vitrex::fakes {
@@ -24,7 +24,7 @@ std::string Normalised(std::string_view path) {
 }  // namespace
 
 void FakeFiles::Seed(const std::string& path, std::string bytes) {
-    files_[i18n::LowerAscii(Normalised(path))] = std::move(bytes);
+    files_[text::LowerAscii(Normalised(path))] = std::move(bytes);
     Remember(path, false);
 }
 
@@ -45,7 +45,7 @@ FakeFiles::Listed& FakeFiles::Remember(const std::string& path, bool directory) 
     while (normalised.size() > 1 && normalised.back() == '\\')
         normalised.pop_back();
     for (Listed& listed : listed_) {
-        if (i18n::LowerAscii(listed.path) == i18n::LowerAscii(normalised)) return listed;
+        if (text::LowerAscii(listed.path) == text::LowerAscii(normalised)) return listed;
     }
     listed_.push_back({normalised, directory, false, false});
     return listed_.back();
@@ -54,11 +54,11 @@ FakeFiles::Listed& FakeFiles::Remember(const std::string& path, bool directory) 
 std::vector<FolderEntry> FakeFiles::ListFolder(const std::string& folder) {
     std::string prefix = Normalised(folder);
     if (prefix.empty() || prefix.back() != '\\') prefix += '\\';
-    const std::string lowerPrefix = i18n::LowerAscii(prefix);
+    const std::string lowerPrefix = text::LowerAscii(prefix);
     std::vector<FolderEntry> entries;
     bool exists = false;
     for (const Listed& listed : listed_) {
-        const std::string lower = i18n::LowerAscii(listed.path);
+        const std::string lower = text::LowerAscii(listed.path);
         if (listed.directory && lower + '\\' == lowerPrefix) exists = true;
         if (!lower.starts_with(lowerPrefix)) continue;
         exists = true;
@@ -72,21 +72,21 @@ std::vector<FolderEntry> FakeFiles::ListFolder(const std::string& folder) {
 }
 
 std::optional<std::string> FakeFiles::File(const std::string& path) const {
-    auto it = files_.find(i18n::LowerAscii(Normalised(path)));
+    auto it = files_.find(text::LowerAscii(Normalised(path)));
     if (it == files_.end()) return std::nullopt;
     return it->second;
 }
 
 std::string FakeFiles::ReadWholeFile(const std::string& path) {
-    auto it = files_.find(i18n::LowerAscii(Normalised(path)));
+    auto it = files_.find(text::LowerAscii(Normalised(path)));
     if (it == files_.end()) throw FileError("Cannot open file \"" + path + "\"", "CreateFileW", 2);
     return it->second;
 }
 
 void FakeFiles::RefuseDenied(const std::string& path) const {
-    const std::string lower = i18n::LowerAscii(path);
+    const std::string lower = text::LowerAscii(path);
     for (const std::string& folder : deniedFolders_) {
-        if (lower.starts_with(i18n::LowerAscii(folder))) {
+        if (lower.starts_with(text::LowerAscii(folder))) {
             throw FileError("Cannot create file \"" + path + "\". Access denied", "CreateFileW", 5);
         }
     }
@@ -97,7 +97,7 @@ void FakeFiles::RefuseDenied(const std::string& path) const {
 void FakeFiles::WriteWholeFile(const std::string& path, std::string_view bytes) {
     RefuseDenied(path);
     ++writeCount_;
-    files_[i18n::LowerAscii(Normalised(path))] = std::string(bytes);
+    files_[text::LowerAscii(Normalised(path))] = std::string(bytes);
     Remember(path, false);
 }
 
@@ -145,20 +145,20 @@ private:
 };
 
 std::unique_ptr<HeldFile> FakeFiles::OpenHeld(const std::string& path) {
-    const std::string key = i18n::LowerAscii(Normalised(path));
+    const std::string key = text::LowerAscii(Normalised(path));
     auto it = files_.find(key);
     if (it == files_.end()) throw FileError("Cannot open file \"" + path + "\"", "CreateFileW", 2);
     return std::make_unique<Holder>(*this, key, it->second);
 }
 
 bool FakeFiles::IsHeld(const std::string& path) const {
-    return held_.contains(i18n::LowerAscii(Normalised(path)));
+    return held_.contains(text::LowerAscii(Normalised(path)));
 }
 
 std::unique_ptr<WritableFile> FakeFiles::CreateForWriting(const std::string& path) {
     RefuseDenied(path);
     ++writeCount_;
-    const std::string key = i18n::LowerAscii(Normalised(path));
+    const std::string key = text::LowerAscii(Normalised(path));
     files_[key].clear();
     Remember(path, false);
     return std::make_unique<Writer>(*this, key);
@@ -166,10 +166,10 @@ std::unique_ptr<WritableFile> FakeFiles::CreateForWriting(const std::string& pat
 
 bool FakeFiles::RemoveFile(const std::string& path) {
     const std::string normalised = Normalised(path);
-    if (held_.contains(i18n::LowerAscii(normalised))) return false;
-    if (files_.erase(i18n::LowerAscii(normalised)) == 0) return false;
+    if (held_.contains(text::LowerAscii(normalised))) return false;
+    if (files_.erase(text::LowerAscii(normalised)) == 0) return false;
     std::erase_if(listed_, [&](const Listed& listed) {
-        return i18n::LowerAscii(listed.path) == i18n::LowerAscii(normalised);
+        return text::LowerAscii(listed.path) == text::LowerAscii(normalised);
     });
     return true;
 }

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/platform/Errors.h"
+#include "core/text/AsciiCase.h"
 #include "core/text/Utf8.h"
 
 namespace vitrex::fakes {
@@ -23,13 +24,8 @@ struct FakeRegistry::Key {
 
 namespace {
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+    return text::EqualIgnoringCase(a, b);
 }
 
 std::string Normalise(std::string_view path) {
@@ -41,9 +37,7 @@ std::string Normalise(std::string_view path) {
 }
 
 std::string Lookup(std::string_view path) {
-    std::string lower = Normalise(path);
-    std::transform(lower.begin(), lower.end(), lower.begin(), LowerAscii);
-    return lower;
+    return text::LowerAscii(Normalise(path));
 }
 
 std::vector<std::uint8_t> LittleEndian(std::uint64_t value, std::size_t size) {
@@ -54,9 +48,7 @@ std::vector<std::uint8_t> LittleEndian(std::uint64_t value, std::size_t size) {
 }
 
 std::string LowerName(std::string_view name) {
-    std::string lower(name);
-    std::transform(lower.begin(), lower.end(), lower.begin(), LowerAscii);
-    return lower;
+    return text::LowerAscii(name);
 }
 
 bool IsText(RegistryType type) {

@@ -4,17 +4,10 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/text/AsciiCase.h"
+
 namespace vitrex::fakes {
 namespace {
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) {
-            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        };
-        return lower(x) == lower(y);
-    });
-}
 
 // The system hands out at most 260 characters of a title or class name.
 std::string Cut260(const std::string& utf8) {
@@ -169,7 +162,7 @@ WindowHandle FakeWindowSystem::FindTopLevel(std::string_view className,
     ++findQueries_;
     for (WindowHandle window : zOrder_) {
         const FakeWindow& w = *Find(window);
-        if (EqualsIgnoringAsciiCase(w.className, className) && (!title || w.title == *title)) return window;
+        if (text::EqualIgnoringCase(w.className, className) && (!title || w.title == *title)) return window;
     }
     return 0;
 }

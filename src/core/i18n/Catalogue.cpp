@@ -1,9 +1,11 @@
 #include "core/i18n/Catalogue.h"
 
-#include "core/i18n/AsciiCase.h"
 #include "core/i18n/CatalogueKeys.h"
+#include "core/text/AsciiCase.h"
 
 namespace vitrex::i18n {
+
+using text::LowerAscii;
 namespace {
 
 std::string Id(std::string_view section, std::string_view key) {

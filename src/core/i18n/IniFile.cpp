@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
-#include "core/i18n/AsciiCase.h"
+#include "core/text/AsciiCase.h"
 
 namespace vitrex::i18n {
+
+using text::LowerAscii;
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";

@@ -6,10 +6,12 @@
 #include <functional>
 #include <vector>
 
-#include "core/i18n/AsciiCase.h"
 #include "core/i18n/IniFile.h"
+#include "core/text/AsciiCase.h"
 
 namespace vitrex::i18n {
+
+using text::EqualIgnoringCase;
 std::string LanguageFolder(Files& files) {
     std::string folder = files.ExecutableDirectory();
     if (!folder.empty()) folder.pop_back();

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "core/i18n/AsciiCase.h"
 #include "core/i18n/Cp1252.h"
+#include "core/text/AsciiCase.h"
 #include "core/text/Utf8.h"
 
 namespace vitrex::net {
@@ -27,11 +27,11 @@ std::string CharsetParameter(std::string_view contentType) {
         const std::string_view parameter = Trimmed(rest.substr(0, end));
         const std::size_t equals = parameter.find('=');
         if (equals != std::string_view::npos &&
-            i18n::LowerAscii(Trimmed(parameter.substr(0, equals))) == "charset") {
+            text::LowerAscii(Trimmed(parameter.substr(0, equals))) == "charset") {
             std::string_view value = Trimmed(parameter.substr(equals + 1));
             if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
                 value = value.substr(1, value.size() - 2);
-            return i18n::LowerAscii(value);
+            return text::LowerAscii(value);
         }
         at = end == std::string_view::npos ? end : at + 1 + end;
     }

@@ -5,17 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/AsciiCase.h"
+
 namespace vitrex::transparency {
 namespace {
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) {
-            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        };
-        return lower(x) == lower(y);
-    });
-}
 
 // The desktop's and the taskbars' windows, which cover a monitor (or a strip of it) by design.
 constexpr std::array<std::string_view, 4> kShellClasses{"Progman", "WorkerW", "Shell_TrayWnd",
@@ -34,7 +27,7 @@ bool CoversMonitor(WindowSystem& windows, WindowHandle window, const WindowRect&
     if (windows.IsZoomed(window)) return false;
     const std::string className = windows.ClassOf(window);
     return std::none_of(kShellClasses.begin(), kShellClasses.end(),
-                        [&](std::string_view shell) { return EqualsIgnoringAsciiCase(className, shell); });
+                        [&](std::string_view shell) { return text::EqualIgnoringCase(className, shell); });
 }
 
 }  // namespace

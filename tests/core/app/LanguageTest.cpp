@@ -41,6 +41,17 @@ struct Language : ::testing::Test {
         }
         platform.files.Seed(std::string(kFolder) + "xx.ini", ini);
     }
+    // Every target of the list shows its built-in text, composed.
+    static void ExpectBuiltInCaptions(MainForm& form) {
+        for (const views::captions::Caption& caption : views::captions::Captions()) {
+            for (const views::captions::Target& target : caption.targets) {
+                if (target.shown == nullptr) continue;
+                EXPECT_EQ(target.shown(form),
+                          views::captions::Composed(caption, target, i18n::Catalogue::English()))
+                    << "[" << caption.section << "] " << caption.key;
+            }
+        }
+    }
     std::vector<std::string> MenuCaptions(const ui::PopupMenu& menu) const {
         std::vector<std::string> captions;
         for (const auto& item : menu.Items())
@@ -97,14 +108,7 @@ TEST_F(Language, EveryKeyReachesExactlyItsTargetsWithItsComposition) {
 // The built-in captions are the list's English texts, and each page shows only its own.
 TEST_F(Language, TheBuiltInCaptionsAreTheListsEnglishAndAPageShowsOnlyItsOwn) {
     MainForm form(platform.ports);
-    for (const views::captions::Caption& caption : views::captions::Captions()) {
-        for (const views::captions::Target& target : caption.targets) {
-            if (target.shown == nullptr) continue;
-            EXPECT_EQ(target.shown(form),
-                      views::captions::Composed(caption, target, i18n::Catalogue::English()))
-                << "[" << caption.section << "] " << caption.key;
-        }
-    }
+    ExpectBuiltInCaptions(form);
     EXPECT_EQ(form.TINFO_LabelTranslator.Caption(), "Unknown (No E-Mail)");
     EXPECT_EQ(form.Bug_OS.Items().back(), "Other (Please declare!)");
 
@@ -125,14 +129,7 @@ TEST_F(Language, AFileWithoutTheKeysPutsEveryTargetBackToItsBuiltInText) {
     MainForm form(platform.ports);
     form.LoadLanguage("xx");
     form.LoadLanguage("bare");
-    for (const views::captions::Caption& caption : views::captions::Captions()) {
-        for (const views::captions::Target& target : caption.targets) {
-            if (target.shown == nullptr) continue;
-            EXPECT_EQ(target.shown(form),
-                      views::captions::Composed(caption, target, i18n::Catalogue::English()))
-                << "[" << caption.section << "] " << caption.key;
-        }
-    }
+    ExpectBuiltInCaptions(form);
     EXPECT_EQ(form.PMenu_AW_ListItems.PM_AOT_False.Caption(), "O&ff") << "its own built-in text";
     EXPECT_EQ(form.PMenu_AW_ListItems.PMNo.Caption(), "&Off");
 }

@@ -5,23 +5,11 @@
 #include <chrono>
 #include <vector>
 
+#include "../ui/UiTestSupport.h"
 #include "win32/platform/ShownWatch.h"
 
 namespace vitrex::win32 {
 namespace {
-
-// Pumps this thread's messages until `done` holds, for at most `ms`.
-template <typename Done>
-bool PumpUntil(int ms, Done done) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!done() && std::chrono::steady_clock::now() < end) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&message);
-    }
-    return done();
-}
 
 HWND Hidden(const wchar_t* title) {
     return ::CreateWindowExW(WS_EX_NOACTIVATE, L"STATIC", title, WS_OVERLAPPEDWINDOW, 10, 10, 200, 100,
@@ -43,7 +31,7 @@ TEST(ShownWatch, AWindowShownWithoutActivationIsHandedToThisThreadOnce) {
     ASSERT_TRUE(watch.Watch(toast)) << "watched once";
     EXPECT_EQ(watch.Watched(), 1u);
     ::ShowWindow(toast, SW_SHOWNOACTIVATE);
-    ASSERT_TRUE(PumpUntil(5000, [&] { return !shown.empty(); }));
+    ASSERT_TRUE(testing::PumpUntil([&] { return !shown.empty(); }, std::chrono::seconds(5)));
     EXPECT_EQ(shown, std::vector<HWND>{toast});
     EXPECT_EQ(watch.Watched(), 0u);
     EXPECT_FALSE(otherThread) << "delivered on the thread that started the watch";
@@ -60,7 +48,7 @@ TEST(ShownWatch, WindowsDestroyedOrNeverShownAreLetGoAndStopDropsTheRest) {
     ASSERT_TRUE(watch.Watch(never));
     ::DestroyWindow(destroyed);
     // Let go once destroyed, and once its time is up: the tick is left to meet it.
-    EXPECT_TRUE(PumpUntil(5000, [&] { return watch.Watched() == 0; }));
+    EXPECT_TRUE(testing::PumpUntil([&] { return watch.Watched() == 0; }, std::chrono::seconds(5)));
     EXPECT_TRUE(shown.empty());
 
     const HWND late = Hidden(L"late");
@@ -68,7 +56,7 @@ TEST(ShownWatch, WindowsDestroyedOrNeverShownAreLetGoAndStopDropsTheRest) {
     watch.Stop();
     EXPECT_EQ(watch.Watched(), 0u);
     ::ShowWindow(late, SW_SHOWNOACTIVATE);
-    PumpUntil(50, [] { return false; });
+    testing::PumpUntil([] { return false; }, std::chrono::milliseconds(50));
     EXPECT_TRUE(shown.empty()) << "nothing after the stop";
     EXPECT_FALSE(watch.Watch(late));
     ::DestroyWindow(late);

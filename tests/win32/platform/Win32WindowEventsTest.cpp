@@ -114,7 +114,7 @@ TEST(Win32WindowEvents, AnotherProgramsHiddenNewWindowIsReportedShownOnceVisible
         }
         return false;
     };
-    PumpUntil(10000, shownInNotepad);
+    testing::PumpUntil(shownInNotepad, std::chrono::milliseconds(10000));
     EXPECT_TRUE(shownInNotepad());
     events.Stop();
     EXPECT_FALSE(events.WatchesCreatedWindows());

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "core/i18n/AsciiCase.h"
+#include "core/text/AsciiCase.h"
 
 namespace vitrex::views::web {
 
@@ -50,7 +50,7 @@ std::size_t ReferenceLength(std::string_view text) {
 // The kept tag at the text's start, in its shortest form ("<br>"), empty when there is none.
 std::string_view KeptTagAt(std::string_view text) {
     for (const std::string_view tag : kKeptTags) {
-        if (text.size() >= tag.size() && i18n::EqualIgnoringCase(text.substr(0, tag.size()), tag)) return tag;
+        if (text.size() >= tag.size() && text::EqualIgnoringCase(text.substr(0, tag.size()), tag)) return tag;
     }
     return {};
 }
@@ -137,7 +137,7 @@ std::string MessageAsText(const std::string& markup) {
             std::string tag = markup.substr(at + 1, end - at - 1);
             while (!tag.empty() && (tag.back() == '/' || tag.back() == ' '))
                 tag.pop_back();
-            if (i18n::EqualIgnoringCase(tag, "br")) text += '\n';
+            if (text::EqualIgnoringCase(tag, "br")) text += '\n';
             at = end + 1;
             continue;
         }

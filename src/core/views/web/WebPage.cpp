@@ -3,8 +3,8 @@
 #include <exception>
 #include <utility>
 
-#include "core/i18n/AsciiCase.h"
 #include "core/net/ServerAddress.h"
+#include "core/text/AsciiCase.h"
 #include "core/views/web/ErrorPages.h"
 
 namespace vitrex::views::web {
@@ -26,9 +26,9 @@ std::string OriginOf(std::string_view url) {
 // with backslashes and its escapes undone.
 std::string LocalPath(std::string_view url) {
     std::string path;
-    if (i18n::EqualIgnoringCase(url.substr(0, 8), "file:///")) {
+    if (text::EqualIgnoringCase(url.substr(0, 8), "file:///")) {
         url.remove_prefix(8);
-    } else if (i18n::EqualIgnoringCase(url.substr(0, 7), "file://")) {
+    } else if (text::EqualIgnoringCase(url.substr(0, 7), "file://")) {
         url.remove_prefix(5);  // a share: keep the two slashes
     }
     for (std::size_t i = 0; i < url.size(); ++i) {
@@ -104,7 +104,7 @@ bool WebPage::WebBrowserBeforeNavigate(const std::string& url) {
     const std::string path = LocalPath(url);
     const std::string folder = ErrorPageFolder();
     for (const char* file : {kFramesetFile, kMessageFile}) {
-        if (i18n::EqualIgnoringCase(path, folder + "\\" + file)) return true;
+        if (text::EqualIgnoringCase(path, folder + "\\" + file)) return true;
     }
     WebBrowserNewWindow(url);
     return false;

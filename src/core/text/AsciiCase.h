@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-namespace vitrex::i18n {
+namespace vitrex::text {
 
-// Letter case as the language files' names and keys know it: ASCII letters only, so a byte of
-// another character never changes, whatever the locale.
+// Letter case as names and keys know it (language files, window classes, registry values): ASCII
+// letters only, so a byte of another character never changes, whatever the locale.
 inline char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -23,4 +23,4 @@ inline bool EqualIgnoringCase(std::string_view a, std::string_view b) {
                       [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
-}  // namespace vitrex::i18n
+}  // namespace vitrex::text
