@@ -14,8 +14,6 @@ public:
     // Whether this system can watch the foreground, and whether it is watched now.
     bool canWatch = false;
     bool watching = false;
-    // Whether this system reports hidden created windows as Shown when they are shown.
-    bool watchesCreated = false;
 
     bool Start(Sink sink) override {
         ++starts;
@@ -31,7 +29,6 @@ public:
         watching = on && canWatch && sink_;
         return !on || watching;
     }
-    bool WatchesCreatedWindows() const override { return watchesCreated && sink_; }
     bool Started() const { return static_cast<bool>(sink_); }
 
     // Delivers the event as the system would, if anyone listens and the system reports it.

@@ -27,7 +27,7 @@ void ActivationState::FollowEvents(bool active) {
                 run();
             }
         });
-        follower_->SwitchedOn(reported, reported && events_.WatchesCreatedWindows());
+        follower_->SwitchedOn(reported);
         // Starting the reports anew ends any watch of before.
         watching_ = false;
         cannotWatch_ = false;

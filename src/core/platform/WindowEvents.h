@@ -42,11 +42,6 @@ public:
     // this system cannot watch (then the caller asks for the foreground itself) or nothing was
     // started.
     virtual bool WatchForeground(bool on) = 0;
-    // True while the reports run and every window reported Created while still hidden is watched
-    // off the user-interface thread and reported Shown as soon as it is visible (for a while after
-    // its creation; later ones are the caller's tick's). Otherwise the caller looks at such windows
-    // again itself.
-    virtual bool WatchesCreatedWindows() const = 0;
 };
 
 }  // namespace vitrex

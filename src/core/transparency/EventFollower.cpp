@@ -5,9 +5,8 @@
 
 namespace vitrex::transparency {
 
-void EventFollower::SwitchedOn(bool reported, bool createdWatched) {
+void EventFollower::SwitchedOn(bool reported) {
     running_ = true;
-    createdWatched_ = createdWatched;
     firstTick_ = true;
     unannounced_ = 0;
     // What was learnt about the system's foreground reports holds for the whole run.
@@ -39,7 +38,7 @@ void EventFollower::OnEvent(const EngineSettings& settings, WindowEvent event, W
         engine_.ForegroundChanged(settings, windows_.ForegroundWindow());
         return;
     }
-    if (engine_.WindowShown(settings, window) || createdWatched_) return;
+    if (engine_.WindowShown(settings, window)) return;
     const bool waiting = std::any_of(hidden_.begin(), hidden_.end(), [window](const HiddenWindow& hidden) {
         return hidden.window == window;
     });

@@ -38,10 +38,8 @@ class EventFollower {
 public:
     EventFollower(Engine& engine, WindowSystem& windows) : engine_(engine), windows_(windows) {}
 
-    // The engine was switched on; `reported` is whether the system reports events at all, and
-    // `createdWatched` whether it reports hidden created windows as Shown when they are shown
-    // (WindowEvents::WatchesCreatedWindows): then it does not look at them again itself.
-    void SwitchedOn(bool reported, bool createdWatched = false);
+    // The engine was switched on; `reported` is whether the system reports events at all.
+    void SwitchedOn(bool reported);
     void SwitchedOff();
 
     void OnEvent(const EngineSettings& settings, WindowEvent event, WindowHandle window);
@@ -72,7 +70,6 @@ private:
     bool foregroundReported_ = false;
     int unannounced_ = 0;
     bool polling_ = false;
-    bool createdWatched_ = false;
     std::vector<HiddenWindow> hidden_;
 };
 

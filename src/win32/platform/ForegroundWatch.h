@@ -6,7 +6,7 @@
 #include <stop_token>
 #include <thread>
 
-#include "win32/platform/NoticeWindow.h"
+#include "win32/UniqueHandle.h"
 
 namespace vitrex::win32 {
 
@@ -21,8 +21,7 @@ class ForegroundWatch {
 public:
     static constexpr DWORD kPeriodMs = 10;
 
-    explicit ForegroundWatch(std::function<void()> changed)
-        : window_(L"VitrexForegroundWatch", [changed = std::move(changed)](WPARAM) { changed(); }) {}
+    explicit ForegroundWatch(std::function<void()> changed) : changed_(std::move(changed)) {}
     ~ForegroundWatch();
     ForegroundWatch(const ForegroundWatch&) = delete;
     ForegroundWatch& operator=(const ForegroundWatch&) = delete;
@@ -35,9 +34,11 @@ public:
     bool Watching() const { return thread_.joinable(); }
 
 private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     static void Watch(HWND target, const std::stop_token& stop);
 
-    NoticeWindow window_;
+    std::function<void()> changed_;
+    UniqueWindow window_;
     // Last: stopped and joined before the window goes.
     std::jthread thread_;
 };

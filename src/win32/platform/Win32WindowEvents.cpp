@@ -58,14 +58,11 @@ bool Win32WindowEvents::Start(Sink sink) {
     }
     if (foregroundHook_ == nullptr && objectHook_ == nullptr && focusHook_ == nullptr) return false;
     sink_ = std::move(sink);
-    // Without the watch, the caller looks at created windows again itself.
-    if (objectHook_ != nullptr) shownWatch_.Start();
     return true;
 }
 
 void Win32WindowEvents::Stop() {
     watch_.Stop();
-    shownWatch_.Stop();
     Forget(foregroundHook_);
     Forget(objectHook_);
     Forget(focusHook_);
@@ -86,12 +83,6 @@ void Win32WindowEvents::OnForegroundSeen() {
     sink(WindowEvent::ForegroundSeen, FromHwnd(::GetForegroundWindow()));
 }
 
-void Win32WindowEvents::OnShownSeen(HWND window) {
-    if (!sink_) return;
-    Sink sink = sink_;
-    sink(WindowEvent::Shown, FromHwnd(window));
-}
-
 void CALLBACK Win32WindowEvents::OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG objectId,
                                          LONG childId, DWORD, DWORD) noexcept {
     const auto owner = std::find_if(hookOwners.begin(), hookOwners.end(),
@@ -107,7 +98,6 @@ void CALLBACK Win32WindowEvents::OnEvent(HWINEVENTHOOK hook, DWORD event, HWND w
         reported = ReportedWindowEvent(event, objectId, childId, topLevel);
     }
     if (!reported) return;
-    if (*reported == WindowEvent::Created && !::IsWindowVisible(window)) self.shownWatch_.Watch(window);
     // The sink runs its work through the dispatch boundary; nothing may leave a hook procedure.
     try {
         Sink sink = self.sink_;

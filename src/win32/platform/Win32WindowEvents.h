@@ -7,7 +7,6 @@
 
 #include "core/platform/WindowEvents.h"
 #include "win32/platform/ForegroundWatch.h"
-#include "win32/platform/ShownWatch.h"
 
 namespace vitrex::win32 {
 
@@ -23,9 +22,7 @@ std::optional<WindowEvent> ReportedWindowEvent(DWORD event, LONG objectId, LONG 
 // creation and focus events, but only from threads that have learnt of the hooks (a thread
 // learns when it next receives a message through the window server). The caller must not rely on
 // any of them, and can have the foreground watched instead (ForegroundWatch), its changes
-// delivered the same way. A window reported created while still hidden is watched until it is
-// shown (ShownWatch), and reported Shown then, however it is shown: Wine reports no show event,
-// and a window shown without taking the foreground announces itself no other way.
+// delivered the same way.
 class Win32WindowEvents : public WindowEvents {
 public:
     explicit Win32WindowEvents(bool skipOwnProcess = true) : skipOwnProcess_(skipOwnProcess) {}
@@ -36,7 +33,6 @@ public:
     bool Start(Sink sink) override;
     void Stop() override;
     bool WatchForeground(bool on) override;
-    bool WatchesCreatedWindows() const override { return shownWatch_.Started(); }
 
 private:
     static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG objectId, LONG childId,
@@ -48,10 +44,8 @@ private:
     HWINEVENTHOOK objectHook_ = nullptr;
     HWINEVENTHOOK focusHook_ = nullptr;
     ForegroundWatch watch_{[this] { OnForegroundSeen(); }};
-    ShownWatch shownWatch_{[this](HWND window) { OnShownSeen(window); }};
 
     void OnForegroundSeen();
-    void OnShownSeen(HWND window);
 };
 
 }  // namespace vitrex::win32

@@ -162,23 +162,6 @@ TEST_F(EngineWiring, WithoutForegroundReportsTheFormPollsTheForegroundWhileTheEn
     EXPECT_FALSE(form.ForegroundPoll.Enabled()) << "no poll while the engine is off";
 }
 
-TEST_F(EngineWiring, WhereTheSystemWatchesCreatedWindowsNoTimerLooksAtThem) {
-    platform.windowEvents.watchesCreated = true;
-    MainForm form(platform.ports);
-    form.FormCreate();
-    form.Vitrex_Timer.Tick();
-    fakes::FakeWindow hidden;
-    hidden.processId = 30;
-    hidden.threadId = 302;
-    hidden.visible = false;
-    const WindowHandle toast = platform.windows.AddWindow(hidden);
-    platform.windowEvents.Report(WindowEvent::Created, toast);
-    EXPECT_FALSE(form.ShownWindowsLook.Enabled());
-    platform.windows.Window(toast).visible = true;
-    platform.windowEvents.Report(WindowEvent::Shown, toast);
-    EXPECT_EQ(Alpha(toast), std::optional<std::uint8_t>(191));
-}
-
 TEST_F(EngineWiring, WhereTheSystemWatchesTheForegroundItsWatchStandsInForThePoll) {
     platform.windowEvents.deliversForeground = false;
     platform.windowEvents.canWatch = true;

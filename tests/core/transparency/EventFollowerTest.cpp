@@ -156,22 +156,6 @@ TEST_F(Follower, ACreatedWindowIsLookedAtAgainUntilItShowsOrTheLooksRunOut) {
     EXPECT_FALSE(engine.Known().Contains(neverShown));
 }
 
-TEST_F(Follower, WhereTheSystemWatchesCreatedWindowsTheirShowIsMetWithoutLooksOfItsOwn) {
-    follower.SwitchedOn(true, true);
-    const WindowHandle created = Open("notify.exe", 0, false);
-    follower.OnEvent(settings, WindowEvent::Created, created);
-    EXPECT_FALSE(follower.LookingAgain()) << "the system's watch stands in for the looks";
-    desktop.Window(created).visible = true;
-    follower.OnEvent(settings, WindowEvent::Shown, created);
-    EXPECT_EQ(Alpha(created), kInactive) << "shown without the foreground: the inactive level";
-    EXPECT_EQ(Alpha(a), kActive);
-
-    follower.SwitchedOn(true, false);
-    const WindowHandle later = Open("later.exe", 0, false);
-    follower.OnEvent(settings, WindowEvent::Created, later);
-    EXPECT_TRUE(follower.LookingAgain()) << "a system without the watch is looked at again";
-}
-
 TEST_F(Follower, NothingHappensOnReportsWhileTheEngineIsOff) {
     follower.SwitchedOff();
     engine.SwitchOff();
