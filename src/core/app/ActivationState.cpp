@@ -8,8 +8,8 @@ ActivationState::~ActivationState() {
 
 void ActivationState::CreateEngine() {
     engine_.emplace(windows_, eligibility_, &ownAlphas_, &journal_);
-    engine_->SetRemembered(remembered_);
-    engine_->SetRefused(refused_);
+    engine_->SetRemembered(&remembered_);
+    engine_->SetRefused(&refused_);
     follower_.emplace(*engine_, windows_);
     // Start-up switches the engine on before it makes it, when it starts active.
     if (EngineRunning()) FollowEvents(true);

@@ -26,7 +26,12 @@ MainForm::MainForm(Platform& platform)
       dispatcher_(crashLog_),
       exceptionsSource_(TAB_Ausnahmen_List, DebugClassException, platform.collation),
       inspector_(platform.processes, platform.registry, platform_.windows),
-      eligibility_(platform_.windows, inspector_, exceptionsSource_),
+      // Only systems without Toolhelp list processes from the performance counters; when those
+      // cannot be read, each request says so at once, whichever handler made it.
+      eligibility_(platform_.windows, inspector_, exceptionsSource_,
+                   [&dialogs = platform_.dialogs](sysinfo::ListOutcome) {
+                       dialogs.ShowMessage(sysinfo::kPerformanceDataError);
+                   }),
       remembered_(platform.registry, std::string(settings::kSettingsKey) + "\\Remembered"),
       activation_(
           {.XPBarStatus = XPBarStatus,
@@ -47,13 +52,14 @@ MainForm::MainForm(Platform& platform)
            .TAB_TPZ_FullScreenCB = TAB_TPZ_FullScreenCB,
            .ForegroundPoll = ForegroundPoll,
            .ShownWindowsLook = ShownWindowsLook},
-          platform_.windows, platform_.windowEvents, eligibility_, ownAlphas_, journal_),
+          platform_.windows, platform_.windowEvents, eligibility_, ownAlphas_, journal_, remembered_,
+          refused_),
       general_({.GB_CPU_CB = GB_CPU_CB,
                 .GB_CPU_TB = GB_CPU_TB,
                 .GB_STRAY_RB1 = GB_STRAY_RB1,
                 .GB_STRAY_RB2 = GB_STRAY_RB2,
                 .GB_STRAY_RB3 = GB_STRAY_RB3},
-               *this, CPU_Timer, Tray, Tray2, platform.cpu),
+               *this, CPU_Timer, Tray, Tray2, platform.cpu, texts_),
       shortCuts_({.GB_ShortCuts_ChTransCB = GB_ShortCuts_ChTransCB,
                   .GB_ShortCuts_ChTransRB1 = GB_ShortCuts_ChTransRB1,
                   .GB_ShortCuts_ChTransRB2 = GB_ShortCuts_ChTransRB2,
@@ -64,22 +70,33 @@ MainForm::MainForm(Platform& platform)
                   .GB_ShortCuts_AoTOff = GB_ShortCuts_AoTOff,
                   .GB_ShortCuts_Warning = GB_ShortCuts_Warning,
                   .GB_ShortCuts_HelpWin = GB_ShortCuts_HelpWin},
-                 platform_.hotKeys, platform_.windows),
-      transparency_(
-          {.TAB_TPZ_CB = TAB_TPZ_CB,
-           .TAB_TPZ_GB_Active = TAB_TPZ_GB_Active,
-           .TAB_TPZ_TB_Active = TAB_TPZ_TB_Active,
-           .TAB_TPZ_GB_Inactive = TAB_TPZ_GB_Inactive,
-           .TAB_TPZ_TB_InActive = TAB_TPZ_TB_InActive,
-           .TAB_TPZ_TLCB = TAB_TPZ_TLCB,
-           .TAB_TPZ_GB_TL = TAB_TPZ_GB_TL,
-           .TAB_TPZ_TB_TL = TAB_TPZ_TB_TL,
-           .GB_Start_Active = GB_Start_Active},
-          platform_.windows, [this] { return ownWindow_; }, [this] { activation_.ShowState(); }),
-      exceptions_(TAB_Ausnahmen_List, platform_.dialogs, platform_.files, platform_.collation),
-      rememberedView_(TAB_AUS_RememberedList, TAB_AUS_BTN_Forget, remembered_),
-      applications_(TAB_AW_List, ImageList_AW, PMenu_AW_List, PMenu_AW_ListItems, TAB_Ausnahmen_List,
-                    platform_.windows, platform_.dialogs, platform_.collation, eligibility_),
+                 platform_.hotKeys, platform_.windows, texts_),
+      transparency_({.TAB_TPZ_CB = TAB_TPZ_CB,
+                     .TAB_TPZ_GB_Active = TAB_TPZ_GB_Active,
+                     .TAB_TPZ_TB_Active = TAB_TPZ_TB_Active,
+                     .TAB_TPZ_GB_Inactive = TAB_TPZ_GB_Inactive,
+                     .TAB_TPZ_TB_InActive = TAB_TPZ_TB_InActive,
+                     .TAB_TPZ_TLCB = TAB_TPZ_TLCB,
+                     .TAB_TPZ_GB_TL = TAB_TPZ_GB_TL,
+                     .TAB_TPZ_TB_TL = TAB_TPZ_TB_TL,
+                     .GB_Start_Active = GB_Start_Active},
+                    platform_.windows, ownWindow_, texts_, [this] { activation_.ShowState(); }),
+      exceptions_(TAB_Ausnahmen_List, platform_.dialogs, platform_.files, platform_.collation, texts_),
+      rememberedView_(TAB_AUS_RememberedList, TAB_AUS_BTN_Forget, remembered_, texts_),
+      applications_(
+          {.TAB_AW_List = TAB_AW_List,
+           .ImageList_AW = ImageList_AW,
+           .PMenu_AW_List = PMenu_AW_List,
+           .menu = PMenu_AW_ListItems,
+           .TAB_Ausnahmen_List = TAB_Ausnahmen_List},
+          {.windows = platform_.windows,
+           .dialogs = platform_.dialogs,
+           .collation = platform_.collation,
+           .eligibility = eligibility_,
+           .remembered = remembered_,
+           .refused = refused_},
+          {[this] { return activation_.EngineRunning(); }, [this](bool active) { SetEngineActive(active); }},
+          ownWindow_, texts_),
       debug_({.DebugHotKey = DebugHotKey,
               .DebugMakeHandleTransEdit = DebugMakeHandleTransEdit,
               .TabDebugList = TabDebugList,
@@ -124,27 +141,15 @@ MainForm::MainForm(Platform& platform)
             .WebBrowserMessageText = WebBrowserMessageText,
             .WebBrowserMessageLink = WebBrowserMessageLink,
             .WebBrowserWait = WebBrowserWait},
-           platform_.files, platform_.system, platform_.shell, client_.Base()),
+           platform_.files, platform_.system, platform_.shell, client_.Base(), texts_),
       links_({.TINFO_LabelHomepage = TINFO_LabelHomepage,
               .TINFO_LabelEmail = TINFO_LabelEmail,
               .TINFO_LabelTranslator = TINFO_LabelTranslator,
               .Image1 = Image1,
               .WelcomePayPal = WelcomePayPal},
-             platform_.shell, client_.Base(), languageFileBase_) {
+             platform_.shell, client_.Base(), languageFileBase_, texts_) {
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);
-    // Only systems without Toolhelp list processes from the performance counters; when those
-    // cannot be read, each request says so at once, whichever handler made it.
-    eligibility_.SetListFailureHandler(
-        [this](sysinfo::ListOutcome) { platform_.dialogs.ShowMessage(sysinfo::kPerformanceDataError); });
-    general_.SetTexts(texts_);
-    shortCuts_.SetTexts(texts_);
-    transparency_.SetTexts(texts_);
-    exceptions_.SetTexts(texts_);
-    applications_.SetTexts(texts_);
-    rememberedView_.SetTexts(texts_);
-    web_.SetTexts(texts_);
-    links_.SetTexts(texts_);
     exceptions_.SetUpList();
     bugReport_.SetUpFields();
     applications_.SetUpList();
@@ -242,9 +247,6 @@ void MainForm::AttachHandlers() {
     TrayPopup_Exit.OnClick = [this] { TrayPopup_ExitClick(); };
 
     // Applications and debug pages.
-    applications_.SetOwnWindow([this] { return ownWindow_; });
-    applications_.SetEngineSwitch(
-        {[this] { return activation_.EngineRunning(); }, [this](bool active) { SetEngineActive(active); }});
     applications_.AttachHandlers();
     TabDebugBTN.OnClick = [this] { debug_.TabDebugBTNClick(); };
     DebugMakeHandleTrans.OnClick = [this] { debug_.DebugMakeHandleTransClick(); };

@@ -10,8 +10,6 @@
 namespace vitrex::app {
 
 void MainForm::SetUpProgramMemory() {
-    activation_.SetProgramMemory(remembered_, refused_);
-    applications_.SetProgramMemory(remembered_, refused_);
     rememberedView_.ShowColumns();
     rememberedView_.Show();
     // Shown at once, and while the engine runs the program's windows take the change at once.

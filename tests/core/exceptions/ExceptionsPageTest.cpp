@@ -45,7 +45,8 @@ struct ExceptionsButtons : ::testing::Test {
     fakes::FakeTextCollation collation;
     fakes::FakeDialogs dialogs;
     fakes::FakeFiles files;
-    ExceptionsPage page{list, dialogs, files, collation};
+    i18n::Catalogue texts;
+    ExceptionsPage page{list, dialogs, files, collation, texts};
 };
 
 TEST_F(ExceptionsButtons, AddKeepsFileNamesAndSkipsThoseListedInAnyCase) {
@@ -131,10 +132,9 @@ TEST_F(ExceptionsButtons, ExportWritesAnsiLinesToTheNameTheFilterGives) {
 }
 
 TEST_F(ExceptionsButtons, TheDialogsSpeakTheLanguageLoadedLast) {
-    const i18n::Catalogue german = fakes::CatalogueFrom(
+    texts = fakes::CatalogueFrom(
         "[TabExceptions]\nAddPrograms=Programme hinzuf\xC3\xBCgen...\nPrograms=Programme\n"
         "AllFiles=Alle Dateien\nEraseList=Liste wirklich l\xC3\xB6schen?\n");
-    page.SetTexts(german);
     page.TAB_AUS_BTN_AddClick();
     page.TAB_AUS_BTN_DeleteAllClick();
     ASSERT_EQ(dialogs.shown.size(), 2u);

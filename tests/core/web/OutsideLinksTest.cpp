@@ -26,15 +26,16 @@ struct AboutLinks : ::testing::Test {
     ui::Image welcomePayPal{"WelcomePayPal", nullptr, {}};
     fakes::FakeShell shell;
     std::string languageFileBase = "de";
+    i18n::Catalogue texts;
     OutsideLinks links{{homepage, email, translator, image1, welcomePayPal},
                        shell,
                        "https://vitrex.example.org/",
-                       languageFileBase};
+                       languageFileBase,
+                       texts};
 };
 
 TEST_F(AboutLinks, EachLinkOpensItsExactTarget) {
-    const i18n::Catalogue texts = fakes::CatalogueFrom("[Info]\r\nwriter=Anna\r\nemail=anna@example.net\r\n");
-    links.SetTexts(texts);
+    texts = fakes::CatalogueFrom("[Info]\r\nwriter=Anna\r\nemail=anna@example.net\r\n");
     homepage.UserClick();
     email.UserClick();
     translator.UserClick();
@@ -48,8 +49,7 @@ TEST_F(AboutLinks, EachLinkOpensItsExactTarget) {
 }
 
 TEST_F(AboutLinks, ATranslatorWithoutAddressGetsAnEmptyMail) {
-    const i18n::Catalogue texts = fakes::CatalogueFrom("[Info]\r\nwriter=Anna\r\n");
-    links.SetTexts(texts);
+    texts = fakes::CatalogueFrom("[Info]\r\nwriter=Anna\r\n");
     translator.UserClick();
     EXPECT_EQ(shell.opened, Targets{"mailto:"});
 }

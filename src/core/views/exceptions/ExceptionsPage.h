@@ -20,17 +20,15 @@ std::string ListFilesFilter(const i18n::Catalogue& texts);
 // FileError before the list or any file is changed.
 class ExceptionsPage {
 public:
-    ExceptionsPage(ui::ListBox& list, Dialogs& dialogs, Files& files, TextCollation& collation)
-        : list_(list), dialogs_(dialogs), files_(files), collation_(collation) {}
+    // `texts` are the current language's, which must outlive the page.
+    ExceptionsPage(ui::ListBox& list, Dialogs& dialogs, Files& files, TextCollation& collation,
+                   const i18n::Catalogue& texts)
+        : list_(list), dialogs_(dialogs), files_(files), collation_(collation), texts_(texts) {}
     ExceptionsPage(const ExceptionsPage&) = delete;
     ExceptionsPage& operator=(const ExceptionsPage&) = delete;
 
     // The list's order: the locale's, letter case ignored.
     void SetUpList();
-
-    // The texts of the current language; the English ones until a language is set. The catalogue
-    // must outlive the page.
-    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
     // Add: picks executables (several at once) and adds the file names not listed yet.
     void TAB_AUS_BTN_AddClick();
@@ -48,7 +46,7 @@ private:
     Dialogs& dialogs_;
     Files& files_;
     TextCollation& collation_;
-    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
+    const i18n::Catalogue& texts_;
 };
 
 }  // namespace vitrex::views::exceptions

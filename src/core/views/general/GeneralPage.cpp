@@ -27,7 +27,7 @@ void GeneralPage::GB_CPU_TBChange() {
 
 void GeneralPage::CPU_TimerTimer() {
     const float load = cpu_.GetCPUUsage();
-    window_.SetCaption(sysinfo::cpu::CpuTitle(texts_->Text("TabGeneric", "CPUUsage"), load));
+    window_.SetCaption(sysinfo::cpu::CpuTitle(texts_.Text("TabGeneric", "CPUUsage"), load));
     if (c_.GB_STRAY_RB1.Checked()) {
         gauge_.SetHint(window_.Caption());
         gauge_.SetIconIndex(sysinfo::cpu::GaugeIndex(load));

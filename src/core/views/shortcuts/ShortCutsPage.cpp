@@ -64,7 +64,7 @@ void ShortCutsPage::NoteRegistration(int id, std::uint16_t shortcut, bool enable
 void ShortCutsPage::ShowRefusedHotKeys() {
     std::string text;
     for (const auto& [id, combination] : refusedHotKeys_) {
-        text += (text.empty() ? texts_->Text(i18n::kOwnSection, "NotAvailable") + " " : ", ") + combination;
+        text += (text.empty() ? texts_.Text(i18n::kOwnSection, "NotAvailable") + " " : ", ") + combination;
     }
     c_.GB_ShortCuts_Warning.SetCaption(text);
     c_.GB_ShortCuts_Warning.SetVisible(!text.empty());

@@ -30,14 +30,12 @@ struct ShortCutsControls {
 // box never promises a dead key.
 class ShortCutsPage {
 public:
-    ShortCutsPage(ShortCutsControls controls, HotKeys& hotKeys, WindowSystem& windows)
-        : c_(controls), hotKeys_(hotKeys), windows_(windows) {}
+    // `texts` are the current language's, which must outlive the page.
+    ShortCutsPage(ShortCutsControls controls, HotKeys& hotKeys, WindowSystem& windows,
+                  const i18n::Catalogue& texts)
+        : c_(controls), hotKeys_(hotKeys), windows_(windows), texts_(texts) {}
     ShortCutsPage(const ShortCutsPage&) = delete;
     ShortCutsPage& operator=(const ShortCutsPage&) = delete;
-
-    // The texts of the current language; the English ones until a language is set. The catalogue
-    // must outlive the page.
-    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
     // The ten digits with Ctrl or the Windows key, or none of them.
     void GB_ShortCuts_ChTransCBClick();
@@ -57,7 +55,7 @@ private:
     ShortCutsControls c_;
     HotKeys& hotKeys_;
     WindowSystem& windows_;
-    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
+    const i18n::Catalogue& texts_;
     // Hot keys the system refused, by identifier, as "Win+1".
     std::map<int, std::string> refusedHotKeys_;
 };

@@ -24,19 +24,19 @@ void TransparencyPage::TAB_TPZ_CBClick() {
 
 void TransparencyPage::TAB_TPZ_TB_ActiveChange() {
     c_.TAB_TPZ_GB_Active.SetCaption(
-        LevelCaption(texts_->Text("TabTransparency", "ActiveWindow"), c_.TAB_TPZ_TB_Active.Position()));
-    SetWindowTransparency(windows_, ownWindow_(), c_.TAB_TPZ_TB_Active.Position());
+        LevelCaption(texts_.Text("TabTransparency", "ActiveWindow"), c_.TAB_TPZ_TB_Active.Position()));
+    SetWindowTransparency(windows_, ownWindow_, c_.TAB_TPZ_TB_Active.Position());
 }
 
 void TransparencyPage::TAB_TPZ_TB_InActiveChange() {
     c_.TAB_TPZ_GB_Inactive.SetCaption(
-        LevelCaption(texts_->Text("TabTransparency", "InActiveWindows"), c_.TAB_TPZ_TB_InActive.Position()));
-    SetWindowTransparency(windows_, ownWindow_(), c_.TAB_TPZ_TB_InActive.Position());
+        LevelCaption(texts_.Text("TabTransparency", "InActiveWindows"), c_.TAB_TPZ_TB_InActive.Position()));
+    SetWindowTransparency(windows_, ownWindow_, c_.TAB_TPZ_TB_InActive.Position());
 }
 
 void TransparencyPage::TAB_TPZ_TB_TLChange() {
     c_.TAB_TPZ_GB_TL.SetCaption(
-        LevelCaption(texts_->Text("TabTransparency", "Transparency"), c_.TAB_TPZ_TB_TL.Position()));
+        LevelCaption(texts_.Text("TabTransparency", "Transparency"), c_.TAB_TPZ_TB_TL.Position()));
     SetWindowTransparency(windows_, Taskbar(), c_.TAB_TPZ_TB_TL.Position());
 }
 
@@ -50,16 +50,16 @@ void TransparencyPage::TAB_TPZ_TLCBClick() {
 }
 
 void TransparencyPage::TAB_TPZ_RESETClick() {
-    SetWindowTransparency(windows_, ownWindow_(), 0);
+    SetWindowTransparency(windows_, ownWindow_, 0);
 }
 
 void TransparencyPage::ShowLevelCaptions() {
     c_.TAB_TPZ_GB_TL.SetCaption(
-        LevelCaption(texts_->Text("TabTransparency", "Transparency"), c_.TAB_TPZ_TB_TL.Position()));
+        LevelCaption(texts_.Text("TabTransparency", "Transparency"), c_.TAB_TPZ_TB_TL.Position()));
     c_.TAB_TPZ_GB_Active.SetCaption(
-        LevelCaption(texts_->Text("TabTransparency", "ActiveWindow"), c_.TAB_TPZ_TB_Active.Position()));
+        LevelCaption(texts_.Text("TabTransparency", "ActiveWindow"), c_.TAB_TPZ_TB_Active.Position()));
     c_.TAB_TPZ_GB_Inactive.SetCaption(
-        LevelCaption(texts_->Text("TabTransparency", "InActiveWindows"), c_.TAB_TPZ_TB_InActive.Position()));
+        LevelCaption(texts_.Text("TabTransparency", "InActiveWindows"), c_.TAB_TPZ_TB_InActive.Position()));
 }
 
 void TransparencyPage::LeaveTaskbarOpaque() {

@@ -33,20 +33,18 @@ struct TransparencyControls {
 // whatever the activation state.
 class TransparencyPage {
 public:
-    // `ownWindow` is asked at each preview: the real window exists only once it is bound.
+    // `ownWindow` is where the program's own window will be, read at each preview: the real window
+    // exists only once it is bound. `texts` are the current language's; both must outlive the page.
     // `showState` shows the activation state again once the master switch has changed.
-    TransparencyPage(TransparencyControls controls, WindowSystem& windows,
-                     std::function<WindowHandle()> ownWindow, std::function<void()> showState)
+    TransparencyPage(TransparencyControls controls, WindowSystem& windows, const WindowHandle& ownWindow,
+                     const i18n::Catalogue& texts, std::function<void()> showState)
         : c_(controls),
           windows_(windows),
-          ownWindow_(std::move(ownWindow)),
+          ownWindow_(ownWindow),
+          texts_(texts),
           showState_(std::move(showState)) {}
     TransparencyPage(const TransparencyPage&) = delete;
     TransparencyPage& operator=(const TransparencyPage&) = delete;
-
-    // The texts of the current language; the English ones until a language is set. The catalogue
-    // must outlive the page.
-    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
     // Between deactivated and inactive: what only the switch allows, and the state display.
     void TAB_TPZ_CBClick();
@@ -67,9 +65,9 @@ private:
 
     TransparencyControls c_;
     WindowSystem& windows_;
-    std::function<WindowHandle()> ownWindow_;
+    const WindowHandle& ownWindow_;
+    const i18n::Catalogue& texts_;
     std::function<void()> showState_;
-    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
 };
 
 }  // namespace vitrex::views::levels

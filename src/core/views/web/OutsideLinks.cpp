@@ -9,11 +9,12 @@
 namespace vitrex::views::web {
 
 OutsideLinks::OutsideLinks(OutsideLinkControls controls, Shell& shell, std::string serverBase,
-                           const std::string& languageFileBase)
+                           const std::string& languageFileBase, const i18n::Catalogue& texts)
     : controls_(controls),
       shell_(shell),
       serverBase_(std::move(serverBase)),
-      languageFileBase_(languageFileBase) {
+      languageFileBase_(languageFileBase),
+      texts_(texts) {
     // The labels show what they open.
     controls_.TINFO_LabelHomepage.SetCaption(serverBase_);
     controls_.TINFO_LabelEmail.SetCaption(net::kContactMailbox);
@@ -32,12 +33,12 @@ void OutsideLinks::TINFO_LabelEmailClick() {
 }
 
 void OutsideLinks::ShowTranslator() {
-    controls_.TINFO_LabelTranslator.SetCaption(texts_->Text("Info", "writer") + " (" +
-                                               texts_->Text("Info", "email", "No E-Mail") + ")");
+    controls_.TINFO_LabelTranslator.SetCaption(texts_.Text("Info", "writer") + " (" +
+                                               texts_.Text("Info", "email", "No E-Mail") + ")");
 }
 
 void OutsideLinks::TINFO_LabelTranslatorClick() {
-    shell_.Open("mailto:" + i18n::TranslatorEmail(*texts_));
+    shell_.Open("mailto:" + i18n::TranslatorEmail(texts_));
 }
 
 void OutsideLinks::WelcomePayPalClick() {
