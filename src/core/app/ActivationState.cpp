@@ -6,6 +6,12 @@ ActivationState::~ActivationState() {
     events_.Stop();
 }
 
+void ActivationState::AttachHandlers() {
+    c_.Vitrex_Timer.OnTimer = [this] { Tick(); };
+    c_.ForegroundPoll.OnTimer = [this] { PollForeground(); };
+    c_.ShownWindowsLook.OnTimer = [this] { LookAtShownWindows(); };
+}
+
 void ActivationState::CreateEngine() {
     engine_.emplace(windows_, eligibility_, &ownAlphas_, &journal_);
     engine_->SetRemembered(&remembered_);

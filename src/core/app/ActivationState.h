@@ -64,6 +64,8 @@ public:
     ActivationState(const ActivationState&) = delete;
     ActivationState& operator=(const ActivationState&) = delete;
 
+    // Runs the policy tick and the two timers between the ticks on their timers' events.
+    void AttachHandlers();
     // Makes the engine with no window known yet.
     void CreateEngine();
     // Absent until start-up has made it.

@@ -69,7 +69,10 @@ MainForm::MainForm(Platform& platform)
                   .GB_ShortCuts_AoTOffL = GB_ShortCuts_AoTOffL,
                   .GB_ShortCuts_AoTOff = GB_ShortCuts_AoTOff,
                   .GB_ShortCuts_Warning = GB_ShortCuts_Warning,
-                  .GB_ShortCuts_HelpWin = GB_ShortCuts_HelpWin},
+                  .GB_ShortCuts_ShowHelp = GB_ShortCuts_ShowHelp,
+                  .GB_ShortCuts_HelpWin = GB_ShortCuts_HelpWin,
+                  .GB_ShortCuts_CloseBTN = GB_ShortCuts_CloseBTN,
+                  .DebugHotKey = DebugHotKey},
                  platform_.hotKeys, platform_.windows, texts_),
       transparency_({.TAB_TPZ_CB = TAB_TPZ_CB,
                      .TAB_TPZ_GB_Active = TAB_TPZ_GB_Active,
@@ -79,9 +82,16 @@ MainForm::MainForm(Platform& platform)
                      .TAB_TPZ_TLCB = TAB_TPZ_TLCB,
                      .TAB_TPZ_GB_TL = TAB_TPZ_GB_TL,
                      .TAB_TPZ_TB_TL = TAB_TPZ_TB_TL,
+                     .TAB_TPZ_RESET = TAB_TPZ_RESET,
                      .GB_Start_Active = GB_Start_Active},
                     platform_.windows, ownWindow_, texts_, [this] { activation_.ShowState(); }),
-      exceptions_(TAB_Ausnahmen_List, platform_.dialogs, platform_.files, platform_.collation, texts_),
+      exceptions_({.TAB_Ausnahmen_List = TAB_Ausnahmen_List,
+                   .TAB_AUS_BTN_Add = TAB_AUS_BTN_Add,
+                   .TAB_AUS_BTN_Delete = TAB_AUS_BTN_Delete,
+                   .TAB_AUS_BTN_DeleteAll = TAB_AUS_BTN_DeleteAll,
+                   .TAB_AUS_BTN_Import = TAB_AUS_BTN_Import,
+                   .TAB_AUS_BTN_Export = TAB_AUS_BTN_Export},
+                  platform_.dialogs, platform_.files, platform_.collation, texts_),
       rememberedView_(TAB_AUS_RememberedList, TAB_AUS_BTN_Forget, remembered_, texts_),
       applications_(
           {.TAB_AW_List = TAB_AW_List,
@@ -100,6 +110,9 @@ MainForm::MainForm(Platform& platform)
       debug_({.DebugHotKey = DebugHotKey,
               .DebugMakeHandleTransEdit = DebugMakeHandleTransEdit,
               .TabDebugList = TabDebugList,
+              .TabDebugBTN = TabDebugBTN,
+              .DebugMakeHandleTrans = DebugMakeHandleTrans,
+              .DebugDeleteTrans = DebugDeleteTrans,
               .firstRow =
                   {.title = TabDebugL1, .className = TabDebugL2, .handle = TabDebugL3, .style = TabDebugL4},
               .foreground =
@@ -183,7 +196,25 @@ void MainForm::SetUpTrayIcons() {
 }
 
 void MainForm::AttachHandlers() {
-    // The left panel, the welcome page and the language boxes: the window's own.
+    // Each page's controls go straight to its presenter.
+    activation_.AttachHandlers();
+    general_.AttachHandlers();
+    shortCuts_.AttachHandlers();
+    transparency_.AttachHandlers();
+    exceptions_.AttachHandlers();
+    rememberedView_.AttachHandlers();
+    applications_.AttachHandlers();
+    debug_.AttachHandlers();
+    update_.AttachHandlers();
+    bugReport_.AttachHandlers();
+    web_.AttachHandlers();
+    links_.AttachHandlers();
+    // Raised inside the transfer's wait, for every transfer.
+    platform_.http.OnWorkBegin = [this](std::int64_t expected) { update_.HTTPWorkBegin(expected); };
+    platform_.http.OnWork = [this](std::int64_t count) { update_.HTTPWork(count); };
+
+    // The window's own: the left panel, the welcome page and the language boxes, the command
+    // channel, the tray menu and the update notice, which open pages or quit.
     XPBarConfig.Item(0).OnClick = [this] { XPBarConfigItems0Click(); };
     XPBarConfig.Item(1).OnClick = [this] { XPBarConfigItems1Click(); };
     XPBarConfig.Item(2).OnClick = [this] { XPBarConfigItems2Click(); };
@@ -198,95 +229,15 @@ void MainForm::AttachHandlers() {
     WelcomeOKBtn.OnClick = [this] { WelcomeOKBtnClick(); };
     WelcomeLangCB.OnChange = [this] { WelcomeLangCBChange(); };
     GB_Language_CB.OnChange = [this] { GB_Language_CBChange(); };
-
-    // General page.
-    GB_CPU_CB.OnClick = [this] { general_.GB_CPU_CBClick(); };
-    GB_CPU_TB.OnChange = [this] { general_.GB_CPU_TBChange(); };
-    CPU_Timer.OnTimer = [this] { general_.CPU_TimerTimer(); };
-    GB_STRAY_RB1.OnClick = [this] { general_.GB_STRAY_RB1Click(); };
-    GB_STRAY_RB2.OnClick = [this] { general_.GB_STRAY_RB2Click(); };
-    GB_STRAY_RB3.OnClick = [this] { general_.GB_STRAY_RB3Click(); };
-
-    // Transparency page. The level sliders' change handlers are attached by the start-up, after it
-    // has loaded the stored positions, so that loading neither previews nor touches the taskbar.
-    TAB_TPZ_CB.OnClick = [this] { transparency_.TAB_TPZ_CBClick(); };
-    TAB_TPZ_TLCB.OnClick = [this] { transparency_.TAB_TPZ_TLCBClick(); };
-    TAB_TPZ_RESET.OnClick = [this] { transparency_.TAB_TPZ_RESETClick(); };
-
-    // The activation state's timers, and the command channel.
-    Vitrex_Timer.OnTimer = [this] { activation_.Tick(); };
-    ForegroundPoll.OnTimer = [this] { activation_.PollForeground(); };
-    ShownWindowsLook.OnTimer = [this] { activation_.LookAtShownWindows(); };
     CommandTimer.OnTimer = [this] { CommandTimerTimer(); };
-
-    // Exceptions page.
-    TAB_AUS_BTN_Add.OnClick = [this] { exceptions_.TAB_AUS_BTN_AddClick(); };
-    TAB_AUS_BTN_Delete.OnClick = [this] { exceptions_.TAB_AUS_BTN_DeleteClick(); };
-    TAB_AUS_BTN_DeleteAll.OnClick = [this] { exceptions_.TAB_AUS_BTN_DeleteAllClick(); };
-    TAB_AUS_BTN_Import.OnClick = [this] { exceptions_.TAB_AUS_BTN_ImportClick(); };
-    TAB_AUS_BTN_Export.OnClick = [this] { exceptions_.TAB_AUS_BTN_ExportClick(); };
-    TAB_AUS_BTN_Forget.OnClick = [this] { rememberedView_.RemoveClick(); };
-
-    // Hot keys.
-    for (ui::CheckControl* control : std::initializer_list<ui::CheckControl*>{
-             &GB_ShortCuts_ChTransCB, &GB_ShortCuts_ChTransRB1, &GB_ShortCuts_ChTransRB2}) {
-        control->OnClick = [this] { shortCuts_.GB_ShortCuts_ChTransCBClick(); };
-    }
-    GB_ShortCuts_AoTCB.OnClick = [this] { shortCuts_.GB_ShortCuts_AoTCBClick(); };
-    for (ui::HotKeyEdit* field : {&GB_ShortCuts_AoTOn, &GB_ShortCuts_AoTOff, &DebugHotKey}) {
-        field->OnExit = [this] { shortCuts_.GB_ShortCuts_AoTCBClick(); };
-    }
-    GB_ShortCuts_ShowHelp.OnClick = [this] { shortCuts_.GB_ShortCuts_ShowHelpClick(); };
-    GB_ShortCuts_CloseBTN.OnClick = [this] { shortCuts_.GB_ShortCuts_CloseBTNClick(); };
-
-    // Tray menu.
     TrayPopup_Aktiv.OnClick = [this] { XPBarStatusItems0Click(); };
     TrayPopup_Inaktiv.OnClick = [this] { XPBarStatusItems1Click(); };
     TrayPopup_ueber.OnClick = [this] { TrayPopup_ueberClick(); };
     TrayPopup_Resize.OnClick = [this] { TrayDblClick(); };
     TrayPopup_Exit.OnClick = [this] { TrayPopup_ExitClick(); };
-
-    // Applications and debug pages.
-    applications_.AttachHandlers();
-    TabDebugBTN.OnClick = [this] { debug_.TabDebugBTNClick(); };
-    DebugMakeHandleTrans.OnClick = [this] { debug_.DebugMakeHandleTransClick(); };
-    DebugDeleteTrans.OnClick = [this] { debug_.DebugDeleteTransClick(); };
-    TabDebugList.OnDblClick = [this] { debug_.TabDebugListDblClick(); };
-
-    // Update page and the update notice.
-    TAB_U_ManuellBTN.OnClick = [this] { update_.TAB_U_ManuellBTNClick(); };
-    TAB_U_NoConnection.OnClick = [this] { update_.TAB_U_NoConnectionClick(); };
-    TAB_U_UpdateBTN.OnClick = [this] { update_.TAB_U_UpdateBTNClick(); };
-    TAB_U_AbbrechenBTN.OnClick = [this] { update_.TAB_U_AbbrechenBTNClick(); };
     TrayUpdate.OnBalloonClick = [this] { TrayUpdateBalloonHintClick(); };
     // The icon itself opens the page too: a balloon the user missed is gone, the icon stays.
     TrayUpdate.OnClick = [this] { TrayUpdateBalloonHintClick(); };
-    UpdateLoadTimer.OnTimer = [this] { update_.UpdateLoadTimerTimer(); };
-    TrayUpdate.OnBalloonClose = [this] { update_.TrayUpdateBalloonHintHide(); };
-    TrayUpdate.OnBalloonTimeout = [this] { update_.TrayUpdateBalloonHintHide(); };
-    // Raised inside the transfer's wait, for every transfer.
-    platform_.http.OnWorkBegin = [this](std::int64_t expected) { update_.HTTPWorkBegin(expected); };
-    platform_.http.OnWork = [this](std::int64_t count) { update_.HTTPWork(count); };
-
-    // Bug report page.
-    Bug_Mail.OnEnter = [this] { bugReport_.Bug_MailClick(); };
-    Bug_Mail.OnExit = [this] { bugReport_.Bug_MailExit(); };
-    Bug_Send.OnClick = [this] { bugReport_.Bug_SendClick(); };
-
-    // The web tab (its navigation policy is the web page presenter's), the about page's links and
-    // the donation pictures.
-    WebBrowser.OnDocumentComplete = [this] { web_.WebBrowserDocumentComplete(); };
-    WebBrowser.OnBeforeNavigate = [this](const std::string& url) {
-        return web_.WebBrowserBeforeNavigate(url);
-    };
-    WebBrowser.OnNewWindow = [this](const std::string& url) { web_.WebBrowserNewWindow(url); };
-    WebBrowserWait.OnTimer = [this] { web_.WebBrowserWaitTimer(); };
-    WebBrowserMessageLink.OnClick = [this] { web_.WebBrowserMessageLinkClick(); };
-    TINFO_LabelHomepage.OnClick = [this] { links_.TINFO_LabelHomepageClick(); };
-    TINFO_LabelEmail.OnClick = [this] { links_.TINFO_LabelEmailClick(); };
-    TINFO_LabelTranslator.OnClick = [this] { links_.TINFO_LabelTranslatorClick(); };
-    Image1.OnClick = [this] { links_.WelcomePayPalClick(); };
-    WelcomePayPal.OnClick = [this] { links_.WelcomePayPalClick(); };
 
     OnCloseQuery = [this] { return FormCloseQuery(); };
     OnClose = [this] { FormClose(); };

@@ -152,7 +152,7 @@ private:
     bool QueryEndSession();
 
     void SetUpTrayIcons();
-    // Every control's event to its handler, the pages' controls to their presenters.
+    // The pages' presenters attach their controls' events; the window attaches its own.
     void AttachHandlers();
     void AppendExitToWindowMenu();
     void SaveAllSettings();

@@ -219,8 +219,7 @@ void MainFormStartup::ReadMasterSwitchAndLevels() {
 
 // Only now may moving a level slider preview it: loading the positions did not.
 void MainFormStartup::AttachLevelPreviews() {
-    form_.TAB_TPZ_TB_Active.OnChange = [&form = form_] { form.transparency_.TAB_TPZ_TB_ActiveChange(); };
-    form_.TAB_TPZ_TB_InActive.OnChange = [&form = form_] { form.transparency_.TAB_TPZ_TB_InActiveChange(); };
+    form_.transparency_.AttachLevelPreviews();
 }
 
 // The state display follows the master switch.
@@ -232,7 +231,7 @@ void MainFormStartup::ShowActivationState() {
 void MainFormStartup::ReadTaskbar() {
     Load(LoadStep::Taskbar);
     form_.transparency_.TAB_TPZ_TLCBClick();
-    form_.TAB_TPZ_TB_TL.OnChange = [&form = form_] { form.transparency_.TAB_TPZ_TB_TLChange(); };
+    form_.transparency_.AttachTaskbarPreview();
 }
 
 void MainFormStartup::ShowLevelCaptions() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -163,6 +164,32 @@ TEST(MainFormClose, ClosingHidesUnlessAQuitWasRequested) {
     EXPECT_TRUE(form.QuitRequested());
     EXPECT_TRUE(form.Closed());
     EXPECT_TRUE(form.Terminated());
+}
+
+// Every button, box and slider of the window runs a handler once start-up is done: the pages'
+// presenters attach their own, so a control left out of its page's wiring shows here.
+TEST(MainFormWiring, EveryButtonBoxAndSliderRunsAHandlerAfterStartUp) {
+    fakes::FakePlatform platform;
+    MainForm form(platform.ports);
+    form.FormCreate();
+    std::vector<std::string> silent;
+    std::vector<const ui::Widget*> pending{&form};
+    while (!pending.empty()) {
+        const ui::Widget* widget = pending.back();
+        pending.pop_back();
+        pending.insert(pending.end(), widget->Children().begin(), widget->Children().end());
+        bool handled = true;
+        if (const auto* button = dynamic_cast<const ui::Button*>(widget)) handled = bool(button->OnClick);
+        if (const auto* box = dynamic_cast<const ui::CheckControl*>(widget)) handled = bool(box->OnClick);
+        if (const auto* slider = dynamic_cast<const ui::TrackBar*>(widget)) handled = bool(slider->OnChange);
+        if (!handled) silent.push_back(widget->Name());
+    }
+    std::sort(silent.begin(), silent.end());
+    // The options that are read when they apply (at a tick, at start-up, at the close) and do
+    // nothing when clicked.
+    EXPECT_EQ(silent, (std::vector<std::string>{"GB_Start_Active", "GB_Start_AutoStart", "GB_Start_CUpdate",
+                                                "GB_Start_Hide", "GB_Transparenz_All", "GB_Transparenz_One",
+                                                "TAB_TPZ_FullScreenCB"}));
 }
 
 }  // namespace

@@ -46,7 +46,19 @@ struct ExceptionsButtons : ::testing::Test {
     fakes::FakeDialogs dialogs;
     fakes::FakeFiles files;
     i18n::Catalogue texts;
-    ExceptionsPage page{list, dialogs, files, collation, texts};
+    ui::Button add{"TAB_AUS_BTN_Add", nullptr, {}}, remove{"TAB_AUS_BTN_Delete", nullptr, {}},
+        removeAll{"TAB_AUS_BTN_DeleteAll", nullptr, {}}, import{"TAB_AUS_BTN_Import", nullptr, {}},
+        exportList{"TAB_AUS_BTN_Export", nullptr, {}};
+    ExceptionsPage page{{.TAB_Ausnahmen_List = list,
+                         .TAB_AUS_BTN_Add = add,
+                         .TAB_AUS_BTN_Delete = remove,
+                         .TAB_AUS_BTN_DeleteAll = removeAll,
+                         .TAB_AUS_BTN_Import = import,
+                         .TAB_AUS_BTN_Export = exportList},
+                        dialogs,
+                        files,
+                        collation,
+                        texts};
 };
 
 TEST_F(ExceptionsButtons, AddKeepsFileNamesAndSkipsThoseListedInAnyCase) {

@@ -24,6 +24,7 @@ struct TransparencyPageTest : ::testing::Test {
     ui::CheckBox taskbarBox{"TAB_TPZ_TLCB", nullptr, {}};
     ui::GroupBox taskbarGroup{"TAB_TPZ_GB_TL", nullptr, {}};
     ui::TrackBar taskbarLevel{"TAB_TPZ_TB_TL", nullptr, {}};
+    ui::Button reset{"TAB_TPZ_RESET", nullptr, {}};
     ui::CheckBox startActive{"GB_Start_Active", nullptr, {}};
     // How often the page asked for the state display, with the switch as it was then.
     std::vector<bool> statesShown;
@@ -36,6 +37,7 @@ struct TransparencyPageTest : ::testing::Test {
                            .TAB_TPZ_TLCB = taskbarBox,
                            .TAB_TPZ_GB_TL = taskbarGroup,
                            .TAB_TPZ_TB_TL = taskbarLevel,
+                           .TAB_TPZ_RESET = reset,
                            .GB_Start_Active = startActive},
                           desktop,
                           own,

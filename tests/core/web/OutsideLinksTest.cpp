@@ -12,13 +12,7 @@ namespace {
 using Targets = std::vector<std::string>;
 
 struct AboutLinks : ::testing::Test {
-    AboutLinks() {
-        homepage.OnClick = [this] { links.TINFO_LabelHomepageClick(); };
-        email.OnClick = [this] { links.TINFO_LabelEmailClick(); };
-        translator.OnClick = [this] { links.TINFO_LabelTranslatorClick(); };
-        image1.OnClick = [this] { links.WelcomePayPalClick(); };
-        welcomePayPal.OnClick = [this] { links.WelcomePayPalClick(); };
-    }
+    AboutLinks() { links.AttachHandlers(); }
     ui::Label homepage{"TINFO_LabelHomepage", nullptr, {}};
     ui::Label email{"TINFO_LabelEmail", nullptr, {}};
     ui::Label translator{"TINFO_LabelTranslator", nullptr, {}};

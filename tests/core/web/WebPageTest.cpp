@@ -39,9 +39,7 @@ struct WebTab : ::testing::Test {
         system.environment["temp"] = kTemp;
         browser.SetDispatcher(&dispatcher);
         link.SetDispatcher(&dispatcher);
-        browser.OnDocumentComplete = [this] { page.WebBrowserDocumentComplete(); };
-        wait.OnTimer = [this] { page.WebBrowserWaitTimer(); };
-        link.OnClick = [this] { page.WebBrowserMessageLinkClick(); };
+        page.AttachHandlers();
     }
     std::optional<std::string> File(const char* name) const {
         return files.File(std::string(kTemp) + "\\" + name);
@@ -187,8 +185,6 @@ TEST_F(WebTab, TheLinkOpensThePageAskedForNotTheLocalErrorPage) {
 // The tab goes only to the project's pages and the local error pages; a link anywhere else opens
 // in the user's browser (web addresses only) and the tab stays where it is.
 TEST_F(WebTab, TheTabShowsOnlyTheProjectsPagesAndTheLocalErrorPages) {
-    browser.OnBeforeNavigate = [this](const std::string& url) { return page.WebBrowserBeforeNavigate(url); };
-    browser.OnNewWindow = [this](const std::string& url) { page.WebBrowserNewWindow(url); };
     for (const char* allowed :
          {"http://127.0.0.1:8021/page.php?intern=1&language=en", "HTTP://127.0.0.1:8021/other.php#top",
           "C:\\Temp\\vtxerror1.html", "file:///C:/Temp/vtxerror2.html", "file:///c:/temp/VTXERROR1.html",

@@ -57,4 +57,11 @@ void ExceptionsPage::TAB_AUS_BTN_ExportClick() {
     WriteListFile(files_, ExportTarget(chosen->path, chosen->filterIndex), list_.Items());
 }
 
+void ExceptionsPage::AttachHandlers() {
+    c_.TAB_AUS_BTN_Add.OnClick = [this] { TAB_AUS_BTN_AddClick(); };
+    c_.TAB_AUS_BTN_Delete.OnClick = [this] { TAB_AUS_BTN_DeleteClick(); };
+    c_.TAB_AUS_BTN_DeleteAll.OnClick = [this] { TAB_AUS_BTN_DeleteAllClick(); };
+    c_.TAB_AUS_BTN_Import.OnClick = [this] { TAB_AUS_BTN_ImportClick(); };
+    c_.TAB_AUS_BTN_Export.OnClick = [this] { TAB_AUS_BTN_ExportClick(); };
+}
 }  // namespace vitrex::views::exceptions

@@ -42,4 +42,7 @@ void RememberedView::RemoveClick() {
     programs_.Forget(list_.Rows()[index].cells[kColumnProgram]);
 }
 
+void RememberedView::AttachHandlers() {
+    remove_.OnClick = [this] { RemoveClick(); };
+}
 }  // namespace vitrex::views::exceptions

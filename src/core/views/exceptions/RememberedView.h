@@ -27,6 +27,8 @@ public:
     void Show();
     // Forgets the chosen row's program.
     void RemoveClick();
+    // Runs RemoveClick on the button's click.
+    void AttachHandlers();
 
 private:
     ui::ListView& list_;

@@ -38,6 +38,8 @@ public:
     GeneralPage(const GeneralPage&) = delete;
     GeneralPage& operator=(const GeneralPage&) = delete;
 
+    // Runs the handlers below on its controls' events.
+    void AttachHandlers();
     void GB_CPU_CBClick();
     void GB_CPU_TBChange();
     void CPU_TimerTimer();

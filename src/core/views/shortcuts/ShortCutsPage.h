@@ -22,7 +22,11 @@ struct ShortCutsControls {
     ui::Label& GB_ShortCuts_AoTOffL;
     ui::HotKeyEdit& GB_ShortCuts_AoTOff;
     ui::Label& GB_ShortCuts_Warning;
+    ui::Button& GB_ShortCuts_ShowHelp;
     ui::Panel& GB_ShortCuts_HelpWin;
+    ui::Button& GB_ShortCuts_CloseBTN;
+    // The debug page's key field: leaving it registers the two keys again, as leaving theirs does.
+    ui::HotKeyEdit& DebugHotKey;
 };
 
 // The short-cut group: registers the transparency digits and the two always-on-top keys as its
@@ -37,6 +41,8 @@ public:
     ShortCutsPage(const ShortCutsPage&) = delete;
     ShortCutsPage& operator=(const ShortCutsPage&) = delete;
 
+    // Runs the handlers below on its controls' events.
+    void AttachHandlers();
     // The ten digits with Ctrl or the Windows key, or none of them.
     void GB_ShortCuts_ChTransCBClick();
     // The on and off keys of the two fields, or neither.

@@ -6,6 +6,21 @@
 
 namespace vitrex::views::levels {
 
+void TransparencyPage::AttachHandlers() {
+    c_.TAB_TPZ_CB.OnClick = [this] { TAB_TPZ_CBClick(); };
+    c_.TAB_TPZ_TLCB.OnClick = [this] { TAB_TPZ_TLCBClick(); };
+    c_.TAB_TPZ_RESET.OnClick = [this] { TAB_TPZ_RESETClick(); };
+}
+
+void TransparencyPage::AttachLevelPreviews() {
+    c_.TAB_TPZ_TB_Active.OnChange = [this] { TAB_TPZ_TB_ActiveChange(); };
+    c_.TAB_TPZ_TB_InActive.OnChange = [this] { TAB_TPZ_TB_InActiveChange(); };
+}
+
+void TransparencyPage::AttachTaskbarPreview() {
+    c_.TAB_TPZ_TB_TL.OnChange = [this] { TAB_TPZ_TB_TLChange(); };
+}
+
 using vitrex::transparency::ClearWindowTransparency;
 using vitrex::transparency::SetWindowTransparency;
 

@@ -25,6 +25,7 @@ struct TransparencyControls {
     ui::CheckBox& TAB_TPZ_TLCB;
     ui::GroupBox& TAB_TPZ_GB_TL;
     ui::TrackBar& TAB_TPZ_TB_TL;
+    ui::Button& TAB_TPZ_RESET;
     ui::CheckBox& GB_Start_Active;
 };
 
@@ -45,6 +46,13 @@ public:
           showState_(std::move(showState)) {}
     TransparencyPage(const TransparencyPage&) = delete;
     TransparencyPage& operator=(const TransparencyPage&) = delete;
+
+    // The master switch, the taskbar's box and Reset run their handlers below. The sliders preview
+    // only once start-up has put their stored positions in: loading them neither previews nor
+    // touches the taskbar.
+    void AttachHandlers();
+    void AttachLevelPreviews();
+    void AttachTaskbarPreview();
 
     // Between deactivated and inactive: what only the switch allows, and the state display.
     void TAB_TPZ_CBClick();

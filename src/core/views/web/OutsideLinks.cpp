@@ -45,4 +45,11 @@ void OutsideLinks::WelcomePayPalClick() {
     shell_.Open(serverBase_ + DonationPage(languageFileBase_));
 }
 
+void OutsideLinks::AttachHandlers() {
+    controls_.TINFO_LabelHomepage.OnClick = [this] { TINFO_LabelHomepageClick(); };
+    controls_.TINFO_LabelEmail.OnClick = [this] { TINFO_LabelEmailClick(); };
+    controls_.TINFO_LabelTranslator.OnClick = [this] { TINFO_LabelTranslatorClick(); };
+    controls_.Image1.OnClick = [this] { WelcomePayPalClick(); };
+    controls_.WelcomePayPal.OnClick = [this] { WelcomePayPalClick(); };
+}
 }  // namespace vitrex::views::web

@@ -24,6 +24,10 @@ public:
     // the links.
     OutsideLinks(OutsideLinkControls controls, Shell& shell, std::string serverBase,
                  const std::string& languageFileBase, const i18n::Catalogue& texts);
+    OutsideLinks(const OutsideLinks&) = delete;
+    OutsideLinks& operator=(const OutsideLinks&) = delete;
+    // Runs the handlers below on the labels' and pictures' clicks.
+    void AttachHandlers();
     // The translator's name and mail address from the language file.
     void ShowTranslator();
 

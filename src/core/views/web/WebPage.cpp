@@ -143,4 +143,13 @@ void WebPage::WebBrowserMessageLinkClick() {
     if (!wantedUrl_.empty()) shell_.Open(wantedUrl_);
 }
 
+void WebPage::AttachHandlers() {
+    controls_.WebBrowser.OnDocumentComplete = [this] { WebBrowserDocumentComplete(); };
+    controls_.WebBrowser.OnBeforeNavigate = [this](const std::string& url) {
+        return WebBrowserBeforeNavigate(url);
+    };
+    controls_.WebBrowser.OnNewWindow = [this](const std::string& url) { WebBrowserNewWindow(url); };
+    controls_.WebBrowserWait.OnTimer = [this] { WebBrowserWaitTimer(); };
+    controls_.WebBrowserMessageLink.OnClick = [this] { WebBrowserMessageLinkClick(); };
+}
 }  // namespace vitrex::views::web

@@ -34,6 +34,11 @@ public:
     // `texts` are the current language's, which must outlive the page.
     WebPage(WebPageControls controls, Files& files, OperatingSystem& system, Shell& shell,
             std::string serverBase, const i18n::Catalogue& texts);
+    WebPage(const WebPage&) = delete;
+    WebPage& operator=(const WebPage&) = delete;
+
+    // Runs the handlers below on its controls' events.
+    void AttachHandlers();
 
     // Loads the page at `path` of the project's web server.
     void ShowProjectPage(const std::string& path);
