@@ -13,7 +13,7 @@ void ActivationState::AttachHandlers() {
 }
 
 void ActivationState::CreateEngine() {
-    engine_.emplace(windows_, eligibility_, &ownAlphas_, &journal_);
+    engine_.emplace(windows_, eligibility_, &windows_, &journal_);
     engine_->SetRemembered(&remembered_);
     engine_->SetRefused(&refused_);
     follower_.emplace(*engine_, windows_);

@@ -46,17 +46,16 @@ struct ActivationControls {
 // (and for good when start-up stopped earlier) nothing can be switched on.
 class ActivationState {
 public:
-    // `remembered` and `refused` are the remembered programs and the refused windows the engine
-    // uses once it is made.
-    ActivationState(ActivationControls controls, WindowSystem& windows, WindowEvents& events,
-                    transparency::Eligibility& eligibility, transparency::OwnAlphas& ownAlphas,
-                    transparency::WindowJournal& journal, const transparency::RememberedPrograms& remembered,
-                    transparency::RefusedWindows& refused)
+    // `windows` is the desktop with the notes of the alphas this run gives, which the engine
+    // keeps. `remembered` and `refused` are the remembered programs and the refused windows the
+    // engine uses once it is made.
+    ActivationState(ActivationControls controls, transparency::OwnAlphas& windows, WindowEvents& events,
+                    transparency::Eligibility& eligibility, transparency::WindowJournal& journal,
+                    const transparency::RememberedPrograms& remembered, transparency::RefusedWindows& refused)
         : c_(std::move(controls)),
           windows_(windows),
           events_(events),
           eligibility_(eligibility),
-          ownAlphas_(ownAlphas),
           journal_(journal),
           remembered_(remembered),
           refused_(refused) {}
@@ -97,10 +96,9 @@ public:
 
 private:
     ActivationControls c_;
-    WindowSystem& windows_;
+    transparency::OwnAlphas& windows_;
     WindowEvents& events_;
     transparency::Eligibility& eligibility_;
-    transparency::OwnAlphas& ownAlphas_;
     transparency::WindowJournal& journal_;
     const transparency::RememberedPrograms& remembered_;
     transparency::RefusedWindows& refused_;

@@ -9,30 +9,26 @@
 
 namespace vitrex::app {
 
-MainForm::MainForm(Platform& platform)
+MainForm::MainForm(const Platform& platform)
     : TrayPopup_Aktiv(TrayPopup.Add("TrayPopup_Aktiv", "")),
       TrayPopup_Inaktiv(TrayPopup.Add("TrayPopup_Inaktiv", "")),
       TrayPopup_Deaktiv(TrayPopup.Add("TrayPopup_Deaktiv", "")),
       TrayPopup_ueber((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ueber", ""))),
       TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", ""))),
       TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "")),
-      ownAlphas_(platform.windows),
-      platform_{platform.registry,     ownAlphas_,          platform.files,   platform.clock,
-                platform.dialogs,      platform.system,     platform.hotKeys, platform.processes,
-                platform.collation,    platform.cpu,        platform.http,    platform.shell,
-                platform.windowEvents, platform.releaseKey, platform.hashing},
-      journal_(platform.registry, std::string(settings::kSettingsKey) + "\\Journal"),
-      crashLog_(platform.clock),
+      platform_(platform),
+      journal_(platform_.registry, std::string(settings::kSettingsKey) + "\\Journal"),
+      crashLog_(platform_.clock),
       dispatcher_(crashLog_),
-      exceptionsSource_(TAB_Ausnahmen_List, DebugClassException, platform.collation),
-      inspector_(platform.processes, platform.registry, platform_.windows),
+      exceptionsSource_(TAB_Ausnahmen_List, DebugClassException, platform_.collation),
+      inspector_(platform_.processes, platform_.registry, platform_.windows),
       // Only systems without Toolhelp list processes from the performance counters; when those
       // cannot be read, each request says so at once, whichever handler made it.
       eligibility_(platform_.windows, inspector_, exceptionsSource_,
                    [&dialogs = platform_.dialogs](sysinfo::ListOutcome) {
                        dialogs.ShowMessage(sysinfo::kPerformanceDataError);
                    }),
-      remembered_(platform.registry, std::string(settings::kSettingsKey) + "\\Remembered"),
+      remembered_(platform_.registry, std::string(settings::kSettingsKey) + "\\Remembered"),
       activation_(
           {.XPBarStatus = XPBarStatus,
            .TrayPopup_Aktiv = TrayPopup_Aktiv,
@@ -52,14 +48,13 @@ MainForm::MainForm(Platform& platform)
            .TAB_TPZ_FullScreenCB = TAB_TPZ_FullScreenCB,
            .ForegroundPoll = ForegroundPoll,
            .ShownWindowsLook = ShownWindowsLook},
-          platform_.windows, platform_.windowEvents, eligibility_, ownAlphas_, journal_, remembered_,
-          refused_),
+          platform_.windows, platform_.windowEvents, eligibility_, journal_, remembered_, refused_),
       general_({.GB_CPU_CB = GB_CPU_CB,
                 .GB_CPU_TB = GB_CPU_TB,
                 .GB_STRAY_RB1 = GB_STRAY_RB1,
                 .GB_STRAY_RB2 = GB_STRAY_RB2,
                 .GB_STRAY_RB3 = GB_STRAY_RB3},
-               *this, CPU_Timer, Tray, Tray2, platform.cpu, texts_),
+               *this, CPU_Timer, Tray, Tray2, platform_.cpu, texts_),
       shortCuts_({.GB_ShortCuts_ChTransCB = GB_ShortCuts_ChTransCB,
                   .GB_ShortCuts_ChTransRB1 = GB_ShortCuts_ChTransRB1,
                   .GB_ShortCuts_ChTransRB2 = GB_ShortCuts_ChTransRB2,

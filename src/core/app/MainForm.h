@@ -47,7 +47,7 @@ inline constexpr unsigned kExitCommand = 1025;
 // navigation, the activation state, the command channel and the close path.
 class MainForm : public MainFormControls {
 public:
-    explicit MainForm(Platform& platform);
+    explicit MainForm(const Platform& platform);
     ~MainForm() override;
 
     // The start-up sequence; a failing step ends it there and becomes a crash-log entry.
@@ -163,8 +163,6 @@ private:
     void CarryOut(std::string_view command);
     void SetUpProgramMemory();
 
-    // Every alpha this run gives goes through the notes, so the ports below carry them.
-    transparency::OwnAlphas ownAlphas_;
     Platform platform_;
     transparency::WindowJournal journal_;
     crashlog::CrashLog crashLog_;

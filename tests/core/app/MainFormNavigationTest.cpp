@@ -18,7 +18,7 @@ std::vector<int> VisibleTabs(const MainForm& form) {
 
 TEST(MainFormLayout, StartsWithOnlyTheGeneralTabAndHiddenStateItems) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     EXPECT_EQ(VisibleTabs(form), std::vector<int>{kPageGeneral});
     EXPECT_EQ(form.Pages.ActivePageIndex(), kPageGeneral);
     EXPECT_EQ(form.Pages.PageCount(), 10);
@@ -68,7 +68,7 @@ void ExpectTidy(const ui::Widget& parent, const std::set<std::string>& overlays)
 
 TEST(MainFormLayout, ControlsStayInsideTheirParentsAndDoNotOverlap) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     // Every row of the about page in its place: a hidden row gives its place to the next one.
     form.TINFO_Label3.SetVisible(true);
     form.TINFO_LabelDatum.SetVisible(true);
@@ -83,7 +83,7 @@ TEST(MainFormLayout, WithTheGermanCaptionsTooNothingLeavesItsParentOrOverlaps) {
     std::ifstream in(std::string(VITREX_LANGUAGES_DIR) + "/de.ini", std::ios::binary);
     platform.files.Seed("C:\\Program Files\\Vitrex\\languages\\de.ini",
                         std::string(std::istreambuf_iterator<char>(in), {}));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.LoadLanguage("de");
     ASSERT_EQ(form.TabAllgemein.Caption(), "Allgemein");
     EXPECT_TRUE(form.TINFO_LabelDatum.Visible());
@@ -93,7 +93,7 @@ TEST(MainFormLayout, WithTheGermanCaptionsTooNothingLeavesItsParentOrOverlaps) {
 
 TEST(MainFormLayout, TheAboutPageLeavesNoGapWhereTheHiddenDateRowWould) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     ASSERT_FALSE(form.TINFO_LabelDatum.Visible());
     EXPECT_EQ(form.TINFO_Label4.Bounds().y, form.TINFO_Label3.Bounds().y) << "the homepage row moved up";
@@ -109,7 +109,7 @@ TEST(MainFormLayout, TheAboutPageLeavesNoGapWhereTheHiddenDateRowWould) {
 
 TEST(MainFormNavigation, EveryPanelItemLeavesExactlyOneTabTheOneOnDisplay) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     struct Step {
         ui::TaskItem& item;
         int page;
@@ -129,7 +129,7 @@ TEST(MainFormNavigation, EveryPanelItemLeavesExactlyOneTabTheOneOnDisplay) {
 
 TEST(MainFormNavigation, DeactivatedItemLeadsToTheMasterSwitchAndWelcomeOkToGeneral) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.XPBarStatus.Item(2).SetVisible(true);
     form.XPBarStatus.Item(2).UserClick();
     EXPECT_EQ(form.Pages.ActivePageIndex(), kPageTransparency);
@@ -141,7 +141,7 @@ TEST(MainFormNavigation, DeactivatedItemLeadsToTheMasterSwitchAndWelcomeOkToGene
 
 TEST(MainFormNavigation, ShowPageLeavesOnlyItsOwnTabWhateverWasVisibleBefore) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.ShowPage(kPageDebug);
     form.Pages.Page(kPageTransparency).SetTabVisible(true);  // a second tab, however it came
     form.ShowPage(kPageAbout);
@@ -153,7 +153,7 @@ TEST(MainFormNavigation, ShowPageLeavesOnlyItsOwnTabWhateverWasVisibleBefore) {
 
 TEST(MainFormClose, ClosingHidesUnlessAQuitWasRequested) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.SetVisible(true);
     form.Close();
     EXPECT_FALSE(form.Visible());
@@ -170,7 +170,7 @@ TEST(MainFormClose, ClosingHidesUnlessAQuitWasRequested) {
 // presenters attach their own, so a control left out of its page's wiring shows here.
 TEST(MainFormWiring, EveryButtonBoxAndSliderRunsAHandlerAfterStartUp) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     std::vector<std::string> silent;
     std::vector<const ui::Widget*> pending{&form};
