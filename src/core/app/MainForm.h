@@ -117,9 +117,6 @@ public:
     ui::MenuItem& TrayPopup_Exit;
 
 private:
-    // The start-up's steps work on the form's parts as the form itself would.
-    friend class MainFormStartup;
-
     // The handlers the program's design names and other parts call by name: the tray, the
     // command channel, the hot keys, the left panel's navigation and the close path. The pages'
     // own controls go straight to their presenters (AttachHandlers).
@@ -154,7 +151,6 @@ private:
     void SetUpTrayIcons();
     // The pages' presenters attach their controls' events; the window attaches its own.
     void AttachHandlers();
-    void AppendExitToWindowMenu();
     void SaveAllSettings();
     // The language chosen by its display name: the scan, then its captions.
     void ChangeLanguage(const std::string& wanted);
