@@ -28,7 +28,9 @@ MainForm::MainForm(const Platform& platform)
                    [&dialogs = platform_.dialogs](sysinfo::ListOutcome) {
                        dialogs.ShowMessage(sysinfo::kPerformanceDataError);
                    }),
-      remembered_(platform_.registry, std::string(settings::kSettingsKey) + "\\Remembered"),
+      remembered_(platform_.registry, std::string(settings::kSettingsKey) + "\\Remembered",
+                  [this](const std::string& program) { ProgramRemembered(program); }),
+      refused_([this](WindowHandle window, WindowThreadProcess owner) { WindowRefused(window, owner); }),
       activation_(
           {.XPBarStatus = XPBarStatus,
            .TrayPopup_Aktiv = TrayPopup_Aktiv,

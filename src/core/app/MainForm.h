@@ -158,6 +158,9 @@ private:
     // One command of the command channel.
     void CarryOut(std::string_view command);
     void SetUpProgramMemory();
+    // What is remembered for the program changed, or one of its windows was found refused.
+    void ProgramRemembered(const std::string& program);
+    void WindowRefused(WindowHandle window, WindowThreadProcess owner);
 
     Platform platform_;
     transparency::WindowJournal journal_;
