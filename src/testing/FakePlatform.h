@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
 
 #include "core/app/Platform.h"
@@ -33,7 +34,7 @@ public:
 };
 
 // Every port of the main window, in memory; the program's folder holds an English language file
-// that gives every text its default.
+// that gives every text its default. A form is composed on NewRun's ports.
 struct FakePlatform {
     FakePlatform() {
         files.SeedFolder("C:\\Program Files\\Vitrex\\languages");
@@ -56,8 +57,18 @@ struct FakePlatform {
     FakeWindowEvents windowEvents;
     FakeReleaseSignature releaseKey;
     host::OpenSslHashing hashing;
-    app::Platform ports{registry,  windows, files, clock, dialogs,      system,     hotKeys, processes,
-                        collation, cpu,     http,  shell, windowEvents, releaseKey, hashing};
+
+    // The ports of one run of the program, its desktop wrapped with notes of its own of the alphas
+    // it gives: a second form on the same fakes stands for the program started again, which knows
+    // nothing of the alphas the first one gave.
+    app::Platform NewRun() {
+        transparency::OwnAlphas& noted = runs_.emplace_back(windows);
+        return {registry,  noted, files, clock, dialogs,      system,     hotKeys, processes,
+                collation, cpu,   http,  shell, windowEvents, releaseKey, hashing};
+    }
+
+private:
+    std::deque<transparency::OwnAlphas> runs_;
 };
 
 }  // namespace vitrex::fakes

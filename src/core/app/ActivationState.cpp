@@ -6,10 +6,16 @@ ActivationState::~ActivationState() {
     events_.Stop();
 }
 
+void ActivationState::AttachHandlers() {
+    c_.Vitrex_Timer.OnTimer = [this] { Tick(); };
+    c_.ForegroundPoll.OnTimer = [this] { PollForeground(); };
+    c_.ShownWindowsLook.OnTimer = [this] { LookAtShownWindows(); };
+}
+
 void ActivationState::CreateEngine() {
-    engine_.emplace(windows_, eligibility_, &ownAlphas_, &journal_);
-    engine_->SetRemembered(remembered_);
-    engine_->SetRefused(refused_);
+    engine_.emplace(windows_, eligibility_, &windows_, &journal_);
+    engine_->SetRemembered(&remembered_);
+    engine_->SetRefused(&refused_);
     follower_.emplace(*engine_, windows_);
     // Start-up switches the engine on before it makes it, when it starts active.
     if (EngineRunning()) FollowEvents(true);

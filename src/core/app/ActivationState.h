@@ -46,25 +46,25 @@ struct ActivationControls {
 // (and for good when start-up stopped earlier) nothing can be switched on.
 class ActivationState {
 public:
-    ActivationState(ActivationControls controls, WindowSystem& windows, WindowEvents& events,
-                    transparency::Eligibility& eligibility, transparency::OwnAlphas& ownAlphas,
-                    transparency::WindowJournal& journal)
+    // `windows` is the desktop with the notes of the alphas this run gives, which the engine
+    // keeps. `remembered` and `refused` are the remembered programs and the refused windows the
+    // engine uses once it is made.
+    ActivationState(ActivationControls controls, transparency::OwnAlphas& windows, WindowEvents& events,
+                    transparency::Eligibility& eligibility, transparency::WindowJournal& journal,
+                    const transparency::RememberedPrograms& remembered, transparency::RefusedWindows& refused)
         : c_(std::move(controls)),
           windows_(windows),
           events_(events),
           eligibility_(eligibility),
-          ownAlphas_(ownAlphas),
-          journal_(journal) {}
+          journal_(journal),
+          remembered_(remembered),
+          refused_(refused) {}
     ~ActivationState();
     ActivationState(const ActivationState&) = delete;
     ActivationState& operator=(const ActivationState&) = delete;
 
-    // The remembered programs and the refused windows the engine is to use, once it is made.
-    void SetProgramMemory(const transparency::RememberedPrograms& remembered,
-                          transparency::RefusedWindows& refused) {
-        remembered_ = &remembered;
-        refused_ = &refused;
-    }
+    // Runs the policy tick and the two timers between the ticks on their timers' events.
+    void AttachHandlers();
     // Makes the engine with no window known yet.
     void CreateEngine();
     // Absent until start-up has made it.
@@ -96,13 +96,12 @@ public:
 
 private:
     ActivationControls c_;
-    WindowSystem& windows_;
+    transparency::OwnAlphas& windows_;
     WindowEvents& events_;
     transparency::Eligibility& eligibility_;
-    transparency::OwnAlphas& ownAlphas_;
     transparency::WindowJournal& journal_;
-    const transparency::RememberedPrograms* remembered_ = nullptr;
-    transparency::RefusedWindows* refused_ = nullptr;
+    const transparency::RememberedPrograms& remembered_;
+    transparency::RefusedWindows& refused_;
     std::optional<transparency::Engine> engine_;
     std::optional<transparency::EventFollower> follower_;
     // False once a start-up that stopped early has taken activation away.

@@ -9,25 +9,28 @@
 
 namespace vitrex::app {
 
-MainForm::MainForm(Platform& platform)
+MainForm::MainForm(const Platform& platform)
     : TrayPopup_Aktiv(TrayPopup.Add("TrayPopup_Aktiv", "")),
       TrayPopup_Inaktiv(TrayPopup.Add("TrayPopup_Inaktiv", "")),
       TrayPopup_Deaktiv(TrayPopup.Add("TrayPopup_Deaktiv", "")),
       TrayPopup_ueber((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ueber", ""))),
       TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", ""))),
       TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "")),
-      ownAlphas_(platform.windows),
-      platform_{platform.registry,     ownAlphas_,          platform.files,   platform.clock,
-                platform.dialogs,      platform.system,     platform.hotKeys, platform.processes,
-                platform.collation,    platform.cpu,        platform.http,    platform.shell,
-                platform.windowEvents, platform.releaseKey, platform.hashing},
-      journal_(platform.registry, std::string(settings::kSettingsKey) + "\\Journal"),
-      crashLog_(platform.clock),
+      platform_(platform),
+      journal_(platform_.registry, std::string(settings::kSettingsKey) + "\\Journal"),
+      crashLog_(platform_.clock),
       dispatcher_(crashLog_),
-      exceptionsSource_(TAB_Ausnahmen_List, DebugClassException, platform.collation),
-      inspector_(platform.processes, platform.registry, platform_.windows),
-      eligibility_(platform_.windows, inspector_, exceptionsSource_),
-      remembered_(platform.registry, std::string(settings::kSettingsKey) + "\\Remembered"),
+      exceptionsSource_(TAB_Ausnahmen_List, DebugClassException, platform_.collation),
+      inspector_(platform_.processes, platform_.registry, platform_.windows),
+      // Only systems without Toolhelp list processes from the performance counters; when those
+      // cannot be read, each request says so at once, whichever handler made it.
+      eligibility_(platform_.windows, inspector_, exceptionsSource_,
+                   [&dialogs = platform_.dialogs](sysinfo::ListOutcome) {
+                       dialogs.ShowMessage(sysinfo::kPerformanceDataError);
+                   }),
+      remembered_(platform_.registry, std::string(settings::kSettingsKey) + "\\Remembered",
+                  [this](const std::string& program) { ProgramRemembered(program); }),
+      refused_([this](WindowHandle window, WindowThreadProcess owner) { WindowRefused(window, owner); }),
       activation_(
           {.XPBarStatus = XPBarStatus,
            .TrayPopup_Aktiv = TrayPopup_Aktiv,
@@ -47,13 +50,13 @@ MainForm::MainForm(Platform& platform)
            .TAB_TPZ_FullScreenCB = TAB_TPZ_FullScreenCB,
            .ForegroundPoll = ForegroundPoll,
            .ShownWindowsLook = ShownWindowsLook},
-          platform_.windows, platform_.windowEvents, eligibility_, ownAlphas_, journal_),
+          platform_.windows, platform_.windowEvents, eligibility_, journal_, remembered_, refused_),
       general_({.GB_CPU_CB = GB_CPU_CB,
                 .GB_CPU_TB = GB_CPU_TB,
                 .GB_STRAY_RB1 = GB_STRAY_RB1,
                 .GB_STRAY_RB2 = GB_STRAY_RB2,
                 .GB_STRAY_RB3 = GB_STRAY_RB3},
-               *this, CPU_Timer, Tray, Tray2, platform.cpu),
+               *this, CPU_Timer, Tray, Tray2, platform_.cpu, texts_),
       shortCuts_({.GB_ShortCuts_ChTransCB = GB_ShortCuts_ChTransCB,
                   .GB_ShortCuts_ChTransRB1 = GB_ShortCuts_ChTransRB1,
                   .GB_ShortCuts_ChTransRB2 = GB_ShortCuts_ChTransRB2,
@@ -63,26 +66,50 @@ MainForm::MainForm(Platform& platform)
                   .GB_ShortCuts_AoTOffL = GB_ShortCuts_AoTOffL,
                   .GB_ShortCuts_AoTOff = GB_ShortCuts_AoTOff,
                   .GB_ShortCuts_Warning = GB_ShortCuts_Warning,
-                  .GB_ShortCuts_HelpWin = GB_ShortCuts_HelpWin},
-                 platform_.hotKeys, platform_.windows),
-      transparency_(
-          {.TAB_TPZ_CB = TAB_TPZ_CB,
-           .TAB_TPZ_GB_Active = TAB_TPZ_GB_Active,
-           .TAB_TPZ_TB_Active = TAB_TPZ_TB_Active,
-           .TAB_TPZ_GB_Inactive = TAB_TPZ_GB_Inactive,
-           .TAB_TPZ_TB_InActive = TAB_TPZ_TB_InActive,
-           .TAB_TPZ_TLCB = TAB_TPZ_TLCB,
-           .TAB_TPZ_GB_TL = TAB_TPZ_GB_TL,
-           .TAB_TPZ_TB_TL = TAB_TPZ_TB_TL,
-           .GB_Start_Active = GB_Start_Active},
-          platform_.windows, [this] { return ownWindow_; }, [this] { activation_.ShowState(); }),
-      exceptions_(TAB_Ausnahmen_List, platform_.dialogs, platform_.files, platform_.collation),
-      rememberedView_(TAB_AUS_RememberedList, TAB_AUS_BTN_Forget, remembered_),
-      applications_(TAB_AW_List, ImageList_AW, PMenu_AW_List, PMenu_AW_ListItems, TAB_Ausnahmen_List,
-                    platform_.windows, platform_.dialogs, platform_.collation, eligibility_),
+                  .GB_ShortCuts_ShowHelp = GB_ShortCuts_ShowHelp,
+                  .GB_ShortCuts_HelpWin = GB_ShortCuts_HelpWin,
+                  .GB_ShortCuts_CloseBTN = GB_ShortCuts_CloseBTN,
+                  .DebugHotKey = DebugHotKey},
+                 platform_.hotKeys, platform_.windows, texts_),
+      transparency_({.TAB_TPZ_CB = TAB_TPZ_CB,
+                     .TAB_TPZ_GB_Active = TAB_TPZ_GB_Active,
+                     .TAB_TPZ_TB_Active = TAB_TPZ_TB_Active,
+                     .TAB_TPZ_GB_Inactive = TAB_TPZ_GB_Inactive,
+                     .TAB_TPZ_TB_InActive = TAB_TPZ_TB_InActive,
+                     .TAB_TPZ_TLCB = TAB_TPZ_TLCB,
+                     .TAB_TPZ_GB_TL = TAB_TPZ_GB_TL,
+                     .TAB_TPZ_TB_TL = TAB_TPZ_TB_TL,
+                     .TAB_TPZ_RESET = TAB_TPZ_RESET,
+                     .GB_Start_Active = GB_Start_Active},
+                    platform_.windows, ownWindow_, texts_, [this] { activation_.ShowState(); }),
+      exceptions_({.TAB_Ausnahmen_List = TAB_Ausnahmen_List,
+                   .TAB_AUS_BTN_Add = TAB_AUS_BTN_Add,
+                   .TAB_AUS_BTN_Delete = TAB_AUS_BTN_Delete,
+                   .TAB_AUS_BTN_DeleteAll = TAB_AUS_BTN_DeleteAll,
+                   .TAB_AUS_BTN_Import = TAB_AUS_BTN_Import,
+                   .TAB_AUS_BTN_Export = TAB_AUS_BTN_Export},
+                  platform_.dialogs, platform_.files, platform_.collation, texts_),
+      rememberedView_(TAB_AUS_RememberedList, TAB_AUS_BTN_Forget, remembered_, texts_),
+      applications_(
+          {.TAB_AW_List = TAB_AW_List,
+           .ImageList_AW = ImageList_AW,
+           .PMenu_AW_List = PMenu_AW_List,
+           .menu = PMenu_AW_ListItems,
+           .TAB_Ausnahmen_List = TAB_Ausnahmen_List},
+          {.windows = platform_.windows,
+           .dialogs = platform_.dialogs,
+           .collation = platform_.collation,
+           .eligibility = eligibility_,
+           .remembered = remembered_,
+           .refused = refused_},
+          {[this] { return activation_.EngineRunning(); }, [this](bool active) { SetEngineActive(active); }},
+          ownWindow_, texts_),
       debug_({.DebugHotKey = DebugHotKey,
               .DebugMakeHandleTransEdit = DebugMakeHandleTransEdit,
               .TabDebugList = TabDebugList,
+              .TabDebugBTN = TabDebugBTN,
+              .DebugMakeHandleTrans = DebugMakeHandleTrans,
+              .DebugDeleteTrans = DebugDeleteTrans,
               .firstRow =
                   {.title = TabDebugL1, .className = TabDebugL2, .handle = TabDebugL3, .style = TabDebugL4},
               .foreground =
@@ -124,27 +151,15 @@ MainForm::MainForm(Platform& platform)
             .WebBrowserMessageText = WebBrowserMessageText,
             .WebBrowserMessageLink = WebBrowserMessageLink,
             .WebBrowserWait = WebBrowserWait},
-           platform_.files, platform_.system, platform_.shell, client_.Base()),
+           platform_.files, platform_.system, platform_.shell, client_.Base(), texts_),
       links_({.TINFO_LabelHomepage = TINFO_LabelHomepage,
               .TINFO_LabelEmail = TINFO_LabelEmail,
               .TINFO_LabelTranslator = TINFO_LabelTranslator,
               .Image1 = Image1,
               .WelcomePayPal = WelcomePayPal},
-             platform_.shell, client_.Base(), languageFileBase_) {
+             platform_.shell, client_.Base(), languageFileBase_, texts_) {
     // Every event of the window and its controls runs through the crash log's boundary.
     SetDispatcher(&dispatcher_);
-    // Only systems without Toolhelp list processes from the performance counters; when those
-    // cannot be read, each request says so at once, whichever handler made it.
-    eligibility_.SetListFailureHandler(
-        [this](sysinfo::ListOutcome) { platform_.dialogs.ShowMessage(sysinfo::kPerformanceDataError); });
-    general_.SetTexts(texts_);
-    shortCuts_.SetTexts(texts_);
-    transparency_.SetTexts(texts_);
-    exceptions_.SetTexts(texts_);
-    applications_.SetTexts(texts_);
-    rememberedView_.SetTexts(texts_);
-    web_.SetTexts(texts_);
-    links_.SetTexts(texts_);
     exceptions_.SetUpList();
     bugReport_.SetUpFields();
     applications_.SetUpList();
@@ -178,7 +193,25 @@ void MainForm::SetUpTrayIcons() {
 }
 
 void MainForm::AttachHandlers() {
-    // The left panel, the welcome page and the language boxes: the window's own.
+    // Each page's controls go straight to its presenter.
+    activation_.AttachHandlers();
+    general_.AttachHandlers();
+    shortCuts_.AttachHandlers();
+    transparency_.AttachHandlers();
+    exceptions_.AttachHandlers();
+    rememberedView_.AttachHandlers();
+    applications_.AttachHandlers();
+    debug_.AttachHandlers();
+    update_.AttachHandlers();
+    bugReport_.AttachHandlers();
+    web_.AttachHandlers();
+    links_.AttachHandlers();
+    // Raised inside the transfer's wait, for every transfer.
+    platform_.http.OnWorkBegin = [this](std::int64_t expected) { update_.HTTPWorkBegin(expected); };
+    platform_.http.OnWork = [this](std::int64_t count) { update_.HTTPWork(count); };
+
+    // The window's own: the left panel, the welcome page and the language boxes, the command
+    // channel, the tray menu and the update notice, which open pages or quit.
     XPBarConfig.Item(0).OnClick = [this] { XPBarConfigItems0Click(); };
     XPBarConfig.Item(1).OnClick = [this] { XPBarConfigItems1Click(); };
     XPBarConfig.Item(2).OnClick = [this] { XPBarConfigItems2Click(); };
@@ -193,98 +226,15 @@ void MainForm::AttachHandlers() {
     WelcomeOKBtn.OnClick = [this] { WelcomeOKBtnClick(); };
     WelcomeLangCB.OnChange = [this] { WelcomeLangCBChange(); };
     GB_Language_CB.OnChange = [this] { GB_Language_CBChange(); };
-
-    // General page.
-    GB_CPU_CB.OnClick = [this] { general_.GB_CPU_CBClick(); };
-    GB_CPU_TB.OnChange = [this] { general_.GB_CPU_TBChange(); };
-    CPU_Timer.OnTimer = [this] { general_.CPU_TimerTimer(); };
-    GB_STRAY_RB1.OnClick = [this] { general_.GB_STRAY_RB1Click(); };
-    GB_STRAY_RB2.OnClick = [this] { general_.GB_STRAY_RB2Click(); };
-    GB_STRAY_RB3.OnClick = [this] { general_.GB_STRAY_RB3Click(); };
-
-    // Transparency page. The level sliders' change handlers are attached by the start-up, after it
-    // has loaded the stored positions, so that loading neither previews nor touches the taskbar.
-    TAB_TPZ_CB.OnClick = [this] { transparency_.TAB_TPZ_CBClick(); };
-    TAB_TPZ_TLCB.OnClick = [this] { transparency_.TAB_TPZ_TLCBClick(); };
-    TAB_TPZ_RESET.OnClick = [this] { transparency_.TAB_TPZ_RESETClick(); };
-
-    // The activation state's timers, and the command channel.
-    Vitrex_Timer.OnTimer = [this] { activation_.Tick(); };
-    ForegroundPoll.OnTimer = [this] { activation_.PollForeground(); };
-    ShownWindowsLook.OnTimer = [this] { activation_.LookAtShownWindows(); };
     CommandTimer.OnTimer = [this] { CommandTimerTimer(); };
-
-    // Exceptions page.
-    TAB_AUS_BTN_Add.OnClick = [this] { exceptions_.TAB_AUS_BTN_AddClick(); };
-    TAB_AUS_BTN_Delete.OnClick = [this] { exceptions_.TAB_AUS_BTN_DeleteClick(); };
-    TAB_AUS_BTN_DeleteAll.OnClick = [this] { exceptions_.TAB_AUS_BTN_DeleteAllClick(); };
-    TAB_AUS_BTN_Import.OnClick = [this] { exceptions_.TAB_AUS_BTN_ImportClick(); };
-    TAB_AUS_BTN_Export.OnClick = [this] { exceptions_.TAB_AUS_BTN_ExportClick(); };
-    TAB_AUS_BTN_Forget.OnClick = [this] { rememberedView_.RemoveClick(); };
-
-    // Hot keys.
-    for (ui::CheckControl* control : std::initializer_list<ui::CheckControl*>{
-             &GB_ShortCuts_ChTransCB, &GB_ShortCuts_ChTransRB1, &GB_ShortCuts_ChTransRB2}) {
-        control->OnClick = [this] { shortCuts_.GB_ShortCuts_ChTransCBClick(); };
-    }
-    GB_ShortCuts_AoTCB.OnClick = [this] { shortCuts_.GB_ShortCuts_AoTCBClick(); };
-    for (ui::HotKeyEdit* field : {&GB_ShortCuts_AoTOn, &GB_ShortCuts_AoTOff, &DebugHotKey}) {
-        field->OnExit = [this] { shortCuts_.GB_ShortCuts_AoTCBClick(); };
-    }
-    GB_ShortCuts_ShowHelp.OnClick = [this] { shortCuts_.GB_ShortCuts_ShowHelpClick(); };
-    GB_ShortCuts_CloseBTN.OnClick = [this] { shortCuts_.GB_ShortCuts_CloseBTNClick(); };
-
-    // Tray menu.
     TrayPopup_Aktiv.OnClick = [this] { XPBarStatusItems0Click(); };
     TrayPopup_Inaktiv.OnClick = [this] { XPBarStatusItems1Click(); };
     TrayPopup_ueber.OnClick = [this] { TrayPopup_ueberClick(); };
     TrayPopup_Resize.OnClick = [this] { TrayDblClick(); };
     TrayPopup_Exit.OnClick = [this] { TrayPopup_ExitClick(); };
-
-    // Applications and debug pages.
-    applications_.SetOwnWindow([this] { return ownWindow_; });
-    applications_.SetEngineSwitch(
-        {[this] { return activation_.EngineRunning(); }, [this](bool active) { SetEngineActive(active); }});
-    applications_.AttachHandlers();
-    TabDebugBTN.OnClick = [this] { debug_.TabDebugBTNClick(); };
-    DebugMakeHandleTrans.OnClick = [this] { debug_.DebugMakeHandleTransClick(); };
-    DebugDeleteTrans.OnClick = [this] { debug_.DebugDeleteTransClick(); };
-    TabDebugList.OnDblClick = [this] { debug_.TabDebugListDblClick(); };
-
-    // Update page and the update notice.
-    TAB_U_ManuellBTN.OnClick = [this] { update_.TAB_U_ManuellBTNClick(); };
-    TAB_U_NoConnection.OnClick = [this] { update_.TAB_U_NoConnectionClick(); };
-    TAB_U_UpdateBTN.OnClick = [this] { update_.TAB_U_UpdateBTNClick(); };
-    TAB_U_AbbrechenBTN.OnClick = [this] { update_.TAB_U_AbbrechenBTNClick(); };
     TrayUpdate.OnBalloonClick = [this] { TrayUpdateBalloonHintClick(); };
     // The icon itself opens the page too: a balloon the user missed is gone, the icon stays.
     TrayUpdate.OnClick = [this] { TrayUpdateBalloonHintClick(); };
-    UpdateLoadTimer.OnTimer = [this] { update_.UpdateLoadTimerTimer(); };
-    TrayUpdate.OnBalloonClose = [this] { update_.TrayUpdateBalloonHintHide(); };
-    TrayUpdate.OnBalloonTimeout = [this] { update_.TrayUpdateBalloonHintHide(); };
-    // Raised inside the transfer's wait, for every transfer.
-    platform_.http.OnWorkBegin = [this](std::int64_t expected) { update_.HTTPWorkBegin(expected); };
-    platform_.http.OnWork = [this](std::int64_t count) { update_.HTTPWork(count); };
-
-    // Bug report page.
-    Bug_Mail.OnEnter = [this] { bugReport_.Bug_MailClick(); };
-    Bug_Mail.OnExit = [this] { bugReport_.Bug_MailExit(); };
-    Bug_Send.OnClick = [this] { bugReport_.Bug_SendClick(); };
-
-    // The web tab (its navigation policy is the web page presenter's), the about page's links and
-    // the donation pictures.
-    WebBrowser.OnDocumentComplete = [this] { web_.WebBrowserDocumentComplete(); };
-    WebBrowser.OnBeforeNavigate = [this](const std::string& url) {
-        return web_.WebBrowserBeforeNavigate(url);
-    };
-    WebBrowser.OnNewWindow = [this](const std::string& url) { web_.WebBrowserNewWindow(url); };
-    WebBrowserWait.OnTimer = [this] { web_.WebBrowserWaitTimer(); };
-    WebBrowserMessageLink.OnClick = [this] { web_.WebBrowserMessageLinkClick(); };
-    TINFO_LabelHomepage.OnClick = [this] { links_.TINFO_LabelHomepageClick(); };
-    TINFO_LabelEmail.OnClick = [this] { links_.TINFO_LabelEmailClick(); };
-    TINFO_LabelTranslator.OnClick = [this] { links_.TINFO_LabelTranslatorClick(); };
-    Image1.OnClick = [this] { links_.WelcomePayPalClick(); };
-    WelcomePayPal.OnClick = [this] { links_.WelcomePayPalClick(); };
 
     OnCloseQuery = [this] { return FormCloseQuery(); };
     OnClose = [this] { FormClose(); };

@@ -47,7 +47,7 @@ inline constexpr unsigned kExitCommand = 1025;
 // navigation, the activation state, the command channel and the close path.
 class MainForm : public MainFormControls {
 public:
-    explicit MainForm(Platform& platform);
+    explicit MainForm(const Platform& platform);
     ~MainForm() override;
 
     // The start-up sequence; a failing step ends it there and becomes a crash-log entry.
@@ -117,9 +117,6 @@ public:
     ui::MenuItem& TrayPopup_Exit;
 
 private:
-    // The start-up's steps work on the form's parts as the form itself would.
-    friend class MainFormStartup;
-
     // The handlers the program's design names and other parts call by name: the tray, the
     // command channel, the hot keys, the left panel's navigation and the close path. The pages'
     // own controls go straight to their presenters (AttachHandlers).
@@ -152,9 +149,8 @@ private:
     bool QueryEndSession();
 
     void SetUpTrayIcons();
-    // Every control's event to its handler, the pages' controls to their presenters.
+    // The pages' presenters attach their controls' events; the window attaches its own.
     void AttachHandlers();
-    void AppendExitToWindowMenu();
     void SaveAllSettings();
     // The language chosen by its display name: the scan, then its captions.
     void ChangeLanguage(const std::string& wanted);
@@ -162,9 +158,10 @@ private:
     // One command of the command channel.
     void CarryOut(std::string_view command);
     void SetUpProgramMemory();
+    // What is remembered for the program changed, or one of its windows was found refused.
+    void ProgramRemembered(const std::string& program);
+    void WindowRefused(WindowHandle window, WindowThreadProcess owner);
 
-    // Every alpha this run gives goes through the notes, so the ports below carry them.
-    transparency::OwnAlphas ownAlphas_;
     Platform platform_;
     transparency::WindowJournal journal_;
     crashlog::CrashLog crashLog_;

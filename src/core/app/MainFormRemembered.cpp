@@ -10,22 +10,22 @@
 namespace vitrex::app {
 
 void MainForm::SetUpProgramMemory() {
-    activation_.SetProgramMemory(remembered_, refused_);
-    applications_.SetProgramMemory(remembered_, refused_);
     rememberedView_.ShowColumns();
     rememberedView_.Show();
-    // Shown at once, and while the engine runs the program's windows take the change at once.
-    remembered_.SetObserver([this](const std::string& program) {
-        rememberedView_.Show();
-        activation_.Relevel(program);
-    });
-    // One entry per window: the engine does not ask it again while it exists.
-    refused_.SetObserver([this](WindowHandle window, WindowThreadProcess owner) {
-        crashLog_.AddEntry("The window " + std::to_string(window) + " of process " +
-                               std::to_string(owner.processId) +
-                               " refused a change (access denied): its program runs with higher rights",
-                           "AccessDenied", this);
-    });
+}
+
+// Shown at once, and while the engine runs the program's windows take the change at once.
+void MainForm::ProgramRemembered(const std::string& program) {
+    rememberedView_.Show();
+    activation_.Relevel(program);
+}
+
+// One entry per window: the engine does not ask it again while it exists.
+void MainForm::WindowRefused(WindowHandle window, WindowThreadProcess owner) {
+    crashLog_.AddEntry("The window " + std::to_string(window) + " of process " +
+                           std::to_string(owner.processId) +
+                           " refused a change (access denied): its program runs with higher rights",
+                       "AccessDenied", this);
 }
 
 void FollowHotKeyInRemembered(transparency::RememberedPrograms& remembered,

@@ -16,9 +16,32 @@ namespace vitrex::app {
 
 using settings::LoadStep;
 
+// What the start-up's steps work on: the window with its controls, and the parts of it that the
+// steps read the settings into or start.
+struct StartupParts {
+    MainForm& form;
+    const Platform& platform;
+    crashlog::CrashLog& log;
+    crashlog::CrashDispatcher& dispatcher;
+    const i18n::Catalogue& texts;
+    transparency::WindowJournal& journal;
+    // The settings' controls, and the settings put into them, which the close path writes back.
+    settings::SettingTargets& settings;
+    settings::LoadedSettings& loaded;
+    views::general::GeneralPage& general;
+    views::levels::TransparencyPage& transparency;
+    views::shortcuts::ShortCutsPage& shortCuts;
+    transparency::RememberedPrograms& remembered;
+    views::exceptions::RememberedView& rememberedView;
+    ActivationState& activation;
+    views::update::UpdatePage& update;
+    // Set once the window menu's exit entry may quit.
+    bool& messageHookInstalled;
+};
+
 class MainFormStartup {
 public:
-    explicit MainFormStartup(MainForm& form) : form_(form) {}
+    explicit MainFormStartup(StartupParts parts) : p_(parts), form_(parts.form) {}
 
     void Run();
 
@@ -69,10 +92,11 @@ private:
     // type loads as its default, with one crash-log entry that names it, and start-up goes on.
     std::vector<settings::SettingId> Put(LoadStep step, const settings::SettingsStore& store);
     // Puts the step's values and marks them loaded together.
-    void Load(LoadStep step) { form_.loaded_.Mark(Put(step, Store())); }
+    void Load(LoadStep step) { p_.loaded.Mark(Put(step, Store())); }
     // Logs an unreadable value with the form as the sender.
     settings::SettingsStore::UnreadableHandler LogUnreadable();
 
+    StartupParts p_;
     MainForm& form_;
     // Open from OpenSettings on.
     std::optional<settings::SettingsStore> store_;
@@ -118,7 +142,7 @@ const MainFormStartup::Step MainFormStartup::kSteps[] = {
 void MainFormStartup::Run() {
     for (const Step& step : kSteps) {
         if (step.onFailure == OnFailure::LogAndGoOn) {
-            form_.dispatcher_.Run(&form_, [this, &step] { (this->*step.run)(); });
+            p_.dispatcher.Run(&form_, [this, &step] { (this->*step.run)(); });
         } else {
             (this->*step.run)();
         }
@@ -127,7 +151,22 @@ void MainFormStartup::Run() {
 }
 
 void MainForm::FormCreate() {
-    MainFormStartup startup(*this);
+    MainFormStartup startup({.form = *this,
+                             .platform = platform_,
+                             .log = crashLog_,
+                             .dispatcher = dispatcher_,
+                             .texts = texts_,
+                             .journal = journal_,
+                             .settings = settings_,
+                             .loaded = loaded_,
+                             .general = general_,
+                             .transparency = transparency_,
+                             .shortCuts = shortCuts_,
+                             .remembered = remembered_,
+                             .rememberedView = rememberedView_,
+                             .activation = activation_,
+                             .update = update_,
+                             .messageHookInstalled = messageHookInstalled_});
     dispatcher_.Run(this, [&startup] { startup.Run(); });
     // A step that failed before the engine was made leaves nothing that could be switched on.
     if (!ActivationAvailable()) dispatcher_.Run(this, [this] { activation_.ShowEngineUnavailable(); });
@@ -139,7 +178,7 @@ std::vector<settings::SettingId> MainFormStartup::Put(LoadStep step, const setti
         if (setting.loadStep != step) continue;
         // An optional value that is not stored leaves its control as it is.
         if (!setting.optional || store.Exists(setting.id)) {
-            setting.access.put(form_.settings_, store.ReadOrDefault(setting.id, LogUnreadable()));
+            setting.access.put(p_.settings, store.ReadOrDefault(setting.id, LogUnreadable()));
         }
         put.push_back(setting.id);
     }
@@ -148,21 +187,21 @@ std::vector<settings::SettingId> MainFormStartup::Put(LoadStep step, const setti
 
 settings::SettingsStore::UnreadableHandler MainFormStartup::LogUnreadable() {
     return [this](const UnreadableValueError& error) {
-        form_.crashLog_.AddEntry(error.what(), crashlog::ErrorClassName(error), &form_);
+        p_.log.AddEntry(error.what(), crashlog::ErrorClassName(error), &form_);
     };
 }
 
 // The log's header; from here on every failure ends up in the log (the form's dispatcher).
 void MainFormStartup::AddLogHeader() {
-    form_.crashLog_.AddHeader();
+    p_.log.AddHeader();
 }
 
 // The program needs a system of the NT family; on another it says so and ends before any setting
 // is touched.
 void MainFormStartup::PassPlatformGate() {
-    if (form_.platform_.system.PlatformId() == kPlatformWin32Nt) return;
+    if (p_.platform.system.PlatformId() == kPlatformWin32Nt) return;
     // No language is loaded yet: the English text.
-    form_.platform_.dialogs.ShowMessage(form_.texts_.Text(i18n::kOwnSection, "PlatformMessage"));
+    p_.platform.dialogs.ShowMessage(p_.texts.Text(i18n::kOwnSection, "PlatformMessage"));
     form_.Terminate();
     ended_ = true;
 }
@@ -170,12 +209,12 @@ void MainFormStartup::PassPlatformGate() {
 // Windows an earlier run left translucent (it was killed, or crashed) are given back before
 // anything can switch the engine on.
 void MainFormStartup::RestoreLeftBehindWindows() {
-    form_.journal_.RestoreLeftBehind(form_.platform_.windows);
+    p_.journal.RestoreLeftBehind(p_.platform.windows);
 }
 
 // The settings key, created when missing.
 void MainFormStartup::OpenSettings() {
-    store_.emplace(form_.platform_.registry, settings::kSettingsKey);
+    store_.emplace(p_.platform.registry, settings::kSettingsKey);
 }
 
 // First start and upgrade: the missing defaults, and the welcome page on its own, shown.
@@ -195,7 +234,7 @@ void MainFormStartup::ReadLanguage() {
 
 void MainFormStartup::ReadCpuReadOut() {
     Load(LoadStep::CpuReadOut);
-    form_.general_.GB_CPU_CBClick();
+    p_.general.GB_CPU_CBClick();
 }
 
 void MainFormStartup::ReadTrayMode() {
@@ -212,31 +251,30 @@ void MainFormStartup::ReadMasterSwitchAndLevels() {
     // Each level counts as loaded as soon as it is in its slider.
     for (const settings::SettingDef& setting : settings::AllSettings()) {
         if (setting.loadStep != LoadStep::Levels) continue;
-        setting.access.put(form_.settings_, Store().ReadOrDefault(setting.id, LogUnreadable()));
-        form_.loaded_.Mark({setting.id});
+        setting.access.put(p_.settings, Store().ReadOrDefault(setting.id, LogUnreadable()));
+        p_.loaded.Mark({setting.id});
     }
 }
 
 // Only now may moving a level slider preview it: loading the positions did not.
 void MainFormStartup::AttachLevelPreviews() {
-    form_.TAB_TPZ_TB_Active.OnChange = [&form = form_] { form.transparency_.TAB_TPZ_TB_ActiveChange(); };
-    form_.TAB_TPZ_TB_InActive.OnChange = [&form = form_] { form.transparency_.TAB_TPZ_TB_InActiveChange(); };
+    p_.transparency.AttachLevelPreviews();
 }
 
 // The state display follows the master switch.
 void MainFormStartup::ShowActivationState() {
-    form_.transparency_.TAB_TPZ_CBClick();
+    p_.transparency.TAB_TPZ_CBClick();
 }
 
 // The taskbar's level applies at once, whatever the state; then its slider previews.
 void MainFormStartup::ReadTaskbar() {
     Load(LoadStep::Taskbar);
-    form_.transparency_.TAB_TPZ_TLCBClick();
-    form_.TAB_TPZ_TB_TL.OnChange = [&form = form_] { form.transparency_.TAB_TPZ_TB_TLChange(); };
+    p_.transparency.TAB_TPZ_TLCBClick();
+    p_.transparency.AttachTaskbarPreview();
 }
 
 void MainFormStartup::ShowLevelCaptions() {
-    form_.transparency_.ShowLevelCaptions();
+    p_.transparency.ShowLevelCaptions();
 }
 
 // The list box keeps the list sorted.
@@ -246,23 +284,23 @@ void MainFormStartup::ReadExceptions() {
 
 // The programs with a remembered level, before the engine may start.
 void MainFormStartup::ReadRememberedPrograms() {
-    form_.remembered_.Load();
-    form_.rememberedView_.Show();
+    p_.remembered.Load();
+    p_.rememberedView.Show();
 }
 
 // The box, then the modifier, each registering as its click does.
 void MainFormStartup::ReadTransparencyHotKeys() {
     std::vector<settings::SettingId> put = Put(LoadStep::TransparencyHotKeys, Store());
-    form_.shortCuts_.GB_ShortCuts_ChTransCBClick();
+    p_.shortCuts.GB_ShortCuts_ChTransCBClick();
     const std::vector<settings::SettingId> modifier = Put(LoadStep::HotKeyModifier, Store());
     put.insert(put.end(), modifier.begin(), modifier.end());
-    form_.loaded_.Mark(put);
-    form_.shortCuts_.GB_ShortCuts_ChTransCBClick();
+    p_.loaded.Mark(put);
+    p_.shortCuts.GB_ShortCuts_ChTransCBClick();
 }
 
 void MainFormStartup::ReadOnTopHotKeys() {
     Load(LoadStep::OnTopHotKeys);
-    form_.shortCuts_.GB_ShortCuts_AoTCBClick();
+    p_.shortCuts.GB_ShortCuts_AoTCBClick();
 }
 
 // Only when stored; the field keeps its text otherwise.
@@ -295,49 +333,45 @@ void MainFormStartup::StartActive() {
 
 // The tray menu's "Active" entry shows exactly while the engine runs.
 void MainFormStartup::ShowTrayActiveEntry() {
-    form_.activation_.ShowState();
+    p_.activation.ShowState();
 }
 
 // Only whether the value exists.
 void MainFormStartup::ReadAutostart() {
-    form_.GB_Start_AutoStart.SetChecked(settings::AutostartExists(form_.platform_.registry));
+    form_.GB_Start_AutoStart.SetChecked(settings::AutostartExists(p_.platform.registry));
 }
 
 // From now on the exit command of the window menu quits.
 void MainFormStartup::InstallMessageHook() {
-    form_.messageHookInstalled_ = true;
-}
-
-void MainFormStartup::AppendExitToWindowMenu() {
-    form_.AppendExitToWindowMenu();
+    p_.messageHookInstalled = true;
 }
 
 // The engine, with no window known yet.
 void MainFormStartup::CreateEngine() {
-    form_.activation_.CreateEngine();
+    p_.activation.CreateEngine();
 }
 
 // The update check at start-up, from the key opened again under its rooted path. A failed
 // request shows nothing; it ends the sequence here, as the last step, with its log entry.
 void MainFormStartup::ReadUpdateCheck() {
-    settings::SettingsStore rooted(form_.platform_.registry, settings::kSettingsKeyRooted);
-    form_.loaded_.Mark(Put(LoadStep::UpdateCheck, rooted));
-    if (form_.GB_Start_CUpdate.Checked()) form_.update_.StartupCheck();
+    settings::SettingsStore rooted(p_.platform.registry, settings::kSettingsKeyRooted);
+    p_.loaded.Mark(Put(LoadStep::UpdateCheck, rooted));
+    if (form_.GB_Start_CUpdate.Checked()) p_.update.StartupCheck();
 }
 
-void MainForm::AppendExitToWindowMenu() {
+void MainFormStartup::AppendExitToWindowMenu() {
     // The main window owns its taskbar button, so its window menu is also the taskbar button's:
     // one separator and one exit entry serve both.
-    ui::WindowMenu& menu = SystemMenu();
+    ui::WindowMenu& menu = form_.SystemMenu();
     menu.AppendSeparator();
-    ui::MenuItem& exit = menu.AppendItem(kExitCommand, "WindowMenu_Exit", i18n::ExitEntry(texts_));
+    ui::MenuItem& exit = menu.AppendItem(kExitCommand, "WindowMenu_Exit", i18n::ExitEntry(p_.texts));
     // The binder reports the entry as soon as the command is taken from the queue, before it is
     // dispatched: the taskbar button's menu posts it to the window.
-    exit.OnClick = [this] {
-        if (messageHookInstalled_) RequestQuit();
+    exit.OnClick = [&form = form_, &installed = p_.messageHookInstalled] {
+        if (installed) form.RequestQuit();
     };
     const int exitPosition = static_cast<int>(menu.Entries().size()) - 1;
-    menu.SetBitmapAt(exitPosition, XPBarVTX.Icon());
+    menu.SetBitmapAt(exitPosition, form_.XPBarVTX.Icon());
     // Without Restore, Size and Maximize the fixed-border window's menu offers what applies.
     menu.DeleteAt(0);
     menu.DeleteAt(1);

@@ -15,14 +15,17 @@
 #include "core/platform/WindowEvents.h"
 #include "core/platform/WindowSystem.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
+#include "core/transparency/OwnAlphas.h"
 
 namespace vitrex::app {
 
 // The ports the main window reaches the system through; the Windows adapters in the program,
-// the in-memory fakes in the tests.
+// the in-memory fakes in the tests. They are put together where the form is composed.
 struct Platform {
     Registry& registry;
-    WindowSystem& windows;
+    // The desktop with a note of every alpha this run gives: one per run of the program, wrapped
+    // around the system's desktop where the form is composed.
+    transparency::OwnAlphas& windows;
     Files& files;
     Clock& clock;
     Dialogs& dialogs;

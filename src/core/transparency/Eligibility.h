@@ -61,9 +61,14 @@ inline constexpr std::array<ShellWindowRule, 5> kShellWindowRules{{
 // running program none either; a new program's window does.
 class Eligibility {
 public:
+    // `listFailed` is told at once of every process-list request that did not come back whole, so
+    // that the owner can tell the user while the request's handler is still running.
     Eligibility(WindowSystem& windows, sysinfo::SystemInspector& inspector,
-                const ExceptionsSource& exceptions)
-        : windows_(windows), inspector_(inspector), exceptions_(exceptions) {}
+                const ExceptionsSource& exceptions, std::function<void(sysinfo::ListOutcome)> listFailed = {})
+        : windows_(windows),
+          inspector_(inspector),
+          exceptions_(exceptions),
+          listFailed_(std::move(listFailed)) {}
 
     bool IsTransparencyAllowed(WindowHandle window);
     // The executable name of the window's process, empty when no process has the window's
@@ -72,11 +77,6 @@ public:
     std::string GetWindowProcessName(WindowHandle window, bool refresh);
     // The process list of the last refresh, in the order the system gave it.
     const sysinfo::ProcessList& ProcessCache() const { return processCache_; }
-    // Told at once of every process-list request that did not come back whole, so that the
-    // owner can tell the user while the request's handler is still running.
-    void SetListFailureHandler(std::function<void(sysinfo::ListOutcome)> handler) {
-        listFailed_ = std::move(handler);
-    }
 
     // `trusted`: the windows whose process may be named from the last list (see above).
     void BeginShared(const KnownWindows* trusted = nullptr);

@@ -15,6 +15,11 @@ namespace vitrex::transparency {
 // new window, which may well take a change.
 class RefusedWindows {
 public:
+    RefusedWindows() = default;
+    // `observer` is told of each window newly found refused.
+    explicit RefusedWindows(std::function<void(WindowHandle, WindowThreadProcess)> observer)
+        : observer_(std::move(observer)) {}
+
     // Notes the window as refused, with its owners as they are now. Tells the observer when the
     // window was not noted before.
     void Note(WindowHandle window, WindowThreadProcess owner);
@@ -24,11 +29,6 @@ public:
     // new window took; returns the handles taken by new windows.
     std::vector<WindowHandle> ForgetChanged(WindowSystem& windows);
     bool Empty() const { return noted_.empty(); }
-
-    // Told of each window newly found refused.
-    void SetObserver(std::function<void(WindowHandle, WindowThreadProcess)> observer) {
-        observer_ = std::move(observer);
-    }
 
 private:
     std::unordered_map<WindowHandle, WindowThreadProcess> noted_;

@@ -36,8 +36,10 @@ std::string ProgramKey(std::string_view exeName);
 // so a program remembered stays so whatever ends this run.
 class RememberedPrograms {
 public:
-    RememberedPrograms(Registry& registry, std::string keyPath)
-        : registry_(registry), keyPath_(std::move(keyPath)) {}
+    // `observer` is told of the program's key after each change, before it is written.
+    RememberedPrograms(Registry& registry, std::string keyPath,
+                       std::function<void(const std::string&)> observer = {})
+        : registry_(registry), keyPath_(std::move(keyPath)), observer_(std::move(observer)) {}
 
     // Reads every stored program; values that do not read are passed over and left as they are.
     // Throws RegistryError.
@@ -58,9 +60,6 @@ public:
     bool Follow(std::string_view exeName, std::optional<int> level, std::optional<bool> onTop);
     // Forgets the program and deletes its value. Throws RegistryError.
     void Forget(std::string_view exeName);
-
-    // Told of the program's key after each change, before it is written.
-    void SetObserver(std::function<void(const std::string&)> observer) { observer_ = std::move(observer); }
 
 private:
     Registry& registry_;

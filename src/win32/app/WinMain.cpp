@@ -98,7 +98,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     sysinfo::cpu::CpuMeter cpuMeter;
     sysinfo::cpu::CpuSamplerThread cpuSampler(counters, cpuMeter);
 
-    win32::Win32WindowSystem windows;
+    win32::Win32WindowSystem desktop;
+    // Every alpha this run gives is noted, so that a window found layered later is told apart
+    // from one its own program made layered.
+    transparency::OwnAlphas windows(desktop);
     win32::Win32Files files;
     win32::Win32Clock clock;
     win32::Win32Dialogs dialogs(instance);

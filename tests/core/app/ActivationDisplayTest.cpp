@@ -32,7 +32,7 @@ constexpr Shown kDeactivated{{false, false, true}, {false, false, true}};
 TEST(ActivationDisplay, ThePanelAndTheTrayMenuAlwaysShowTheSameOneState) {
     fakes::FakePlatform platform;
     testing::SeedEarlierRun(platform.registry);
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(ShownBy(form), kInactive);
 
@@ -58,7 +58,7 @@ TEST(ActivationDisplay, WithoutAnEngineItShowsDeactivated) {
     fakes::FakePlatform platform;
     testing::SeedEarlierRun(platform.registry);
     platform.registry.SetValueQueryFails("Software\\Vitrex", "HideProgram", true);
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     ASSERT_FALSE(form.ActivationAvailable());
     EXPECT_TRUE(form.TAB_TPZ_CB.Checked());

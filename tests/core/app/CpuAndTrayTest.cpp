@@ -23,7 +23,7 @@ struct CpuAndTray : ::testing::Test {
 };
 
 TEST_F(CpuAndTray, TheTickWritesTheLoadIntoTheTitleAndTheGauge) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_TRUE(form.Tray.IconVisible());
     EXPECT_FALSE(form.Tray2.IconVisible());
@@ -41,7 +41,7 @@ TEST_F(CpuAndTray, TheTickWritesTheLoadIntoTheTitleAndTheGauge) {
 }
 
 TEST_F(CpuAndTray, TheSliderSetsTheIntervalAndSwitchingOffFallsBackToTheLogo) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.GB_CPU_TB.UserSetPosition(30);
     EXPECT_EQ(form.CPU_Timer.IntervalMs(), 3000);
@@ -60,7 +60,7 @@ TEST_F(CpuAndTray, TheSliderSetsTheIntervalAndSwitchingOffFallsBackToTheLogo) {
 
 TEST_F(CpuAndTray, StartingWithoutTheReadOutStillShowsTheEmptyGauge) {
     Seed("CPU", 0);
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_FALSE(form.GB_STRAY_RB1.Enabled());
     EXPECT_TRUE(form.GB_STRAY_RB1.Checked());
@@ -73,7 +73,7 @@ TEST_F(CpuAndTray, StartingWithoutTheReadOutStillShowsTheEmptyGauge) {
 // A shell that lays its icons out in a row must never see both at once: the arriving icon would
 // move into the leaving one's place.
 TEST_F(CpuAndTray, SwitchingModesTakesTheOldIconAwayBeforeTheNewOneComes) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     if (!form.GB_CPU_CB.Checked()) form.GB_CPU_CB.UserClick();
     std::vector<std::string> order;
@@ -95,7 +95,7 @@ TEST_F(CpuAndTray, SwitchingModesTakesTheOldIconAwayBeforeTheNewOneComes) {
 
 TEST_F(CpuAndTray, AnUnknownModeShowsNoIconAndDoubleClicksBringTheWindow) {
     Seed("SYSTRAY", 7);
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_FALSE(form.Tray.IconVisible());
     EXPECT_FALSE(form.Tray2.IconVisible());

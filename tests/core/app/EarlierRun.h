@@ -11,7 +11,7 @@ namespace vitrex::app::testing {
 inline void SeedEarlierRun(fakes::FakeRegistry& registry) {
     constexpr const char* kKey = "Software\\Vitrex";
     fakes::FakePlatform first;
-    MainForm form(first.ports);
+    MainForm form(first.NewRun());
     form.FormCreate();
     for (const std::string& name : first.registry.ValueNames(kKey)) {
         registry.Seed(kKey, name, *first.registry.Value(kKey, name));

@@ -42,7 +42,7 @@ struct EngineWiring : ::testing::Test {
 };
 
 TEST_F(EngineWiring, StartingActiveGivesEveryWindowItsLevelAtTheFirstTick) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     ASSERT_TRUE(form.Vitrex_Timer.Enabled());
     form.Vitrex_Timer.Tick();
@@ -59,7 +59,7 @@ TEST_F(EngineWiring, StartingActiveGivesEveryWindowItsLevelAtTheFirstTick) {
 
 TEST_F(EngineWiring, TheWholeGroupSettingMovesTheEditorsWindowsTogether) {
     platform.registry.Seed(kKey, "ChangeProcessAB", FakeRegistryValue::Dword(1));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.Vitrex_Timer.Tick();
     platform.windows.SetForeground(browser);
@@ -72,7 +72,7 @@ TEST_F(EngineWiring, TheWholeGroupSettingMovesTheEditorsWindowsTogether) {
 
 TEST_F(EngineWiring, ExceptedProgramsStayOpaqueAndQuittingRestoresEveryWindow) {
     platform.registry.Seed(kKey, "NoABList", FakeRegistryValue::Sz("BROWSER.EXE\r\n"));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.Vitrex_Timer.Tick();
     EXPECT_FALSE(Layered(browser));
@@ -85,7 +85,7 @@ TEST_F(EngineWiring, ExceptedProgramsStayOpaqueAndQuittingRestoresEveryWindow) {
 }
 
 TEST_F(EngineWiring, SwitchingOffFromThePanelRestoresAndTheListIsLockedWhileActive) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.Vitrex_Timer.Tick();
     EXPECT_FALSE(form.TAB_AUS_BTN_Add.Enabled());
@@ -98,7 +98,7 @@ TEST_F(EngineWiring, SwitchingOffFromThePanelRestoresAndTheListIsLockedWhileActi
 TEST_F(EngineWiring, AFailedStartUpLeavesNoEngineToTick) {
     // A value the damaged hive cannot give ends start-up at its step.
     platform.registry.SetValueQueryFails(kKey, "HideProgram", true);
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(form.Engine(), nullptr);
     form.XPBarStatus.Item(1).SetVisible(true);
@@ -109,7 +109,7 @@ TEST_F(EngineWiring, AFailedStartUpLeavesNoEngineToTick) {
 }
 
 TEST_F(EngineWiring, TheSystemsReportsRunWhileTheEngineRunsAndFailuresReachTheLog) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.Vitrex_Timer.Tick();
     ASSERT_TRUE(platform.windowEvents.Started());
@@ -137,7 +137,7 @@ TEST_F(EngineWiring, TheSystemsReportsRunWhileTheEngineRunsAndFailuresReachTheLo
 
 TEST_F(EngineWiring, WithoutForegroundReportsTheFormPollsTheForegroundWhileTheEngineRuns) {
     platform.windowEvents.deliversForeground = false;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.Vitrex_Timer.Tick();
     platform.windows.SetForeground(browser);
@@ -165,7 +165,7 @@ TEST_F(EngineWiring, WithoutForegroundReportsTheFormPollsTheForegroundWhileTheEn
 TEST_F(EngineWiring, WhereTheSystemWatchesTheForegroundItsWatchStandsInForThePoll) {
     platform.windowEvents.deliversForeground = false;
     platform.windowEvents.canWatch = true;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.Vitrex_Timer.Tick();
     EXPECT_FALSE(platform.windowEvents.watching) << "not before a switch goes unreported";
@@ -202,7 +202,7 @@ TEST_F(EngineWiring, WhereTheSystemWatchesTheForegroundItsWatchStandsInForThePol
 TEST_F(EngineWiring, WhereTheSystemCannotWatchTheForegroundThePollsTimerRuns) {
     platform.windowEvents.deliversForeground = false;
     platform.windowEvents.canWatch = false;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.Vitrex_Timer.Tick();
     platform.windows.SetForeground(browser);

@@ -38,7 +38,7 @@ struct FullScreenOption : ::testing::Test {
 };
 
 TEST_F(FullScreenOption, SettingsWithoutTheValueLeaveFullScreenWindowsOpaqueAndTheQuitStoresIt) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_TRUE(form.TAB_TPZ_FullScreenCB.Checked());
     EXPECT_EQ(form.TAB_TPZ_FullScreenCB.Caption(), "Leave full-screen windows opaque");
@@ -60,7 +60,7 @@ TEST_F(FullScreenOption, SettingsWithoutTheValueLeaveFullScreenWindowsOpaqueAndT
 
 TEST_F(FullScreenOption, AStoredOffGivesFullScreenWindowsTheirLevelsAsBefore) {
     platform.registry.Seed(kKey, "AB_FullScreenOpaque", FakeRegistryValue::Dword(0));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_FALSE(form.TAB_TPZ_FullScreenCB.Checked());
     form.Vitrex_Timer.Tick();

@@ -18,7 +18,7 @@ constexpr std::uint16_t kShift = 0x2000, kCtrl = 0x4000, kAlt = 0x8000;
 
 struct KeyFieldForm : ::testing::Test {
     fakes::FakePlatform platform;
-    MainForm form{platform.ports};
+    MainForm form{platform.NewRun()};
     FakeHotKeys& keys = platform.hotKeys;
 };
 

@@ -42,7 +42,7 @@ TEST(KeyFields, RefusedCombinationsKeepTheKeyWithTheReplacement) {
 
 struct HotKeyForm : ::testing::Test {
     fakes::FakePlatform platform;
-    MainForm form{platform.ports};
+    MainForm form{platform.NewRun()};
     FakeHotKeys& keys = platform.hotKeys;
 };
 
@@ -113,7 +113,7 @@ TEST_F(HotKeyForm, DigitKeysSetTheForegroundWindowsLevelAndZeroClearsIt) {
 
 struct Commands : ::testing::Test {
     fakes::FakePlatform platform;
-    MainForm form{platform.ports};
+    MainForm form{platform.NewRun()};
     void Send(const std::string& command) {
         platform.registry.Seed(kKey, "ApplicationCommand", FakeRegistryValue::Sz(command));
         form.CommandTimer.Tick();
@@ -163,7 +163,7 @@ TEST_F(Commands, AFirstStartsCommandIsCarriedOutAfterStartUp) {
 
     fakes::FakePlatform other;
     testing::SeedEarlierRun(other.registry);
-    MainForm debug(other.ports);
+    MainForm debug(other.NewRun());
     debug.FormCreate();
     debug.RunStartCommand("DEBUG");
     EXPECT_TRUE(debug.Visible());
@@ -171,7 +171,7 @@ TEST_F(Commands, AFirstStartsCommandIsCarriedOutAfterStartUp) {
 
     fakes::FakePlatform third;
     testing::SeedEarlierRun(third.registry);
-    MainForm status(third.ports);
+    MainForm status(third.NewRun());
     status.FormCreate();
     ASSERT_FALSE(status.Vitrex_Timer.Enabled());
     status.RunStartCommand("CHANGESTATUS");
@@ -310,7 +310,7 @@ TEST(SingleInstance, ACommandWrittenBeforeTheVeryFirstStartStillGetsCompleteSett
     fakes::FakeInstanceLock lock;
     lock.heldByOther = true;
     CheckSingleInstance(lock, platform.registry, "config");
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(platform.registry.ValueNames(kKey).size(), 19u);
     EXPECT_TRUE(form.TabDebugList.Items().size() == 2u) << "no failed step";

@@ -62,7 +62,7 @@ struct Language : ::testing::Test {
 
 TEST_F(Language, EveryKeyReachesExactlyItsTargetsWithItsComposition) {
     SeedDistinct();
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.TAB_TPZ_TB_Active.SetPosition(30);
     form.TAB_TPZ_TB_InActive.SetPosition(40);
     form.TAB_TPZ_TB_TL.SetPosition(50);
@@ -107,7 +107,7 @@ TEST_F(Language, EveryKeyReachesExactlyItsTargetsWithItsComposition) {
 
 // The built-in captions are the list's English texts, and each page shows only its own.
 TEST_F(Language, TheBuiltInCaptionsAreTheListsEnglishAndAPageShowsOnlyItsOwn) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     ExpectBuiltInCaptions(form);
     EXPECT_EQ(form.TINFO_LabelTranslator.Caption(), "Unknown (No E-Mail)");
     EXPECT_EQ(form.Bug_OS.Items().back(), "Other (Please declare!)");
@@ -126,7 +126,7 @@ TEST_F(Language, TheBuiltInCaptionsAreTheListsEnglishAndAPageShowsOnlyItsOwn) {
 TEST_F(Language, AFileWithoutTheKeysPutsEveryTargetBackToItsBuiltInText) {
     SeedDistinct();
     SeedLanguage("bare.ini", "Bare");
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.LoadLanguage("xx");
     form.LoadLanguage("bare");
     ExpectBuiltInCaptions(form);
@@ -135,7 +135,7 @@ TEST_F(Language, AFileWithoutTheKeysPutsEveryTargetBackToItsBuiltInText) {
 }
 
 TEST_F(Language, AMissingFileLeavesTheEnglishDefaultsAndTheLabelsOfEnglishAndGerman) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.LoadLanguage("nothing");
     EXPECT_EQ(form.GB_ShortCuts_ChTransRB2.Caption(), "Windows Key +0...9");
     EXPECT_EQ(form.TINFO_LabelTranslator.Caption(), "Unknown (No E-Mail)");
@@ -152,7 +152,7 @@ TEST_F(Language, AMissingFileLeavesTheEnglishDefaultsAndTheLabelsOfEnglishAndGer
 TEST_F(Language, DeutschShowsTheDateRowAnEmptyValueStaysEmptyAndWinHasNoBlank) {
     SeedLanguage("de.ini", "Deutsch", "[TabGeneric]\r\nUpdateRange=\r\nWIN=Win\r\n");
     SeedLanguage("lower.ini", "deutsch");
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.LoadLanguage("de");
     EXPECT_TRUE(form.TINFO_Label3.Visible());
     EXPECT_TRUE(form.TINFO_LabelDatum.Visible());
@@ -168,7 +168,7 @@ TEST_F(Language, ChangesLeaveOneMoreEntryAndOneOtherAndTheLevelsKeepTheirPositio
                  "[TabTransparency]\r\nActiveWindow=Aktives Fenster\r\n[TabReportBug]\r\nOther=Andere\r\n"
                  "[TabGeneric]\r\nMore=Mehr\r\n");
     testing::SeedEarlierRun(platform.registry);
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(form.GB_Language_CB.Items(), (std::vector<std::string>{"English", "Deutsch", "More..."}));
     EXPECT_EQ(form.GB_Language_CB.Text(), "English");
@@ -190,7 +190,7 @@ TEST_F(Language, TheLastItemShowsTheWebPageAndKeepsTheLanguage) {
     SeedLanguage("de.ini", "Deutsch");
     testing::SeedEarlierRun(platform.registry);
     platform.registry.Seed("Software\\Vitrex", "Language", fakes::FakeRegistryValue::Sz("Deutsch"));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     ASSERT_EQ(form.LanguageFileBase(), "de");
     form.GB_Language_CB.UserSelect(2);
@@ -201,7 +201,7 @@ TEST_F(Language, TheLastItemShowsTheWebPageAndKeepsTheLanguage) {
 
 TEST_F(Language, TheWelcomeBoxOffersTheLanguagesAndItsFirstChoiceDropsThePlaceholder) {
     SeedLanguage("de.ini", "Deutsch", "[TabWelcome]\r\nWelcome=Willkommen\r\n");
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(form.WelcomeLangCB.Items(),
               (std::vector<std::string>{"Select Language", "English", "Deutsch"}));
@@ -225,7 +225,7 @@ TEST_F(Language, WithoutALanguageFileTheProgramSaysSoAndEndsAfterStartUp) {
     platform.files.RemoveFile(std::string(kFolder) + "en.ini");
     SeedLanguage("old.ini", "Old", "[Compatible]\r\n0020=1\r\n");
     platform.files.Seed(std::string(kFolder) + "old.ini", "[Compatible]\r\n0020=1\r\n");
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(platform.dialogs.Messages(),
               std::vector<std::string>{"Fatal Error: No language file found. Please reinstall the program."});
@@ -242,7 +242,7 @@ TEST_F(Language, TheStoredTextsReachTheirUsers) {
     testing::SeedEarlierRun(platform.registry);
     platform.registry.Seed("Software\\Vitrex", "Language", fakes::FakeRegistryValue::Sz("Deutsch"));
     fakes::Open(platform.windows, platform.processes, {.title = "Note", .className = "Notepad"});
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(form.SystemMenu().Entries().back().caption, "Beenden");
 

@@ -46,7 +46,7 @@ struct LeftBehind : ::testing::Test {
     void StartActive() { platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1)); }
     // A run that is killed while active: its form goes without the close path.
     void RunAndKill() {
-        auto form = std::make_unique<MainForm>(platform.ports);
+        auto form = std::make_unique<MainForm>(platform.NewRun());
         form->FormCreate();
         form->Vitrex_Timer.Tick();
         ASSERT_EQ(Alpha(editor), 229);
@@ -57,7 +57,7 @@ struct LeftBehind : ::testing::Test {
 TEST_F(LeftBehind, AKilledRunsWindowsAreGivenBackAtTheNextStartBeforeTheEngineRuns) {
     StartActive();
     RunAndKill();
-    MainForm next(platform.ports);
+    MainForm next(platform.NewRun());
     next.FormCreate();
     EXPECT_EQ(Alpha(editor), -1);
     EXPECT_EQ(Alpha(player), 200) << "its program's own alpha, still layered";
@@ -75,7 +75,7 @@ TEST_F(LeftBehind, TheGivingBackHappensAlsoWhenALaterStartUpStepFails) {
     RunAndKill();
     // A value the damaged hive cannot give ends start-up at its step.
     platform.registry.SetValueQueryFails(kKey, "HideProgram", true);
-    MainForm next(platform.ports);
+    MainForm next(platform.NewRun());
     next.FormCreate();
     EXPECT_EQ(next.Engine(), nullptr) << "start-up ended early";
     EXPECT_EQ(Alpha(editor), -1);
@@ -83,14 +83,14 @@ TEST_F(LeftBehind, TheGivingBackHappensAlsoWhenALaterStartUpStepFails) {
 
 TEST_F(LeftBehind, ADamagedJournalIsLoggedAndStartUpGoesOn) {
     platform.registry.Seed(kJournalKey, "Windows", FakeRegistryValue::Dword(7));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(form.TabDebugList.Items().size(), 6u) << "header and one entry";
     EXPECT_NE(form.Engine(), nullptr);
 }
 
 TEST_F(LeftBehind, LevelsGivenWhileInactiveAreClearedAtTheNextSwitchOffAfterTheEngineMetThem) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     const WindowHandle own = Add("TVTXForm", 40);
     form.SetOwnWindow(own);
@@ -110,7 +110,7 @@ TEST_F(LeftBehind, LevelsGivenWhileInactiveAreClearedAtTheNextSwitchOffAfterTheE
 TEST_F(LeftBehind, QuittingLeavesTheTaskbarLayeredAndOpaqueAndTheJournalEmpty) {
     StartActive();
     platform.registry.Seed(kKey, "AB_TaskbarActive", FakeRegistryValue::Dword(1));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     ASSERT_EQ(Alpha(taskbar), 191);
     form.Vitrex_Timer.Tick();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -17,7 +18,7 @@ std::vector<int> VisibleTabs(const MainForm& form) {
 
 TEST(MainFormLayout, StartsWithOnlyTheGeneralTabAndHiddenStateItems) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     EXPECT_EQ(VisibleTabs(form), std::vector<int>{kPageGeneral});
     EXPECT_EQ(form.Pages.ActivePageIndex(), kPageGeneral);
     EXPECT_EQ(form.Pages.PageCount(), 10);
@@ -67,7 +68,7 @@ void ExpectTidy(const ui::Widget& parent, const std::set<std::string>& overlays)
 
 TEST(MainFormLayout, ControlsStayInsideTheirParentsAndDoNotOverlap) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     // Every row of the about page in its place: a hidden row gives its place to the next one.
     form.TINFO_Label3.SetVisible(true);
     form.TINFO_LabelDatum.SetVisible(true);
@@ -82,7 +83,7 @@ TEST(MainFormLayout, WithTheGermanCaptionsTooNothingLeavesItsParentOrOverlaps) {
     std::ifstream in(std::string(VITREX_LANGUAGES_DIR) + "/de.ini", std::ios::binary);
     platform.files.Seed("C:\\Program Files\\Vitrex\\languages\\de.ini",
                         std::string(std::istreambuf_iterator<char>(in), {}));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.LoadLanguage("de");
     ASSERT_EQ(form.TabAllgemein.Caption(), "Allgemein");
     EXPECT_TRUE(form.TINFO_LabelDatum.Visible());
@@ -92,7 +93,7 @@ TEST(MainFormLayout, WithTheGermanCaptionsTooNothingLeavesItsParentOrOverlaps) {
 
 TEST(MainFormLayout, TheAboutPageLeavesNoGapWhereTheHiddenDateRowWould) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     ASSERT_FALSE(form.TINFO_LabelDatum.Visible());
     EXPECT_EQ(form.TINFO_Label4.Bounds().y, form.TINFO_Label3.Bounds().y) << "the homepage row moved up";
@@ -108,7 +109,7 @@ TEST(MainFormLayout, TheAboutPageLeavesNoGapWhereTheHiddenDateRowWould) {
 
 TEST(MainFormNavigation, EveryPanelItemLeavesExactlyOneTabTheOneOnDisplay) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     struct Step {
         ui::TaskItem& item;
         int page;
@@ -128,7 +129,7 @@ TEST(MainFormNavigation, EveryPanelItemLeavesExactlyOneTabTheOneOnDisplay) {
 
 TEST(MainFormNavigation, DeactivatedItemLeadsToTheMasterSwitchAndWelcomeOkToGeneral) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.XPBarStatus.Item(2).SetVisible(true);
     form.XPBarStatus.Item(2).UserClick();
     EXPECT_EQ(form.Pages.ActivePageIndex(), kPageTransparency);
@@ -140,7 +141,7 @@ TEST(MainFormNavigation, DeactivatedItemLeadsToTheMasterSwitchAndWelcomeOkToGene
 
 TEST(MainFormNavigation, ShowPageLeavesOnlyItsOwnTabWhateverWasVisibleBefore) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.ShowPage(kPageDebug);
     form.Pages.Page(kPageTransparency).SetTabVisible(true);  // a second tab, however it came
     form.ShowPage(kPageAbout);
@@ -152,7 +153,7 @@ TEST(MainFormNavigation, ShowPageLeavesOnlyItsOwnTabWhateverWasVisibleBefore) {
 
 TEST(MainFormClose, ClosingHidesUnlessAQuitWasRequested) {
     fakes::FakePlatform platform;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.SetVisible(true);
     form.Close();
     EXPECT_FALSE(form.Visible());
@@ -163,6 +164,32 @@ TEST(MainFormClose, ClosingHidesUnlessAQuitWasRequested) {
     EXPECT_TRUE(form.QuitRequested());
     EXPECT_TRUE(form.Closed());
     EXPECT_TRUE(form.Terminated());
+}
+
+// Every button, box and slider of the window runs a handler once start-up is done: the pages'
+// presenters attach their own, so a control left out of its page's wiring shows here.
+TEST(MainFormWiring, EveryButtonBoxAndSliderRunsAHandlerAfterStartUp) {
+    fakes::FakePlatform platform;
+    MainForm form(platform.NewRun());
+    form.FormCreate();
+    std::vector<std::string> silent;
+    std::vector<const ui::Widget*> pending{&form};
+    while (!pending.empty()) {
+        const ui::Widget* widget = pending.back();
+        pending.pop_back();
+        pending.insert(pending.end(), widget->Children().begin(), widget->Children().end());
+        bool handled = true;
+        if (const auto* button = dynamic_cast<const ui::Button*>(widget)) handled = bool(button->OnClick);
+        if (const auto* box = dynamic_cast<const ui::CheckControl*>(widget)) handled = bool(box->OnClick);
+        if (const auto* slider = dynamic_cast<const ui::TrackBar*>(widget)) handled = bool(slider->OnChange);
+        if (!handled) silent.push_back(widget->Name());
+    }
+    std::sort(silent.begin(), silent.end());
+    // The options that are read when they apply (at a tick, at start-up, at the close) and do
+    // nothing when clicked.
+    EXPECT_EQ(silent, (std::vector<std::string>{"GB_Start_Active", "GB_Start_AutoStart", "GB_Start_CUpdate",
+                                                "GB_Start_Hide", "GB_Transparenz_All", "GB_Transparenz_One",
+                                                "TAB_TPZ_FullScreenCB"}));
 }
 
 }  // namespace

@@ -154,7 +154,7 @@ TEST_P(StartupFaults, OneLogEntryEarlierStepsDoneLaterOnesNotAndAQuitThatUsesOnl
     platform.registry.Seed(kKey, "DebugClassException", V::Sz("Notepad"));
     fault.inject(platform);
 
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
 
     const std::vector<std::string>& log = form.TabDebugList.Items();
@@ -194,7 +194,7 @@ TEST(QuitFaults, AValueRefusedAtQuitIsLoggedAndEveryOtherValueIsSaved) {
     platform.registry.Seed(kKey, "StartActive", V::Dword(1));
     const WindowHandle window =
         fakes::Open(platform.windows, platform.processes, {.exe = "editor.exe", .pid = 4242});
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.Vitrex_Timer.Tick();
     ASSERT_TRUE(platform.windows.GetLayeredAlpha(window).has_value());

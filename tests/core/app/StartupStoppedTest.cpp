@@ -44,7 +44,7 @@ TEST_F(StartupStopped, QuittingKeepsEveryValueStartUpNeverLoaded) {
     for (const V& stored : {V::Dword(33), V::Binary({1, 2, 3, 4})}) {
         platform.registry.Seed(kKey, "AB_ActiveWindow", stored);
         platform.registry.SetValueQueryFails(kKey, "AB_ActiveWindow", true);
-        MainForm form(platform.ports);
+        MainForm form(platform.NewRun());
         form.FormCreate();
         ASSERT_GT(form.TabDebugList.Items().size(), 2u) << "start-up stopped";
         platform.registry.ClearChanges();
@@ -69,7 +69,7 @@ TEST_F(StartupStopped, QuittingKeepsEveryValueStartUpNeverLoaded) {
 
 TEST_F(StartupStopped, TheProgramShowsItselfDeactivatedAndOffersNoActivation) {
     platform.registry.SetValueQueryFails(kKey, "AB_ActiveWindow", true);
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     ASSERT_EQ(form.Engine(), nullptr);
 
@@ -91,7 +91,7 @@ TEST_F(StartupStopped, TheProgramShowsItselfDeactivatedAndOffersNoActivation) {
 }
 
 TEST_F(StartupStopped, AWrongTypedCommandSlotIsResetOnceWithOneLogEntry) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     const std::size_t before = form.TabDebugList.Items().size();
     platform.registry.Seed(kKey, "ApplicationCommand", V::Dword(7));

@@ -33,7 +33,7 @@ struct Startup : ::testing::Test {
 };
 
 TEST_F(Startup, FirstStartWritesTheDefaultsAndWelcomesTheUser) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
 
     EXPECT_EQ(
@@ -60,7 +60,7 @@ TEST_F(Startup, FirstStartWritesTheDefaultsAndWelcomesTheUser) {
 
 TEST_F(Startup, SecondStartWithTheDefaultsStaysHiddenAndInactive) {
     SeedDefaults();
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_FALSE(form.Visible());
     EXPECT_EQ(form.Pages.VisibleTabs(), std::vector<int>{kPageGeneral});
@@ -81,13 +81,13 @@ TEST_F(Startup, UpgradeShowsTheWelcomePageOnceAndKeepsStoredNumbers) {
     }
     platform.registry.Seed(kKey, "AB_ActiveWindow", FakeRegistryValue::Dword(40));
     {
-        MainForm form(platform.ports);
+        MainForm form(platform.NewRun());
         form.FormCreate();
         EXPECT_TRUE(form.Visible());
         EXPECT_EQ(form.Pages.ActivePageIndex(), kPageWelcome);
         EXPECT_EQ(form.TAB_TPZ_TB_Active.Position(), 40);
     }
-    MainForm again(platform.ports);
+    MainForm again(platform.NewRun());
     again.FormCreate();
     EXPECT_FALSE(again.Visible());
 }
@@ -98,7 +98,7 @@ TEST_F(Startup, AMissingNumberLoadsAsItsDefaultWithOneLogEntryAndStartUpGoesOn) 
     platform.registry.Seed(kKey, "AB_InActiveWindow", FakeRegistryValue::Dword(40));
     platform.registry.Seed(kKey, "NoABList", FakeRegistryValue::Sz("game.exe\r\n"));
     platform.clock.SetLocalLongTime("09:15:00");
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
 
     const auto& log = form.TabDebugList.Items();
@@ -126,7 +126,7 @@ TEST_F(Startup, AWrongTypedNumberNeitherHidesTheProgramNorStaysWrong) {
     platform.registry.Seed(kKey, "AB_ActiveWindow", FakeRegistryValue::Dword(40));
     platform.registry.Seed(kKey, "SYSTRAY", FakeRegistryValue::Dword(1));
     platform.registry.Seed(kKey, "NoABList", FakeRegistryValue::Sz("game.exe\r\n"));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
 
     ASSERT_EQ(form.TabDebugList.Items().size(), 6u);
@@ -155,7 +155,7 @@ TEST_F(Startup, ADeletedCommandSlotKeepsEverySettingAndShowsNoWelcomePage) {
     platform.registry.Seed(kKey, "AB_InActiveWindow", FakeRegistryValue::Dword(60));
     platform.registry.Seed(kKey, "NoABList", FakeRegistryValue::Sz("game.exe\r\n"));
     platform.registry.Remove(kKey, "ApplicationCommand");
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_FALSE(form.Visible());
     EXPECT_EQ(form.Pages.VisibleTabs(), std::vector<int>{kPageGeneral});
@@ -171,7 +171,7 @@ TEST_F(Startup, StoredNumbersAreHeldToTheControlsAndSavedAsHeld) {
     platform.registry.Seed(kKey, "AB_ActiveWindow", FakeRegistryValue::Dword(120));
     platform.registry.Seed(kKey, "CPU_TIME", FakeRegistryValue::Dword(2));
     platform.registry.Seed(kKey, "SYSTRAY", FakeRegistryValue::Dword(5));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(form.TAB_TPZ_TB_Active.Position(), 90);
     EXPECT_EQ(form.GB_CPU_TB.Position(), 5);
@@ -187,7 +187,7 @@ TEST_F(Startup, StartActiveWithoutTheMasterSwitchStartsDeactivatedAndSavesFalse)
     SeedDefaults();
     platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1));
     platform.registry.Seed(kKey, "AB_Active", FakeRegistryValue::Dword(0));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_FALSE(form.GB_Start_Active.Checked());
     EXPECT_FALSE(form.GB_Start_Active.Enabled());
@@ -205,7 +205,7 @@ TEST_F(Startup, StartActiveWithoutTheMasterSwitchStartsDeactivatedAndSavesFalse)
 TEST_F(Startup, ActivationStateFollowsTheEngineSwitch) {
     SeedDefaults();
     platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_TRUE(form.Vitrex_Timer.Enabled()) << "active at start-up";
     EXPECT_TRUE(form.XPBarStatus.Item(0).Visible());
@@ -233,7 +233,7 @@ TEST_F(Startup, ActivationStateFollowsTheEngineSwitch) {
 
 TEST_F(Startup, ClosingHidesAndSavesNothing) {
     SeedDefaults();
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     platform.registry.ClearChanges();
     form.BringToFront();
@@ -249,7 +249,7 @@ TEST_F(Startup, QuitSavesTheTaskbarOpaqueWritesAutostartAndSwitchesOff) {
     platform.registry.Seed(kKey, "AB_TaskbarActive", FakeRegistryValue::Dword(1));
     const WindowHandle taskbar = AddTaskbar();
     platform.files.SetExecutablePath("C:\\Program Files\\Vitrex App\\Vitrex.exe");
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(platform.windows.GetLayeredAlpha(taskbar), std::optional<std::uint8_t>(191)) << "25 % at start";
     form.GB_Start_AutoStart.SetChecked(true);
@@ -272,7 +272,7 @@ TEST_F(Startup, QuitWithoutAutostartDeletesTheValueAndAnEmptyClassException) {
     SeedDefaults();
     platform.registry.Seed(kRunKey, "Vitrex", FakeRegistryValue::Sz("old"));
     platform.registry.Seed(kKey, "DebugClassException", FakeRegistryValue::Sz("Notepad"));
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_TRUE(form.GB_Start_AutoStart.Checked());
     EXPECT_EQ(form.DebugClassException.Text(), "Notepad");
@@ -288,7 +288,7 @@ TEST_F(Startup, AKeyThatRefusesWritesIsLoggedAndTheQuitStillRestoresTheDesktop) 
     platform.registry.Seed(kKey, "StartActive", FakeRegistryValue::Dword(1));
     platform.registry.Seed(kKey, "AB_TaskbarActive", FakeRegistryValue::Dword(1));
     const WindowHandle taskbar = AddTaskbar();
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     platform.registry.SetWriteProtected(kKey, true);
 
@@ -301,7 +301,7 @@ TEST_F(Startup, AKeyThatRefusesWritesIsLoggedAndTheQuitStillRestoresTheDesktop) 
 }
 
 TEST_F(Startup, WindowMenuEndsWithTheExitEntryThatQuits) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     std::vector<unsigned> ids;
     for (const ui::WindowMenuEntry& entry : form.SystemMenu().Entries())
@@ -317,7 +317,7 @@ TEST_F(Startup, WindowMenuEndsWithTheExitEntryThatQuits) {
 
 TEST_F(Startup, PlatformGateStopsBeforeAnySettingIsTouched) {
     platform.system.platformId = 1;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(platform.dialogs.Messages(),
               std::vector<std::string>{"This Programm runs only with Windows 2000, XP or newer!"});
@@ -326,7 +326,7 @@ TEST_F(Startup, PlatformGateStopsBeforeAnySettingIsTouched) {
 }
 
 TEST_F(Startup, SavingTheLogWritesItOnceAndConfirmsWithThePath) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.TabDebugList.UserDblClick();
     form.TabDebugList.UserDblClick();

@@ -161,13 +161,13 @@ TEST_F(ApplicationCommands, ExceptionPausesARunningEngineSoEveryWindowIsJudgedAf
     const transparency::EngineSettings levels{10, 50, false};
     bool running = true;
     std::vector<std::string> calls;
-    page.SetEngineSwitch({[&] { return running; },
-                          [&](bool active) {
-                              calls.push_back((active ? "on with " : "off with ") +
-                                              std::to_string(exceptionsList.Items().size()));
-                              running = active;
-                              if (!active) engine.SwitchOff();
-                          }});
+    engineSwitch = {[&] { return running; },
+                    [&](bool active) {
+                        calls.push_back((active ? "on with " : "off with ") +
+                                        std::to_string(exceptionsList.Items().size()));
+                        running = active;
+                        if (!active) engine.SwitchOff();
+                    }};
     desktop.SetForeground(browser);
     engine.Tick(levels);
     ASSERT_EQ(desktop.GetLayeredAlpha(editor), std::optional<std::uint8_t>(127));

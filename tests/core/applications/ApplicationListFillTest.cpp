@@ -11,8 +11,7 @@ TEST_F(ApplicationFill, ListsVisibleTitledWindowsFrontToBackAndSkipsTheShellAndT
     fakes::Open(desktop, processes, {.title = "Program Manager", .className = "ProgMan"});
     const WindowHandle otherProgMan =
         fakes::Open(desktop, processes, {.title = "Not the program manager", .className = "ProgMan"});
-    const WindowHandle own = Open("Vitrex", "vitrex.exe", 5);
-    page.SetOwnWindow([own] { return own; });
+    ownWindow = Open("Vitrex", "vitrex.exe", 5);
     const WindowHandle hidden = Open("Hidden", "app.exe", 7);
     W(hidden).visible = false;
     Open("  \t ", "app.exe", 7);

@@ -40,13 +40,35 @@ struct ApplicationsDesktop : ::testing::Test {
     exceptions::ControlsExceptionsSource source{exceptionsList, classException, collation};
     sysinfo::SystemInspector inspector{processes, registry, desktop};
     transparency::Eligibility eligibility{desktop, inspector, source};
+    transparency::RememberedPrograms remembered{registry, "Software\\VitrexTest\\Remembered"};
+    transparency::RefusedWindows refused;
+    // The engine as the page sees it: off, until a test gives it a switch.
+    EngineSwitch engineSwitch;
+    // The program's own main window, never listed.
+    WindowHandle ownWindow = 0;
+    i18n::Catalogue texts;
 
     ui::ListView list{"TAB_AW_List", nullptr, {}};
     ui::ImageList images{16, 16};
     ui::PopupMenu popup{"PMenu_AW_List", nullptr};
     ApplicationsMenu menu = BuildApplicationsMenu(popup);
-    ApplicationsPage page{list,    images,  popup,     menu,       exceptionsList,
-                          desktop, dialogs, collation, eligibility};
+    ApplicationsPage page{{.TAB_AW_List = list,
+                           .ImageList_AW = images,
+                           .PMenu_AW_List = popup,
+                           .menu = menu,
+                           .TAB_Ausnahmen_List = exceptionsList},
+                          {.windows = desktop,
+                           .dialogs = dialogs,
+                           .collation = collation,
+                           .eligibility = eligibility,
+                           .remembered = remembered,
+                           .refused = refused},
+                          {[this] { return engineSwitch.isActive && engineSwitch.isActive(); },
+                           [this](bool active) {
+                               if (engineSwitch.setActive) engineSwitch.setActive(active);
+                           }},
+                          ownWindow,
+                          texts};
 
     ApplicationsDesktop() {
         exceptionsList.SetSorted(exceptions::LocaleCollation(collation));

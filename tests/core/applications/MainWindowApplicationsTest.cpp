@@ -51,7 +51,7 @@ struct MainWindowApplications : ::testing::Test {
 };
 
 TEST_F(MainWindowApplications, OpeningThePageFromThePanelFillsTheListWithoutTheProgramsOwnWindow) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.SetOwnWindow(own);
     EXPECT_TRUE(form.TAB_AW_List.Rows().empty());
@@ -67,7 +67,7 @@ TEST_F(MainWindowApplications, OpeningThePageFromThePanelFillsTheListWithoutTheP
 
 TEST_F(MainWindowApplications, WithoutReadableProcessCountersEachListRequestOfAHandlerShowsTheError) {
     platform.processes.toolhelp = false;  // and the registry publishes no performance data
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.SetOwnWindow(own);
     const std::size_t before = platform.dialogs.Messages().size();
@@ -83,7 +83,7 @@ TEST_F(MainWindowApplications, WithoutReadableProcessCountersEachListRequestOfAH
 }
 
 TEST_F(MainWindowApplications, TheExceptionCommandPausesTheRunningEngineAndTheExceptedProgramStaysOpaque) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.SetOwnWindow(own);
     form.SetEngineActive(true);
@@ -109,7 +109,7 @@ TEST_F(MainWindowApplications, TheExceptionCommandPausesTheRunningEngineAndTheEx
 }
 
 TEST_F(MainWindowApplications, TheDebugHotKeyWorksOnlyAfterRegisterAndDescribesTwoWindows) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.SetOwnWindow(own);
     EXPECT_FALSE(platform.hotKeys.registered.contains(267)) << "never registered at start-up";
@@ -125,7 +125,7 @@ TEST_F(MainWindowApplications, TheDebugHotKeyWorksOnlyAfterRegisterAndDescribesT
 }
 
 TEST_F(MainWindowApplications, DebugButtonsWorkByTypedHandleAndANonNumberIsLogged) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.DebugMakeHandleTransEdit.SetText(std::to_string(browser));
     form.DebugMakeHandleTrans.UserClick();

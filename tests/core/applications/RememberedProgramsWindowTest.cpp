@@ -38,7 +38,7 @@ struct RememberedWindow : ::testing::Test {
                            {.title = title, .className = className, .pid = pid});
     }
     std::unique_ptr<MainForm> Start() {
-        auto form = std::make_unique<MainForm>(platform.ports);
+        auto form = std::make_unique<MainForm>(platform.NewRun());
         form->FormCreate();
         form->SetOwnWindow(own);
         return form;

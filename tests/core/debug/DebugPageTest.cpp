@@ -25,13 +25,22 @@ struct DebugTools : ::testing::Test {
     ui::LabeledEdit handleField{"DebugMakeHandleTransEdit", nullptr, {}};
     ui::HotKeyEdit hotKeyField{"DebugHotKey", nullptr, {}};
     ui::ListBox logList{"TabDebugList", nullptr, {}};
+    ui::Button registerKey{"TabDebugBTN", nullptr, {}}, makeTrans{"DebugMakeHandleTrans", nullptr, {}},
+        deleteTrans{"DebugDeleteTrans", nullptr, {}};
     fakes::FakeHotKeys hotKeys;
     fakes::FakeFiles files;
     fakes::FakeDialogs dialogs;
     fakes::FakeClock clock;
     crashlog::CrashLog log{clock};
     std::function<void()> reload;
-    DebugPage page{{hotKeyField, handleField, logList, first, foreground},
+    DebugPage page{{.DebugHotKey = hotKeyField,
+                    .DebugMakeHandleTransEdit = handleField,
+                    .TabDebugList = logList,
+                    .TabDebugBTN = registerKey,
+                    .DebugMakeHandleTrans = makeTrans,
+                    .DebugDeleteTrans = deleteTrans,
+                    .firstRow = first,
+                    .foreground = foreground},
                    {applications,
                     [this] {
                         if (reload) reload();

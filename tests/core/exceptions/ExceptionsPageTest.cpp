@@ -45,7 +45,20 @@ struct ExceptionsButtons : ::testing::Test {
     fakes::FakeTextCollation collation;
     fakes::FakeDialogs dialogs;
     fakes::FakeFiles files;
-    ExceptionsPage page{list, dialogs, files, collation};
+    i18n::Catalogue texts;
+    ui::Button add{"TAB_AUS_BTN_Add", nullptr, {}}, remove{"TAB_AUS_BTN_Delete", nullptr, {}},
+        removeAll{"TAB_AUS_BTN_DeleteAll", nullptr, {}}, import{"TAB_AUS_BTN_Import", nullptr, {}},
+        exportList{"TAB_AUS_BTN_Export", nullptr, {}};
+    ExceptionsPage page{{.TAB_Ausnahmen_List = list,
+                         .TAB_AUS_BTN_Add = add,
+                         .TAB_AUS_BTN_Delete = remove,
+                         .TAB_AUS_BTN_DeleteAll = removeAll,
+                         .TAB_AUS_BTN_Import = import,
+                         .TAB_AUS_BTN_Export = exportList},
+                        dialogs,
+                        files,
+                        collation,
+                        texts};
 };
 
 TEST_F(ExceptionsButtons, AddKeepsFileNamesAndSkipsThoseListedInAnyCase) {
@@ -131,10 +144,9 @@ TEST_F(ExceptionsButtons, ExportWritesAnsiLinesToTheNameTheFilterGives) {
 }
 
 TEST_F(ExceptionsButtons, TheDialogsSpeakTheLanguageLoadedLast) {
-    const i18n::Catalogue german = fakes::CatalogueFrom(
+    texts = fakes::CatalogueFrom(
         "[TabExceptions]\nAddPrograms=Programme hinzuf\xC3\xBCgen...\nPrograms=Programme\n"
         "AllFiles=Alle Dateien\nEraseList=Liste wirklich l\xC3\xB6schen?\n");
-    page.SetTexts(german);
     page.TAB_AUS_BTN_AddClick();
     page.TAB_AUS_BTN_DeleteAllClick();
     ASSERT_EQ(dialogs.shown.size(), 2u);

@@ -68,7 +68,7 @@ TEST(MenuAccelerators, EachKeyIsUniqueWithinEveryMenuInBothShippedLanguages) {
         ASSERT_TRUE(in.good()) << code;
         platform.files.Seed(std::string("C:\\Program Files\\Vitrex\\languages\\") + code + ".ini",
                             std::string(std::istreambuf_iterator<char>(in), {}));
-        app::MainForm form(platform.ports);
+        app::MainForm form(platform.NewRun());
         form.LoadLanguage(code);
         // The program's name is put on this one when the menu opens.
         form.PMenu_AW_ListItems.PMRemember.SetCaption(form.Texts().Text(kOwnSection, "RememberFor") +

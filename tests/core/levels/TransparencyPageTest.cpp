@@ -24,9 +24,11 @@ struct TransparencyPageTest : ::testing::Test {
     ui::CheckBox taskbarBox{"TAB_TPZ_TLCB", nullptr, {}};
     ui::GroupBox taskbarGroup{"TAB_TPZ_GB_TL", nullptr, {}};
     ui::TrackBar taskbarLevel{"TAB_TPZ_TB_TL", nullptr, {}};
+    ui::Button reset{"TAB_TPZ_RESET", nullptr, {}};
     ui::CheckBox startActive{"GB_Start_Active", nullptr, {}};
     // How often the page asked for the state display, with the switch as it was then.
     std::vector<bool> statesShown;
+    i18n::Catalogue texts;
     TransparencyPage page{{.TAB_TPZ_CB = masterSwitch,
                            .TAB_TPZ_GB_Active = activeGroup,
                            .TAB_TPZ_TB_Active = activeLevel,
@@ -35,9 +37,11 @@ struct TransparencyPageTest : ::testing::Test {
                            .TAB_TPZ_TLCB = taskbarBox,
                            .TAB_TPZ_GB_TL = taskbarGroup,
                            .TAB_TPZ_TB_TL = taskbarLevel,
+                           .TAB_TPZ_RESET = reset,
                            .GB_Start_Active = startActive},
                           desktop,
-                          [this] { return own; },
+                          own,
+                          texts,
                           [this] { statesShown.push_back(masterSwitch.Checked()); }};
 
     TransparencyPageTest() {
@@ -54,10 +58,9 @@ struct TransparencyPageTest : ::testing::Test {
 };
 
 TEST_F(TransparencyPageTest, MovingALevelPreviewsItOnTheOwnWindowAndNamesItInTheCurrentLanguage) {
-    const i18n::Catalogue german = fakes::CatalogueFrom(
+    texts = fakes::CatalogueFrom(
         "[TabTransparency]\nActiveWindow=Aktives Fenster\nInActiveWindows=Inaktive Fenster\n"
         "Transparency=Transparenz\n");
-    page.SetTexts(german);
     activeLevel.SetPosition(30);
     page.TAB_TPZ_TB_ActiveChange();
     EXPECT_EQ(activeGroup.Caption(), "Aktives Fenster (30%)");

@@ -49,7 +49,7 @@ TEST_P(BadSettings, StartUpReportsWhatItCannotReadGoesOnAndTheQuitRepairsOnlyTha
     for (const std::string& name : platform.registry.ValueNames(kKey))
         before.emplace_back(name, *platform.registry.Value(kKey, name));
 
-    app::MainForm form(platform.ports);
+    app::MainForm form(platform.NewRun());
     form.FormCreate();
     const std::vector<std::string>& log = form.TabDebugList.Items();
     if (IsFailure(bad)) {

@@ -53,9 +53,9 @@ TEST(RememberedPrograms, KeepsOneValuePerProgramAndSurvivesARestart) {
 
 TEST(RememberedPrograms, FollowsChosenLevelsOnlyForRememberedPrograms) {
     fakes::FakeRegistry registry;
-    RememberedPrograms programs(registry, kKey);
     std::vector<std::string> told;
-    programs.SetObserver([&told](const std::string& program) { told.push_back(program); });
+    RememberedPrograms programs(registry, kKey,
+                                [&told](const std::string& program) { told.push_back(program); });
     EXPECT_FALSE(programs.Follow("editor.exe", 30, std::nullopt));
     EXPECT_FALSE(registry.Value(kKey, "editor.exe"));
 

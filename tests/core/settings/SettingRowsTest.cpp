@@ -34,7 +34,8 @@ struct SettingRowsTest : ::testing::Test {
                                         cpuTimer,
                                         gauge,
                                         logo,
-                                        cpu};
+                                        cpu,
+                                        i18n::Catalogue::English()};
     SettingTargets targets{controls, general, [this](const std::string& language) {
                                controls.GB_Language_CB.SetItems({language});
                                controls.GB_Language_CB.SetItemIndex(0);

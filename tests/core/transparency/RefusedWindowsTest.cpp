@@ -10,13 +10,10 @@ namespace {
 
 // The engine beside a program that runs with higher rights.
 struct RefusingWindows : testing::EngineDesktop {
-    RefusedWindows refused;
     std::vector<WindowHandle> told;
+    RefusedWindows refused{[this](WindowHandle window, WindowThreadProcess) { told.push_back(window); }};
 
-    RefusingWindows() {
-        engine.SetRefused(&refused);
-        refused.SetObserver([this](WindowHandle window, WindowThreadProcess) { told.push_back(window); });
-    }
+    RefusingWindows() { engine.SetRefused(&refused); }
     WindowHandle OpenElevated(const std::string& exe) {
         const WindowHandle window = Open(exe);
         desktop.Window(window).higherRights = true;

@@ -54,7 +54,7 @@ protected:
 TEST_P(ServerFaults, EachRequestFailsWithAClearEntryAndLeavesTheClientFree) {
     const ServerFault& fault = GetParam();
     platform.http.replies[std::string(kServer) + "update.php?check=1"] = fault.reply;
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(LogEntries(form), 1u);
     EXPECT_NE(LastMessage(form).find(fault.logged), std::string::npos) << LastMessage(form);

@@ -44,7 +44,7 @@ struct UpdateInTheForm : ::testing::Test {
 TEST_F(UpdateInTheForm, TheLastStartupStepChecksOnlyWhenTheOptionIsOnAndAnnouncesAnotherBuild) {
     platform.http.Respond(kCheckUrl, "0022");
     {
-        MainForm form(platform.ports);
+        MainForm form(platform.NewRun());
         form.FormCreate();
         EXPECT_TRUE(form.GB_Start_CUpdate.Checked());
         EXPECT_TRUE(form.TrayUpdate.IconVisible());
@@ -61,7 +61,7 @@ TEST_F(UpdateInTheForm, TheLastStartupStepChecksOnlyWhenTheOptionIsOnAndAnnounce
     // The notice has a hint and a picture of its own, and the icon itself opens the page too.
     platform.http.requests.clear();
     {
-        MainForm form(platform.ports);
+        MainForm form(platform.NewRun());
         form.FormCreate();
         EXPECT_EQ(form.TrayUpdate.Hint(), "Vitrex Update");
         EXPECT_FALSE(form.TrayUpdate.ShowsProgramIcon());
@@ -81,7 +81,7 @@ TEST_F(UpdateInTheForm, TheLastStartupStepChecksOnlyWhenTheOptionIsOnAndAnnounce
         } else {
             platform.http.Respond(kCheckUrl, "<!DOCTYPE html>\n<html><body>It works!</body></html>\n");
         }
-        MainForm form(platform.ports);
+        MainForm form(platform.NewRun());
         form.FormCreate();
         EXPECT_FALSE(form.TrayUpdate.IconVisible());
         EXPECT_TRUE(LogHas(form, "Typ: HttpError")) << "the failure is logged, not shown";
@@ -94,7 +94,7 @@ TEST_F(UpdateInTheForm, TheLastStartupStepChecksOnlyWhenTheOptionIsOnAndAnnounce
     platform.registry.Seed(kKey, "UpdateCheck", FakeRegistryValue::Dword(0));
     platform.http.requests.clear();
     {
-        MainForm form(platform.ports);
+        MainForm form(platform.NewRun());
         form.FormCreate();
         EXPECT_FALSE(form.GB_Start_CUpdate.Checked());
         EXPECT_TRUE(platform.http.requests.empty());
@@ -102,7 +102,7 @@ TEST_F(UpdateInTheForm, TheLastStartupStepChecksOnlyWhenTheOptionIsOnAndAnnounce
 }
 
 TEST_F(UpdateInTheForm, ACompletedDownloadStartsTheInstallerAndEndsTheProgramWithSaving) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     LoadOffer(form);
     platform.registry.Remove(kKey, "HideProgram");
@@ -128,7 +128,7 @@ TEST_F(UpdateInTheForm, QuittingDuringATransferClosesOnceAfterTheWait) {
     };
     for (const auto& [name, quit] : quits) {
         SCOPED_TRACE(name);
-        MainForm form(platform.ports);
+        MainForm form(platform.NewRun());
         form.FormCreate();
         LoadOffer(form);
         int closes = 0;

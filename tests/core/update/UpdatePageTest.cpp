@@ -39,7 +39,7 @@ struct UpdateTab : ::testing::Test {
         cancel.SetVisible(false);
         noConnection.SetVisible(false);
         errorLabel.SetVisible(false);
-        loadTimer.OnTimer = [this] { page.UpdateLoadTimerTimer(); };
+        page.AttachHandlers();
         http.OnWorkBegin = [this](std::int64_t expected) { page.HTTPWorkBegin(expected); };
         http.OnWork = [this](std::int64_t count) { page.HTTPWork(count); };
     }

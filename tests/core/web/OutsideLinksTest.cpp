@@ -12,13 +12,7 @@ namespace {
 using Targets = std::vector<std::string>;
 
 struct AboutLinks : ::testing::Test {
-    AboutLinks() {
-        homepage.OnClick = [this] { links.TINFO_LabelHomepageClick(); };
-        email.OnClick = [this] { links.TINFO_LabelEmailClick(); };
-        translator.OnClick = [this] { links.TINFO_LabelTranslatorClick(); };
-        image1.OnClick = [this] { links.WelcomePayPalClick(); };
-        welcomePayPal.OnClick = [this] { links.WelcomePayPalClick(); };
-    }
+    AboutLinks() { links.AttachHandlers(); }
     ui::Label homepage{"TINFO_LabelHomepage", nullptr, {}};
     ui::Label email{"TINFO_LabelEmail", nullptr, {}};
     ui::Label translator{"TINFO_LabelTranslator", nullptr, {}};
@@ -26,15 +20,16 @@ struct AboutLinks : ::testing::Test {
     ui::Image welcomePayPal{"WelcomePayPal", nullptr, {}};
     fakes::FakeShell shell;
     std::string languageFileBase = "de";
+    i18n::Catalogue texts;
     OutsideLinks links{{homepage, email, translator, image1, welcomePayPal},
                        shell,
                        "https://vitrex.example.org/",
-                       languageFileBase};
+                       languageFileBase,
+                       texts};
 };
 
 TEST_F(AboutLinks, EachLinkOpensItsExactTarget) {
-    const i18n::Catalogue texts = fakes::CatalogueFrom("[Info]\r\nwriter=Anna\r\nemail=anna@example.net\r\n");
-    links.SetTexts(texts);
+    texts = fakes::CatalogueFrom("[Info]\r\nwriter=Anna\r\nemail=anna@example.net\r\n");
     homepage.UserClick();
     email.UserClick();
     translator.UserClick();
@@ -48,8 +43,7 @@ TEST_F(AboutLinks, EachLinkOpensItsExactTarget) {
 }
 
 TEST_F(AboutLinks, ATranslatorWithoutAddressGetsAnEmptyMail) {
-    const i18n::Catalogue texts = fakes::CatalogueFrom("[Info]\r\nwriter=Anna\r\n");
-    links.SetTexts(texts);
+    texts = fakes::CatalogueFrom("[Info]\r\nwriter=Anna\r\n");
     translator.UserClick();
     EXPECT_EQ(shell.opened, Targets{"mailto:"});
 }

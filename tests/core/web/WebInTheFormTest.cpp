@@ -22,7 +22,7 @@ struct WebInTheForm : ::testing::Test {
 };
 
 TEST_F(WebInTheForm, TheHomepageItemAndTheLanguagesEntryShowTheProjectsPagesInTheWebTab) {
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.XPBarVTX.Item(3).UserClick();
     EXPECT_EQ(form.Pages.ActivePageIndex(), kPageHomepage);
@@ -40,7 +40,7 @@ TEST_F(WebInTheForm, TheHomepageItemAndTheLanguagesEntryShowTheProjectsPagesInTh
 
 TEST_F(WebInTheForm, TheServerNamedByTheEnvironmentIsTheOneTheLinksAndPagesUse) {
     platform.system.environment["VITREX_SERVER_URL"] = "http://127.0.0.1:8021";
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     EXPECT_EQ(form.TINFO_LabelHomepage.Caption(), "http://127.0.0.1:8021/");
     EXPECT_EQ(form.TINFO_LabelEmail.Caption(), net::kContactMailbox);
@@ -60,7 +60,7 @@ TEST_F(WebInTheForm, TheServerNamedByTheEnvironmentIsTheOneTheLinksAndPagesUse) 
 TEST_F(WebInTheForm, AnErrorPageThatCannotBeWrittenBecomesACrashLogEntryOfTheWebBrowser) {
     platform.system.environment["temp"] = "C:\\Locked";
     platform.files.DenyWritesUnder("C:\\Locked");
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     const std::size_t before = form.Log().Lines().size();
     form.WebBrowser.UserDocumentComplete("Navigation Canceled");
@@ -72,7 +72,7 @@ TEST_F(WebInTheForm, TheNativeMessageSpeaksTheCurrentLanguage) {
     platform.files.Seed("C:\\Program Files\\Vitrex\\languages\\de.ini",
                         "[Compatible]\r\n0021=1\r\n[Info]\r\nlanguage=Deutsch\r\n[Other]\r\n"
                         "SiteNotFound1=Seite fehlt!\r\n[Vitrex]\r\nOpenInBrowser=Im Browser\r\n");
-    MainForm form(platform.ports);
+    MainForm form(platform.NewRun());
     form.FormCreate();
     form.LoadLanguage("de");
     form.XPBarVTX.Item(3).UserClick();

@@ -39,9 +39,7 @@ struct WebTab : ::testing::Test {
         system.environment["temp"] = kTemp;
         browser.SetDispatcher(&dispatcher);
         link.SetDispatcher(&dispatcher);
-        browser.OnDocumentComplete = [this] { page.WebBrowserDocumentComplete(); };
-        wait.OnTimer = [this] { page.WebBrowserWaitTimer(); };
-        link.OnClick = [this] { page.WebBrowserMessageLinkClick(); };
+        page.AttachHandlers();
     }
     std::optional<std::string> File(const char* name) const {
         return files.File(std::string(kTemp) + "\\" + name);
@@ -58,7 +56,8 @@ struct WebTab : ::testing::Test {
     fakes::FakeFiles files;
     fakes::FakeOperatingSystem system;
     fakes::FakeShell shell;
-    WebPage page{{browser, message, text, link, wait}, files, system, shell, kServer};
+    i18n::Catalogue texts;
+    WebPage page{{browser, message, text, link, wait}, files, system, shell, kServer, texts};
 };
 
 TEST_F(WebTab, AProjectPageIsLeftAloneAndAnyOtherTitleIsReplacedByTheErrorPage) {
@@ -91,26 +90,25 @@ TEST_F(WebTab, TheMessageComesFromTheCurrentLanguageWithOnlyItsHarmlessMarkup) {
     const i18n::Catalogue german = fakes::CatalogueFrom(
         "[Other]\r\nSiteNotFound1=Die Seite konnte nicht geladen werden!\r\n"
         "SiteNotFound2=Bitte prüfen Sie Ihre <B>Internetverbindung</b> & mehr.\r\n");
-    page.SetTexts(german);
+    texts = german;
     browser.UserDocumentComplete("Die Seite kann nicht angezeigt werden");
     // ANSI on disk: "ü" is one byte of Windows-1252.
     EXPECT_EQ(File(kMessageFile), Message("Die Seite konnte nicht geladen werden!<br>Bitte pr\xFC"
                                           "fen Sie Ihre <b>Internetverbindung</b> &amp; mehr."));
 
     // A hostile language file: its script, attributes and other tags are written as text.
-    const i18n::Catalogue hostile = fakes::CatalogueFrom(
+    texts = fakes::CatalogueFrom(
         "[Other]\r\nSiteNotFound1=<script>new ActiveXObject('x')</script>&lt;ok&gt;\r\n"
         "SiteNotFound2=<i>a</I><br/><img src=x onerror=\"alert(1)\"><b onclick=x>&#252;&#xFC;&bogus\r\n");
-    page.SetTexts(hostile);
     browser.UserDocumentComplete("Other");
     EXPECT_EQ(File(kMessageFile),
               Message("&lt;script&gt;new ActiveXObject('x')&lt;/script&gt;&lt;ok&gt;<br><i>a</i><br>&lt;img "
                       "src=x onerror=&quot;alert(1)&quot;&gt;&lt;b onclick=x&gt;&#252;&#xFC;&amp;bogus"));
-    page.SetTexts(german);
+    texts = german;
 
     // A language change reaches the page only when it is written again.
     const std::string written = *File(kMessageFile);
-    page.SetTexts(i18n::Catalogue::English());
+    texts = i18n::Catalogue::English();
     EXPECT_EQ(File(kMessageFile), written);
     browser.UserDocumentComplete("Other");
     EXPECT_EQ(File(kMessageFile),
@@ -187,8 +185,6 @@ TEST_F(WebTab, TheLinkOpensThePageAskedForNotTheLocalErrorPage) {
 // The tab goes only to the project's pages and the local error pages; a link anywhere else opens
 // in the user's browser (web addresses only) and the tab stays where it is.
 TEST_F(WebTab, TheTabShowsOnlyTheProjectsPagesAndTheLocalErrorPages) {
-    browser.OnBeforeNavigate = [this](const std::string& url) { return page.WebBrowserBeforeNavigate(url); };
-    browser.OnNewWindow = [this](const std::string& url) { page.WebBrowserNewWindow(url); };
     for (const char* allowed :
          {"http://127.0.0.1:8021/page.php?intern=1&language=en", "HTTP://127.0.0.1:8021/other.php#top",
           "C:\\Temp\\vtxerror1.html", "file:///C:/Temp/vtxerror2.html", "file:///c:/temp/VTXERROR1.html",

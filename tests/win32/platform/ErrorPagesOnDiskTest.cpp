@@ -58,14 +58,14 @@ TEST(ErrorPagesOnDisk, BothFilesAreWrittenByteForByteInTheSystemsCodePage) {
     Win32Files files;
     Win32OperatingSystem system;
     fakes::FakeShell shell;
-    views::web::WebPage page{{browser, message, text, link, wait}, files, system, shell, "http://127.0.0.1/"};
     // As a translator's editor saves it: UTF-8 with its byte-order mark.
     i18n::Catalogue german;
+    views::web::WebPage page{
+        {browser, message, text, link, wait}, files, system, shell, "http://127.0.0.1/", german};
     german.Load(
         i18n::IniFile::Parse("\xEF\xBB\xBF[Other]\r\nSiteNotFound1=Die Seite konnte nicht geladen werden!\r\n"
                              "SiteNotFound2=Bitte <b>prüfen</b>.\r\n",
                              files));
-    page.SetTexts(german);
     browser.OnDocumentComplete = [&] { page.WebBrowserDocumentComplete(); };
 
     browser.UserDocumentComplete("Error");

@@ -130,7 +130,7 @@ struct CaptionsFixture : ::testing::Test {
 
     CommonControls6Scope controls6;
     RealPlatform<SourceTreeFiles> real;
-    app::MainForm form{real.ports};
+    app::MainForm form{real.NewRun()};
     std::unique_ptr<FormWindow> window;
 };
 

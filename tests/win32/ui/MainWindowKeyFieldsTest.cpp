@@ -51,7 +51,7 @@ struct MainWindowFixture : ::testing::Test {
 
     CommonControls6Scope controls6;
     RealPlatform<> real;
-    app::MainForm form{real.ports};
+    app::MainForm form{real.NewRun()};
     std::unique_ptr<FormWindow> window;
 };
 

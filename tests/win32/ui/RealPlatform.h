@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <deque>
+
 #include "core/app/Platform.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
 #include "win32/platform/Win32Clock.h"
@@ -41,8 +43,16 @@ struct RealPlatform {
     // No key: these tests start no update.
     Win32ReleaseSignature releaseKey{{}};
     Win32Hashing hashing;
-    app::Platform ports{registry,  windows, files, clock, dialogs,      system,     hotKeys, processes,
-                        collation, cpu,     http,  shell, windowEvents, releaseKey, hashing};
+
+    // The ports of one run of the program, composed as the program composes them.
+    app::Platform NewRun() {
+        transparency::OwnAlphas& noted = runs_.emplace_back(windows);
+        return {registry,  noted, files, clock, dialogs,      system,     hotKeys, processes,
+                collation, cpu,   http,  shell, windowEvents, releaseKey, hashing};
+    }
+
+private:
+    std::deque<transparency::OwnAlphas> runs_;
 };
 
 }  // namespace vitrex::win32::testing

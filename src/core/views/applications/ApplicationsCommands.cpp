@@ -58,7 +58,7 @@ void ApplicationsPage::PMenu_AW_ListPopup() {
     menu_.PMAusnahme.SetEnabled(!target->exeName.empty());
     menu_.PMMaximize.SetEnabled(!windows_.IsZoomed(target->window));
     // A window whose program was not found has no name to remember it by.
-    const bool canRemember = remembered_ != nullptr && !target->exeName.empty();
+    const bool canRemember = !target->exeName.empty();
     menu_.PMS3.SetVisible(canRemember);
     menu_.PMRemember.SetVisible(canRemember);
     if (!canRemember) return;
@@ -66,8 +66,8 @@ void ApplicationsPage::PMenu_AW_ListPopup() {
     // An ampersand of the name is shown, not taken for the item's access key.
     for (char c : target->exeName)
         program += c == '&' ? std::string("&&") : std::string(1, c);
-    menu_.PMRemember.SetCaption(texts_->Text(i18n::kOwnSection, "RememberFor") + " " + program);
-    menu_.PMRemember.SetChecked(remembered_->Find(target->exeName).has_value());
+    menu_.PMRemember.SetCaption(texts_.Text(i18n::kOwnSection, "RememberFor") + " " + program);
+    menu_.PMRemember.SetChecked(remembered_.Find(target->exeName).has_value());
 }
 
 void ApplicationsPage::PMReloadClick() {
@@ -117,26 +117,25 @@ void ApplicationsPage::PMNoClick() {
     const std::optional<Target> target = Chosen();
     if (!target) return;
     transparency::ClearWindowTransparency(windows_, target->window);
-    if (remembered_ != nullptr) remembered_->Follow(target->exeName, 0, std::nullopt);
+    remembered_.Follow(target->exeName, 0, std::nullopt);
 }
 
 void ApplicationsPage::PMLevelClick(int percent) {
     const std::optional<Target> target = Chosen();
     if (!target) return;
-    if (transparency::ApplyTransparency(windows_, target->window, percent) == WindowChange::Refused &&
-        refused_ != nullptr) {
-        refused_->Note(target->window, windows_.ThreadProcessOf(target->window));
+    if (transparency::ApplyTransparency(windows_, target->window, percent) == WindowChange::Refused) {
+        refused_.Note(target->window, windows_.ThreadProcessOf(target->window));
     }
-    if (remembered_ != nullptr) remembered_->Follow(target->exeName, percent, std::nullopt);
+    remembered_.Follow(target->exeName, percent, std::nullopt);
 }
 
 void ApplicationsPage::PMFensterumbennenClick() {
     const std::optional<Target> target = Chosen();
     if (!target) return;
     const std::optional<std::string> title = dialogs_.InputQuery(
-        texts_->Text("TabApplications", "RenameWindowTitle"),
-        texts_->Text("TabApplications", "RenameWindowText"), target->title,
-        {texts_->Text(i18n::kOwnSection, "InputOK"), texts_->Text(i18n::kOwnSection, "InputCancel")});
+        texts_.Text("TabApplications", "RenameWindowTitle"),
+        texts_.Text("TabApplications", "RenameWindowText"), target->title,
+        {texts_.Text(i18n::kOwnSection, "InputOK"), texts_.Text(i18n::kOwnSection, "InputCancel")});
     if (!title) return;
     // An empty title is applied as well; the window then drops out of the list.
     windows_.SetText(target->window, *title);
@@ -147,7 +146,7 @@ void ApplicationsPage::SetChosenOnTop(bool onTop) {
     const std::optional<Target> target = Chosen();
     if (!target) return;
     windows_.SetTopmost(target->window, onTop);
-    if (remembered_ != nullptr) remembered_->Follow(target->exeName, std::nullopt, onTop);
+    remembered_.Follow(target->exeName, std::nullopt, onTop);
 }
 
 void ApplicationsPage::PM_AOT_TrueClick() {
@@ -160,9 +159,9 @@ void ApplicationsPage::PM_AOT_FalseClick() {
 
 void ApplicationsPage::PMRememberClick() {
     const std::optional<Target> target = Chosen();
-    if (!target || target->exeName.empty() || remembered_ == nullptr) return;
-    if (remembered_->Find(target->exeName)) {
-        remembered_->Forget(target->exeName);
+    if (!target || target->exeName.empty()) return;
+    if (remembered_.Find(target->exeName)) {
+        remembered_.Forget(target->exeName);
         return;
     }
     // What the window shows now: the level it carries (opaque when it is not layered) and
@@ -173,7 +172,7 @@ void ApplicationsPage::PMRememberClick() {
     transparency::Remembered remembered;
     remembered.level = std::min(alpha ? transparency::AlphaToTransparency(*alpha) : 0, 90);
     remembered.onTop = style.topmost;
-    remembered_->Remember(target->exeName, remembered);
+    remembered_.Remember(target->exeName, remembered);
 }
 
 }  // namespace vitrex::views::applications

@@ -74,7 +74,7 @@ void ApplicationsPage::ReloadApplicationList() {
     // The desktop is taken as it is at the start of the fill.
     const WindowHandle programManager = windows_.FindTopLevel("ProgMan", "Program Manager");
     const WindowHandle taskbar = windows_.FindTopLevel("Shell_TrayWnd", std::nullopt);
-    const WindowHandle own = ownWindow_ ? ownWindow_() : 0;
+    const WindowHandle own = ownWindow_;
 
     std::vector<ui::ListRow> rows;
     std::vector<std::size_t> exceptedRows;
@@ -97,13 +97,13 @@ void ApplicationsPage::ReloadApplicationList() {
             if (icon.picture) row.imageIndex = images_.Add(std::move(*icon.picture));
         }
         std::string exeName = eligibility_.GetWindowProcessName(window, false);
-        const bool refused = refused_ != nullptr && refused_->Holds(window, owner);
+        const bool refused = refused_.Holds(window, owner);
         if (exceptions::ListContains(exceptions_.Items(), exeName, collation_)) {
             exceptedRows.push_back(rows.size());
         } else if (refused) {
             refusedRows.push_back(rows.size());
         }
-        if (refused) row.tip = texts_->Text(i18n::kOwnSection, "HigherRights");
+        if (refused) row.tip = texts_.Text(i18n::kOwnSection, "HigherRights");
         row.cells = {std::move(title), std::to_string(window), std::to_string(owner.processId),
                      std::move(exeName)};
         rows.push_back(std::move(row));

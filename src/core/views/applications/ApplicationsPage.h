@@ -34,24 +34,53 @@ struct EngineSwitch {
     std::function<void(bool active)> setActive;
 };
 
+// The controls the page works on: the list with its pictures and context menu, and the exceptions
+// list that the Exception command adds to.
+struct ApplicationsControls {
+    ui::ListView& TAB_AW_List;
+    ui::ImageList& ImageList_AW;
+    ui::PopupMenu& PMenu_AW_List;
+    ApplicationsMenu menu;
+    ui::ListBox& TAB_Ausnahmen_List;
+};
+
+// What the page reaches beyond its controls; everything here must outlive the page.
+struct ApplicationsPorts {
+    WindowSystem& windows;
+    Dialogs& dialogs;
+    TextCollation& collation;
+    transparency::Eligibility& eligibility;
+    // The remembered programs the menu remembers and forgets, and the windows known to refuse
+    // changes, which the list marks.
+    transparency::RememberedPrograms& remembered;
+    transparency::RefusedWindows& refused;
+};
+
 // The applications page: a snapshot of the desktop's top-level windows in the list view, and the
 // window commands of its context menu. The list is filled on request only; the commands act on
 // the chosen row's window (its Handle cell) and program (its Process cell), whether or not that
 // window still exists.
 class ApplicationsPage {
 public:
-    ApplicationsPage(ui::ListView& list, ui::ImageList& images, ui::PopupMenu& popup, ApplicationsMenu menu,
-                     ui::ListBox& exceptions, WindowSystem& windows, Dialogs& dialogs,
-                     TextCollation& collation, transparency::Eligibility& eligibility)
-        : list_(list),
-          images_(images),
-          popup_(popup),
-          menu_(menu),
-          exceptions_(exceptions),
-          windows_(windows),
-          dialogs_(dialogs),
-          collation_(collation),
-          eligibility_(eligibility) {}
+    // `ownWindow` is where the program's own main window will be, which is never listed: the real
+    // window exists only once it is bound, so it is read at each fill. `texts` are the current
+    // language's. Both must outlive the page.
+    ApplicationsPage(ApplicationsControls controls, ApplicationsPorts ports, EngineSwitch engine,
+                     const WindowHandle& ownWindow, const i18n::Catalogue& texts)
+        : list_(controls.TAB_AW_List),
+          images_(controls.ImageList_AW),
+          popup_(controls.PMenu_AW_List),
+          menu_(controls.menu),
+          exceptions_(controls.TAB_Ausnahmen_List),
+          windows_(ports.windows),
+          dialogs_(ports.dialogs),
+          collation_(ports.collation),
+          eligibility_(ports.eligibility),
+          remembered_(ports.remembered),
+          refused_(ports.refused),
+          engine_(std::move(engine)),
+          ownWindow_(ownWindow),
+          texts_(texts) {}
     ApplicationsPage(const ApplicationsPage&) = delete;
     ApplicationsPage& operator=(const ApplicationsPage&) = delete;
 
@@ -59,20 +88,6 @@ public:
     void SetUpList();
     // Runs the handlers below on the menu's events.
     void AttachHandlers();
-    // The program's own main window, which is never listed; asked at each fill.
-    void SetOwnWindow(std::function<WindowHandle()> ownWindow) { ownWindow_ = std::move(ownWindow); }
-    void SetEngineSwitch(EngineSwitch engine) { engine_ = std::move(engine); }
-    // The remembered programs the menu remembers and forgets, and the windows known to refuse
-    // changes, which the list marks. Both must outlive the page.
-    void SetProgramMemory(transparency::RememberedPrograms& remembered,
-                          transparency::RefusedWindows& refused) {
-        remembered_ = &remembered;
-        refused_ = &refused;
-    }
-
-    // The texts of the current language; the English ones until a language is set. The catalogue
-    // must outlive the page.
-    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
     // Refills the rows and pictures from the desktop as it is now.
     void ReloadApplicationList();
@@ -115,11 +130,11 @@ private:
     Dialogs& dialogs_;
     TextCollation& collation_;
     transparency::Eligibility& eligibility_;
-    std::function<WindowHandle()> ownWindow_;
+    transparency::RememberedPrograms& remembered_;
+    transparency::RefusedWindows& refused_;
     EngineSwitch engine_;
-    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
-    transparency::RememberedPrograms* remembered_ = nullptr;
-    transparency::RefusedWindows* refused_ = nullptr;
+    const WindowHandle& ownWindow_;
+    const i18n::Catalogue& texts_;
     // The picture of the exception mark in the last fill; -1 when no row had it.
     int exceptionMark_ = -1;
 };

@@ -97,4 +97,9 @@ void BugReportPage::Bug_SendClick() {
     throw HttpError("sendbug.php: the server did not accept the report: \"" + net::Excerpt(*reply) + "\"");
 }
 
+void BugReportPage::AttachHandlers() {
+    c_.Bug_Mail.OnEnter = [this] { Bug_MailClick(); };
+    c_.Bug_Mail.OnExit = [this] { Bug_MailExit(); };
+    c_.Bug_Send.OnClick = [this] { Bug_SendClick(); };
+}
 }  // namespace vitrex::views::bugreport

@@ -51,6 +51,8 @@ public:
     // gives way to it) and the systems' last item, which stays chosen.
     void ShowCaptions();
 
+    // Runs the handlers below on its controls' events.
+    void AttachHandlers();
     void Bug_MailClick();
     void Bug_MailExit();
     // Checks the required fields, posts the report and says whether the server took it: a reply

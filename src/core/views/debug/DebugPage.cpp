@@ -65,4 +65,10 @@ void DebugPage::TabDebugListDblClick() {
     dialogs_.ShowMessage("List saved to: " + path);
 }
 
+void DebugPage::AttachHandlers() {
+    c_.TabDebugBTN.OnClick = [this] { TabDebugBTNClick(); };
+    c_.DebugMakeHandleTrans.OnClick = [this] { DebugMakeHandleTransClick(); };
+    c_.DebugDeleteTrans.OnClick = [this] { DebugDeleteTransClick(); };
+    c_.TabDebugList.OnDblClick = [this] { TabDebugListDblClick(); };
+}
 }  // namespace vitrex::views::debug

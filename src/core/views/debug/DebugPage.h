@@ -18,6 +18,9 @@ struct DebugControls {
     ui::HotKeyEdit& DebugHotKey;
     ui::Edit& DebugMakeHandleTransEdit;
     ui::ListBox& TabDebugList;
+    ui::Button& TabDebugBTN;
+    ui::Button& DebugMakeHandleTrans;
+    ui::Button& DebugDeleteTrans;
     // TabDebugL1 to TabDebugL4: the first window of the applications list.
     WindowInfoLabels firstRow;
     // TabDebugL5 to TabDebugL8: the foreground window.
@@ -39,6 +42,8 @@ public:
     DebugPage(const DebugPage&) = delete;
     DebugPage& operator=(const DebugPage&) = delete;
 
+    // Runs the handlers below on its controls' events.
+    void AttachHandlers();
     // "Register HotKey": the debug hot key with the field's shortcut; a refused one is silently
     // not there. It is registered only here, never at start-up.
     bool TabDebugBTNClick();

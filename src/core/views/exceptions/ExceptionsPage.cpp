@@ -25,7 +25,7 @@ void ExceptionsPage::SetUpList() {
 
 void ExceptionsPage::TAB_AUS_BTN_AddClick() {
     const std::optional<std::vector<std::string>> picked =
-        dialogs_.OpenFiles({texts_->Text("TabExceptions", "AddPrograms"), ProgramsFilter(*texts_), true, {}});
+        dialogs_.OpenFiles({texts_.Text("TabExceptions", "AddPrograms"), ProgramsFilter(texts_), true, {}});
     if (!picked) return;
     std::vector<std::string> names;
     names.reserve(picked->size());
@@ -39,12 +39,12 @@ void ExceptionsPage::TAB_AUS_BTN_DeleteClick() {
 }
 
 void ExceptionsPage::TAB_AUS_BTN_DeleteAllClick() {
-    if (dialogs_.AskYesNo(texts_->Text("TabExceptions", "EraseList"))) list_.Clear();
+    if (dialogs_.AskYesNo(texts_.Text("TabExceptions", "EraseList"))) list_.Clear();
 }
 
 void ExceptionsPage::TAB_AUS_BTN_ImportClick() {
-    const std::optional<std::vector<std::string>> picked = dialogs_.OpenFiles(
-        {texts_->Text("TabExceptions", "ImportList"), ListFilesFilter(*texts_), false, {}});
+    const std::optional<std::vector<std::string>> picked =
+        dialogs_.OpenFiles({texts_.Text("TabExceptions", "ImportList"), ListFilesFilter(texts_), false, {}});
     if (!picked || picked->empty()) return;
     // Read in full before the list is touched, so a failed read leaves it as it was.
     list_.SetItems(ReadListFile(files_, picked->front()));
@@ -52,9 +52,16 @@ void ExceptionsPage::TAB_AUS_BTN_ImportClick() {
 
 void ExceptionsPage::TAB_AUS_BTN_ExportClick() {
     const std::optional<SaveChoice> chosen =
-        dialogs_.SaveFile({texts_->Text("TabExceptions", "ExportList"), ListFilesFilter(*texts_), false, {}});
+        dialogs_.SaveFile({texts_.Text("TabExceptions", "ExportList"), ListFilesFilter(texts_), false, {}});
     if (!chosen) return;
     WriteListFile(files_, ExportTarget(chosen->path, chosen->filterIndex), list_.Items());
 }
 
+void ExceptionsPage::AttachHandlers() {
+    c_.TAB_AUS_BTN_Add.OnClick = [this] { TAB_AUS_BTN_AddClick(); };
+    c_.TAB_AUS_BTN_Delete.OnClick = [this] { TAB_AUS_BTN_DeleteClick(); };
+    c_.TAB_AUS_BTN_DeleteAll.OnClick = [this] { TAB_AUS_BTN_DeleteAllClick(); };
+    c_.TAB_AUS_BTN_Import.OnClick = [this] { TAB_AUS_BTN_ImportClick(); };
+    c_.TAB_AUS_BTN_Export.OnClick = [this] { TAB_AUS_BTN_ExportClick(); };
+}
 }  // namespace vitrex::views::exceptions

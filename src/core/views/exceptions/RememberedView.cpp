@@ -12,9 +12,9 @@ enum RememberedColumn : int { kColumnProgram = 0, kColumnLevel = 1, kColumnOnTop
 
 // Every shipped header fits its column, and the program column keeps the rest of the width.
 void RememberedView::ShowColumns() {
-    list_.SetColumns({{texts_->Text(i18n::kOwnSection, "RememberedProgram"), 96},
-                      {texts_->Text(i18n::kOwnSection, "RememberedLevel"), 46, ui::ColumnAlignment::Center},
-                      {texts_->Text(i18n::kOwnSection, "RememberedOnTop"), 86, ui::ColumnAlignment::Center}});
+    list_.SetColumns({{texts_.Text(i18n::kOwnSection, "RememberedProgram"), 96},
+                      {texts_.Text(i18n::kOwnSection, "RememberedLevel"), 46, ui::ColumnAlignment::Center},
+                      {texts_.Text(i18n::kOwnSection, "RememberedOnTop"), 86, ui::ColumnAlignment::Center}});
 }
 
 void RememberedView::Show() {
@@ -27,7 +27,7 @@ void RememberedView::Show() {
         if (program == chosen) chosenIndex = static_cast<int>(rows.size());
         ui::ListRow row;
         row.cells = {program, remembered.level ? std::to_string(*remembered.level) + "%" : std::string("-"),
-                     remembered.onTop ? texts_->Text(i18n::kOwnSection, "RememberedYes") : std::string()};
+                     remembered.onTop ? texts_.Text(i18n::kOwnSection, "RememberedYes") : std::string()};
         rows.push_back(std::move(row));
     }
     list_.SetRows(std::move(rows));
@@ -42,4 +42,7 @@ void RememberedView::RemoveClick() {
     programs_.Forget(list_.Rows()[index].cells[kColumnProgram]);
 }
 
+void RememberedView::AttachHandlers() {
+    remove_.OnClick = [this] { RemoveClick(); };
+}
 }  // namespace vitrex::views::exceptions

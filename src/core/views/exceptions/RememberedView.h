@@ -14,14 +14,12 @@ namespace vitrex::views::exceptions {
 // program, its level and whether it stays on top, and a button that removes the chosen one.
 class RememberedView {
 public:
-    RememberedView(ui::ListView& list, ui::Button& remove, transparency::RememberedPrograms& programs)
-        : list_(list), remove_(remove), programs_(programs) {}
+    // `texts` are the current language's, which must outlive the view.
+    RememberedView(ui::ListView& list, ui::Button& remove, transparency::RememberedPrograms& programs,
+                   const i18n::Catalogue& texts)
+        : list_(list), remove_(remove), programs_(programs), texts_(texts) {}
     RememberedView(const RememberedView&) = delete;
     RememberedView& operator=(const RememberedView&) = delete;
-
-    // The texts of the current language; the English ones until a language is set. The catalogue
-    // must outlive the view.
-    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
     // The columns, with the captions of the current language.
     void ShowColumns();
@@ -29,12 +27,14 @@ public:
     void Show();
     // Forgets the chosen row's program.
     void RemoveClick();
+    // Runs RemoveClick on the button's click.
+    void AttachHandlers();
 
 private:
     ui::ListView& list_;
     ui::Button& remove_;
     transparency::RememberedPrograms& programs_;
-    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
+    const i18n::Catalogue& texts_;
 };
 
 }  // namespace vitrex::views::exceptions

@@ -5,6 +5,15 @@
 
 namespace vitrex::views::general {
 
+void GeneralPage::AttachHandlers() {
+    c_.GB_CPU_CB.OnClick = [this] { GB_CPU_CBClick(); };
+    c_.GB_CPU_TB.OnChange = [this] { GB_CPU_TBChange(); };
+    cpuTimer_.OnTimer = [this] { CPU_TimerTimer(); };
+    c_.GB_STRAY_RB1.OnClick = [this] { GB_STRAY_RB1Click(); };
+    c_.GB_STRAY_RB2.OnClick = [this] { GB_STRAY_RB2Click(); };
+    c_.GB_STRAY_RB3.OnClick = [this] { GB_STRAY_RB3Click(); };
+}
+
 void GeneralPage::GB_CPU_CBClick() {
     if (c_.GB_CPU_CB.Checked()) {
         cpuTimer_.SetIntervalMs(c_.GB_CPU_TB.Position() * 100);
@@ -27,7 +36,7 @@ void GeneralPage::GB_CPU_TBChange() {
 
 void GeneralPage::CPU_TimerTimer() {
     const float load = cpu_.GetCPUUsage();
-    window_.SetCaption(sysinfo::cpu::CpuTitle(texts_->Text("TabGeneric", "CPUUsage"), load));
+    window_.SetCaption(sysinfo::cpu::CpuTitle(texts_.Text("TabGeneric", "CPUUsage"), load));
     if (c_.GB_STRAY_RB1.Checked()) {
         gauge_.SetHint(window_.Caption());
         gauge_.SetIconIndex(sysinfo::cpu::GaugeIndex(load));

@@ -25,16 +25,21 @@ struct GeneralControls {
 class GeneralPage {
 public:
     // `window` carries the read-out in its title; `gauge` and `logo` are the two tray icons.
+    // `texts` are the current language's, which must outlive the page.
     GeneralPage(GeneralControls controls, ui::Form& window, ui::Timer& cpuTimer, ui::TrayIcon& gauge,
-                ui::TrayIcon& logo, const sysinfo::cpu::CpuMeter& cpu)
-        : c_(controls), window_(window), cpuTimer_(cpuTimer), gauge_(gauge), logo_(logo), cpu_(cpu) {}
+                ui::TrayIcon& logo, const sysinfo::cpu::CpuMeter& cpu, const i18n::Catalogue& texts)
+        : c_(controls),
+          window_(window),
+          cpuTimer_(cpuTimer),
+          gauge_(gauge),
+          logo_(logo),
+          cpu_(cpu),
+          texts_(texts) {}
     GeneralPage(const GeneralPage&) = delete;
     GeneralPage& operator=(const GeneralPage&) = delete;
 
-    // The texts of the current language; the English ones until a language is set. The catalogue
-    // must outlive the page.
-    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
-
+    // Runs the handlers below on its controls' events.
+    void AttachHandlers();
     void GB_CPU_CBClick();
     void GB_CPU_TBChange();
     void CPU_TimerTimer();
@@ -53,7 +58,7 @@ private:
     ui::TrayIcon& gauge_;
     ui::TrayIcon& logo_;
     const sysinfo::cpu::CpuMeter& cpu_;
-    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
+    const i18n::Catalogue& texts_;
 };
 
 }  // namespace vitrex::views::general

@@ -11,6 +11,19 @@ namespace vitrex::views::shortcuts {
 
 using namespace vitrex::transparency;
 
+void ShortCutsPage::AttachHandlers() {
+    for (ui::CheckControl* control : std::initializer_list<ui::CheckControl*>{
+             &c_.GB_ShortCuts_ChTransCB, &c_.GB_ShortCuts_ChTransRB1, &c_.GB_ShortCuts_ChTransRB2}) {
+        control->OnClick = [this] { GB_ShortCuts_ChTransCBClick(); };
+    }
+    c_.GB_ShortCuts_AoTCB.OnClick = [this] { GB_ShortCuts_AoTCBClick(); };
+    for (ui::HotKeyEdit* field : {&c_.GB_ShortCuts_AoTOn, &c_.GB_ShortCuts_AoTOff, &c_.DebugHotKey}) {
+        field->OnExit = [this] { GB_ShortCuts_AoTCBClick(); };
+    }
+    c_.GB_ShortCuts_ShowHelp.OnClick = [this] { GB_ShortCuts_ShowHelpClick(); };
+    c_.GB_ShortCuts_CloseBTN.OnClick = [this] { GB_ShortCuts_CloseBTNClick(); };
+}
+
 bool ShortCutsPage::HotKeyPressed(int id) {
     const WindowHandle foreground = windows_.ForegroundWindow();
     if (id == kHotKeyDigit0) {
@@ -64,7 +77,7 @@ void ShortCutsPage::NoteRegistration(int id, std::uint16_t shortcut, bool enable
 void ShortCutsPage::ShowRefusedHotKeys() {
     std::string text;
     for (const auto& [id, combination] : refusedHotKeys_) {
-        text += (text.empty() ? texts_->Text(i18n::kOwnSection, "NotAvailable") + " " : ", ") + combination;
+        text += (text.empty() ? texts_.Text(i18n::kOwnSection, "NotAvailable") + " " : ", ") + combination;
     }
     c_.GB_ShortCuts_Warning.SetCaption(text);
     c_.GB_ShortCuts_Warning.SetVisible(!text.empty());

@@ -22,7 +22,11 @@ struct ShortCutsControls {
     ui::Label& GB_ShortCuts_AoTOffL;
     ui::HotKeyEdit& GB_ShortCuts_AoTOff;
     ui::Label& GB_ShortCuts_Warning;
+    ui::Button& GB_ShortCuts_ShowHelp;
     ui::Panel& GB_ShortCuts_HelpWin;
+    ui::Button& GB_ShortCuts_CloseBTN;
+    // The debug page's key field: leaving it registers the two keys again, as leaving theirs does.
+    ui::HotKeyEdit& DebugHotKey;
 };
 
 // The short-cut group: registers the transparency digits and the two always-on-top keys as its
@@ -30,15 +34,15 @@ struct ShortCutsControls {
 // box never promises a dead key.
 class ShortCutsPage {
 public:
-    ShortCutsPage(ShortCutsControls controls, HotKeys& hotKeys, WindowSystem& windows)
-        : c_(controls), hotKeys_(hotKeys), windows_(windows) {}
+    // `texts` are the current language's, which must outlive the page.
+    ShortCutsPage(ShortCutsControls controls, HotKeys& hotKeys, WindowSystem& windows,
+                  const i18n::Catalogue& texts)
+        : c_(controls), hotKeys_(hotKeys), windows_(windows), texts_(texts) {}
     ShortCutsPage(const ShortCutsPage&) = delete;
     ShortCutsPage& operator=(const ShortCutsPage&) = delete;
 
-    // The texts of the current language; the English ones until a language is set. The catalogue
-    // must outlive the page.
-    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
-
+    // Runs the handlers below on its controls' events.
+    void AttachHandlers();
     // The ten digits with Ctrl or the Windows key, or none of them.
     void GB_ShortCuts_ChTransCBClick();
     // The on and off keys of the two fields, or neither.
@@ -57,7 +61,7 @@ private:
     ShortCutsControls c_;
     HotKeys& hotKeys_;
     WindowSystem& windows_;
-    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
+    const i18n::Catalogue& texts_;
     // Hot keys the system refused, by identifier, as "Win+1".
     std::map<int, std::string> refusedHotKeys_;
 };

@@ -25,6 +25,7 @@ struct TransparencyControls {
     ui::CheckBox& TAB_TPZ_TLCB;
     ui::GroupBox& TAB_TPZ_GB_TL;
     ui::TrackBar& TAB_TPZ_TB_TL;
+    ui::Button& TAB_TPZ_RESET;
     ui::CheckBox& GB_Start_Active;
 };
 
@@ -33,20 +34,25 @@ struct TransparencyControls {
 // whatever the activation state.
 class TransparencyPage {
 public:
-    // `ownWindow` is asked at each preview: the real window exists only once it is bound.
+    // `ownWindow` is where the program's own window will be, read at each preview: the real window
+    // exists only once it is bound. `texts` are the current language's; both must outlive the page.
     // `showState` shows the activation state again once the master switch has changed.
-    TransparencyPage(TransparencyControls controls, WindowSystem& windows,
-                     std::function<WindowHandle()> ownWindow, std::function<void()> showState)
+    TransparencyPage(TransparencyControls controls, WindowSystem& windows, const WindowHandle& ownWindow,
+                     const i18n::Catalogue& texts, std::function<void()> showState)
         : c_(controls),
           windows_(windows),
-          ownWindow_(std::move(ownWindow)),
+          ownWindow_(ownWindow),
+          texts_(texts),
           showState_(std::move(showState)) {}
     TransparencyPage(const TransparencyPage&) = delete;
     TransparencyPage& operator=(const TransparencyPage&) = delete;
 
-    // The texts of the current language; the English ones until a language is set. The catalogue
-    // must outlive the page.
-    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
+    // The master switch, the taskbar's box and Reset run their handlers below. The sliders preview
+    // only once start-up has put their stored positions in: loading them neither previews nor
+    // touches the taskbar.
+    void AttachHandlers();
+    void AttachLevelPreviews();
+    void AttachTaskbarPreview();
 
     // Between deactivated and inactive: what only the switch allows, and the state display.
     void TAB_TPZ_CBClick();
@@ -67,9 +73,9 @@ private:
 
     TransparencyControls c_;
     WindowSystem& windows_;
-    std::function<WindowHandle()> ownWindow_;
+    const WindowHandle& ownWindow_;
+    const i18n::Catalogue& texts_;
     std::function<void()> showState_;
-    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
 };
 
 }  // namespace vitrex::views::levels

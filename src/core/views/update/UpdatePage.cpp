@@ -237,4 +237,13 @@ void UpdatePage::TAB_U_AbbrechenBTNClick() {
     ShowDownloading(false);
 }
 
+void UpdatePage::AttachHandlers() {
+    c_.TAB_U_ManuellBTN.OnClick = [this] { TAB_U_ManuellBTNClick(); };
+    c_.TAB_U_NoConnection.OnClick = [this] { TAB_U_NoConnectionClick(); };
+    c_.TAB_U_UpdateBTN.OnClick = [this] { TAB_U_UpdateBTNClick(); };
+    c_.TAB_U_AbbrechenBTN.OnClick = [this] { TAB_U_AbbrechenBTNClick(); };
+    c_.UpdateLoadTimer.OnTimer = [this] { UpdateLoadTimerTimer(); };
+    c_.TrayUpdate.OnBalloonClose = [this] { TrayUpdateBalloonHintHide(); };
+    c_.TrayUpdate.OnBalloonTimeout = [this] { TrayUpdateBalloonHintHide(); };
+}
 }  // namespace vitrex::views::update

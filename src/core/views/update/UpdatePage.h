@@ -64,6 +64,10 @@ public:
     UpdatePage(UpdateControls controls, UpdatePorts ports, const i18n::Catalogue& texts,
                const std::string& languageFileBase, std::function<void()> quitForInstaller);
 
+    // Runs the handlers below on its controls' events: the buttons, the load timer, and the update
+    // notice's balloon going away. A click on the notice is the window's: it opens the page.
+    void AttachHandlers();
+
     // The check at the end of start-up (only when the option is on): a build other than this one
     // is announced by the balloon of TrayUpdate. A failed request, or a reply that is no build
     // number, shows nothing and throws.

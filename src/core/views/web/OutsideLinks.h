@@ -20,10 +20,14 @@ struct OutsideLinkControls {
 class OutsideLinks {
 public:
     // `serverBase` is the project's web server, whose root is the homepage; `languageFileBase`
-    // is the current language's code, read at each click.
+    // is the current language's code, read at each click, and `texts` its texts; both must outlive
+    // the links.
     OutsideLinks(OutsideLinkControls controls, Shell& shell, std::string serverBase,
-                 const std::string& languageFileBase);
-    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
+                 const std::string& languageFileBase, const i18n::Catalogue& texts);
+    OutsideLinks(const OutsideLinks&) = delete;
+    OutsideLinks& operator=(const OutsideLinks&) = delete;
+    // Runs the handlers below on the labels' and pictures' clicks.
+    void AttachHandlers();
     // The translator's name and mail address from the language file.
     void ShowTranslator();
 
@@ -39,7 +43,7 @@ private:
     Shell& shell_;
     std::string serverBase_;
     const std::string& languageFileBase_;
-    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
+    const i18n::Catalogue& texts_;
 };
 
 }  // namespace vitrex::views::web

@@ -48,8 +48,13 @@ std::string LocalPath(std::string_view url) {
 }  // namespace
 
 WebPage::WebPage(WebPageControls controls, Files& files, OperatingSystem& system, Shell& shell,
-                 std::string serverBase)
-    : controls_(controls), files_(files), system_(system), shell_(shell), serverBase_(std::move(serverBase)) {
+                 std::string serverBase, const i18n::Catalogue& texts)
+    : controls_(controls),
+      files_(files),
+      system_(system),
+      shell_(shell),
+      serverBase_(std::move(serverBase)),
+      texts_(texts) {
     controls_.WebBrowserMessage.SetVisible(false);
     controls_.WebBrowserMessageText.SetWordWrap(true);
     controls_.WebBrowserMessageLink.SetStyle(ui::TextStyle::Link);
@@ -89,7 +94,7 @@ void WebPage::WebBrowserDocumentComplete() {
     try {
         files_.WriteAnsiText(
             folder + "\\" + kMessageFile,
-            MessagePage(texts_->Text("Other", "SiteNotFound1"), texts_->Text("Other", "SiteNotFound2")));
+            MessagePage(texts_.Text("Other", "SiteNotFound1"), texts_.Text("Other", "SiteNotFound2")));
     } catch (...) {
         messageFailure = std::current_exception();
     }
@@ -129,13 +134,22 @@ void WebPage::WebBrowserWaitTimer() {
 }
 
 void WebPage::ShowTexts() {
-    controls_.WebBrowserMessageText.SetCaption(MessageAsText(texts_->Text("Other", "SiteNotFound1")) + "\n" +
-                                               MessageAsText(texts_->Text("Other", "SiteNotFound2")));
-    controls_.WebBrowserMessageLink.SetCaption(texts_->Text("Vitrex", "OpenInBrowser"));
+    controls_.WebBrowserMessageText.SetCaption(MessageAsText(texts_.Text("Other", "SiteNotFound1")) + "\n" +
+                                               MessageAsText(texts_.Text("Other", "SiteNotFound2")));
+    controls_.WebBrowserMessageLink.SetCaption(texts_.Text("Vitrex", "OpenInBrowser"));
 }
 
 void WebPage::WebBrowserMessageLinkClick() {
     if (!wantedUrl_.empty()) shell_.Open(wantedUrl_);
 }
 
+void WebPage::AttachHandlers() {
+    controls_.WebBrowser.OnDocumentComplete = [this] { WebBrowserDocumentComplete(); };
+    controls_.WebBrowser.OnBeforeNavigate = [this](const std::string& url) {
+        return WebBrowserBeforeNavigate(url);
+    };
+    controls_.WebBrowser.OnNewWindow = [this](const std::string& url) { WebBrowserNewWindow(url); };
+    controls_.WebBrowserWait.OnTimer = [this] { WebBrowserWaitTimer(); };
+    controls_.WebBrowserMessageLink.OnClick = [this] { WebBrowserMessageLinkClick(); };
+}
 }  // namespace vitrex::views::web

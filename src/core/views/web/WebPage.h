@@ -31,9 +31,14 @@ inline constexpr int kDocumentWaitMs = 10000;
 // that is not the project's.
 class WebPage {
 public:
+    // `texts` are the current language's, which must outlive the page.
     WebPage(WebPageControls controls, Files& files, OperatingSystem& system, Shell& shell,
-            std::string serverBase);
-    void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
+            std::string serverBase, const i18n::Catalogue& texts);
+    WebPage(const WebPage&) = delete;
+    WebPage& operator=(const WebPage&) = delete;
+
+    // Runs the handlers below on its controls' events.
+    void AttachHandlers();
 
     // Loads the page at `path` of the project's web server.
     void ShowProjectPage(const std::string& path);
@@ -67,7 +72,7 @@ private:
     OperatingSystem& system_;
     Shell& shell_;
     std::string serverBase_;
-    const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
+    const i18n::Catalogue& texts_;
     // The page the user asked for, which the link opens: not the local error page that may
     // have replaced it.
     std::string wantedUrl_;
