@@ -13,7 +13,8 @@ MainForm::MainForm(Platform& platform)
     : TrayPopup_Aktiv(TrayPopup.Add("TrayPopup_Aktiv", "")),
       TrayPopup_Inaktiv(TrayPopup.Add("TrayPopup_Inaktiv", "")),
       TrayPopup_Deaktiv(TrayPopup.Add("TrayPopup_Deaktiv", "")),
-      TrayPopup_ueber((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ueber", ""))),
+      TrayPopup_ClickThrough((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ClickThrough", ""))),
+      TrayPopup_ueber(TrayPopup.Add("TrayPopup_ueber", "")),
       TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", ""))),
       TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "")),
       ownAlphas_(platform.windows),
@@ -62,6 +63,7 @@ MainForm::MainForm(Platform& platform)
                   .GB_ShortCuts_AoTOn = GB_ShortCuts_AoTOn,
                   .GB_ShortCuts_AoTOffL = GB_ShortCuts_AoTOffL,
                   .GB_ShortCuts_AoTOff = GB_ShortCuts_AoTOff,
+                  .GB_ShortCuts_ClickThrough = GB_ShortCuts_ClickThrough,
                   .GB_ShortCuts_Warning = GB_ShortCuts_Warning,
                   .GB_ShortCuts_HelpWin = GB_ShortCuts_HelpWin},
                  platform_.hotKeys, platform_.windows),
@@ -175,6 +177,8 @@ void MainForm::SetUpTrayIcons() {
         icon->OnDblClick = [this] { TrayDblClick(); };
     }
     TrayPopup_Resize.SetDefault(true);
+    // Until some window is click-through.
+    TrayPopup_ClickThrough.SetVisible(false);
 }
 
 void MainForm::AttachHandlers() {
@@ -231,6 +235,7 @@ void MainForm::AttachHandlers() {
     for (ui::HotKeyEdit* field : {&GB_ShortCuts_AoTOn, &GB_ShortCuts_AoTOff, &DebugHotKey}) {
         field->OnExit = [this] { shortCuts_.GB_ShortCuts_AoTCBClick(); };
     }
+    GB_ShortCuts_ClickThrough.OnExit = [this] { shortCuts_.GB_ShortCuts_ClickThroughExit(); };
     GB_ShortCuts_ShowHelp.OnClick = [this] { shortCuts_.GB_ShortCuts_ShowHelpClick(); };
     GB_ShortCuts_CloseBTN.OnClick = [this] { shortCuts_.GB_ShortCuts_CloseBTNClick(); };
 

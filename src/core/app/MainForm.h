@@ -112,6 +112,9 @@ public:
     ui::MenuItem& TrayPopup_Aktiv;
     ui::MenuItem& TrayPopup_Inaktiv;
     ui::MenuItem& TrayPopup_Deaktiv;
+    // Shown only while some window is click-through: a window that lets every click pass cannot
+    // be clicked to be given back.
+    ui::MenuItem& TrayPopup_ClickThrough;
     ui::MenuItem& TrayPopup_ueber;
     ui::MenuItem& TrayPopup_Resize;
     ui::MenuItem& TrayPopup_Exit;

@@ -263,6 +263,7 @@ void MainFormStartup::ReadTransparencyHotKeys() {
 void MainFormStartup::ReadOnTopHotKeys() {
     Load(LoadStep::OnTopHotKeys);
     form_.shortCuts_.GB_ShortCuts_AoTCBClick();
+    form_.shortCuts_.GB_ShortCuts_ClickThroughExit();
 }
 
 // Only when stored; the field keeps its text otherwise.

@@ -51,6 +51,7 @@ void ApplicationsPage::PMenu_AW_ListPopup() {
           &menu_.PMAusnahme, &menu_.PMFenstertransparent, &menu_.PMFensterumbennen, &menu_.PMAlwaysOnTop}) {
         item->SetVisible(target.has_value());
     }
+    menu_.PMClickThrough.SetVisible(target.has_value() && overlays_ != nullptr);
     menu_.PMReload.SetVisible(true);
     if (!target) return;
     menu_.PMAusnahme.SetChecked(target->excepted);

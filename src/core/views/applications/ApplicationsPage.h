@@ -17,6 +17,10 @@
 #include "core/ui/Menu.h"
 #include "core/views/applications/ApplicationsMenu.h"
 
+namespace vitrex::transparency {
+class Overlays;
+}
+
 namespace vitrex::views::applications {
 
 // Columns of the list, by index.
@@ -120,6 +124,7 @@ private:
     const i18n::Catalogue* texts_ = &i18n::Catalogue::English();
     transparency::RememberedPrograms* remembered_ = nullptr;
     transparency::RefusedWindows* refused_ = nullptr;
+    transparency::Overlays* overlays_ = nullptr;
     // The picture of the exception mark in the last fill; -1 when no row had it.
     int exceptionMark_ = -1;
 };

@@ -53,6 +53,15 @@ void ShortCutsPage::GB_ShortCuts_AoTCBClick() {
     ShowRefusedHotKeys();
 }
 
+void ShortCutsPage::GB_ShortCuts_ClickThroughExit() {
+    const std::uint16_t key = c_.GB_ShortCuts_ClickThrough.Value();
+    // An emptied field gives the key up; it is no refusal.
+    const bool enabled = ui::ShortCut(key).WithoutModifiers() != 0;
+    NoteRegistration(kHotKeyClickThrough, key, enabled,
+                     RegisterShortCut(hotKeys_, key, kHotKeyClickThrough, enabled));
+    ShowRefusedHotKeys();
+}
+
 void ShortCutsPage::NoteRegistration(int id, std::uint16_t shortcut, bool enabled, bool registered) {
     if (!enabled || registered) {
         refusedHotKeys_.erase(id);
