@@ -77,7 +77,8 @@ WindowStyle FakeWindowSystem::StyleOf(WindowHandle window) {
     const FakeWindow* found = Find(window);
     if (found == nullptr) return {};
     const std::uint32_t word = found->exStyle;
-    return {(word & kWsExLayered) != 0, (word & kWsExTopmost) != 0, (word & kWsExToolWindow) != 0, word};
+    return {(word & kWsExLayered) != 0, (word & kWsExTopmost) != 0, (word & kWsExToolWindow) != 0,
+            (word & kWsExTransparent) != 0, word};
 }
 
 WindowChange FakeWindowSystem::WriteExStyle(WindowHandle window, std::uint32_t exStyle) {
@@ -108,6 +109,15 @@ WindowChange FakeWindowSystem::MakeLayered(WindowHandle window, std::uint8_t alp
 
 WindowChange FakeWindowSystem::ClearLayered(WindowHandle window) {
     return WriteExStyle(window, StyleOf(window).word & ~kWsExLayered);
+}
+
+WindowChange FakeWindowSystem::SetClickThrough(WindowHandle window, bool clickThrough) {
+    const std::uint32_t word = StyleOf(window).word;
+    return WriteExStyle(window, clickThrough ? (word | kWsExTransparent) : (word & ~kWsExTransparent));
+}
+
+WindowChange FakeWindowSystem::RestoreStyle(WindowHandle window, std::uint32_t word) {
+    return WriteExStyle(window, word);
 }
 
 std::optional<std::uint8_t> FakeWindowSystem::GetLayeredAlpha(WindowHandle window) {

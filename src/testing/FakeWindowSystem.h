@@ -14,6 +14,7 @@ namespace vitrex::fakes {
 inline constexpr std::uint32_t kWsExLayered = 0x00080000;
 inline constexpr std::uint32_t kWsExTopmost = 0x00000008;
 inline constexpr std::uint32_t kWsExToolWindow = 0x00000080;
+inline constexpr std::uint32_t kWsExTransparent = 0x00000020;
 
 // One window of the simulated desktop and the properties the program's rules look at.
 struct FakeWindow {
@@ -104,6 +105,9 @@ public:
     std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) override;
     std::optional<LayeredAttributes> GetLayeredAttributes(WindowHandle window) override;
     void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) override;
+    WindowChange SetClickThrough(WindowHandle window, bool clickThrough) override;
+    // Sets the whole word, WS_EX_TOPMOST included, as the system's adapter leaves it.
+    WindowChange RestoreStyle(WindowHandle window, std::uint32_t word) override;
 
     WindowHandle ForegroundWindow() override;
     void EnumerateTopLevel(WindowVisitor visit) override;

@@ -23,8 +23,10 @@ struct WindowStyle {
     bool topmost = false;
     // A floating palette: no taskbar button, and no application window.
     bool toolWindow = false;
+    // Transparent to the mouse: clicks and the wheel reach the windows beneath it.
+    bool clickThrough = false;
     // The whole style as the system keeps it. The rules never look into it; the debug page shows
-    // it as a number.
+    // it as a number, and RestoreStyle takes it back as it was read.
     std::uint32_t word = 0;
     bool operator==(const WindowStyle&) const = default;
 };
@@ -106,6 +108,14 @@ public:
     virtual std::optional<LayeredAttributes> GetLayeredAttributes(WindowHandle window) = 0;
     // Gives a layered window exactly these attributes, colour key included.
     virtual void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) = 0;
+    // Makes the window transparent to the mouse, or takes that away, its other styles kept.
+    // Done or Refused.
+    virtual WindowChange SetClickThrough(WindowHandle window, bool clickThrough) = 0;
+    // Gives the window back the whole extended style `word` that StyleOf read earlier, topmost
+    // included: the window goes into or out of the topmost band as the word says, without being
+    // moved, sized or activated. A word without the layered style drops the window's layered
+    // attributes. Done or Refused.
+    virtual WindowChange RestoreStyle(WindowHandle window, std::uint32_t word) = 0;
 
     // The window that has the user's input now; 0 when there is none.
     virtual WindowHandle ForegroundWindow() = 0;

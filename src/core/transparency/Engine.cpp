@@ -122,6 +122,7 @@ void Engine::Relevel(const EngineSettings& settings, const std::string& programK
             remembered_ != nullptr ? remembered_->Find(programKey) : std::nullopt;
         for (WindowHandle window : known_.Windows()) {
             if (ProgramKey(eligibility_.GetWindowProcessName(window, true)) != programKey) continue;
+            if (IsOverlay(window)) continue;
             if (!windows_.IsVisible(window) || !eligibility_.IsTransparencyAllowed(window)) continue;
             SetLevel(window, NormalLevelOf(window, settings, lastForegroundWindow_));
             if (remembered && remembered->onTop && !KnownRefused(window)) windows_.SetTopmost(window, true);
@@ -139,7 +140,7 @@ void Engine::KeepJournal() {
     std::vector<JournalEntry> entries;
     for (const auto& [window, alpha] : ownAlphas_->Noted()) {
         if (!known_.Contains(window)) continue;
-        JournalEntry entry{window, alpha, std::nullopt};
+        JournalEntry entry{window, alpha, std::nullopt, std::nullopt};
         if (auto before = layeredBefore_.find(window); before != layeredBefore_.end())
             entry.programAttributes = before->second;
         entries.push_back(entry);
@@ -188,6 +189,8 @@ void Engine::VisitUnknownOnly(const EngineSettings& settings, WindowHandle foreg
             continue;
         }
         MeetVisible(window, settings, foreground);
+        // An overlay is not met: it stays among the unknown until it is released.
+        if (!known_.Contains(window)) unknownPlaces_[kept++] = place;
     }
     unknownPlaces_.resize(kept);
 }
@@ -196,6 +199,7 @@ bool Engine::ApplyToWindowProc(WindowHandle window, const EngineSettings& settin
     if (!known_.Contains(window)) {
         if (!windows_.IsVisible(window)) return false;
         MeetVisible(window, settings, foreground);
+        if (!known_.Contains(window)) return false;
     }
     if (!settings.wholeGroupMode || activeThreadId_ == previousThreadId_) return true;
     const std::uint32_t thread = windows_.ThreadProcessOf(window).threadId;
@@ -216,6 +220,8 @@ void Engine::MeetVisible(WindowHandle window, const EngineSettings& settings, Wi
 }
 
 void Engine::Meet(WindowHandle window, std::optional<int> percent) {
+    // What it carries now is the overlay's, not its program's: it is met once it is released.
+    if (IsOverlay(window)) return;
     bool perPixel = false;
     // Layered with an alpha this run gave it (a hot key, a preview, the applications menu): ours,
     // so switching off clears it like any other.
@@ -236,7 +242,7 @@ void Engine::Meet(WindowHandle window, std::optional<int> percent) {
 }
 
 void Engine::SetLevel(WindowHandle window, int percent) {
-    if (DrawnWithPerPixelAlpha(window)) return;
+    if (IsOverlay(window) || DrawnWithPerPixelAlpha(window)) return;
     if (const std::optional<int> level = LevelFor(window, percent)) {
         Change(window, *level);
     } else {
@@ -272,7 +278,7 @@ void Engine::SwitchOff() {
 }
 
 void Engine::Restore(WindowHandle window) {
-    if (KnownRefused(window) || DrawnWithPerPixelAlpha(window)) return;
+    if (IsOverlay(window) || KnownRefused(window) || DrawnWithPerPixelAlpha(window)) return;
     auto before = layeredBefore_.find(window);
     if (before == layeredBefore_.end()) {
         ClearWindowTransparency(windows_, window);

@@ -9,6 +9,7 @@
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/FullScreenWindows.h"
 #include "core/transparency/KnownWindows.h"
+#include "core/transparency/Overlays.h"
 #include "core/transparency/OwnAlphas.h"
 #include "core/transparency/RefusedWindows.h"
 #include "core/transparency/RememberedPrograms.h"
@@ -46,13 +47,22 @@ struct EngineSettings {
 // with higher rights refuses every change: it is noted as refused and not asked again while it
 // exists; a new window that takes its handle is given its level at once.
 //
+// Above all of these, an overlay (`overlays`) keeps the level it has: the engine never sets,
+// clears or gives back its level while it is one, and does not meet it. A released window is
+// dealt with again: one the engine knew gets its level at its next change, one it never met is
+// met as a new window.
+//
 // With a journal, the windows it changed are written down whenever that set changes, so that a
 // later start can give them back if this process never switches the engine off.
 class Engine {
 public:
     Engine(WindowSystem& windows, Eligibility& eligibility, OwnAlphas* ownAlphas = nullptr,
-           WindowJournal* journal = nullptr)
-        : windows_(windows), eligibility_(eligibility), ownAlphas_(ownAlphas), journal_(journal) {}
+           WindowJournal* journal = nullptr, const Overlays* overlays = nullptr)
+        : windows_(windows),
+          eligibility_(eligibility),
+          ownAlphas_(ownAlphas),
+          journal_(journal),
+          overlays_(overlays) {}
 
     // One tick of the policy timer. True when it found a foreground window that nothing had
     // followed yet: no event reported the change before the tick.
@@ -68,8 +78,9 @@ public:
     // The foreground window the engine follows now.
     WindowHandle FollowedForeground() const { return lastForegroundWindow_; }
     // Switching off: every known window that is allowed now goes back to how it was before the
-    // engine changed it, then the known windows are forgotten and the journal emptied. The
-    // foreground and group state is kept, as the next switch-on expects.
+    // engine changed it (an overlay is left as it is: release the overlays first), then the known
+    // windows are forgotten and the journal emptied. The foreground and group state is kept, as
+    // the next switch-on expects.
     void SwitchOff();
 
     // Gives every known window of the program (its key, see ProgramKey) its level again, after
@@ -89,7 +100,8 @@ private:
     void FollowForegroundNow(const EngineSettings& settings, WindowHandle foreground);
     // The same windows as at the last tick and no change of group: only those still unknown.
     void VisitUnknownOnly(const EngineSettings& settings, WindowHandle foreground, bool someMayBeKnown);
-    // One window of the enumeration; false when it stays unknown (hidden and never met).
+    // One window of the enumeration; false when it stays unknown (hidden and never met, or an
+    // overlay never met).
     bool ApplyToWindowProc(WindowHandle window, const EngineSettings& settings, WindowHandle foreground);
     // Gives a visible window met for the first time its level, if it is allowed one.
     void MeetVisible(WindowHandle window, const EngineSettings& settings, WindowHandle foreground);
@@ -113,6 +125,10 @@ private:
     void MeetWindowsInRefusedPlaces(const EngineSettings& settings, WindowHandle foreground);
     void Restore(WindowHandle window);
     bool DrawnWithPerPixelAlpha(WindowHandle window);
+    // An overlay keeps its own level.
+    bool IsOverlay(WindowHandle window) const {
+        return overlays_ != nullptr && !overlays_->Empty() && overlays_->Holds(window);
+    }
     // Writes the journal when the windows changed, or their alphas, since it was last written.
     void KeepJournal();
 
@@ -120,6 +136,7 @@ private:
     Eligibility& eligibility_;
     OwnAlphas* ownAlphas_;
     WindowJournal* journal_;
+    const Overlays* overlays_;
     const RememberedPrograms* remembered_ = nullptr;
     RefusedWindows* refused_ = nullptr;
     // What the journal was last written from: the notes' version and the number of known windows.

@@ -34,6 +34,13 @@ void OwnAlphas::SetLayeredAttributes(WindowHandle window, const LayeredAttribute
     Forget(window);
 }
 
+WindowChange OwnAlphas::RestoreStyle(WindowHandle window, std::uint32_t word) {
+    const WindowChange change = system_.RestoreStyle(window, word);
+    // Only the system knows which bit of the word is the layered style: asked after the write.
+    if (change == WindowChange::Done && !system_.StyleOf(window).layered) Forget(window);
+    return change;
+}
+
 void OwnAlphas::Forget(WindowHandle window) {
     if (noted_.erase(window) != 0) ++version_;
 }

@@ -12,8 +12,8 @@ namespace vitrex::transparency {
 // this run set and the alpha it set. Every alpha the program gives (the engine, the level
 // previews, the hot keys, the applications menu, the debug page) goes through here, so a window
 // found layered later can be told apart: carrying the alpha noted here, it is ours; otherwise its
-// own program made it layered. Taking the layered style away, or giving a window back its own
-// program's attributes, ends the note.
+// own program made it layered. Taking the layered style away (ClearLayered, or a RestoreStyle of a
+// word without it), or giving a window back its own program's attributes, ends the note.
 class OwnAlphas final : public WindowSystem {
 public:
     explicit OwnAlphas(WindowSystem& system) : system_(system) {}
@@ -37,6 +37,10 @@ public:
         return system_.GetLayeredAttributes(window);
     }
     void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) override;
+    WindowChange SetClickThrough(WindowHandle window, bool clickThrough) override {
+        return system_.SetClickThrough(window, clickThrough);
+    }
+    WindowChange RestoreStyle(WindowHandle window, std::uint32_t word) override;
 
     WindowHandle ForegroundWindow() override { return system_.ForegroundWindow(); }
     void EnumerateTopLevel(WindowVisitor visit) override { system_.EnumerateTopLevel(visit); }

@@ -20,9 +20,11 @@ void KeepForCrashRestore(const std::vector<transparency::JournalEntry>& entries)
 // overflow there.
 void InstallCrashRestore() noexcept;
 
-// What the filter does, callable on its own: every kept window that still carries the alpha it
-// was given gets its own program's attributes back or loses the layered style. Only user32 calls
-// on the kept array: no allocation, no lock. Returns how many windows it gave back.
+// What the filter does, callable on its own: first every kept overlay that is still transparent to
+// the mouse with the alpha it was given gets its earlier style (topmost included) and attributes
+// back; then every kept window that still carries the alpha the engine gave it gets its own
+// program's attributes back or loses the layered style. Only user32 calls on the kept array: no
+// allocation, no lock. Returns how many windows it gave back.
 int RestoreKeptWindows() noexcept;
 
 }  // namespace vitrex::win32

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "win32/platform/ExStyleRestore.h"
 #include "win32/platform/LayeredAttributesBits.h"
 #include "win32/platform/TextConvert.h"
 #include "win32/platform/WindowChangeOutcome.h"
@@ -82,7 +83,7 @@ UINT SystemCommandNumber(SystemCommand command) {
 WindowStyle Win32WindowSystem::StyleOf(WindowHandle window) {
     const DWORD exStyle = ReadExStyle(ToHwnd(window));
     return {(exStyle & WS_EX_LAYERED) != 0, (exStyle & WS_EX_TOPMOST) != 0, (exStyle & WS_EX_TOOLWINDOW) != 0,
-            exStyle};
+            (exStyle & WS_EX_TRANSPARENT) != 0, exStyle};
 }
 
 bool Win32WindowSystem::HasLayeredAlpha() {
@@ -128,6 +129,17 @@ void Win32WindowSystem::SetLayeredAttributes(WindowHandle window, const LayeredA
         const LayeredAttributesCall call = ToLayeredCall(attributes);
         setLayered(ToHwnd(window), call.colorKey, call.alpha, call.flags);
     }
+}
+
+WindowChange Win32WindowSystem::SetClickThrough(WindowHandle window, bool clickThrough) {
+    const HWND hwnd = ToHwnd(window);
+    const DWORD exStyle = ReadExStyle(hwnd);
+    return WriteExStyle(hwnd, clickThrough ? (exStyle | WS_EX_TRANSPARENT)
+                                           : (exStyle & ~static_cast<DWORD>(WS_EX_TRANSPARENT)));
+}
+
+WindowChange Win32WindowSystem::RestoreStyle(WindowHandle window, std::uint32_t word) {
+    return RestoreExStyle(ToHwnd(window), static_cast<DWORD>(word));
 }
 
 WindowHandle Win32WindowSystem::ForegroundWindow() {

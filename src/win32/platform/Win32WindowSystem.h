@@ -14,6 +14,8 @@ public:
     std::optional<std::uint8_t> GetLayeredAlpha(WindowHandle window) override;
     std::optional<LayeredAttributes> GetLayeredAttributes(WindowHandle window) override;
     void SetLayeredAttributes(WindowHandle window, const LayeredAttributes& attributes) override;
+    WindowChange SetClickThrough(WindowHandle window, bool clickThrough) override;
+    WindowChange RestoreStyle(WindowHandle window, std::uint32_t word) override;
 
     WindowHandle ForegroundWindow() override;
     void EnumerateTopLevel(WindowVisitor visit) override;

@@ -38,6 +38,19 @@ void MakeLayered(HWND window, BYTE alpha) {
     SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
 }
 
+DWORD ExStyle(HWND window) {
+    return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+}
+
+// Makes the window an overlay as the program does, and returns the style it had before.
+DWORD MakeOverlay(HWND window, BYTE alpha, bool keepAttributes) {
+    const DWORD before = ExStyle(window);
+    SetWindowLongPtrW(window, GWL_EXSTYLE, before | WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    if (!keepAttributes) SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    return before;
+}
+
 // Set by the test once it has seen the window translucent; the child crashes only then.
 std::wstring SeenEventName(const std::wstring& targetText) {
     return L"VitrexCrashRestoreSeen-" + targetText;
@@ -56,9 +69,9 @@ TEST(CrashRestore, GivesBackOnlyTheKeptWindowsThatStillCarryTheirAlpha) {
     MakeLayered(plain.Get(), 191);
     MakeLayered(program.Get(), 191);
     MakeLayered(changed.Get(), 127);
-    KeepForCrashRestore({{FromHwnd(plain.Get()), 191, std::nullopt},
-                         {FromHwnd(program.Get()), 191, LayeredAttributes{std::nullopt, 200}},
-                         {FromHwnd(changed.Get()), 191, std::nullopt}});
+    KeepForCrashRestore({{FromHwnd(plain.Get()), 191, std::nullopt, std::nullopt},
+                         {FromHwnd(program.Get()), 191, LayeredAttributes{std::nullopt, 200}, std::nullopt},
+                         {FromHwnd(changed.Get()), 191, std::nullopt, std::nullopt}});
 
     EXPECT_EQ(RestoreKeptWindows(), 2);
     EXPECT_EQ(SystemAlpha(plain.Get()), -1);
@@ -66,6 +79,42 @@ TEST(CrashRestore, GivesBackOnlyTheKeptWindowsThatStillCarryTheirAlpha) {
     EXPECT_EQ(SystemAlpha(changed.Get()), 127);
     KeepForCrashRestore({});
     EXPECT_EQ(RestoreKeptWindows(), 0);
+}
+
+TEST(CrashRestore, GivesOverlaysTheirEarlierStyleTopmostAndAttributesBeforeTheEnginesWindows) {
+    UniqueWindow plain = CreateVisible(L"Overlay plain");
+    UniqueWindow keyed = CreateVisible(L"Overlay keyed");
+    UniqueWindow engine = CreateVisible(L"Overlay engine");
+    UniqueWindow clickable = CreateVisible(L"Overlay clickable again");
+    SetWindowLongPtrW(keyed.Get(), GWL_EXSTYLE, ExStyle(keyed.Get()) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(keyed.Get(), RGB(255, 0, 255), 0, LWA_COLORKEY);
+    SetLayeredWindowAttributes(keyed.Get(), RGB(255, 0, 255), 153, LWA_COLORKEY | LWA_ALPHA);
+    MakeLayered(engine.Get(), 191);
+    const DWORD plainBefore = MakeOverlay(plain.Get(), 153, false);
+    const DWORD keyedBefore = MakeOverlay(keyed.Get(), 153, true);
+    const DWORD engineBefore = MakeOverlay(engine.Get(), 191, true);
+    const DWORD clickableBefore = MakeOverlay(clickable.Get(), 153, false);
+    SetWindowLongPtrW(clickable.Get(), GWL_EXSTYLE, ExStyle(clickable.Get()) & ~WS_EX_TRANSPARENT);
+    ASSERT_TRUE(ExStyle(plain.Get()) & WS_EX_TOPMOST);
+    KeepForCrashRestore({{FromHwnd(plain.Get()), 153, std::nullopt, plainBefore},
+                         {FromHwnd(keyed.Get()), 153, LayeredAttributes{0xFF00FF, std::nullopt}, keyedBefore},
+                         {FromHwnd(engine.Get()), 191, LayeredAttributes{std::nullopt, 191}, engineBefore},
+                         {FromHwnd(clickable.Get()), 153, std::nullopt, clickableBefore},
+                         {FromHwnd(engine.Get()), 191, std::nullopt, std::nullopt}});
+
+    EXPECT_EQ(RestoreKeptWindows(), 3);
+    EXPECT_EQ(ExStyle(plain.Get()), plainBefore);
+    EXPECT_EQ(ExStyle(keyed.Get()), keyedBefore);
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(keyed.Get(), &key, &alpha, &flags));
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY));
+    EXPECT_EQ(key, RGB(255, 0, 255));
+    EXPECT_EQ(ExStyle(engine.Get()), engineBefore & ~static_cast<DWORD>(WS_EX_LAYERED))
+        << "its earlier style, then the engine's alpha taken away";
+    EXPECT_TRUE(ExStyle(clickable.Get()) & WS_EX_TOPMOST) << "changed since: left alone";
+    KeepForCrashRestore({});
 }
 
 TEST(CrashRestore, AnAccessViolationInAnotherProcessLeavesItsWindowsOpaque) {
@@ -123,7 +172,7 @@ int RunCrashRestoreChild(const wchar_t* targetText) {
     transparency::SetWindowTransparency(own, FromHwnd(target), 25);
     std::vector<transparency::JournalEntry> entries;
     for (const auto& [window, alpha] : own.Noted())
-        entries.push_back({window, alpha, std::nullopt});
+        entries.push_back({window, alpha, std::nullopt, std::nullopt});
     journal.Write(entries);
     // Crashes once the test has seen the window translucent (or has given up waiting for it).
     if (const UniqueHandle seen(OpenEventW(SYNCHRONIZE, FALSE, SeenEventName(targetText).c_str())); seen)

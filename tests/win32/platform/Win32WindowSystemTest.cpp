@@ -90,14 +90,15 @@ UniqueWindow CreateWithExStyle(DWORD exStyle) {
 TEST(WindowStyleOfARealWindow, NamesTheBitsTheRulesAskForAndShowsTheWholeWord) {
     struct Case {
         DWORD exStyle;
-        bool layered, topmost, toolWindow;
+        bool layered, topmost, toolWindow, clickThrough;
     };
     const Case cases[] = {
-        {0, false, false, false},
-        {WS_EX_LAYERED, true, false, false},
-        {WS_EX_TOPMOST, false, true, false},
-        {WS_EX_TOOLWINDOW, false, false, true},
-        {WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT, true, false, true},
+        {0, false, false, false, false},
+        {WS_EX_LAYERED, true, false, false, false},
+        {WS_EX_TOPMOST, false, true, false, false},
+        {WS_EX_TOOLWINDOW, false, false, true, false},
+        {WS_EX_TRANSPARENT, false, false, false, true},
+        {WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT, true, false, true, true},
     };
     Win32WindowSystem windows;
     for (const Case& c : cases) {
@@ -107,6 +108,7 @@ TEST(WindowStyleOfARealWindow, NamesTheBitsTheRulesAskForAndShowsTheWholeWord) {
         EXPECT_EQ(style.layered, c.layered) << c.exStyle;
         EXPECT_EQ(style.topmost, c.topmost) << c.exStyle;
         EXPECT_EQ(style.toolWindow, c.toolWindow) << c.exStyle;
+        EXPECT_EQ(style.clickThrough, c.clickThrough) << c.exStyle;
         EXPECT_EQ(style.word, static_cast<std::uint32_t>(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE)));
     }
 }
@@ -137,6 +139,54 @@ TEST(WindowStyleOfARealWindow, TopmostFollowsSetTopmost) {
     EXPECT_TRUE(windows.StyleOf(handle).topmost);
     windows.SetTopmost(handle, false);
     EXPECT_FALSE(windows.StyleOf(handle).topmost);
+}
+
+TEST(WindowStyleOfARealWindow, ClickThroughComesAndGoesAndEveryOtherBitStays) {
+    const UniqueWindow window = CreateWithExStyle(WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_CLIENTEDGE);
+    ASSERT_TRUE(window) << GetLastError();
+    const DWORD before = static_cast<DWORD>(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE));
+    SetLayeredWindowAttributes(window.Get(), 0, 120, LWA_ALPHA);
+    Win32WindowSystem windows;
+    const WindowHandle handle = FromHwnd(window.Get());
+
+    EXPECT_EQ(windows.SetClickThrough(handle, true), WindowChange::Done);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE)), before | WS_EX_TRANSPARENT);
+    EXPECT_TRUE(windows.StyleOf(handle).clickThrough);
+    EXPECT_EQ(SystemAlpha(window.Get()), 120);
+    EXPECT_EQ(windows.SetClickThrough(handle, false), WindowChange::Done);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE)), before);
+    EXPECT_EQ(SystemAlpha(window.Get()), 120);
+}
+
+TEST(WindowStyleOfARealWindow, RestoreGivesBackAnExactEarlierWordTopmostIncluded) {
+    // Earlier words as a window may have had them, each restored over an overlay's style.
+    const DWORD earlier[] = {
+        0,
+        WS_EX_TOPMOST,
+        WS_EX_TOOLWINDOW | WS_EX_LAYERED,
+        WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST,
+    };
+    Win32WindowSystem windows;
+    for (const DWORD exStyle : earlier) {
+        const UniqueWindow window = CreateWithExStyle(exStyle);
+        ASSERT_TRUE(window) << GetLastError();
+        const WindowHandle handle = FromHwnd(window.Get());
+        const std::uint32_t word = windows.StyleOf(handle).word;
+        windows.MakeLayered(handle, 153);
+        windows.SetClickThrough(handle, true);
+        windows.SetTopmost(handle, true);
+        windows.SetTopmost(handle, (exStyle & WS_EX_TOPMOST) == 0);  // the other band than before
+        RECT placed{};
+        GetWindowRect(window.Get(), &placed);
+
+        EXPECT_EQ(windows.RestoreStyle(handle, word), WindowChange::Done);
+        EXPECT_EQ(static_cast<std::uint32_t>(GetWindowLongPtrW(window.Get(), GWL_EXSTYLE)), word) << exStyle;
+        EXPECT_EQ(IsLayered(window.Get()), (word & WS_EX_LAYERED) != 0);
+        RECT now{};
+        GetWindowRect(window.Get(), &now);
+        EXPECT_TRUE(EqualRect(&placed, &now)) << "not moved or sized";
+    }
+    EXPECT_EQ(windows.RestoreStyle(FromHwnd(nullptr), 0), WindowChange::Done) << "no window: nothing refused";
 }
 
 // Under Wine no window refuses, so the mapping from the system's answer is checked on its own.
