@@ -7,6 +7,7 @@
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/Engine.h"
 #include "core/transparency/EventFollower.h"
+#include "core/transparency/Overlays.h"
 #include "core/transparency/OwnAlphas.h"
 #include "core/transparency/WindowJournal.h"
 #include "core/ui/Controls.h"
@@ -65,6 +66,9 @@ public:
         remembered_ = &remembered;
         refused_ = &refused;
     }
+    // The click-through windows, which the engine leaves alone and switch-off gives back. They
+    // must outlive the state.
+    void SetOverlays(transparency::Overlays& overlays) { overlays_ = &overlays; }
     // Makes the engine with no window known yet.
     void CreateEngine();
     // Absent until start-up has made it.
@@ -73,7 +77,8 @@ public:
     bool ActivationAvailable() const { return engine_.has_value(); }
 
     // Locks or unlocks what steers the engine, runs or stops the policy timer and the system's
-    // window events, and shows the state; switching off gives back every window the engine changed.
+    // window events, and shows the state; switching off gives back every click-through window and
+    // every window the engine changed.
     void SetEngineActive(bool active);
     // Whether the engine runs: exactly while its policy timer does.
     bool EngineRunning() const { return c_.Vitrex_Timer.Enabled(); }
@@ -103,6 +108,7 @@ private:
     transparency::WindowJournal& journal_;
     const transparency::RememberedPrograms* remembered_ = nullptr;
     transparency::RefusedWindows* refused_ = nullptr;
+    transparency::Overlays* overlays_ = nullptr;
     std::optional<transparency::Engine> engine_;
     std::optional<transparency::EventFollower> follower_;
     // False once a start-up that stopped early has taken activation away.

@@ -29,6 +29,7 @@ MainForm::MainForm(Platform& platform)
       inspector_(platform.processes, platform.registry, platform_.windows),
       eligibility_(platform_.windows, inspector_, exceptionsSource_),
       remembered_(platform.registry, std::string(settings::kSettingsKey) + "\\Remembered"),
+      overlays_(ownAlphas_, refused_, &journal_),
       activation_(
           {.XPBarStatus = XPBarStatus,
            .TrayPopup_Aktiv = TrayPopup_Aktiv,
@@ -151,6 +152,7 @@ MainForm::MainForm(Platform& platform)
     bugReport_.SetUpFields();
     applications_.SetUpList();
     SetUpProgramMemory();
+    SetUpOverlays();
     SetUpTrayIcons();
     AttachHandlers();
     // The captions a missing language file leaves: the list's English texts.
@@ -177,8 +179,6 @@ void MainForm::SetUpTrayIcons() {
         icon->OnDblClick = [this] { TrayDblClick(); };
     }
     TrayPopup_Resize.SetDefault(true);
-    // Until some window is click-through.
-    TrayPopup_ClickThrough.SetVisible(false);
 }
 
 void MainForm::AttachHandlers() {
@@ -242,6 +242,7 @@ void MainForm::AttachHandlers() {
     // Tray menu.
     TrayPopup_Aktiv.OnClick = [this] { XPBarStatusItems0Click(); };
     TrayPopup_Inaktiv.OnClick = [this] { XPBarStatusItems1Click(); };
+    TrayPopup_ClickThrough.OnClick = [this] { TrayPopup_ClickThroughClick(); };
     TrayPopup_ueber.OnClick = [this] { TrayPopup_ueberClick(); };
     TrayPopup_Resize.OnClick = [this] { TrayDblClick(); };
     TrayPopup_Exit.OnClick = [this] { TrayPopup_ExitClick(); };

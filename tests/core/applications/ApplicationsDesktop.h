@@ -7,6 +7,9 @@
 
 #include "core/sysinfo/SystemInspector.h"
 #include "core/transparency/Eligibility.h"
+#include "core/transparency/Overlays.h"
+#include "core/transparency/OwnAlphas.h"
+#include "core/transparency/RefusedWindows.h"
 #include "core/ui/Controls.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Menu.h"
@@ -40,6 +43,9 @@ struct ApplicationsDesktop : ::testing::Test {
     exceptions::ControlsExceptionsSource source{exceptionsList, classException, collation};
     sysinfo::SystemInspector inspector{processes, registry, desktop};
     transparency::Eligibility eligibility{desktop, inspector, source};
+    transparency::OwnAlphas ownAlphas{desktop};
+    transparency::RefusedWindows refused;
+    transparency::Overlays overlays{ownAlphas, refused};
 
     ui::ListView list{"TAB_AW_List", nullptr, {}};
     ui::ImageList images{16, 16};
@@ -52,6 +58,8 @@ struct ApplicationsDesktop : ::testing::Test {
         exceptionsList.SetSorted(exceptions::LocaleCollation(collation));
         page.SetUpList();
         page.AttachHandlers();
+        page.SetOverlays(overlays);
+        overlays.SetObserver([this] { page.ShowOverlayMarks(); });
     }
 
     // A visible window in front of the others, of a process that is listed under `exe` unless

@@ -11,15 +11,12 @@
 #include "core/platform/TextCollation.h"
 #include "core/platform/WindowSystem.h"
 #include "core/transparency/Eligibility.h"
+#include "core/transparency/Overlays.h"
 #include "core/transparency/RefusedWindows.h"
 #include "core/transparency/RememberedPrograms.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Menu.h"
 #include "core/views/applications/ApplicationsMenu.h"
-
-namespace vitrex::transparency {
-class Overlays;
-}
 
 namespace vitrex::views::applications {
 
@@ -74,12 +71,18 @@ public:
         refused_ = &refused;
     }
 
+    // The click-through windows the menu makes and gives back, which the list marks. They must
+    // outlive the page.
+    void SetOverlays(transparency::Overlays& overlays) { overlays_ = &overlays; }
+
     // The texts of the current language; the English ones until a language is set. The catalogue
     // must outlive the page.
     void SetTexts(const i18n::Catalogue& texts) { texts_ = &texts; }
 
     // Refills the rows and pictures from the desktop as it is now.
     void ReloadApplicationList();
+    // Marks the rows of click-through windows, and only those, without refilling the list.
+    void ShowOverlayMarks();
     void PMenu_AW_ListPopup();
 
     void PMReloadClick();
@@ -97,6 +100,8 @@ public:
     // Remembers the chosen row's program with its window's level and always-on-top as they are
     // now, or forgets it when it is remembered.
     void PMRememberClick();
+    // Makes the chosen row's window click-through, or gives it back when it is.
+    void PMClickThroughClick();
 
 private:
     struct Target {
@@ -127,6 +132,11 @@ private:
     transparency::Overlays* overlays_ = nullptr;
     // The picture of the exception mark in the last fill; -1 when no row had it.
     int exceptionMark_ = -1;
+    // The picture of the click-through mark since the last fill; -1 until a row needs it.
+    int overlayMark_ = -1;
+    // Puts the click-through mark and tip on the rows of overlays and takes them off the others;
+    // whether any row changed.
+    bool MarkOverlays(std::vector<ui::ListRow>& rows);
 };
 
 // The picture on the Process cell of a program in the exceptions list.
@@ -134,6 +144,9 @@ imaging::Bitmap ExceptionMarkPicture(int size);
 
 // The picture on the Process cell of a window whose program runs with higher rights.
 imaging::Bitmap RefusedMarkPicture(int size);
+
+// The picture on the Handle cell of a window that lets every click pass to the windows beneath.
+imaging::Bitmap OverlayMarkPicture(int size);
 
 // Whether the title holds nothing but blanks and control characters.
 bool IsBlankTitle(const std::string& title);
