@@ -17,7 +17,15 @@ bool SameOwners(WindowThreadProcess a, WindowThreadProcess b) {
 const std::uint8_t Overlays::kOpaqueOverlayAlpha = TransparencyToAlpha(40);
 
 bool Overlays::Holds(WindowHandle window) const {
-    return std::find(order_.begin(), order_.end(), window) != order_.end();
+    return std::any_of(overlays_.begin(), overlays_.end(),
+                       [window](const Overlay& overlay) { return overlay.window == window; });
+}
+
+std::vector<WindowHandle> Overlays::Windows() const {
+    std::vector<WindowHandle> windows;
+    for (const Overlay& overlay : overlays_)
+        windows.push_back(overlay.window);
+    return windows;
 }
 
 std::vector<Overlays::Overlay>::iterator Overlays::FindOverlay(WindowHandle window) {
@@ -70,7 +78,8 @@ OverlayChange Overlays::Make(WindowHandle window) {
         } else {
             const WindowChange change = windows_.MakeLayered(window, kOpaqueOverlayAlpha);
             if (change != WindowChange::Done) {
-                Undo(window, overlay.before);
+                // It was not layered before, so its earlier word is all it needs back.
+                windows_.RestoreStyle(window, overlay.before.styleWord);
                 if (change == WindowChange::Unavailable) return OverlayChange::NotAllowed;
                 refused_.Note(window, owner);
                 return OverlayChange::Refused;
@@ -80,15 +89,8 @@ OverlayChange Overlays::Make(WindowHandle window) {
     }
     windows_.SetTopmost(window, true);
     overlays_.push_back(overlay);
-    order_.push_back(window);
     Changed();
     return OverlayChange::Made;
-}
-
-void Overlays::Undo(WindowHandle window, const OverlayBefore& before) {
-    windows_.RestoreStyle(window, before.styleWord);
-    if (before.attributes && windows_.StyleOf(window).layered)
-        windows_.SetLayeredAttributes(window, *before.attributes);
 }
 
 bool Overlays::GiveBack(const Overlay& overlay) {
@@ -113,7 +115,6 @@ bool Overlays::Release(WindowHandle window) {
     if (found == overlays_.end()) return false;
     const Overlay overlay = *found;
     overlays_.erase(found);
-    order_.erase(std::find(order_.begin(), order_.end(), window));
     GiveBack(overlay);
     Changed();
     return true;
@@ -122,8 +123,8 @@ bool Overlays::Release(WindowHandle window) {
 OverlayChange Overlays::HotKey(WindowHandle foreground, bool allowed) {
     ForgetClosed();
     if (Release(foreground)) return OverlayChange::Released;
-    if (!order_.empty()) {
-        Release(order_.back());
+    if (!overlays_.empty()) {
+        Release(overlays_.back().window);
         return OverlayChange::Released;
     }
     return allowed ? Make(foreground) : OverlayChange::NotAllowed;
@@ -136,7 +137,6 @@ int Overlays::ReleaseAll() {
     for (auto overlay = overlays_.rbegin(); overlay != overlays_.rend(); ++overlay)
         released += GiveBack(*overlay) ? 1 : 0;
     overlays_.clear();
-    order_.clear();
     Changed();
     return released;
 }
@@ -147,9 +147,6 @@ void Overlays::ForgetClosed() {
     });
     if (closed == overlays_.end()) return;
     overlays_.erase(closed, overlays_.end());
-    order_.clear();
-    for (const Overlay& overlay : overlays_)
-        order_.push_back(overlay.window);
     Changed();
 }
 

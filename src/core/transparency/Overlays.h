@@ -66,7 +66,7 @@ public:
     bool Holds(WindowHandle window) const;
     bool Empty() const { return overlays_.empty(); }
     // In the order they were made.
-    const std::vector<WindowHandle>& Windows() const { return order_; }
+    std::vector<WindowHandle> Windows() const;
     // What the overlay had before; nothing when the window is not one.
     std::optional<OverlayBefore> BeforeOf(WindowHandle window) const;
 
@@ -86,15 +86,13 @@ private:
     std::vector<Overlay>::iterator FindOverlay(WindowHandle window);
     // Gives the window back what it had, when the handle is still that window's.
     bool GiveBack(const Overlay& overlay);
-    // Undoes what a Make did before the system refused a later step.
-    void Undo(WindowHandle window, const OverlayBefore& before);
     void Changed();
 
     OwnAlphas& windows_;
     RefusedWindows& refused_;
     WindowJournal* journal_;
+    // In the order they were made.
     std::vector<Overlay> overlays_;
-    std::vector<WindowHandle> order_;
     std::function<void()> observer_;
 };
 

@@ -46,13 +46,14 @@ std::optional<JournalEntry> ParseEntry(std::string_view text) {
         unsigned programAlpha = 0;
         std::uint32_t held = 0;
         if (!ParseNumber(fields[2], colorKey) || !ParseNumber(fields[3], programAlpha) ||
-            programAlpha > 255 || !ParseNumber(fields[4], held) || held > (kStoredColorKey | kStoredAlpha)) {
+            programAlpha > 255 || !ParseNumber(fields[4], held)) {
             return std::nullopt;
         }
         LayeredAttributes attributes;
         if ((held & kStoredColorKey) != 0) attributes.colorKey = colorKey;
         if ((held & kStoredAlpha) != 0) attributes.alpha = static_cast<std::uint8_t>(programAlpha);
         // An overlay that was not layered before holds none.
+        if (fields.size() == 6 && held > (kStoredColorKey | kStoredAlpha)) return std::nullopt;
         if (fields.size() == 5 || held != 0) entry.programAttributes = attributes;
     }
     if (fields.size() == 6) {
