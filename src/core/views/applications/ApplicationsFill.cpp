@@ -163,7 +163,8 @@ bool ApplicationsPage::MarkOverlays(std::vector<ui::ListRow>& rows) {
             if (row.tip.empty()) row.tip = tip;
         } else {
             row.cellImages[kColumnHandle] = -1;
-            if (row.tip == tip) row.tip.clear();
+            // Also a tip put on in an earlier language; a refused window's tip stays.
+            if (row.tip != texts_->Text(i18n::kOwnSection, "HigherRights")) row.tip.clear();
         }
         changed = true;
     }
