@@ -13,7 +13,7 @@ void ActivationState::AttachHandlers() {
 }
 
 void ActivationState::CreateEngine() {
-    engine_.emplace(windows_, eligibility_, &windows_, &journal_);
+    engine_.emplace(windows_, eligibility_, &windows_, &journal_, &overlays_);
     engine_->SetRemembered(&remembered_);
     engine_->SetRefused(&refused_);
     follower_.emplace(*engine_, windows_);
@@ -53,6 +53,11 @@ void ActivationState::SetEngineActive(bool active) {
     c_.DebugClassException.SetEnabled(!active);
     ShowState();
     FollowEvents(active);
+    // Before the engine's switch-off: an overlay that carried the engine's level gets it back
+    // when it is released, and the switch-off then takes that away as from every other window.
+    // (An overlay kept through a switch-off would keep the level of an engine that no longer
+    // knows it, and nothing would take that away.)
+    if (!active) overlays_.ReleaseAll();
     // Every window the engine changed and that may still be changed goes back to how it was.
     if (!active && engine_) engine_->SwitchOff();
 }
@@ -77,6 +82,8 @@ transparency::EngineSettings ActivationState::Settings() const {
 
 void ActivationState::Tick() {
     if (!follower_) return;
+    // A closed overlay's handle may be taken by a new window, which the engine must not skip.
+    overlays_.ForgetClosed();
     follower_->Tick(Settings());
     KeepTimersInStep();
 }

@@ -7,6 +7,7 @@
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/Engine.h"
 #include "core/transparency/EventFollower.h"
+#include "core/transparency/Overlays.h"
 #include "core/transparency/OwnAlphas.h"
 #include "core/transparency/WindowJournal.h"
 #include "core/ui/Controls.h"
@@ -48,17 +49,19 @@ class ActivationState {
 public:
     // `windows` is the desktop with the notes of the alphas this run gives, which the engine
     // keeps. `remembered` and `refused` are the remembered programs and the refused windows the
-    // engine uses once it is made.
+    // engine uses once it is made; `overlays` the click-through windows it leaves alone.
     ActivationState(ActivationControls controls, transparency::OwnAlphas& windows, WindowEvents& events,
                     transparency::Eligibility& eligibility, transparency::WindowJournal& journal,
-                    const transparency::RememberedPrograms& remembered, transparency::RefusedWindows& refused)
+                    const transparency::RememberedPrograms& remembered, transparency::RefusedWindows& refused,
+                    transparency::Overlays& overlays)
         : c_(std::move(controls)),
           windows_(windows),
           events_(events),
           eligibility_(eligibility),
           journal_(journal),
           remembered_(remembered),
-          refused_(refused) {}
+          refused_(refused),
+          overlays_(overlays) {}
     ~ActivationState();
     ActivationState(const ActivationState&) = delete;
     ActivationState& operator=(const ActivationState&) = delete;
@@ -73,7 +76,8 @@ public:
     bool ActivationAvailable() const { return engine_.has_value(); }
 
     // Locks or unlocks what steers the engine, runs or stops the policy timer and the system's
-    // window events, and shows the state; switching off gives back every window the engine changed.
+    // window events, and shows the state; switching off gives back every click-through window and
+    // every window the engine changed.
     void SetEngineActive(bool active);
     // Whether the engine runs: exactly while its policy timer does.
     bool EngineRunning() const { return c_.Vitrex_Timer.Enabled(); }
@@ -102,6 +106,8 @@ private:
     transparency::WindowJournal& journal_;
     const transparency::RememberedPrograms& remembered_;
     transparency::RefusedWindows& refused_;
+    // The click-through windows, which the engine leaves alone and switch-off gives back.
+    transparency::Overlays& overlays_;
     std::optional<transparency::Engine> engine_;
     std::optional<transparency::EventFollower> follower_;
     // False once a start-up that stopped early has taken activation away.

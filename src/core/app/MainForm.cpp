@@ -13,7 +13,8 @@ MainForm::MainForm(const Platform& platform)
     : TrayPopup_Aktiv(TrayPopup.Add("TrayPopup_Aktiv", "")),
       TrayPopup_Inaktiv(TrayPopup.Add("TrayPopup_Inaktiv", "")),
       TrayPopup_Deaktiv(TrayPopup.Add("TrayPopup_Deaktiv", "")),
-      TrayPopup_ueber((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ueber", ""))),
+      TrayPopup_ClickThrough((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_ClickThrough", ""))),
+      TrayPopup_ueber(TrayPopup.Add("TrayPopup_ueber", "")),
       TrayPopup_Resize((TrayPopup.AddSeparator(), TrayPopup.Add("TrayPopup_Resize", ""))),
       TrayPopup_Exit(TrayPopup.Add("TrayPopup_Exit", "")),
       platform_(platform),
@@ -31,6 +32,7 @@ MainForm::MainForm(const Platform& platform)
       remembered_(platform_.registry, std::string(settings::kSettingsKey) + "\\Remembered",
                   [this](const std::string& program) { ProgramRemembered(program); }),
       refused_([this](WindowHandle window, WindowThreadProcess owner) { WindowRefused(window, owner); }),
+      overlays_(platform_.windows, refused_, &journal_),
       activation_(
           {.XPBarStatus = XPBarStatus,
            .TrayPopup_Aktiv = TrayPopup_Aktiv,
@@ -50,7 +52,8 @@ MainForm::MainForm(const Platform& platform)
            .TAB_TPZ_FullScreenCB = TAB_TPZ_FullScreenCB,
            .ForegroundPoll = ForegroundPoll,
            .ShownWindowsLook = ShownWindowsLook},
-          platform_.windows, platform_.windowEvents, eligibility_, journal_, remembered_, refused_),
+          platform_.windows, platform_.windowEvents, eligibility_, journal_, remembered_, refused_,
+          overlays_),
       general_({.GB_CPU_CB = GB_CPU_CB,
                 .GB_CPU_TB = GB_CPU_TB,
                 .GB_STRAY_RB1 = GB_STRAY_RB1,
@@ -65,6 +68,7 @@ MainForm::MainForm(const Platform& platform)
                   .GB_ShortCuts_AoTOn = GB_ShortCuts_AoTOn,
                   .GB_ShortCuts_AoTOffL = GB_ShortCuts_AoTOffL,
                   .GB_ShortCuts_AoTOff = GB_ShortCuts_AoTOff,
+                  .GB_ShortCuts_ClickThrough = GB_ShortCuts_ClickThrough,
                   .GB_ShortCuts_Warning = GB_ShortCuts_Warning,
                   .GB_ShortCuts_ShowHelp = GB_ShortCuts_ShowHelp,
                   .GB_ShortCuts_HelpWin = GB_ShortCuts_HelpWin,
@@ -101,7 +105,8 @@ MainForm::MainForm(const Platform& platform)
            .collation = platform_.collation,
            .eligibility = eligibility_,
            .remembered = remembered_,
-           .refused = refused_},
+           .refused = refused_,
+           .overlays = overlays_},
           {[this] { return activation_.EngineRunning(); }, [this](bool active) { SetEngineActive(active); }},
           ownWindow_, texts_),
       debug_({.DebugHotKey = DebugHotKey,
@@ -164,6 +169,7 @@ MainForm::MainForm(const Platform& platform)
     bugReport_.SetUpFields();
     applications_.SetUpList();
     SetUpProgramMemory();
+    SetUpOverlays();
     SetUpTrayIcons();
     AttachHandlers();
     // The captions a missing language file leaves: the list's English texts.
@@ -229,6 +235,7 @@ void MainForm::AttachHandlers() {
     CommandTimer.OnTimer = [this] { CommandTimerTimer(); };
     TrayPopup_Aktiv.OnClick = [this] { XPBarStatusItems0Click(); };
     TrayPopup_Inaktiv.OnClick = [this] { XPBarStatusItems1Click(); };
+    TrayPopup_ClickThrough.OnClick = [this] { TrayPopup_ClickThroughClick(); };
     TrayPopup_ueber.OnClick = [this] { TrayPopup_ueberClick(); };
     TrayPopup_Resize.OnClick = [this] { TrayDblClick(); };
     TrayPopup_Exit.OnClick = [this] { TrayPopup_ExitClick(); };

@@ -16,6 +16,7 @@
 #include "core/sysinfo/SystemInspector.h"
 #include "core/transparency/Eligibility.h"
 #include "core/transparency/Engine.h"
+#include "core/transparency/Overlays.h"
 #include "core/transparency/OwnAlphas.h"
 #include "core/transparency/RefusedWindows.h"
 #include "core/transparency/RememberedPrograms.h"
@@ -79,6 +80,8 @@ public:
     transparency::Engine* Engine() { return activation_.Engine(); }
     // The windows the running engine changed, kept where a later start finds them.
     transparency::WindowJournal& Journal() { return journal_; }
+    // The windows made click-through, by the hot key or the applications list's menu.
+    const transparency::Overlays& Overlays() const { return overlays_; }
 
     // A first start's command ("CONFIG", "DEBUG", "CHANGESTATUS"), once start-up is done: as the
     // running instance carries out a second start's.
@@ -112,6 +115,9 @@ public:
     ui::MenuItem& TrayPopup_Aktiv;
     ui::MenuItem& TrayPopup_Inaktiv;
     ui::MenuItem& TrayPopup_Deaktiv;
+    // Shown only while some window is click-through: a window that lets every click pass cannot
+    // be clicked to be given back.
+    ui::MenuItem& TrayPopup_ClickThrough;
     ui::MenuItem& TrayPopup_ueber;
     ui::MenuItem& TrayPopup_Resize;
     ui::MenuItem& TrayPopup_Exit;
@@ -138,6 +144,13 @@ private:
     void TrayUpdateBalloonHintClick();
     void CommandTimerTimer();
     void OnHotKey(int id);
+    // The click-through key: gives back the foreground or the most recent overlay, or makes the
+    // foreground window one.
+    void ClickThroughHotKey();
+    void TrayPopup_ClickThroughClick();
+    void SetUpOverlays();
+    // After every change of the overlays: the tray menu's entry and the applications list's marks.
+    void ShowOverlays();
     // Language: the scan of the language folder (it refills the language boxes and names the file
     // to load), and the two language boxes.
     std::string FindLanguageFiles(const std::string& wanted);
@@ -181,6 +194,7 @@ private:
     transparency::Eligibility eligibility_;
     transparency::RememberedPrograms remembered_;
     transparency::RefusedWindows refused_;
+    transparency::Overlays overlays_;
     ActivationState activation_;
 
     // The pages' presenters.

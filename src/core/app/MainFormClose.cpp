@@ -25,6 +25,8 @@ void MainForm::FormClose() {
             settings::DeleteAutostart(platform_.registry);
         }
     });
+    // Never a window left click-through: it could not be clicked any more once the program is gone.
+    dispatcher_.Run(this, [this] { overlays_.ReleaseAll(); });
     if (activation_.EngineRunning()) SetEngineActive(false);
 }
 

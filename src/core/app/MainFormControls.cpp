@@ -1,5 +1,6 @@
 #include "core/app/MainFormControls.h"
 
+#include "core/app/settings/SettingsTable.h"
 #include "core/imaging/Resources.h"
 #include "core/ui/ShortCut.h"
 
@@ -65,6 +66,10 @@ void MainFormControls::SetUpControls() {
     GB_ShortCuts_AoTOn.SetRules(Rules::kCombNone | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
     GB_ShortCuts_AoTOff.SetRules(
         Rules::kCombNone | Rules::kCombShift | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
+    GB_ShortCuts_ClickThrough.SetRules(Rules::kCombNone | Rules::kCombAlt | Rules::kCombShiftCtrlAlt, 0);
+    // Older settings do not hold this key: the field starts with the row's default.
+    GB_ShortCuts_ClickThrough.SetValue(
+        static_cast<std::uint16_t>(settings::Setting(settings::SettingId::SC_ClickThrough).defaultNumber));
     DebugHotKey.SetRules(0, ui::ShortCut::kCtrl);
 
     TAB_Ausnahmen_List.SetHorizontalScroll(true);

@@ -45,7 +45,7 @@ public:
 
     ui::PageControl Pages{"Pages", this, {146, 5, 380, 323}};
 
-    // Page 0: general settings.
+    // Page 0: general settings, two columns down to the page's foot.
     ui::TabSheet TabAllgemein{"TabAllgemein", &Pages};
     ui::GroupBox GB_CPU{"GB_CPU", &TabAllgemein, {6, 4, 178, 92}};
     ui::CheckBox GB_CPU_CB{"GB_CPU_CB", &GB_CPU, {10, 18, 160, 17}};
@@ -56,43 +56,49 @@ public:
     ui::Label GB_CPU_Label4{"GB_CPU_Label4", &GB_CPU, {98, 75, 16, 14}, "2"};
     ui::Label GB_CPU_Label5{"GB_CPU_Label5", &GB_CPU, {157, 75, 16, 14}, "3"};
 
-    ui::GroupBox GB_STRAY{"GB_STRAY", &TabAllgemein, {6, 100, 178, 72}};
+    ui::GroupBox GB_STRAY{"GB_STRAY", &TabAllgemein, {6, 102, 178, 72}};
     ui::RadioButton GB_STRAY_RB1{"GB_STRAY_RB1", &GB_STRAY, {10, 17, 160, 17}};
     ui::RadioButton GB_STRAY_RB2{"GB_STRAY_RB2", &GB_STRAY, {10, 34, 160, 17}};
     ui::RadioButton GB_STRAY_RB3{"GB_STRAY_RB3", &GB_STRAY, {10, 51, 160, 17}};
 
-    ui::GroupBox GB_Transparenz{"GB_Transparenz", &TabAllgemein, {6, 176, 178, 56}};
+    ui::GroupBox GB_Transparenz{"GB_Transparenz", &TabAllgemein, {6, 180, 178, 56}};
     ui::RadioButton GB_Transparenz_One{"GB_Transparenz_One", &GB_Transparenz, {10, 17, 160, 17}};
     ui::RadioButton GB_Transparenz_All{"GB_Transparenz_All", &GB_Transparenz, {10, 34, 160, 17}};
 
-    ui::GroupBox GB_Language{"GB_Language", &TabAllgemein, {6, 236, 178, 50}};
+    ui::GroupBox GB_Language{"GB_Language", &TabAllgemein, {6, 242, 178, 50}};
     ui::ComboBox GB_Language_CB{"GB_Language_CB", &GB_Language, {10, 18, 158, 21}};
 
-    ui::GroupBox GB_Start{"GB_Start", &TabAllgemein, {190, 4, 178, 92}};
-    ui::CheckBox GB_Start_AutoStart{"GB_Start_AutoStart", &GB_Start, {10, 17, 162, 17}};
-    ui::CheckBox GB_Start_Hide{"GB_Start_Hide", &GB_Start, {10, 35, 162, 17}};
-    ui::CheckBox GB_Start_Active{"GB_Start_Active", &GB_Start, {10, 53, 162, 17}};
-    ui::CheckBox GB_Start_CUpdate{"GB_Start_CUpdate", &GB_Start, {10, 71, 162, 17}};
+    // Rows of 16 pixels in the two groups on the right, so that the short-cut group holds three
+    // key fields of the group's whole width.
+    ui::GroupBox GB_Start{"GB_Start", &TabAllgemein, {190, 4, 178, 84}};
+    ui::CheckBox GB_Start_AutoStart{"GB_Start_AutoStart", &GB_Start, {10, 15, 162, 16}};
+    ui::CheckBox GB_Start_Hide{"GB_Start_Hide", &GB_Start, {10, 31, 162, 16}};
+    ui::CheckBox GB_Start_Active{"GB_Start_Active", &GB_Start, {10, 47, 162, 16}};
+    ui::CheckBox GB_Start_CUpdate{"GB_Start_CUpdate", &GB_Start, {10, 63, 162, 16}};
 
-    ui::GroupBox GB_ShortCuts{"GB_ShortCuts", &TabAllgemein, {190, 100, 178, 186}};
-    ui::CheckBox GB_ShortCuts_ChTransCB{"GB_ShortCuts_ChTransCB", &GB_ShortCuts, {10, 14, 162, 16}};
-    ui::RadioButton GB_ShortCuts_ChTransRB1{"GB_ShortCuts_ChTransRB1", &GB_ShortCuts, {22, 30, 150, 16}};
-    ui::RadioButton GB_ShortCuts_ChTransRB2{"GB_ShortCuts_ChTransRB2", &GB_ShortCuts, {22, 46, 150, 16}};
-    ui::CheckBox GB_ShortCuts_AoTCB{"GB_ShortCuts_AoTCB", &GB_ShortCuts, {10, 65, 132, 17}};
+    ui::GroupBox GB_ShortCuts{"GB_ShortCuts", &TabAllgemein, {190, 92, 178, 200}};
+    ui::CheckBox GB_ShortCuts_ChTransCB{"GB_ShortCuts_ChTransCB", &GB_ShortCuts, {10, 13, 162, 16}};
+    ui::RadioButton GB_ShortCuts_ChTransRB1{"GB_ShortCuts_ChTransRB1", &GB_ShortCuts, {22, 29, 150, 15}};
+    ui::RadioButton GB_ShortCuts_ChTransRB2{"GB_ShortCuts_ChTransRB2", &GB_ShortCuts, {22, 44, 150, 15}};
+    ui::CheckBox GB_ShortCuts_AoTCB{"GB_ShortCuts_AoTCB", &GB_ShortCuts, {10, 60, 132, 16}};
     // Each label above its field, so that the field takes the group's whole width: the names the
     // system gives keys can be long ("Control + Shift + KP_Delete" under Wine).
-    ui::Label GB_ShortCuts_AoTOnL{"GB_ShortCuts_AoTOnL", &GB_ShortCuts, {8, 84, 164, 13}};
-    ui::HotKeyEdit GB_ShortCuts_AoTOn{"GB_ShortCuts_AoTOn", &GB_ShortCuts, {6, 97, 166, 21}};
-    ui::Label GB_ShortCuts_AoTOffL{"GB_ShortCuts_AoTOffL", &GB_ShortCuts, {8, 121, 164, 13}};
-    ui::HotKeyEdit GB_ShortCuts_AoTOff{"GB_ShortCuts_AoTOff", &GB_ShortCuts, {6, 134, 166, 21}};
+    ui::Label GB_ShortCuts_AoTOnL{"GB_ShortCuts_AoTOnL", &GB_ShortCuts, {8, 78, 164, 13}};
+    ui::HotKeyEdit GB_ShortCuts_AoTOn{"GB_ShortCuts_AoTOn", &GB_ShortCuts, {6, 91, 166, 21}};
+    ui::Label GB_ShortCuts_AoTOffL{"GB_ShortCuts_AoTOffL", &GB_ShortCuts, {8, 113, 164, 13}};
+    ui::HotKeyEdit GB_ShortCuts_AoTOff{"GB_ShortCuts_AoTOff", &GB_ShortCuts, {6, 126, 166, 21}};
+    // The key that makes the foreground window click-through and releases it; not governed by
+    // the always-on-top box.
+    ui::Label GB_ShortCuts_ClickThroughL{"GB_ShortCuts_ClickThroughL", &GB_ShortCuts, {8, 148, 164, 13}};
+    ui::HotKeyEdit GB_ShortCuts_ClickThrough{"GB_ShortCuts_ClickThrough", &GB_ShortCuts, {6, 161, 166, 21}};
     // Names the combinations the system refused, so a ticked box never promises a dead key.
-    ui::Label GB_ShortCuts_Warning{"GB_ShortCuts_Warning", &GB_ShortCuts, {8, 158, 164, 26}, ""};
-    ui::Button GB_ShortCuts_ShowHelp{"GB_ShortCuts_ShowHelp", &GB_ShortCuts, {148, 63, 24, 21}, "?"};
+    ui::Label GB_ShortCuts_Warning{"GB_ShortCuts_Warning", &GB_ShortCuts, {8, 183, 164, 13}, ""};
+    ui::Button GB_ShortCuts_ShowHelp{"GB_ShortCuts_ShowHelp", &GB_ShortCuts, {148, 59, 24, 19}, "?"};
     // Shown over the group by the "?" button.
-    ui::Panel GB_ShortCuts_HelpWin{"GB_ShortCuts_HelpWin", &GB_ShortCuts, {6, 14, 166, 166}};
+    ui::Panel GB_ShortCuts_HelpWin{"GB_ShortCuts_HelpWin", &GB_ShortCuts, {6, 13, 166, 183}};
     ui::Label GB_ShortCuts_HelpTitle{"GB_ShortCuts_HelpTitle", &GB_ShortCuts_HelpWin, {8, 6, 150, 15}};
-    ui::Label GB_ShortCuts_HelpText{"GB_ShortCuts_HelpText", &GB_ShortCuts_HelpWin, {8, 24, 150, 108}};
-    ui::Button GB_ShortCuts_CloseBTN{"GB_ShortCuts_CloseBTN", &GB_ShortCuts_HelpWin, {88, 136, 70, 23}, "OK"};
+    ui::Label GB_ShortCuts_HelpText{"GB_ShortCuts_HelpText", &GB_ShortCuts_HelpWin, {8, 24, 150, 120}};
+    ui::Button GB_ShortCuts_CloseBTN{"GB_ShortCuts_CloseBTN", &GB_ShortCuts_HelpWin, {88, 152, 70, 23}, "OK"};
 
     // Page 1: transparency levels.
     ui::TabSheet TabTransparenz{"TabTransparenz", &Pages};

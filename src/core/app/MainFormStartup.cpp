@@ -301,6 +301,7 @@ void MainFormStartup::ReadTransparencyHotKeys() {
 void MainFormStartup::ReadOnTopHotKeys() {
     Load(LoadStep::OnTopHotKeys);
     p_.shortCuts.GB_ShortCuts_AoTCBClick();
+    p_.shortCuts.GB_ShortCuts_ClickThroughExit();
 }
 
 // Only when stored; the field keeps its text otherwise.

@@ -25,12 +25,16 @@ bool CoversMonitor(WindowSystem& windows, WindowHandle window, const WindowRect&
     if (!monitor || !Contains(rect, *monitor)) return false;
     // Asked only of the few windows that reach this far.
     if (windows.IsZoomed(window)) return false;
-    const std::string className = windows.ClassOf(window);
-    return std::none_of(kShellClasses.begin(), kShellClasses.end(),
-                        [&](std::string_view shell) { return text::EqualIgnoringCase(className, shell); });
+    return !IsDesktopOrTaskbar(windows, window);
 }
 
 }  // namespace
+
+bool IsDesktopOrTaskbar(WindowSystem& windows, WindowHandle window) {
+    const std::string className = windows.ClassOf(window);
+    return std::any_of(kShellClasses.begin(), kShellClasses.end(),
+                       [&](std::string_view shell) { return text::EqualIgnoringCase(className, shell); });
+}
 
 bool CoversItsMonitor(WindowSystem& windows, WindowHandle window) {
     return CoversMonitor(windows, window, windows.RectOf(window));

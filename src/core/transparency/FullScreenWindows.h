@@ -14,6 +14,10 @@ namespace vitrex::transparency {
 // user works in. The desktop's and the taskbar's windows are never full-screen windows.
 bool CoversItsMonitor(WindowSystem& windows, WindowHandle window);
 
+// Whether the window is one of the desktop's or the taskbars' (Progman, WorkerW, Shell_TrayWnd,
+// Shell_SecondaryTrayWnd), by its class.
+bool IsDesktopOrTaskbar(WindowSystem& windows, WindowHandle window);
+
 // The windows the engine leaves opaque because they cover their monitor. Translucency over a
 // full-screen video or game is useless, and on Windows it costs the full-screen fast path. Each
 // window's rectangle is kept with the answer, so asking again about a window whose rectangle has

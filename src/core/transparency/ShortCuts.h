@@ -12,6 +12,8 @@ inline constexpr int kHotKeyDigit0 = 255;  // digits 0..9: 255..264
 inline constexpr int kHotKeyOnTop = 265;
 inline constexpr int kHotKeyNotOnTop = 266;
 inline constexpr int kHotKeyDebug = 267;
+// Makes the foreground window click-through, or releases one that is.
+inline constexpr int kHotKeyClickThrough = 268;
 
 // The modifiers a shortcut registers with, compared as a whole set: Ctrl, Alt+Ctrl, Shift,
 // Shift+Ctrl and Shift+Alt map to themselves; any other set (none, Alt alone, all three) becomes

@@ -46,14 +46,15 @@ struct HotKeyForm : ::testing::Test {
     FakeHotKeys& keys = platform.hotKeys;
 };
 
-TEST_F(HotKeyForm, DefaultsRegisterWindowsDigitsAndTheTwoOnTopKeys) {
+TEST_F(HotKeyForm, DefaultsRegisterWindowsDigitsTheTwoOnTopKeysAndTheClickThroughKey) {
     form.FormCreate();
-    ASSERT_EQ(keys.registered.size(), 12u);
+    ASSERT_EQ(keys.registered.size(), 13u);
     for (int digit = 0; digit <= 9; ++digit) {
         EXPECT_EQ(keys.registered.at(255 + digit), (FakeHotKeys::Key{kModWin, 0x30u + digit}));
     }
     EXPECT_EQ(keys.registered.at(265), (FakeHotKeys::Key{kModAlt | kModControl, 0x70}));
     EXPECT_EQ(keys.registered.at(266), (FakeHotKeys::Key{kModAlt | kModControl, 0x71}));
+    EXPECT_EQ(keys.registered.at(268), (FakeHotKeys::Key{kModAlt | kModControl, 0x72}));
     EXPECT_FALSE(keys.registered.contains(267)) << "the debug key is registered only by its button";
     EXPECT_FALSE(form.GB_ShortCuts_Warning.Visible());
 }

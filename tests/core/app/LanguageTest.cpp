@@ -101,7 +101,8 @@ TEST_F(Language, EveryKeyReachesExactlyItsTargetsWithItsComposition) {
     EXPECT_EQ(
         MenuCaptions(form.TrayPopup),
         (std::vector<std::string>{v("Other", "Active"), v("Other", "Inactive"), v("Other", "Deactivated"),
-                                  "-", v("Other", "About"), "-", v("Other", "Resotre"), v("Other", "Exit")}));
+                                  "-", v("Vitrex", "ReleaseClickThrough"), v("Other", "About"), "-",
+                                  v("Other", "Resotre"), v("Other", "Exit")}));
     EXPECT_EQ(form.XPBarVTX.Caption(), "Vitrex") << "the product's panel keeps its name";
 }
 

@@ -7,6 +7,9 @@
 
 #include "core/sysinfo/SystemInspector.h"
 #include "core/transparency/Eligibility.h"
+#include "core/transparency/Overlays.h"
+#include "core/transparency/OwnAlphas.h"
+#include "core/transparency/RefusedWindows.h"
 #include "core/ui/Controls.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Menu.h"
@@ -42,6 +45,8 @@ struct ApplicationsDesktop : ::testing::Test {
     transparency::Eligibility eligibility{desktop, inspector, source};
     transparency::RememberedPrograms remembered{registry, "Software\\VitrexTest\\Remembered"};
     transparency::RefusedWindows refused;
+    transparency::OwnAlphas ownAlphas{desktop};
+    transparency::Overlays overlays{ownAlphas, refused};
     // The engine as the page sees it: off, until a test gives it a switch.
     EngineSwitch engineSwitch;
     // The program's own main window, never listed.
@@ -62,7 +67,8 @@ struct ApplicationsDesktop : ::testing::Test {
                            .collation = collation,
                            .eligibility = eligibility,
                            .remembered = remembered,
-                           .refused = refused},
+                           .refused = refused,
+                           .overlays = overlays},
                           {[this] { return engineSwitch.isActive && engineSwitch.isActive(); },
                            [this](bool active) {
                                if (engineSwitch.setActive) engineSwitch.setActive(active);
@@ -74,6 +80,7 @@ struct ApplicationsDesktop : ::testing::Test {
         exceptionsList.SetSorted(exceptions::LocaleCollation(collation));
         page.SetUpList();
         page.AttachHandlers();
+        overlays.SetObserver([this] { page.ShowOverlayMarks(); });
     }
 
     // A visible window in front of the others, of a process that is listed under `exe` unless

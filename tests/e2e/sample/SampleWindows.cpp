@@ -8,6 +8,8 @@
 // for as long as the program runs (the soak run).
 // --full-screen 1 opens borderless popups the size of the primary monitor, as a video player or a
 // game in full screen.
+// --click-log FILE appends a line "down TITLE" to FILE for every press of the left mouse button
+// in a window's client area, so a test can tell which window a click reached.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -19,6 +21,21 @@
 namespace {
 
 int openWindows = 0;
+std::wstring clickLog;
+
+void LogClick(HWND window) {
+    wchar_t title[256] = L"";
+    GetWindowTextW(window, title, 256);
+    char utf8[1024] = "";
+    WideCharToMultiByte(CP_UTF8, 0, title, -1, utf8, sizeof utf8, nullptr, nullptr);
+    const std::string line = std::string("down ") + utf8 + "\r\n";
+    HANDLE file = CreateFileW(clickLog.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    CloseHandle(file);
+}
 
 // Half-transparent blue, drawn the way programs with per-pixel alpha draw their windows.
 void DrawPerPixel(HWND window, int width, int height) {
@@ -60,6 +77,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             EndPaint(hwnd, &paint);
             return 0;
         }
+        case WM_LBUTTONDOWN:
+            if (!clickLog.empty()) LogClick(hwnd);
+            return 0;
         case WM_DESTROY:
             if (--openWindows == 0) PostQuitMessage(0);
             return 0;
@@ -88,6 +108,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (std::wcscmp(argv[i], L"--per-pixel") == 0) perPixel = _wtoi(argv[i + 1]) != 0;
         if (std::wcscmp(argv[i], L"--churn") == 0) churnMs = _wtoi(argv[i + 1]);
         if (std::wcscmp(argv[i], L"--full-screen") == 0) fullScreen = _wtoi(argv[i + 1]) != 0;
+        if (std::wcscmp(argv[i], L"--click-log") == 0) clickLog = argv[i + 1];
     }
     LocalFree(argv);
 

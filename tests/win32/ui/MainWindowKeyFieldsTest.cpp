@@ -66,8 +66,9 @@ TEST_F(MainWindowFixture, KeyFieldsShowTheLongestCombinationTheyHoldWhole) {
     constexpr std::uint16_t kShift = 0x2000, kCtrl = 0x4000, kAlt = 0x8000;
     for (int dpi : {96, 144}) {
         if (dpi != 96) ChangeDpi(dpi);
-        // Two modifiers are the most the always-on-top fields hold.
-        for (const ui::HotKeyEdit* field : {&form.GB_ShortCuts_AoTOn, &form.GB_ShortCuts_AoTOff}) {
+        // Two modifiers are the most the always-on-top and click-through fields hold.
+        for (const ui::HotKeyEdit* field :
+             {&form.GB_ShortCuts_AoTOn, &form.GB_ShortCuts_AoTOff, &form.GB_ShortCuts_ClickThrough}) {
             for (int key : kUsualKeys) {
                 EXPECT_LE(TextEnd(*field, static_cast<std::uint16_t>(kCtrl | kShift | key)),
                           ClientRectOf(H(*field)).right)

@@ -77,11 +77,15 @@ constexpr auto kSettings = std::to_array<SettingDef>({
         LoadStep::OnTopHotKeys, 20, access::HotKey<&C::GB_ShortCuts_AoTOff>()},
     // Loaded only when stored; deleted at quit when empty.
     {DebugClassException, "DebugClassException", Text, 0, "", {}, QuitOnly,
-        LoadStep::ClassException, 21, access::Text<&C::DebugClassException>(), true},
+        LoadStep::ClassException, 22, access::Text<&C::DebugClassException>(), true},
     // Loaded only when stored: settings of an older version keep the box's default. Saved with the
     // transparency page's values.
     {AB_FullScreenOpaque, "AB_FullScreenOpaque", Boolean, 1, {}, {}, QuitOnly,
         LoadStep::Options, 10, access::Checked<&C::TAB_TPZ_FullScreenCB>(), true},
+    // The key that makes the foreground window click-through and releases it. Loaded only when
+    // stored (the field keeps Ctrl+Alt+F3 otherwise); saved with the always-on-top keys.
+    {SC_ClickThrough, "SC_ClickThrough", Integer, 0xC072, {}, kShortcut, QuitOnly,  // Ctrl+Alt+F3
+        LoadStep::OnTopHotKeys, 21, access::HotKey<&C::GB_ShortCuts_ClickThrough>(), true},
 });
 // clang-format on
 

@@ -36,6 +36,7 @@ enum class SettingId {
     DebugClassException,
     // Added since: absent until the first quit that has it.
     AB_FullScreenOpaque,
+    SC_ClickThrough,
     // Not a setting: the number of them.
     Count
 };

@@ -26,6 +26,7 @@ void ApplicationsPage::AttachHandlers() {
     menu_.PM_AOT_True.OnClick = [this] { PM_AOT_TrueClick(); };
     menu_.PM_AOT_False.OnClick = [this] { PM_AOT_FalseClick(); };
     menu_.PMRemember.OnClick = [this] { PMRememberClick(); };
+    menu_.PMClickThrough.OnClick = [this] { PMClickThroughClick(); };
 }
 
 std::optional<ApplicationsPage::Target> ApplicationsPage::Chosen() const {
@@ -51,6 +52,8 @@ void ApplicationsPage::PMenu_AW_ListPopup() {
           &menu_.PMAusnahme, &menu_.PMFenstertransparent, &menu_.PMFensterumbennen, &menu_.PMAlwaysOnTop}) {
         item->SetVisible(target.has_value());
     }
+    menu_.PMClickThrough.SetVisible(target.has_value());
+    if (target) menu_.PMClickThrough.SetChecked(overlays_.Holds(target->window));
     menu_.PMReload.SetVisible(true);
     if (!target) return;
     menu_.PMAusnahme.SetChecked(target->excepted);
@@ -173,6 +176,14 @@ void ApplicationsPage::PMRememberClick() {
     remembered.level = std::min(alpha ? transparency::AlphaToTransparency(*alpha) : 0, 90);
     remembered.onTop = style.topmost;
     remembered_.Remember(target->exeName, remembered);
+}
+
+void ApplicationsPage::PMClickThroughClick() {
+    const std::optional<Target> target = Chosen();
+    if (!target) return;
+    if (overlays_.Release(target->window)) return;
+    // A refused window is shown with its mark and tip at once.
+    if (overlays_.Make(target->window) == transparency::OverlayChange::Refused) ReloadApplicationList();
 }
 
 }  // namespace vitrex::views::applications

@@ -1,6 +1,7 @@
 // Filling the applications list from the desktop.
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <unordered_set>
 
@@ -59,6 +60,14 @@ imaging::Bitmap RefusedMarkPicture(int size) {
     });
 }
 
+imaging::Bitmap OverlayMarkPicture(int size) {
+    // A blue disc with a white window frame: "a window you see through and click through".
+    return DiscMark(size, 0x2A6FD4u, [](double x, double y) {
+        const double edge = std::max(std::abs(x - 0.5), std::abs(y - 0.5));
+        return edge > 0.17 && edge < 0.28;
+    });
+}
+
 void ApplicationsPage::SetUpList() {
     list_.SetColumns(ApplicationColumns());
     list_.SetColumnsMovable(true);
@@ -69,7 +78,10 @@ void ApplicationsPage::SetUpList() {
 void ApplicationsPage::ReloadApplicationList() {
     // One process list names every row of this fill.
     eligibility_.GetWindowProcessName(0, true);
+    // A click-through window that has closed is not marked on a window that took its handle.
+    overlays_.ForgetClosed();
     images_.Clear();
+    overlayMark_ = -1;
 
     // The desktop is taken as it is at the start of the fill.
     const WindowHandle programManager = windows_.FindTopLevel("ProgMan", "Program Manager");
@@ -123,8 +135,48 @@ void ApplicationsPage::ReloadApplicationList() {
     };
     exceptionMark_ = markRows(exceptedRows, ExceptionMarkPicture(images_.Width()));
     markRows(refusedRows, RefusedMarkPicture(images_.Width()));
+    MarkOverlays(rows);
     list_.ImagesChanged();
     list_.SetRows(std::move(rows));
+}
+
+bool ApplicationsPage::MarkOverlays(std::vector<ui::ListRow>& rows) {
+    const std::string tip = texts_.Text(i18n::kOwnSection, "ClickThroughWindow");
+    bool changed = false;
+    for (ui::ListRow& row : rows) {
+        if (row.cells.size() <= kColumnHandle) continue;
+        WindowHandle window = 0;
+        const std::string& handle = row.cells[kColumnHandle];
+        std::from_chars(handle.data(), handle.data() + handle.size(), window);
+        const bool overlay = window != 0 && overlays_.Holds(window);
+        const bool marked = overlayMark_ >= 0 && row.CellImage(kColumnHandle) == overlayMark_;
+        if (overlay == marked) continue;
+        if (overlay) {
+            if (overlayMark_ < 0) {
+                overlayMark_ = images_.Add(OverlayMarkPicture(images_.Width()));
+                list_.ImagesChanged();
+            }
+            if (row.cellImages.size() <= kColumnHandle) row.cellImages.resize(kColumnHandle + 1, -1);
+            row.cellImages[kColumnHandle] = overlayMark_;
+            // A refused window cannot be one; its tip stays.
+            if (row.tip.empty()) row.tip = tip;
+        } else {
+            row.cellImages[kColumnHandle] = -1;
+            // Also a tip put on in an earlier language; a refused window's tip stays.
+            if (row.tip != texts_.Text(i18n::kOwnSection, "HigherRights")) row.tip.clear();
+        }
+        changed = true;
+    }
+    return changed;
+}
+
+void ApplicationsPage::ShowOverlayMarks() {
+    std::vector<ui::ListRow> rows = list_.Rows();
+    if (!MarkOverlays(rows)) return;
+    // The same rows with other marks: the chosen one stays chosen.
+    const int chosen = list_.ItemIndex();
+    list_.SetRows(std::move(rows));
+    list_.SetItemIndex(chosen);
 }
 
 }  // namespace vitrex::views::applications

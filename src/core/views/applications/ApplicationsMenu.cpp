@@ -40,6 +40,7 @@ ApplicationsMenu BuildApplicationsMenu(ui::PopupMenu& menu) {
     ui::MenuItem& onTop = menu.Add("PMAlwaysOnTop", "");
     ui::MenuItem& onTopOn = onTop.Add("PM_AOT_True", "");
     ui::MenuItem& onTopOff = onTop.Add("PM_AOT_False", "");
+    ui::MenuItem& clickThrough = menu.Add("PMClickThrough", "");
     return {.PMReload = reload,
             .PMS1 = separator1,
             .PMRestore = restore,
@@ -67,7 +68,8 @@ ApplicationsMenu BuildApplicationsMenu(ui::PopupMenu& menu) {
             .PM_AOT_True = onTopOn,
             .PM_AOT_False = onTopOff,
             .PMS3 = separator3,
-            .PMRemember = remember};
+            .PMRemember = remember,
+            .PMClickThrough = clickThrough};
 }
 
 }  // namespace vitrex::views::applications

@@ -40,6 +40,9 @@ struct ApplicationsMenu {
     // chosen row's program is remembered.
     ui::MenuItem& PMS3;
     ui::MenuItem& PMRemember;
+    // After "Always on Top": "Click Through", checked while the chosen row's window lets every
+    // click pass to the windows beneath it.
+    ui::MenuItem& PMClickThrough;
 
     // The transparency submenu's percentage items with their percentages, in menu order.
     std::array<std::pair<ui::MenuItem*, int>, 12> Levels() const {

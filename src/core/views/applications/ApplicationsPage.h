@@ -11,6 +11,7 @@
 #include "core/platform/TextCollation.h"
 #include "core/platform/WindowSystem.h"
 #include "core/transparency/Eligibility.h"
+#include "core/transparency/Overlays.h"
 #include "core/transparency/RefusedWindows.h"
 #include "core/transparency/RememberedPrograms.h"
 #include "core/ui/ListControls.h"
@@ -54,6 +55,8 @@ struct ApplicationsPorts {
     // changes, which the list marks.
     transparency::RememberedPrograms& remembered;
     transparency::RefusedWindows& refused;
+    // The click-through windows the menu makes and gives back, which the list marks.
+    transparency::Overlays& overlays;
 };
 
 // The applications page: a snapshot of the desktop's top-level windows in the list view, and the
@@ -78,6 +81,7 @@ public:
           eligibility_(ports.eligibility),
           remembered_(ports.remembered),
           refused_(ports.refused),
+          overlays_(ports.overlays),
           engine_(std::move(engine)),
           ownWindow_(ownWindow),
           texts_(texts) {}
@@ -91,6 +95,8 @@ public:
 
     // Refills the rows and pictures from the desktop as it is now.
     void ReloadApplicationList();
+    // Marks the rows of click-through windows, and only those, without refilling the list.
+    void ShowOverlayMarks();
     void PMenu_AW_ListPopup();
 
     void PMReloadClick();
@@ -108,6 +114,8 @@ public:
     // Remembers the chosen row's program with its window's level and always-on-top as they are
     // now, or forgets it when it is remembered.
     void PMRememberClick();
+    // Makes the chosen row's window click-through, or gives it back when it is.
+    void PMClickThroughClick();
 
 private:
     struct Target {
@@ -132,11 +140,17 @@ private:
     transparency::Eligibility& eligibility_;
     transparency::RememberedPrograms& remembered_;
     transparency::RefusedWindows& refused_;
+    transparency::Overlays& overlays_;
     EngineSwitch engine_;
     const WindowHandle& ownWindow_;
     const i18n::Catalogue& texts_;
     // The picture of the exception mark in the last fill; -1 when no row had it.
     int exceptionMark_ = -1;
+    // The picture of the click-through mark since the last fill; -1 until a row needs it.
+    int overlayMark_ = -1;
+    // Puts the click-through mark and tip on the rows of overlays and takes them off the others;
+    // whether any row changed.
+    bool MarkOverlays(std::vector<ui::ListRow>& rows);
 };
 
 // The picture on the Process cell of a program in the exceptions list.
@@ -144,6 +158,9 @@ imaging::Bitmap ExceptionMarkPicture(int size);
 
 // The picture on the Process cell of a window whose program runs with higher rights.
 imaging::Bitmap RefusedMarkPicture(int size);
+
+// The picture on the Handle cell of a window that lets every click pass to the windows beneath.
+imaging::Bitmap OverlayMarkPicture(int size);
 
 // Whether the title holds nothing but blanks and control characters.
 bool IsBlankTitle(const std::string& title);

@@ -20,6 +20,7 @@ void ShortCutsPage::AttachHandlers() {
     for (ui::HotKeyEdit* field : {&c_.GB_ShortCuts_AoTOn, &c_.GB_ShortCuts_AoTOff, &c_.DebugHotKey}) {
         field->OnExit = [this] { GB_ShortCuts_AoTCBClick(); };
     }
+    c_.GB_ShortCuts_ClickThrough.OnExit = [this] { GB_ShortCuts_ClickThroughExit(); };
     c_.GB_ShortCuts_ShowHelp.OnClick = [this] { GB_ShortCuts_ShowHelpClick(); };
     c_.GB_ShortCuts_CloseBTN.OnClick = [this] { GB_ShortCuts_CloseBTNClick(); };
 }
@@ -63,6 +64,15 @@ void ShortCutsPage::GB_ShortCuts_AoTCBClick() {
     NoteRegistration(kHotKeyOnTop, on, enabled, RegisterShortCut(hotKeys_, on, kHotKeyOnTop, enabled));
     NoteRegistration(kHotKeyNotOnTop, off, enabled,
                      RegisterShortCut(hotKeys_, off, kHotKeyNotOnTop, enabled));
+    ShowRefusedHotKeys();
+}
+
+void ShortCutsPage::GB_ShortCuts_ClickThroughExit() {
+    const std::uint16_t key = c_.GB_ShortCuts_ClickThrough.Value();
+    // An emptied field gives the key up; it is no refusal.
+    const bool enabled = ui::ShortCut(key).WithoutModifiers() != 0;
+    NoteRegistration(kHotKeyClickThrough, key, enabled,
+                     RegisterShortCut(hotKeys_, key, kHotKeyClickThrough, enabled));
     ShowRefusedHotKeys();
 }
 

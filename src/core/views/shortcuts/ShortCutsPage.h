@@ -21,6 +21,7 @@ struct ShortCutsControls {
     ui::HotKeyEdit& GB_ShortCuts_AoTOn;
     ui::Label& GB_ShortCuts_AoTOffL;
     ui::HotKeyEdit& GB_ShortCuts_AoTOff;
+    ui::HotKeyEdit& GB_ShortCuts_ClickThrough;
     ui::Label& GB_ShortCuts_Warning;
     ui::Button& GB_ShortCuts_ShowHelp;
     ui::Panel& GB_ShortCuts_HelpWin;
@@ -29,9 +30,9 @@ struct ShortCutsControls {
     ui::HotKeyEdit& DebugHotKey;
 };
 
-// The short-cut group: registers the transparency digits and the two always-on-top keys as its
-// controls say, and names under the keys the combinations the system refused, so that a ticked
-// box never promises a dead key.
+// The short-cut group: registers the transparency digits, the two always-on-top keys and the
+// click-through key as its controls say, and names under the keys the combinations the system refused, so
+// that a ticked box never promises a dead key.
 class ShortCutsPage {
 public:
     // `texts` are the current language's, which must outlive the page.
@@ -47,6 +48,8 @@ public:
     void GB_ShortCuts_ChTransCBClick();
     // The on and off keys of the two fields, or neither.
     void GB_ShortCuts_AoTCBClick();
+    // The click-through key, whenever its field holds one; what it does is the main window's.
+    void GB_ShortCuts_ClickThroughExit();
     void GB_ShortCuts_ShowHelpClick();
     void GB_ShortCuts_CloseBTNClick();
     // One of the group's hot keys was pressed: a digit sets the foreground window's transparency
