@@ -6,6 +6,7 @@
 
 #include "core/app/Platform.h"
 #include "host/OpenSslHashing.h"
+#include "testing/ComposeRun.h"
 #include "testing/FakeClock.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeFiles.h"
@@ -61,11 +62,7 @@ struct FakePlatform {
     // The ports of one run of the program, its desktop wrapped with notes of its own of the alphas
     // it gives: a second form on the same fakes stands for the program started again, which knows
     // nothing of the alphas the first one gave.
-    app::Platform NewRun() {
-        transparency::OwnAlphas& noted = runs_.emplace_back(windows);
-        return {registry,  noted, files, clock, dialogs,      system,     hotKeys, processes,
-                collation, cpu,   http,  shell, windowEvents, releaseKey, hashing};
-    }
+    app::Platform NewRun() { return fakes::ComposeRun(*this, runs_); }
 
 private:
     std::deque<transparency::OwnAlphas> runs_;

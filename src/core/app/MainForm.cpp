@@ -32,7 +32,7 @@ MainForm::MainForm(const Platform& platform)
       remembered_(platform_.registry, std::string(settings::kSettingsKey) + "\\Remembered",
                   [this](const std::string& program) { ProgramRemembered(program); }),
       refused_([this](WindowHandle window, WindowThreadProcess owner) { WindowRefused(window, owner); }),
-      overlays_(platform_.windows, refused_, &journal_),
+      overlays_(platform_.windows, refused_, &journal_, [this] { ShowOverlays(); }),
       activation_(
           {.XPBarStatus = XPBarStatus,
            .TrayPopup_Aktiv = TrayPopup_Aktiv,

@@ -6,7 +6,6 @@
 namespace vitrex::app {
 
 void MainForm::SetUpOverlays() {
-    overlays_.SetObserver([this] { ShowOverlays(); });
     // A window closed since the last look no longer counts as one to give back.
     TrayPopup.OnPopup = [this] { overlays_.ForgetClosed(); };
     ShowOverlays();

@@ -46,8 +46,10 @@ public:
     // `windows` is the desktop through the notes of this run's alphas, as every alpha the program
     // gives goes. With a journal, the overlays are written down on every change of the set, so
     // that a later start can release them if this process ends without doing so.
-    Overlays(OwnAlphas& windows, RefusedWindows& refused, WindowJournal* journal = nullptr)
-        : windows_(windows), refused_(refused), journal_(journal) {}
+    // The observer is told after every change of the set.
+    Overlays(OwnAlphas& windows, RefusedWindows& refused, WindowJournal* journal = nullptr,
+             std::function<void()> observer = {})
+        : windows_(windows), refused_(refused), journal_(journal), observer_(std::move(observer)) {}
 
     // Makes the window an overlay: it keeps its alpha when it is translucent now, else it gets
     // 40 %; it goes on top and becomes transparent to the mouse. Made also for a window that is
@@ -69,9 +71,6 @@ public:
     std::vector<WindowHandle> Windows() const;
     // What the overlay had before; nothing when the window is not one.
     std::optional<OverlayBefore> BeforeOf(WindowHandle window) const;
-
-    // Told after every change of the set.
-    void SetObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
 private:
     struct Overlay {

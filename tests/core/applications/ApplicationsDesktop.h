@@ -46,7 +46,7 @@ struct ApplicationsDesktop : ::testing::Test {
     transparency::RememberedPrograms remembered{registry, "Software\\VitrexTest\\Remembered"};
     transparency::RefusedWindows refused;
     transparency::OwnAlphas ownAlphas{desktop};
-    transparency::Overlays overlays{ownAlphas, refused};
+    transparency::Overlays overlays{ownAlphas, refused, nullptr, [this] { page.ShowOverlayMarks(); }};
     // The engine as the page sees it: off, until a test gives it a switch.
     EngineSwitch engineSwitch;
     // The program's own main window, never listed.
@@ -80,7 +80,6 @@ struct ApplicationsDesktop : ::testing::Test {
         exceptionsList.SetSorted(exceptions::LocaleCollation(collation));
         page.SetUpList();
         page.AttachHandlers();
-        overlays.SetObserver([this] { page.ShowOverlayMarks(); });
     }
 
     // A visible window in front of the others, of a process that is listed under `exe` unless

@@ -22,12 +22,9 @@ struct OverlayDesk : ::testing::Test {
     fakes::FakeWindowSystem desktop;
     OwnAlphas own{desktop};
     RefusedWindows refused;
-    Overlays overlays{own, refused};
     int told = 0;
+    Overlays overlays{own, refused, nullptr, [this] { ++told; }};
 
-    OverlayDesk() {
-        overlays.SetObserver([this] { ++told; });
-    }
     WindowHandle Open(const std::string& title, std::uint32_t exStyle = 0) {
         static std::uint32_t thread = 100;
         ++thread;

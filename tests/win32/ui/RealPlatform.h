@@ -6,6 +6,7 @@
 
 #include "core/app/Platform.h"
 #include "core/sysinfo/cpu/CpuSampler.h"
+#include "testing/ComposeRun.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32Dialogs.h"
 #include "win32/platform/Win32Files.h"
@@ -45,11 +46,7 @@ struct RealPlatform {
     Win32Hashing hashing;
 
     // The ports of one run of the program, composed as the program composes them.
-    app::Platform NewRun() {
-        transparency::OwnAlphas& noted = runs_.emplace_back(windows);
-        return {registry,  noted, files, clock, dialogs,      system,     hotKeys, processes,
-                collation, cpu,   http,  shell, windowEvents, releaseKey, hashing};
-    }
+    app::Platform NewRun() { return fakes::ComposeRun(*this, runs_); }
 
 private:
     std::deque<transparency::OwnAlphas> runs_;
