@@ -53,6 +53,7 @@ struct WindowRect {
 struct WindowThreadProcess {
     std::uint32_t threadId = 0;
     std::uint32_t processId = 0;
+    bool operator==(const WindowThreadProcess&) const = default;
 };
 
 // The commands of another program's window menu that the program gives.

@@ -6,19 +6,10 @@
 
 namespace vitrex::transparency {
 
-namespace {
-
-bool SameOwners(WindowThreadProcess a, WindowThreadProcess b) {
-    return a.threadId == b.threadId && a.processId == b.processId;
-}
-
-}  // namespace
-
 const std::uint8_t Overlays::kOpaqueOverlayAlpha = TransparencyToAlpha(40);
 
 bool Overlays::Holds(WindowHandle window) const {
-    return std::any_of(overlays_.begin(), overlays_.end(),
-                       [window](const Overlay& overlay) { return overlay.window == window; });
+    return FindOverlay(window) != overlays_.end();
 }
 
 std::vector<WindowHandle> Overlays::Windows() const {
@@ -28,16 +19,15 @@ std::vector<WindowHandle> Overlays::Windows() const {
     return windows;
 }
 
-std::vector<Overlays::Overlay>::iterator Overlays::FindOverlay(WindowHandle window) {
+std::vector<Overlays::Overlay>::const_iterator Overlays::FindOverlay(WindowHandle window) const {
     return std::find_if(overlays_.begin(), overlays_.end(),
                         [window](const Overlay& overlay) { return overlay.window == window; });
 }
 
 std::optional<OverlayBefore> Overlays::BeforeOf(WindowHandle window) const {
-    for (const Overlay& overlay : overlays_) {
-        if (overlay.window == window) return overlay.before;
-    }
-    return std::nullopt;
+    const auto found = FindOverlay(window);
+    if (found == overlays_.end()) return std::nullopt;
+    return found->before;
 }
 
 OverlayChange Overlays::Make(WindowHandle window) {
@@ -95,7 +85,7 @@ OverlayChange Overlays::Make(WindowHandle window) {
 
 bool Overlays::GiveBack(const Overlay& overlay) {
     // A handle another window took since is that window's: it is not given the old one's style.
-    if (!SameOwners(windows_.ThreadProcessOf(overlay.window), overlay.owner)) return false;
+    if (windows_.ThreadProcessOf(overlay.window) != overlay.owner) return false;
     const OverlayBefore& before = overlay.before;
     windows_.RestoreStyle(overlay.window, before.styleWord);
     if (before.attributes && windows_.StyleOf(overlay.window).layered) {
@@ -143,7 +133,7 @@ int Overlays::ReleaseAll() {
 
 void Overlays::ForgetClosed() {
     const auto closed = std::remove_if(overlays_.begin(), overlays_.end(), [this](const Overlay& overlay) {
-        return !SameOwners(windows_.ThreadProcessOf(overlay.window), overlay.owner);
+        return windows_.ThreadProcessOf(overlay.window) != overlay.owner;
     });
     if (closed == overlays_.end()) return;
     overlays_.erase(closed, overlays_.end());

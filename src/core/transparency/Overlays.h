@@ -82,7 +82,7 @@ private:
         std::optional<std::uint8_t> alpha;
     };
 
-    std::vector<Overlay>::iterator FindOverlay(WindowHandle window);
+    std::vector<Overlay>::const_iterator FindOverlay(WindowHandle window) const;
     // Gives the window back what it had, when the handle is still that window's.
     bool GiveBack(const Overlay& overlay);
     void Changed();

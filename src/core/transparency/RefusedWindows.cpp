@@ -2,31 +2,23 @@
 
 namespace vitrex::transparency {
 
-namespace {
-
-bool SameOwners(WindowThreadProcess a, WindowThreadProcess b) {
-    return a.threadId == b.threadId && a.processId == b.processId;
-}
-
-}  // namespace
-
 void RefusedWindows::Note(WindowHandle window, WindowThreadProcess owner) {
     const auto noted = noted_.find(window);
-    if (noted != noted_.end() && SameOwners(noted->second, owner)) return;
+    if (noted != noted_.end() && noted->second == owner) return;
     noted_.insert_or_assign(window, owner);
     if (observer_) observer_(window, owner);
 }
 
 bool RefusedWindows::Holds(WindowHandle window, WindowThreadProcess owner) const {
     const auto noted = noted_.find(window);
-    return noted != noted_.end() && SameOwners(noted->second, owner);
+    return noted != noted_.end() && noted->second == owner;
 }
 
 std::vector<WindowHandle> RefusedWindows::ForgetChanged(WindowSystem& windows) {
     std::vector<WindowHandle> taken;
     for (auto noted = noted_.begin(); noted != noted_.end();) {
         const WindowThreadProcess now = windows.ThreadProcessOf(noted->first);
-        if (SameOwners(now, noted->second)) {
+        if (now == noted->second) {
             ++noted;
             continue;
         }
