@@ -9,12 +9,13 @@
 
 namespace vitrex::transparency {
 
-// How often a created window that is not visible yet is looked at again, and how often the
-// foreground is asked for while the system does not report its changes: at 10 ms each, a window
-// shown within 80 ms of its creation gets its level within a frame of a 60 Hz screen; later
-// ones are met by the policy tick, as before.
-inline constexpr int kLookAgainMs = 10;
-inline constexpr int kLooksPerCreatedWindow = 8;
+// How often and how long a created window that is not visible yet is looked at again, and how
+// often the foreground is asked for while the system does not report its changes. Some systems
+// raise no event when a window is shown without the foreground: looked at every 2 ms, such a
+// window shown within 80 ms of its creation gets its level well within a frame of a 60 Hz
+// screen; later ones are met by the policy tick.
+inline constexpr int kLookAgainMs = 2;
+inline constexpr int kLooksPerCreatedWindow = 80 / kLookAgainMs;
 inline constexpr int kForegroundPollMs = 10;
 
 // Runs the engine between its ticks on what the system reports: a foreground change makes the

@@ -107,6 +107,7 @@ void FormWindow::UnbindTimer(ui::Timer& timer) {
     for (auto it = timers_.begin(); it != timers_.end(); ++it) {
         if (it->second != &timer) continue;
         ::KillTimer(Handle(), it->first);
+        fineTimers_.erase(it->first);
         timers_.erase(it);
         timer.SetObserver(nullptr);
         return;
@@ -119,9 +120,23 @@ const TrayIconBinder* FormWindow::TrayBinderOf(const ui::TrayIcon& icon) const {
 }
 
 void FormWindow::ApplyTimer(const ui::Timer& timer, UINT_PTR id) {
-    // SetTimer on a running id restarts it with the new interval.
-    if (timer.Enabled() && timer.IntervalMs() > 0) {
-        ::SetTimer(Handle(), id, static_cast<UINT>(timer.IntervalMs()), nullptr);
+    const bool running = timer.Enabled() && timer.IntervalMs() > 0;
+    const auto period = static_cast<UINT>(timer.IntervalMs());
+    if (running && period < USER_TIMER_MINIMUM) {
+        ::KillTimer(Handle(), id);
+        // Made anew, so that a changed period starts afresh as SetTimer's would.
+        fineTimers_.erase(id);
+        auto fine = std::make_unique<FineTimer>(Handle(), kFineTimerMessage, id, period);
+        if (fine->Running()) {
+            fineTimers_[id] = std::move(fine);
+            return;
+        }
+    } else {
+        fineTimers_.erase(id);
+    }
+    // SetTimer on a running id restarts it with the new interval (raised to the floor).
+    if (running) {
+        ::SetTimer(Handle(), id, period, nullptr);
     } else {
         ::KillTimer(Handle(), id);
     }
@@ -276,6 +291,14 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (OnTimer(wParam)) return 0;
             return DefaultProc(message, wParam, lParam);
+        case kFineTimerMessage: {
+            // A tick posted before its timer stopped is dropped with the timer.
+            const auto fine = fineTimers_.find(wParam);
+            if (fine == fineTimers_.end()) return 0;
+            fine->second->Delivered();
+            OnTimer(wParam);
+            return 0;
+        }
         case WM_HOTKEY:
             // Acted on, then left to the default handling.
             form_.UserHotKey(static_cast<int>(wParam));

@@ -13,6 +13,7 @@
 #include "win32/tray/TrayIconBinder.h"
 #include "win32/ui/Binding.h"
 #include "win32/ui/ContainerWindow.h"
+#include "win32/ui/FineTimer.h"
 #include "win32/ui/WindowMenuBinder.h"
 
 namespace vitrex::win32 {
@@ -26,7 +27,7 @@ using MessageHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPA
 // centred on the work area; shown while the form is Visible.
 //
 // The form's components are bound with it, and so is each one made while the window exists:
-// timers run as window timers of this window, tray icons each get their tray binder, popup
+// timers run as window timers of this window (shorter periods than theirs through a FineTimer), tray icons each get their tray binder, popup
 // menus open owned by this window. Hot keys and the system's question at the end of the session
 // reach the form as its user events; the window menu's entries as their items' clicks.
 class FormWindow : public ContainerWindow {
@@ -34,6 +35,8 @@ public:
     static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     // The form's timers use identifiers from here on; others are free for the program.
     static constexpr UINT_PTR kFirstTimerId = 0x5600;
+    // A tick of a timer whose period is below a window timer's floor (wParam: the timer's id).
+    static constexpr UINT kFineTimerMessage = WM_APP + 0x57;
 
     FormWindow(ui::Form& form, HINSTANCE instance);
     ~FormWindow() override;
@@ -81,6 +84,8 @@ private:
     std::unique_ptr<Binding> binding_;
     std::unique_ptr<WindowMenuBinder> systemMenu_;
     std::map<UINT_PTR, ui::Timer*> timers_;
+    // The running timers whose period is below USER_TIMER_MINIMUM, by id.
+    std::map<UINT_PTR, std::unique_ptr<FineTimer>> fineTimers_;
     UINT_PTR nextTimerId_ = kFirstTimerId;
     std::map<const ui::TrayIcon*, std::unique_ptr<TrayIconBinder>> trayBinders_;
     MessageHook hook_;

@@ -54,6 +54,51 @@ TEST_F(BoundForm, ATimerAddedToTheBoundFormTicksUntilItIsDestroyed) {
     EXPECT_EQ(ticks, 0) << "a destroyed timer is no longer run (nor touched)";
 }
 
+TEST_F(BoundForm, ATimerBelowTheWindowTimersFloorTicksThroughOnePostedTickAtATime) {
+    int ticks = 0, posted = 0, windowTimerTicks = 0;
+    ui::Timer timer("FineTimer", &form, 2, true);
+    timer.OnTimer = [&] { ++ticks; };
+    window->SetMessageHook([&](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (message == FormWindow::kFineTimerMessage) ++posted;
+        if (message == WM_TIMER) ++windowTimerTicks;
+        return std::nullopt;
+    });
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 5; }));
+    EXPECT_EQ(ticks, posted) << "every tick came as the posted message";
+    EXPECT_EQ(windowTimerTicks, 0) << "not as a window timer held to its floor";
+
+    // A thread that does not take its ticks finds one waiting, not one per period missed.
+    MSG waiting{};
+    ASSERT_TRUE(PumpUntil([&] {
+        return ::PeekMessageW(&waiting, Hwnd(), FormWindow::kFineTimerMessage, FormWindow::kFineTimerMessage,
+                              PM_NOREMOVE) != FALSE;
+    }));
+    ::Sleep(40);
+    int queued = 0;
+    while (::PeekMessageW(&waiting, Hwnd(), FormWindow::kFineTimerMessage, FormWindow::kFineTimerMessage,
+                          PM_REMOVE)) {
+        ++queued;
+        ::DispatchMessageW(&waiting);
+    }
+    EXPECT_EQ(queued, 1);
+    const int before = ticks;
+    EXPECT_TRUE(PumpUntil([&] { return ticks >= before + 3; })) << "the taken tick lets the next one come";
+
+    // At the floor or above, it is a window timer again.
+    timer.SetIntervalMs(20);
+    windowTimerTicks = 0;
+    posted = 0;
+    ASSERT_TRUE(PumpUntil([&] { return windowTimerTicks >= 2; }));
+
+    timer.SetIntervalMs(2);
+    const int again = ticks;
+    ASSERT_TRUE(PumpUntil([&] { return posted > 0 && ticks >= again + 3; }));
+    timer.SetEnabled(false);
+    ticks = 0;
+    PumpUntil([] { return false; }, std::chrono::milliseconds(40));
+    EXPECT_EQ(ticks, 0) << "a tick posted before the stop is dropped with the timer";
+}
+
 TEST_F(BoundForm, TheWindowMenuEntryRunsItsClickOnceWhenItsCommandIsTakenFromTheQueue) {
     std::vector<std::string> order;
     ui::MenuItem& exit = form.SystemMenu().AppendItem(1025, "WindowMenu_Exit", "Exit");
