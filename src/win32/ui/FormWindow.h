@@ -27,9 +27,10 @@ using MessageHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPA
 // centred on the work area; shown while the form is Visible.
 //
 // The form's components are bound with it, and so is each one made while the window exists:
-// timers run as window timers of this window (shorter periods than theirs through a FineTimer), tray icons each get their tray binder, popup
-// menus open owned by this window. Hot keys and the system's question at the end of the session
-// reach the form as its user events; the window menu's entries as their items' clicks.
+// timers run as window timers of this window (periods below their floor through a FineTimer),
+// tray icons each get their tray binder, popup menus open owned by this window. Hot keys and the
+// system's question at the end of the session reach the form as its user events; the window
+// menu's entries as their items' clicks.
 class FormWindow : public ContainerWindow {
 public:
     static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
