@@ -22,6 +22,7 @@ FineTimer::~FineTimer() {
 
 void CALLBACK FineTimer::OnPeriod(PTP_CALLBACK_INSTANCE, void* context, PTP_TIMER) noexcept {
     auto& self = *static_cast<FineTimer*>(context);
+    self.periods_.fetch_add(1, std::memory_order_acq_rel);
     if (self.pending_.exchange(true, std::memory_order_acq_rel)) return;
     if (!::PostMessageW(self.target_, self.message_, self.id_, 0)) self.Delivered();
 }

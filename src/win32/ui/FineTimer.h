@@ -23,6 +23,8 @@ public:
     // False when the system would not make the timer; it then never ticks.
     bool Running() const { return timer_ != nullptr; }
     void Delivered() { pending_.store(false, std::memory_order_release); }
+    // How many periods have passed, ticks posted or not.
+    unsigned Periods() const { return periods_.load(std::memory_order_acquire); }
 
 private:
     static void CALLBACK OnPeriod(PTP_CALLBACK_INSTANCE, void* context, PTP_TIMER) noexcept;
@@ -31,6 +33,7 @@ private:
     UINT message_;
     WPARAM id_;
     std::atomic<bool> pending_{false};
+    std::atomic<unsigned> periods_{0};
     PTP_TIMER timer_ = nullptr;
 };
 

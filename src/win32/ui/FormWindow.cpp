@@ -114,6 +114,15 @@ void FormWindow::UnbindTimer(ui::Timer& timer) {
     }
 }
 
+const FineTimer* FormWindow::FineTimerOf(const ui::Timer& timer) const {
+    for (const auto& [id, bound] : timers_) {
+        if (bound != &timer) continue;
+        const auto fine = fineTimers_.find(id);
+        return fine == fineTimers_.end() ? nullptr : fine->second.get();
+    }
+    return nullptr;
+}
+
 const TrayIconBinder* FormWindow::TrayBinderOf(const ui::TrayIcon& icon) const {
     const auto found = trayBinders_.find(&icon);
     return found == trayBinders_.end() ? nullptr : found->second.get();

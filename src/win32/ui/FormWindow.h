@@ -54,6 +54,8 @@ public:
     void SeeQueuedMessage(const MSG& message);
     // Whether the icon's binder exists now (tests).
     const TrayIconBinder* TrayBinderOf(const ui::TrayIcon& icon) const;
+    // The timer's FineTimer while it runs as one (tests).
+    const FineTimer* FineTimerOf(const ui::Timer& timer) const;
 
     void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
 

@@ -73,7 +73,14 @@ TEST_F(BoundForm, ATimerBelowTheWindowTimersFloorTicksThroughOnePostedTickAtATim
         return ::PeekMessageW(&waiting, Hwnd(), FormWindow::kFineTimerMessage, FormWindow::kFineTimerMessage,
                               PM_NOREMOVE) != FALSE;
     }));
-    ::Sleep(40);
+    // Ten more periods pass while nothing takes the tick.
+    const FineTimer* fine = window->FineTimerOf(timer);
+    ASSERT_NE(fine, nullptr);
+    const unsigned seen = fine->Periods();
+    const DWORD giveUp = ::GetTickCount() + 3000;
+    while (fine->Periods() < seen + 10 && ::GetTickCount() < giveUp)
+        ::Sleep(1);
+    ASSERT_GE(fine->Periods(), seen + 10);
     int queued = 0;
     while (::PeekMessageW(&waiting, Hwnd(), FormWindow::kFineTimerMessage, FormWindow::kFineTimerMessage,
                           PM_REMOVE)) {
