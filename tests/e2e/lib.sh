@@ -16,8 +16,26 @@ VTX_EXIT_COMMAND=$(sed -n 's/.*kExitCommand = \([0-9]*\);.*/\1/p' \
     "$(dirname "${BASH_SOURCE[0]}")/../../src/core/app/MainForm.h" | head -n 1)
 [ -n "$VTX_EXIT_COMMAND" ] || { echo "not ok - the exit command's identifier is found in the source"; exit 1; }
 
-# vtxprobe with its output on stdout (LF line ends); its exit code is passed on.
-probe() { vtx_wine_run 60 "$VTX_PROBE" "$@"; }
+# vtxprobe with its output on stdout (LF line ends); its exit code is passed on. Every command
+# prints a line when it has run, so a run that printed nothing and whose loader reported itself
+# inconsistent never reached the command: it is run again, at most twice more.
+probe() {
+    local err out rc try
+    err=$(mktemp)
+    for try in 1 2 3; do
+        out=$(vtx_wine_run 60 "$VTX_PROBE" "$@" 2>"$err")
+        rc=$?
+        if [ -z "$out" ] && [ "$try" -lt 3 ] && grep -q '^Inconsistency detected by ld\.so' "$err"; then
+            echo "# the probe died in the loader before its command ran; once more" >&2
+            continue
+        fi
+        break
+    done
+    cat "$err" >&2
+    rm -f "$err"
+    [ -z "$out" ] || printf '%s\n' "$out"
+    return "$rc"
+}
 
 # The value of KEY in probe output: field KEY "$text"
 field() { sed -n "s/^$1=//p" <<<"$2" | head -n 1; }
