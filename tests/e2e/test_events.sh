@@ -1,8 +1,7 @@
 # The levels follow the user between the policy ticks: with Vitrex active, a foreground switch
 # between two windows of another program and a window that program opens (taking the foreground
-# or not) get their levels well
-# before the next tick would give them (timed from outside by vtxlatency, which switches at
-# random moments of the tick's period). The bound is loose (a median under 60 ms, where the
+# or not) get their levels well before the next tick would give them (timed from outside by
+# vtxlatency, which switches at random moments of the tick's period). The bound is loose (a median under 60 ms, where the
 # tick alone gives about 50 ms for a switch and 100 ms for a new window at worst), so a slow
 # machine does not make it fail; bench/wine/run measures the real figures.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "../../common/WaitUntil.h"
 #include "../tray/TrayTestSupport.h"
 #include "UiTestSupport.h"
 #include "core/ui/Form.h"
@@ -77,10 +78,8 @@ TEST_F(BoundForm, ATimerBelowTheWindowTimersFloorTicksThroughOnePostedTickAtATim
     const FineTimer* fine = window->FineTimerOf(timer);
     ASSERT_NE(fine, nullptr);
     const unsigned seen = fine->Periods();
-    const DWORD giveUp = ::GetTickCount() + 3000;
-    while (fine->Periods() < seen + 10 && ::GetTickCount() < giveUp)
-        ::Sleep(1);
-    ASSERT_GE(fine->Periods(), seen + 10);
+    ASSERT_TRUE(
+        vitrex::testing::WaitUntil([&] { return fine->Periods() >= seen + 10; }, std::chrono::seconds(3)));
     int queued = 0;
     while (::PeekMessageW(&waiting, Hwnd(), FormWindow::kFineTimerMessage, FormWindow::kFineTimerMessage,
                           PM_REMOVE)) {
@@ -100,9 +99,18 @@ TEST_F(BoundForm, ATimerBelowTheWindowTimersFloorTicksThroughOnePostedTickAtATim
     timer.SetIntervalMs(2);
     const int again = ticks;
     ASSERT_TRUE(PumpUntil([&] { return posted > 0 && ticks >= again + 3; }));
+    // The stop ends the timer's callbacks before it returns: a mark posted after it is taken after
+    // every tick that was posted before it.
     timer.SetEnabled(false);
     ticks = 0;
-    PumpUntil([] { return false; }, std::chrono::milliseconds(40));
+    constexpr WPARAM kMark = 0x7e57;
+    bool marked = false;
+    window->SetMessageHook([&](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        if (message == WM_NULL && wParam == kMark) marked = true;
+        return std::nullopt;
+    });
+    ASSERT_TRUE(::PostMessageW(Hwnd(), WM_NULL, kMark, 0));
+    ASSERT_TRUE(PumpUntil([&] { return marked; }));
     EXPECT_EQ(ticks, 0) << "a tick posted before the stop is dropped with the timer";
 }
 
